@@ -11,6 +11,7 @@
 #include "app/ProductInfo.h"
 #include "gfx/Screen.h"
 
+namespace tarnbrook {
 namespace {
 
 const char* const kLogFile = "log.txt";
@@ -23,11 +24,8 @@ void ResetLog()
     }
 }
 
-}  // namespace
-
-int main()
+int RunProgram()
 {
-    using namespace tarnbrook;
     ResetLog();
     // The display connection keeps a pointer to the title's characters: it outlives the Screen.
     const std::string title = ComposeTitle();
@@ -42,4 +40,12 @@ int main()
     }
     screen.reset();
     return 0;
+}
+
+}  // namespace
+}  // namespace tarnbrook
+
+int main()
+{
+    return tarnbrook::RunProgram();
 }

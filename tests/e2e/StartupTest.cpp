@@ -16,3 +16,16 @@ TEST(Startup, WithoutADisplayTheProgramStopsWithStatusOne)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Startup, WithADisplayTheOldLogIsRemovedAndNoneIsWritten)
+{
+    testsupport::ScratchFolder folder;
+    folder.Write("log.txt", "a line of an earlier run\n");
+    testsupport::ChildProcess game(TARNBROOK_BINARY);
+    EXPECT_EQ(game.WaitForExit(), 0);
+    EXPECT_FALSE(folder.Exists("log.txt"));
+}
+
+}  // namespace

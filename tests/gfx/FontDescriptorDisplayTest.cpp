@@ -1,6 +1,6 @@
-#include "gfx/FontDescriptor.h"
-
 #include <gtest/gtest.h>
+
+#include "gfx/FontDescriptor.h"
 
 #include "gfx/Screen.h"
 #include "support/ScratchFolder.h"

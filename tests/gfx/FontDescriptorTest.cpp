@@ -1,6 +1,6 @@
-#include "gfx/FontDescriptor.h"
-
 #include <gtest/gtest.h>
+
+#include "gfx/FontDescriptor.h"
 
 namespace tarnbrook {
 namespace {

@@ -1,6 +1,6 @@
-#include "gfx/Screen.h"
-
 #include <gtest/gtest.h>
+
+#include "gfx/Screen.h"
 
 #include <cstdlib>
 
