@@ -48,4 +48,26 @@ TEST(GeneratedData, CommittedSoundsAreWhatTheGeneratorMakes)
     EXPECT_LT(DurationSeconds(folder.Read("Explosion.wav")), 1.5);
 }
 
+TEST(GeneratedData, CommittedPicturesAreWhatTheGeneratorMakes)
+{
+    testsupport::ScratchFolder folder;
+    const std::string command = std::string(TARNBROOK_TOOLS_DIR) + "/generate_pictures " + folder.Path();
+    ASSERT_EQ(std::system(command.c_str()), 0);
+
+    const struct {
+        const char* name;
+        uint32_t width;
+        uint32_t height;
+    } pictures[] = {{"banner.bmp", 200, 50}, {"aboutbanner.bmp", 163, 50}, {"staircase.bmp", 160, 96},
+                    {"column.bmp", 96, 96}};
+    for (const auto& picture : pictures) {
+        const std::string made = folder.Read(picture.name);
+        EXPECT_EQ(made, ReadRepositoryFile(std::string("tools/pictures/") + picture.name)) << picture.name;
+        ASSERT_GE(made.size(), 54u);
+        EXPECT_EQ(LittleEndianAt(made, 18, 4), picture.width);
+        EXPECT_EQ(LittleEndianAt(made, 22, 4), picture.height);
+        EXPECT_EQ(LittleEndianAt(made, 28, 2), 4u) << "bits per pixel";
+    }
+}
+
 }  // namespace
