@@ -2,7 +2,7 @@
 # Installs only the Debian packages that are missing; runs apt-get update at most once.
 set -euo pipefail
 
-packages=(g++ cmake make libx11-dev libxtst-dev googletest libgtest-dev xvfb openbox
+packages=(g++ cmake make libx11-dev libxtst-dev googletest libgtest-dev xvfb xfonts-base openbox
           alsa-utils imagemagick x11-utils)
 
 missing=()

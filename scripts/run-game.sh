@@ -15,7 +15,12 @@ source "$root/scripts/start-xvfb.sh"
 start_xvfb 24
 "$binary" &
 game=$!
-trap 'kill "$game" 2>/dev/null; wait "$game" 2>/dev/null; kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null' EXIT
+stop_all() {
+  kill "$game" 2>/dev/null || true
+  wait "$game" 2>/dev/null || true
+  stop_xvfb
+}
+trap stop_all EXIT
 
 window=""
 for _ in $(seq 100); do

@@ -1,12 +1,17 @@
 # Sourced by the other scripts: start_xvfb DEPTH starts a private Xvfb on a free display,
 # exports DISPLAY and XVFB_PID, and arranges for the server to stop when the script exits.
+stop_xvfb() {
+  kill "$XVFB_PID" 2>/dev/null || true
+  wait "$XVFB_PID" 2>/dev/null || true
+}
+
 start_xvfb() {
   local depth=${1:-24} fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
   Xvfb -displayfd 3 -screen 0 1280x1024x"$depth" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
-  trap 'kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null' EXIT
+  trap stop_xvfb EXIT
   local number
   if ! read -r -t 20 number <"$fifo"; then
     rm -f "$fifo"

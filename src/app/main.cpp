@@ -1,13 +1,51 @@
-// Tarnbrook: start reading here. The entry routine below resets the log and opens the display;
-// the event loop and the main window follow in src/app and src/game.
+// Tarnbrook: start reading here. main() resets the log, opens the display and tears everything
+// down in a fixed order. The event loop is Application::Run (src/app/Application.cpp), the
+// main window FormMain (src/game). The rules of the game know nothing of X (src/game/Board).
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/Log.h"
+#include "app/ProductInfo.h"
+#include "gfx/Screen.h"
+
+namespace tarnbrook {
+namespace {
+
+const char* const kLogFile = "log.txt";
+
+// Every run starts with a fresh log that holds only its own lines.
+void ResetLog()
+{
+    if (access(kLogFile, F_OK) == 0) {
+        std::remove(kLogFile);
+    }
+}
+
+int RunProgram()
+{
+    ResetLog();
+    // The display connection keeps a pointer to the title's characters: it outlives the Screen.
+    const std::string title = ComposeTitle();
+    auto screen = std::make_unique<Screen>(title.c_str());
+    if (screen->HasOpenFailed()) {
+        // Nothing can be shown without a display, and Xlib must never see a null connection.
+        return 1;
+    }
+
+    if (!screen->Close()) {
+        WriteLog("Chiusura screen non riuscita");
+    }
+    screen.reset();
+    return 0;
+}
+
+}  // namespace
+}  // namespace tarnbrook
 
 int main()
 {
-    if (access("log.txt", F_OK) == 0) {
-        std::remove("log.txt");
-    }
-    return 0;
+    return tarnbrook::RunProgram();
 }

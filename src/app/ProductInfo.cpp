@@ -1,0 +1,10 @@
+#include "app/ProductInfo.h"
+
+namespace tarnbrook {
+
+std::string ComposeTitle()
+{
+    return std::string(kProductName) + " - " + kWebAddress + " " + kOwnershipNotice;
+}
+
+}  // namespace tarnbrook

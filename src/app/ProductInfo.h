@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace tarnbrook {
+
+// The program's identity, shared by the window title and the about box. The web address begins
+// with "https://www." because the about box makes the mail address from what follows it.
+inline const char* const kProductName = "Tarnbrook";
+inline const char* const kWebAddress = "https://www.tarnbrook.example";
+inline const char* const kOwnershipNotice = "Copyright (C) 2026 The Tarnbrook developers";
+
+// "Tarnbrook - " + web address + " " + ownership notice.
+std::string ComposeTitle();
+
+}  // namespace tarnbrook
