@@ -1,0 +1,15 @@
+#pragma once
+
+#include <sys/types.h>
+#include <vector>
+
+namespace testsupport {
+
+// The processes whose parent is this process, read from /proc; with a state letter given
+// ('Z' for zombies), only those in that state.
+std::vector<pid_t> ChildProcesses(char state = 0);
+
+// True when the process is gone or only waits to be reaped.
+bool ProcessEnded(pid_t pid);
+
+}  // namespace testsupport
