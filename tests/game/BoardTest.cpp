@@ -1,0 +1,425 @@
+#include "game/Board.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <queue>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "game/BoardView.h"
+
+namespace tarnbrook {
+namespace {
+
+bool Interior(int cell)
+{
+    const int row = cell / 12;
+    const int column = cell % 12;
+    return row >= 1 && row <= 13 && column >= 1 && column <= 10;
+}
+
+std::vector<int> InteriorCells()
+{
+    std::vector<int> cells;
+    for (int cell = 0; cell < 180; ++cell) {
+        if (Interior(cell)) {
+            cells.push_back(cell);
+        }
+    }
+    return cells;
+}
+
+// Stands in for the main window: remembers what the rules showed and asked for.
+class RecordingView : public BoardView {
+public:
+    RecordingView()
+    {
+        for (int cell = 0; cell < 180; ++cell) {
+            tiles[cell] = Board::FrameTile(cell);
+        }
+    }
+
+    bool IsInterior(int cell) const override { return Interior(cell); }
+    void SetTile(int cell, int tile) override
+    {
+        tiles[cell] = tile;
+        ++tileChanges;
+    }
+    void SetScoreText(const std::string& text) override { score = text; }
+    void SetLevelText(const std::string& text) override { level = text; }
+    void SetRemainingText(const std::string& text) override { remaining = text; }
+    void SetMessageText(const std::string& text) override { message = text; }
+    void PlaySound(const std::string& path) override { sounds.push_back(path); }
+    void PauseThreeSeconds() override { ++pauses; }
+    void GameOver(int finalScore) override { gameOvers.push_back(finalScore); }
+
+    std::array<int, 180> tiles{};
+    int tileChanges = 0;
+    std::string score, level, remaining, message;
+    std::vector<std::string> sounds;
+    int pauses = 0;
+    std::vector<int> gameOvers;
+};
+
+// Hands out the scripted draws first, then draws of a seeded generator.
+class ScriptedRandom {
+public:
+    explicit ScriptedRandom(unsigned seed = 1) : generator_(seed) {}
+
+    void Add(std::vector<int> draws) { script_.insert(script_.end(), draws.begin(), draws.end()); }
+    int Next(int low, int high)
+    {
+        EXPECT_EQ(low, 13);
+        EXPECT_EQ(high, 166);
+        if (!script_.empty()) {
+            const int draw = script_.front();
+            script_.pop_front();
+            return draw;
+        }
+        return low + static_cast<int>(generator_() % static_cast<unsigned>(high - low + 1));
+    }
+
+private:
+    std::deque<int> script_;
+    std::mt19937 generator_;
+};
+
+struct Game {
+    explicit Game(unsigned seed = 1)
+        : random(seed), board(view, [this](int low, int high) { return random.Next(low, high); })
+    {
+    }
+
+    int CountTiles(int tile) const
+    {
+        return static_cast<int>(std::count(view.tiles.begin(), view.tiles.end(), tile));
+    }
+    std::vector<int> CoveredSafeCells() const
+    {
+        std::vector<int> cells;
+        for (int cell : InteriorCells()) {
+            if (board.Tile(cell) == Board::kCoveredTile && !board.IsHazard(cell)) {
+                cells.push_back(cell);
+            }
+        }
+        return cells;
+    }
+    // One cell at a time, so that no click lands after the level is already complete.
+    void ClickEverySafeCell()
+    {
+        auto left = CoveredSafeCells();
+        for (; !left.empty() && board.GameRunning(); left = CoveredSafeCells()) {
+            board.CellClicked(left.front());
+        }
+    }
+    bool ViewShowsBoard() const
+    {
+        for (int cell = 0; cell < 180; ++cell) {
+            if (view.tiles[cell] != board.Tile(cell)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    RecordingView view;
+    ScriptedRandom random;
+    Board board;
+};
+
+// What a click must open, worked out breadth first, independently of the rules.
+std::set<int> ReferenceFlood(int start, const std::vector<int>& hazards)
+{
+    const std::set<int> hazard(hazards.begin(), hazards.end());
+    auto neighbours = [](int cell) {
+        std::vector<int> around;
+        for (int dr = -1; dr <= 1; ++dr) {
+            for (int dc = -1; dc <= 1; ++dc) {
+                const int row = cell / 12 + dr;
+                const int column = cell % 12 + dc;
+                if ((dr || dc) && row >= 0 && row < 15 && column >= 0 && column < 12) {
+                    around.push_back(row * 12 + column);
+                }
+            }
+        }
+        return around;
+    };
+    std::set<int> opened;
+    std::queue<int> pending;
+    pending.push(start);
+    while (!pending.empty()) {
+        const int cell = pending.front();
+        pending.pop();
+        if (!Interior(cell) || hazard.count(cell) || opened.count(cell)) {
+            continue;
+        }
+        opened.insert(cell);
+        const std::vector<int> around = neighbours(cell);
+        if (std::none_of(around.begin(), around.end(), [&](int n) { return hazard.count(n); })) {
+            for (int n : around) {
+                pending.push(n);
+            }
+        }
+    }
+    return opened;
+}
+
+std::set<int> UncoveredCells(const Board& board)
+{
+    std::set<int> cells;
+    for (int cell : InteriorCells()) {
+        const int tile = board.Tile(cell);
+        if (tile != Board::kCoveredTile && tile != Board::kHazardTile) {
+            cells.insert(cell);
+        }
+    }
+    return cells;
+}
+
+TEST(BoardRules, EveryLevelStartsSafeWithItsHazardCountAndAdvancesOnTheSecondTick)
+{
+    Game game;
+    game.board.StartGame();
+    EXPECT_EQ(game.view.remaining, "-120");
+    int expectedScore = 0;
+    for (int level = 1; level <= 22; ++level) {
+        const int hazards = std::min(2 * level + 8, 50);
+        ASSERT_EQ(game.view.level, level < 10 ? "Level: 0" + std::to_string(level)
+                                              : "Level: " + std::to_string(level));
+        EXPECT_EQ(game.view.remaining, std::to_string(-(130 - hazards)));
+        EXPECT_EQ(game.view.message, "");
+        EXPECT_EQ(game.CountTiles(Board::kCoveredTile), 130);
+
+        // The first draws name the clicked cell, frame columns and a repeat: all must be refused.
+        const int first = InteriorCells()[(level * 37) % 130];
+        game.random.Add({first, 23, 24, 35, 36, first, 50, 50});
+        game.board.CellClicked(first);
+
+        const std::vector<int>& placed = game.board.Hazards();
+        EXPECT_EQ(static_cast<int>(placed.size()), hazards);
+        EXPECT_EQ(std::set<int>(placed.begin(), placed.end()).size(), placed.size());
+        EXPECT_TRUE(std::all_of(placed.begin(), placed.end(), Interior));
+        EXPECT_EQ(std::count(placed.begin(), placed.end(), first), 0);
+        EXPECT_EQ(placed.front(), 50);
+        EXPECT_NE(game.board.Tile(first), Board::kHazardTile);
+        EXPECT_TRUE(game.board.GameRunning());
+
+        game.ClickEverySafeCell();
+        expectedScore += 130 - hazards;
+        EXPECT_EQ(game.board.Score(), expectedScore);
+        EXPECT_EQ(game.view.remaining, "0");
+        EXPECT_EQ(game.view.message, "Level completed!");
+        EXPECT_EQ(game.view.pauses, level);
+
+        game.board.AdvanceOnTick();
+        EXPECT_EQ(game.board.Level(), level);
+        game.board.AdvanceOnTick();
+        EXPECT_EQ(game.board.Level(), level + 1);
+        if (level == 1) {
+            EXPECT_EQ(game.view.remaining, "-118");
+        }
+    }
+    EXPECT_TRUE(game.view.gameOvers.empty());
+    EXPECT_TRUE(game.ViewShowsBoard());
+}
+
+TEST(BoardRules, NeighboursOfCornerEdgeAndMiddleCells)
+{
+    Game game;
+    auto interiorNeighbours = [&](int cell) {
+        std::set<int> result;
+        for (int n : game.board.GetNeighbours(cell)) {
+            if (Interior(n)) {
+                result.insert(n);
+            }
+        }
+        return result;
+    };
+    EXPECT_EQ(interiorNeighbours(13), (std::set<int>{14, 25, 26}));
+    EXPECT_EQ(interiorNeighbours(166), (std::set<int>{153, 154, 165}));
+    EXPECT_EQ(interiorNeighbours(61), (std::set<int>{49, 50, 62, 73, 74}));
+    EXPECT_EQ(interiorNeighbours(22), (std::set<int>{21, 33, 34}));
+    EXPECT_EQ(interiorNeighbours(30), (std::set<int>{17, 18, 19, 29, 31, 41, 42, 43}));
+    const std::vector<int> corner = game.board.GetNeighbours(0);
+    EXPECT_EQ(std::set<int>(corner.begin(), corner.end()), (std::set<int>{1, 12, 13}));
+    EXPECT_EQ(game.board.GetNeighbours(179).size(), 3u);
+}
+
+TEST(BoardRules, FloodOpensWhatABreadthFirstSearchOpensWithOneBeep)
+{
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        Game game(seed);
+        const int clicked = InteriorCells()[(seed * 53) % 130];
+        game.board.StartGame();
+        game.board.CellClicked(clicked);
+
+        const std::set<int> expected = ReferenceFlood(clicked, game.board.Hazards());
+        ASSERT_EQ(UncoveredCells(game.board), expected) << "seed " << seed;
+        EXPECT_EQ(game.board.Score(), static_cast<int>(expected.size()));
+        EXPECT_EQ(game.view.sounds, std::vector<std::string>{"Data/beep.wav"});
+        for (int cell : expected) {
+            int touching = 0;
+            for (int n : game.board.GetNeighbours(cell)) {
+                touching += game.board.IsHazard(n) ? 1 : 0;
+            }
+            EXPECT_EQ(game.board.Tile(cell), touching ? touching : Board::kOpenTile);
+        }
+        EXPECT_TRUE(game.ViewShowsBoard());
+    }
+}
+
+TEST(BoardRules, AWallOfHazardsFloodsAroundItsEnd)
+{
+    Game game;
+    std::vector<int> wall;
+    for (int row = 1; row <= 10; ++row) {
+        wall.push_back(row * 12 + 6);
+    }
+    game.random.Add(wall);
+    game.board.StartGame();
+    game.board.CellClicked(13);
+
+    EXPECT_EQ(game.board.Hazards(), wall);
+    const std::set<int> expected = ReferenceFlood(13, wall);
+    EXPECT_EQ(expected.size(), 120u);
+    EXPECT_EQ(UncoveredCells(game.board), expected);
+    EXPECT_EQ(game.board.Score(), 120);
+    EXPECT_EQ(game.view.score, "Score: 00120");
+    EXPECT_EQ(game.view.sounds.size(), 1u);
+    EXPECT_EQ(game.view.remaining, "0");
+    EXPECT_EQ(game.view.message, "Level completed!");
+}
+
+TEST(BoardRules, ClicksThatUncoverNothingOnlyRefreshTheCounter)
+{
+    Game game;
+    game.board.RefreshScoreLevel();
+    EXPECT_EQ(game.view.score, "Score: 00000");
+    EXPECT_EQ(game.view.level, "Level: 00");
+    game.board.ShowLogo();
+    EXPECT_EQ(game.CountTiles(Board::kCoveredTile), 35);
+
+    auto expectOnlyCounter = [&](int cell, const std::string& counter) {
+        const std::array<int, 180> tiles = game.view.tiles;
+        const int changes = game.view.tileChanges;
+        const int score = game.board.Score();
+        const size_t sounds = game.view.sounds.size();
+        const std::string message = game.view.message;
+        game.view.remaining.clear();
+        game.board.CellClicked(cell);
+        EXPECT_EQ(game.view.remaining, counter) << "cell " << cell;
+        EXPECT_EQ(game.view.tiles, tiles);
+        EXPECT_EQ(game.view.tileChanges, changes);
+        EXPECT_EQ(game.board.Score(), score);
+        EXPECT_EQ(game.view.sounds.size(), sounds);
+        EXPECT_EQ(game.view.message, message);
+    };
+    // Before the first game: the logo's covered cells count as remaining.
+    expectOnlyCounter(2 * 12 + 3, "-35");
+    expectOnlyCounter(0, "-35");
+    expectOnlyCounter(40, "-35");
+    EXPECT_TRUE(game.board.Hazards().empty());
+
+    game.random.Add({14, 15, 16, 17, 18, 19, 20, 21, 22, 34});  // first row but 13, and one more
+    game.board.StartGame();
+    game.board.CellClicked(13 + 12 * 12);  // far from the hazards: opens a region
+    const std::string counter = std::to_string(-static_cast<int>(game.CoveredSafeCells().size()));
+    expectOnlyCounter(0, counter);
+    expectOnlyCounter(179, counter);
+    expectOnlyCounter(13 + 12 * 12, counter);
+    expectOnlyCounter(-1, counter);
+    expectOnlyCounter(180, counter);
+
+    game.board.CellClicked(14);  // a hazard ends the game
+    ASSERT_FALSE(game.board.GameRunning());
+    expectOnlyCounter(13, counter);
+}
+
+TEST(BoardRules, AHazardExplodesOnceRevealsAllAndHandsOverTheScore)
+{
+    Game game;
+    game.random.Add({30, 31, 32, 33, 34, 42, 43, 44, 45, 46});
+    game.board.StartGame();
+    game.board.CellClicked(13);
+    const int score = game.board.Score();
+    ASSERT_GT(score, 0);
+    game.view.sounds.clear();
+
+    game.board.CellClicked(44);
+    EXPECT_EQ(game.view.sounds, std::vector<std::string>{"Data/Explosion.wav"});
+    EXPECT_EQ(game.CountTiles(Board::kHazardTile), 10);
+    for (int cell : game.board.Hazards()) {
+        EXPECT_EQ(game.board.Tile(cell), Board::kHazardTile);
+    }
+    EXPECT_EQ(game.view.gameOvers, std::vector<int>{score});
+    EXPECT_EQ(game.board.Score(), score);
+    EXPECT_EQ(game.view.message, "The end!");
+    EXPECT_FALSE(game.board.GameRunning());
+    EXPECT_TRUE(game.ViewShowsBoard());
+}
+
+TEST(BoardRules, CancelShowsTheHazardsEvenBeforeTheFirstUncover)
+{
+    Game game;
+    game.board.CancelGame();  // no game yet: nothing to show
+    EXPECT_EQ(game.CountTiles(Board::kHazardTile), 0);
+
+    game.board.StartGame();
+    game.board.CancelGame();
+    EXPECT_FALSE(game.board.GameRunning());
+    EXPECT_EQ(game.CountTiles(Board::kHazardTile), 10);
+    EXPECT_EQ(game.board.Hazards().size(), 10u);
+    EXPECT_TRUE(game.view.gameOvers.empty());
+    EXPECT_TRUE(game.view.sounds.empty());
+
+    game.board.StartGame();
+    EXPECT_EQ(game.CountTiles(Board::kHazardTile), 0);
+    EXPECT_EQ(game.CountTiles(Board::kCoveredTile), 130);
+}
+
+TEST(BoardRules, ACompletedLevelAdvancesOnlyWhileItsGameRuns)
+{
+    Game game;
+    game.board.StartGame();
+    game.board.CellClicked(13);
+    game.ClickEverySafeCell();
+    ASSERT_TRUE(game.board.LevelCompletePending());
+
+    // Clicking during the announcement uncovers nothing, announces again and restarts the wait.
+    game.board.AdvanceOnTick();
+    game.board.CellClicked(13);
+    EXPECT_EQ(game.view.pauses, 2);
+    game.board.AdvanceOnTick();
+    EXPECT_EQ(game.board.Level(), 1);
+
+    // Cancelled between the two ticks and started again: the new game stays on level 1.
+    game.board.CancelGame();
+    game.board.StartGame();
+    game.board.AdvanceOnTick();
+    game.board.AdvanceOnTick();
+    EXPECT_EQ(game.board.Level(), 1);
+    EXPECT_EQ(game.view.level, "Level: 01");
+    EXPECT_EQ(game.view.remaining, "-120");
+    EXPECT_EQ(game.board.Score(), 0);
+}
+
+TEST(BoardRules, RandomInRangeStaysInItsBounds)
+{
+    std::set<int> seen;
+    for (int draw = 0; draw < 5000; ++draw) {
+        const int value = RandomInRange(13, 166);
+        ASSERT_GE(value, 13);
+        ASSERT_LE(value, 166);
+        seen.insert(value);
+    }
+    EXPECT_GT(seen.size(), 140u);
+    EXPECT_EQ(RandomInRange(7, 7), 7);
+}
+
+}  // namespace
+}  // namespace tarnbrook
