@@ -151,7 +151,8 @@ TEST(WellKnownFolders, AreCreatedOnDemand)
 TEST(WellKnownFolders, SettingsPathCreatesEachFolder)
 {
     testsupport::ScratchFolder folder;
-    EXPECT_EQ(SettingsPath("Tarnbrook", "Window", "size.txt"), "Settings/Tarnbrook/Window/size.txt");
+    EXPECT_EQ(SettingsPath("Tarnbrook", "Window", "size.txt"),
+              "Settings/Tarnbrook/Window/size.txt");
     EXPECT_TRUE(folder.Exists("Settings/Tarnbrook/Window"));
     EXPECT_FALSE(folder.Exists("Settings/Tarnbrook/Window/size.txt"));
 }

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ElementWatch.h"
+#include "support/RecordingChild.h"
+#include "support/RecordingForm.h"
+#include "support/ScratchFolder.h"
+#include "ui/Form.h"
+#include "ui/Timer.h"
+
+namespace tarnbrook {
+namespace {
+
+using testsupport::RecordingChild;
+using testsupport::RecordingForm;
+
+// A form that gets an id without a window, as a created form has one.
+class IdForm : public Form {
+public:
+    IdForm() : Form(nullptr) {}
+    void GiveId() { AssignId(); }
+};
+
+class ApplicationTest : public ::testing::Test {
+protected:
+    void SetUp() override { Application::ResetState(); }
+    // Runs after the members of derived fixtures are gone.
+    ~ApplicationTest() override
+    {
+        EXPECT_TRUE(Application::elements.empty());
+        EXPECT_TRUE(Application::forms.empty());
+        EXPECT_TRUE(Application::timers.empty());
+    }
+    std::vector<std::string> journal;
+};
+
+TEST_F(ApplicationTest, EveryElementRegistersInOrderAndFormsAndTimersInTheirOwnLists)
+{
+    {
+        IdForm form;
+        RecordingChild child(&form, "child", &journal);
+        Timer timer(&form, 100);
+        EXPECT_EQ(Application::elements,
+                  (std::vector<GUIElement*>{&form, &child, &timer}));
+        EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
+        EXPECT_EQ(Application::timers, (std::vector<Timer*>{&timer}));
+    }
+}
+
+TEST_F(ApplicationTest, RemovingAnUnregisteredElementOrFormIsLoggedAndChangesNothing)
+{
+    testsupport::ScratchFolder folder;
+    IdForm form;
+    RecordingChild child(&form, "child", &journal);
+    child.Create();
+    Application::RemoveWinForm(&child);
+    Application::RemoveWinForm(&child);
+    form.GiveId();
+    Application::RemoveWindow(&form);
+    Application::RemoveWindow(&form);
+    EXPECT_EQ(Application::elements.size(), 1u);
+    EXPECT_EQ(folder.Read("log.txt"),
+              " NON TROVATO! Application::RemoveWinForm = recording size 1 id " +
+                  std::to_string(child.GetId()) + "\n" +
+                  " NON TROVATO! Application::RemoveWindow = form lx 0 id " +
+                  std::to_string(form.GetId()) + "\n");
+    Application::RegisterElement(&child);
+    Application::RegisterForm(&form);
+}
+
+TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
+{
+    auto form = std::make_unique<IdForm>();
+    auto dialog = std::make_unique<IdForm>();
+    auto box = std::make_unique<IdForm>();
+    auto child = std::make_unique<RecordingChild>(form.get(), "child", &journal);
+    Application::focused = child.get();
+    Application::mainForm = form.get();
+    Application::messageBox = box.get();
+    form->SetActiveDialog(dialog.get());
+    ElementWatch<RecordingChild> watch(child.get());
+
+    child.reset();
+    EXPECT_EQ(Application::focused, nullptr);
+    EXPECT_FALSE(watch);
+    dialog.reset();
+    EXPECT_EQ(form->GetActiveDialog(), nullptr);
+    box.reset();
+    EXPECT_EQ(Application::messageBox, nullptr);
+    form.reset();
+    EXPECT_EQ(Application::mainForm, nullptr);
+}
+
+TEST_F(ApplicationTest, FindsFormsByWindowOnlyAmongRegisteredForms)
+{
+    IdForm form;
+    EXPECT_EQ(Application::FindFormByWindow(12345), nullptr);
+}
+
+// form: a, panel(b, c), d; e belongs to another form.
+class ContainerTest : public ApplicationTest {
+protected:
+    ContainerTest()
+        : a(&form, "a", &journal), panel(&form, "panel", &journal), b(&panel, "b", &journal),
+          c(&panel, "c", &journal), d(&form, "d", &journal), e(&other, "e", &journal)
+    {
+        panel.SetKind("panel");
+        form.GiveId();
+        other.GiveId();
+        for (RecordingChild* element : {&a, &panel, &b, &c, &d, &e}) {
+            element->Create();
+        }
+        panel.SetPosition(100, 100);
+        panel.SetSize(100, 100);
+        for (RecordingChild* element : {&a, &b, &c, &d, &e}) {
+            element->SetPosition(10, 10);
+            element->SetSize(20, 20);
+        }
+        c.SetPosition(50, 50);
+    }
+    IdForm form;
+    IdForm other;
+    RecordingChild a, panel, b, c, d, e;
+};
+
+TEST_F(ContainerTest, ChildrenComeInCreationOrderWithPanelsExpandedDepthFirst)
+{
+    EXPECT_EQ(Application::GetChildren(form.GetId()),
+              (std::vector<GUIElement*>{&a, &panel, &b, &c, &d}));
+    EXPECT_EQ(Application::GetChildren(panel.GetId()), (std::vector<GUIElement*>{&b, &c}));
+}
+
+TEST_F(ContainerTest, HitTestTakesTheFirstLiveElementAndLooksIntoPanels)
+{
+    EXPECT_EQ(Application::ElementAt(form.GetId(), Point{15, 15}), &a);
+    EXPECT_EQ(Application::ElementAt(form.GetId(), Point{160, 160}), &c);
+    // Inside the panel but on none of its children: the panel itself is never the answer.
+    EXPECT_EQ(Application::ElementAt(form.GetId(), Point{190, 110}), nullptr);
+    a.SetEnabled(false);
+    EXPECT_EQ(Application::ElementAt(form.GetId(), Point{15, 15}), &d);
+    d.Hide();
+    EXPECT_EQ(Application::ElementAt(form.GetId(), Point{15, 15}), nullptr);
+    EXPECT_EQ(Application::ElementAt(other.GetId(), Point{15, 15}), &e);
+}
+
+TEST_F(ContainerTest, ParentFormAndFormCoordinatesWalkUpThroughPanels)
+{
+    EXPECT_EQ(Application::GetParentForm(&c), &form);
+    EXPECT_EQ(Application::GetParentForm(&a), &form);
+    EXPECT_EQ(Application::GetParentForm(&form), nullptr);
+    const Point inPanel = Application::ToFormCoordinates(&c, 50, 50);
+    EXPECT_EQ(inPanel.x, 150);
+    EXPECT_EQ(inPanel.y, 150);
+    const Point onForm = Application::ToFormCoordinates(&a, 10, 10);
+    EXPECT_EQ(onForm.x, 10);
+}
+
+TEST_F(ApplicationTest, APanelWithoutAnIdIsNotSearchedInsideItself)
+{
+    IdForm form;
+    RecordingChild panel(&form, "panel", &journal);
+    panel.SetKind("panel");
+    RecordingChild inner(&panel, "inner", &journal);
+    EXPECT_EQ(Application::GetChildren(0), (std::vector<GUIElement*>{&panel, &inner}));
+}
+
+TEST_F(ApplicationTest, KeyTableAnswersOnlyForCodesItHolds)
+{
+    Application::keyTable['a'] = 1;
+    EXPECT_TRUE(Application::IsKeyDown('a'));
+    EXPECT_FALSE(Application::IsKeyDown('b'));
+    EXPECT_FALSE(Application::IsKeyDown(-1));
+    EXPECT_FALSE(Application::IsKeyDown(256));
+}
+
+TEST_F(ApplicationTest, ManyFormsElementsAndTimersComeAndGoWithoutTrace)
+{
+    for (int round = 0; round < 1000; ++round) {
+        auto form = std::make_unique<RecordingForm>(&journal);
+        auto first = std::make_unique<RecordingChild>(form.get(), "first", &journal);
+        auto second = std::make_unique<RecordingChild>(form.get(), "second", &journal);
+        auto timer = std::make_unique<Timer>(form.get(), 10);
+        first->Create();
+        second->Create();
+        timer->Start();
+        Application::focused = round % 2 ? first.get() : second.get();
+        Application::mainForm = form.get();
+        if (round % 3 == 0) {
+            form.reset();  // the children outlive their form
+        }
+        first.reset();
+        second.reset();
+        timer.reset();
+        form.reset();
+        EXPECT_EQ(Application::focused, nullptr);
+        EXPECT_EQ(Application::mainForm, nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace tarnbrook

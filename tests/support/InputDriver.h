@@ -1,0 +1,38 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+namespace testsupport {
+
+// Real X input for display tests: a connection of its own to $DISPLAY that moves the pointer,
+// presses buttons and keys through XTest and sends client messages, each followed by XSync so
+// that the events are queued for the program before the call returns.
+// It also gives the keyboard focus back to the pointer's window, which a form's SetFocus may
+// have taken on the shared server.
+class InputDriver {
+public:
+    InputDriver();
+    ~InputDriver();
+    InputDriver(const InputDriver&) = delete;
+    InputDriver& operator=(const InputDriver&) = delete;
+
+    bool Connected() const { return display_ != nullptr; }
+    Display* GetDisplay() const { return display_; }
+
+    // Moves the pointer to (x, y) of the window's inside.
+    void MoveTo(Window window, int x, int y);
+    void PressButton(unsigned int button);
+    void ReleaseButton(unsigned int button);
+    void Click(Window window, int x, int y);  // move, press and release button 1
+    void PressKey(KeySym keysym);
+    void ReleaseKey(KeySym keysym);
+    void TypeKey(KeySym keysym);  // press and release
+    void SendDeleteWindow(Window window);  // the window manager's close request
+    void SendUserMessage(Window window);   // type None, first datum 1
+    void SendClientMessage(Window window, Atom type, long first);
+
+private:
+    Display* display_ = nullptr;
+};
+
+}  // namespace testsupport

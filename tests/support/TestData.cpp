@@ -1,0 +1,58 @@
+#include "support/TestData.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace testsupport {
+
+std::string ReadTestData(const std::string& relativePath)
+{
+    std::ifstream in(std::string(TARNBROOK_TEST_DATA) + "/" + relativePath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> ListTestData(const std::string& relativeFolder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(TARNBROOK_TEST_DATA) / relativeFolder;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (entry.is_regular_file()) {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+PixelListing ParsePixelListing(const std::string& text)
+{
+    PixelListing listing;
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    if (std::sscanf(line.c_str(), "# ImageMagick pixel enumeration: %d,%d", &listing.width,
+                    &listing.height) != 2) {
+        return PixelListing();
+    }
+    listing.colors.assign(static_cast<size_t>(listing.width * listing.height), -1);
+    while (std::getline(lines, line)) {
+        int x = 0;
+        int y = 0;
+        unsigned color = 0;
+        const size_t hash = line.find('#');
+        if (std::sscanf(line.c_str(), "%d,%d:", &x, &y) != 2 || hash == std::string::npos ||
+            std::sscanf(line.c_str() + hash, "#%6x", &color) != 1 || x < 0 || y < 0 ||
+            x >= listing.width || y >= listing.height) {
+            return PixelListing();
+        }
+        listing.colors[static_cast<size_t>(y * listing.width + x)] = static_cast<int>(color);
+    }
+    return listing;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Bytes of a file under tests/data (path relative to it); "" when missing.
+std::string ReadTestData(const std::string& relativePath);
+// Names of the regular files in a folder under tests/data, sorted.
+std::vector<std::string> ListTestData(const std::string& relativeFolder);
+
+// A picture as ImageMagick lists it with "convert picture txt:-": the header line gives the
+// size, every other line one pixel "x,y: (...)  #RRGGBB ...".
+struct PixelListing {
+    int width = 0;
+    int height = 0;
+    std::vector<int> colors;  // 0xRRGGBB, row by row from the top
+
+    int At(int x, int y) const { return colors[static_cast<size_t>(y * width + x)]; }
+};
+PixelListing ParsePixelListing(const std::string& text);
+
+}  // namespace testsupport

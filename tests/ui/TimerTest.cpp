@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "ui/Timer.h"
+
+#include <unistd.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/Application.h"
+#include "support/RecordingForm.h"
+
+namespace tarnbrook {
+namespace {
+
+std::vector<Timer*> fired;
+Timer* victim = nullptr;            // destroyed by DestroyVictim
+std::unique_ptr<Timer> spawned;     // made by SpawnTimer
+std::unique_ptr<Timer> selfOwned;   // destroyed by its own callback
+
+void RecordFire(Timer* timer)
+{
+    fired.push_back(timer);
+}
+
+void DestroyVictim(Timer* timer)
+{
+    RecordFire(timer);
+    delete victim;
+    victim = nullptr;
+}
+
+void SpawnTimer(Timer* timer)
+{
+    RecordFire(timer);
+    spawned = std::make_unique<Timer>(nullptr, 0);
+    spawned->SetOnTimer(RecordFire);
+    spawned->Start();
+}
+
+void DestroySelf(Timer* timer)
+{
+    RecordFire(timer);
+    selfOwned.reset();
+}
+
+// Ticks in 10 ms idle slices until a timer fires; answers how many slices that took.
+int SlicesUntilFire(int limit = 100)
+{
+    const size_t before = fired.size();
+    for (int slice = 1; slice <= limit; ++slice) {
+        TickAll(10);
+        if (fired.size() > before) {
+            return slice;
+        }
+    }
+    return -1;
+}
+
+class TimerTest : public ::testing::Test {
+protected:
+    void SetUp() override { fired.clear(); }
+    std::vector<std::string> journal;
+    testsupport::RecordingForm form{&journal};
+};
+
+TEST_F(TimerTest, StartsStoppedAsAnInvisibleTimerOfItsForm)
+{
+    Timer timer(&form, 25);
+    EXPECT_EQ(timer.GetKind(), "timer");
+    EXPECT_EQ(timer.GetText(), "timer");
+    EXPECT_FALSE(timer.IsTabStop());
+    EXPECT_EQ(timer.GetWidth(), 0);
+    EXPECT_EQ(timer.GetParent(), &form);
+    EXPECT_FALSE(timer.IsRunning());
+    EXPECT_EQ(timer.GetId(), 0u);
+    timer.Start();
+    EXPECT_NE(timer.GetId(), 0u);
+    EXPECT_EQ(*timer.GetUserValueRef(), 0);  // the id is not copied into the user value
+    EXPECT_FALSE(timer.IsVisible());
+}
+
+TEST_F(TimerTest, An25MillisecondTimerFiresEveryThirdIdleSlice)
+{
+    Timer timer(&form, 25);
+    timer.SetOnTimer(RecordFire);
+    timer.Start();
+    EXPECT_EQ(SlicesUntilFire(), 3);
+    EXPECT_EQ(SlicesUntilFire(), 3);
+    EXPECT_EQ(timer.GetElapsed(), 0u);
+}
+
+TEST_F(TimerTest, AZeroIntervalFiresOnEverySliceAndAStoppedTimerNever)
+{
+    Timer zero(&form, 0);
+    zero.SetOnTimer(RecordFire);
+    zero.Start();
+    EXPECT_EQ(SlicesUntilFire(), 1);
+    zero.Stop();
+    EXPECT_EQ(SlicesUntilFire(5), -1);
+}
+
+TEST_F(TimerTest, StoppingAndRestartingKeepsWhatWasCounted)
+{
+    Timer timer(&form, 100);
+    timer.SetOnTimer(RecordFire);
+    timer.Start();
+    for (int slice = 0; slice < 4; ++slice) {
+        TickAll(10);
+    }
+    timer.Stop();
+    TickAll(10);
+    EXPECT_EQ(timer.GetElapsed(), 40u);
+    timer.Start();
+    EXPECT_EQ(SlicesUntilFire(), 6);
+}
+
+TEST_F(TimerTest, StartOnARunningTimerAndANewIntervalKeepItsCount)
+{
+    Timer timer(&form, 100);
+    timer.Start();
+    TickAll(10);
+    const uint32_t id = timer.GetId();
+    timer.Start();
+    EXPECT_EQ(timer.GetElapsed(), 10u);
+    EXPECT_EQ(timer.GetId(), id);
+    timer.SetInterval(30);
+    EXPECT_TRUE(timer.IsRunning());
+    EXPECT_EQ(timer.GetElapsed(), 10u);
+    EXPECT_EQ(timer.GetInterval(), 30u);
+}
+
+TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
+{
+    Timer killer(&form, 0);
+    killer.SetOnTimer(DestroyVictim);
+    killer.Start();
+    victim = new Timer(&form, 0);
+    victim->SetOnTimer(RecordFire);
+    victim->Start();
+    TickAll(10);
+    EXPECT_EQ(fired, (std::vector<Timer*>{&killer}));
+    killer.Stop();
+
+    fired.clear();
+    selfOwned = std::make_unique<Timer>(&form, 0);
+    Timer* self = selfOwned.get();
+    selfOwned->SetOnTimer(DestroySelf);
+    selfOwned->Start();
+    Timer maker(&form, 0);
+    maker.SetOnTimer(SpawnTimer);
+    maker.Start();
+    TickAll(10);
+    // The timer made during the walk waits for the next one.
+    EXPECT_EQ(fired, (std::vector<Timer*>{self, &maker}));
+    maker.Stop();
+    fired.clear();
+    TickAll(10);
+    EXPECT_EQ(fired, (std::vector<Timer*>{spawned.get()}));
+    spawned.reset();
+    EXPECT_EQ(Application::timers, (std::vector<Timer*>{&killer, &maker}));
+}
+
+TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadable)
+{
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    EXPECT_EQ(WaitForInput(ends[0], 10), 0);
+    ASSERT_EQ(write(ends[1], "x", 1), 1);
+    EXPECT_EQ(WaitForInput(ends[0], 1000), 1);
+    close(ends[0]);
+    close(ends[1]);
+}
+
+}  // namespace
+}  // namespace tarnbrook
