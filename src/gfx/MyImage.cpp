@@ -1,0 +1,182 @@
+#include "gfx/MyImage.h"
+
+#include "app/Application.h"
+#include "gfx/EmbeddedImage.h"
+#include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
+#include "ui/Form.h"
+
+namespace tarnbrook {
+
+int MyImage::ixRosso = 2;
+int MyImage::ixVerde = 1;
+int MyImage::ixBlu = 0;
+
+namespace {
+constexpr int64_t kBlack = 0x000000;
+constexpr int64_t kWhite = 0xFFFFFF;
+}  // namespace
+
+MyImage::MyImage(GUIElement* container, XImage* image) : image_(image)
+{
+    parent = container;
+    Initialise(image ? image->width : width, image ? image->height : height);
+}
+
+MyImage::MyImage(GUIElement* container, const unsigned char* embedded, int imageWidth,
+                 int imageHeight)
+    : MyImage(container, embedded, false, imageWidth, imageHeight)
+{
+}
+
+MyImage::MyImage(GUIElement* container, const unsigned char* pixelData, bool pixelDataIsRgb,
+                 int imageWidth, int imageHeight)
+    : pixelData_(pixelData), pixelDataIsRgb_(pixelDataIsRgb)
+{
+    parent = container;
+    Initialise(imageWidth, imageHeight);
+}
+
+MyImage::~MyImage() = default;
+
+void MyImage::Initialise(int imageWidth, int imageHeight)
+{
+    kind = "image";
+    tabStop = false;
+    drawable = true;
+    width = imageWidth;
+    height = imageHeight;
+}
+
+void MyImage::Create()
+{
+    AssignId();
+    created = true;
+    visible = true;
+}
+
+void MyImage::Show()
+{
+    Child::Show();
+    Paint();
+}
+
+void MyImage::ShowMapped()
+{
+    Child::ShowMapped();
+    Paint();
+}
+
+void MyImage::SetSize(int newWidth, int newHeight)
+{
+    if (!created) {
+        width = newWidth;
+        height = newHeight;
+        return;
+    }
+    Hide();
+    width = newWidth;
+    height = newHeight;
+    Show();
+}
+
+void MyImage::SetPosition(int newX, int newY)
+{
+    if (!created) {
+        x = newX;
+        y = newY;
+        return;
+    }
+    Hide();
+    x = newX;
+    y = newY;
+    Show();
+}
+
+void MyImage::Hide()
+{
+    if (created) {
+        GraphicsContext gc(Application::GetParentForm(this));
+        const Point at = Application::ToFormCoordinates(this, x, y);
+        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, ContainerBackColor(this));
+    }
+    Child::Hide();
+    created = false;
+}
+
+void MyImage::BuildImage()
+{
+    if (pixelDataIsRgb_) {
+        builtImage_ = CreateXImage(this, pixelData_, width, height);
+    } else {
+        builtImage_ = CreateXImage(this, Convert4BitImage(width, height, pixelData_));
+    }
+    image_ = builtImage_.get();
+}
+
+void MyImage::Paint()
+{
+    if (Application::loading || !created) {
+        return;
+    }
+    GraphicsContext gc(Application::GetParentForm(this));
+    const Point at = Application::ToFormCoordinates(this, x, y);
+    if (pixelData_ && !image_) {
+        BuildImage();
+    }
+    if (image_) {
+        gc.PutImage(at.x, at.y, width, height, image_);
+    } else {
+        gc.FillRectangle(at.x, at.y, width, height, 0, 0, ContainerBackColor(this));
+    }
+    if (border_) {
+        const int right = at.x + width - 1;
+        const int bottom = at.y + height - 1;
+        gc.DrawLine(at.x, at.y, right, at.y, kBlack);
+        gc.DrawLine(at.x, bottom, at.x, at.y, kBlack);
+        gc.DrawLine(right, at.y, right, bottom, kWhite);
+        gc.DrawLine(at.x, bottom, right, bottom, kWhite);
+    }
+}
+
+void MyImage::ForgetBuiltImage()
+{
+    if (builtImage_ && image_ == builtImage_.get()) {
+        image_ = nullptr;
+    }
+    builtImage_.reset();
+}
+
+void MyImage::SetImage(XImage* newImage)
+{
+    ForgetBuiltImage();
+    pixelData_ = nullptr;
+    image_ = newImage;
+    if (created) {
+        Paint();
+    }
+}
+
+void MyImage::SetImageData(const unsigned char* data)
+{
+    ForgetBuiltImage();
+    pixelData_ = data;
+    if (created) {
+        Paint();
+    }
+}
+
+void MyImage::SetBorder(bool value)
+{
+    border_ = value;
+    if (created) {
+        Paint();
+    }
+}
+
+void MyImage::SetImageEnabled(bool value)
+{
+    enabled = value;
+}
+
+}  // namespace tarnbrook

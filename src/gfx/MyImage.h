@@ -1,0 +1,56 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include "gfx/XImageFactory.h"
+#include "ui/Child.h"
+
+namespace tarnbrook {
+
+// Shows one picture inside a form: an X image given by the caller (which stays the caller's),
+// or one the element builds on its first paint from an embedded 16-colour array or an RGB
+// buffer (which it then owns). The pixel data handed in is not copied and stays the caller's.
+class MyImage : public Child {
+public:
+    // Byte positions of red, green and blue inside a pixel of the server's images (set by the
+    // pixel-format probe).
+    static int ixRosso;
+    static int ixVerde;
+    static int ixBlu;
+
+    MyImage(GUIElement* container, XImage* image);
+    MyImage(GUIElement* container, const unsigned char* embedded, int imageWidth, int imageHeight);
+    MyImage(GUIElement* container, const unsigned char* pixelData, bool pixelDataIsRgb,
+            int imageWidth, int imageHeight);
+    ~MyImage() override;
+
+    void SetSize(int newWidth, int newHeight) override;
+    void SetPosition(int newX, int newY) override;
+    void Show() override;
+    void ShowMapped() override;
+    void Hide() override;
+    void Paint() override;
+    void Create() override;
+
+    // Slots after those of GUIElement, in this order.
+    virtual void SetImage(XImage* newImage);
+    virtual void SetImageData(const unsigned char* data);
+    virtual void SetBorder(bool value);
+    virtual void SetImageEnabled(bool value);
+
+    XImage* GetImage() const { return image_; }
+    bool HasBorder() const { return border_; }
+
+private:
+    void Initialise(int imageWidth, int imageHeight);
+    void ForgetBuiltImage();
+    void BuildImage();
+
+    XImage* image_ = nullptr;
+    ImagePtr builtImage_;  // the image made from pixelData_, when image_ is that one
+    const unsigned char* pixelData_ = nullptr;
+    bool pixelDataIsRgb_ = false;
+    bool border_ = false;
+};
+
+}  // namespace tarnbrook

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <vector>
+
+#include "gfx/Screen.h"
+#include "ui/Form.h"
+
+namespace testsupport {
+
+// Where pixels of one colour lie in an area; empty when there are none.
+struct InkBox {
+    int left = 0;
+    int top = 0;
+    int right = -1;  // inclusive
+    int bottom = -1;
+    int count = 0;
+    bool Empty() const { return count == 0; }
+};
+
+// A form shown and on screen on the tests' X server, ready to be drawn on; pixels are read
+// back from its window with XGetImage.
+class ShownForm {
+public:
+    explicit ShownForm(int width = 240, int height = 180, long backColor = -1);
+    ShownForm(const ShownForm&) = delete;
+    ShownForm& operator=(const ShownForm&) = delete;
+
+    tarnbrook::Form& Get() { return form_; }
+    tarnbrook::Screen& GetScreen() { return screen_; }
+    Display* GetDisplay() const { return screen_.GetDisplay(); }
+    bool Viewable() const { return viewable_; }
+
+    int Pixel(int x, int y);  // 0xRRGGBB
+    // Every pixel of the area, row by row.
+    std::vector<int> Area(int x, int y, int w, int h);
+    // Where the colour is inside the area (coordinates in the window).
+    InkBox FindColor(int x, int y, int w, int h, int color);
+    // Pixels of the area that are not the colour.
+    int CountOther(int x, int y, int w, int h, int color);
+
+private:
+    tarnbrook::Screen screen_;
+    tarnbrook::Form form_;
+    bool viewable_ = false;
+};
+
+}  // namespace testsupport
