@@ -253,20 +253,11 @@ TEST_F(RunDisplayTest, PointerMotionReachesAFocusedSliderAndTheForm)
                                 "form.UserMessage", "form.Close"}));
 }
 
-TEST_F(RunDisplayTest, PointerMotionWithoutADraggedElementReachesOnlyTheForm)
+TEST_F(RunDisplayTest, WithoutADraggedElementMotionEnteringAndLeavingReachOnlyTheForm)
 {
     auto box = Element("box", 10, 10);
     form.RecordMotion(true);
     Application::focused = box.get();
-    input.MoveTo(FormWindow(), 30, 40);
-    RunToEnd();
-    EXPECT_EQ(journal, (Journal{"form.MouseEnter", "form.MouseMove 30,40", "form.UserMessage",
-                                "form.Close"}));
-}
-
-TEST_F(RunDisplayTest, EnteringAndLeavingTheWindowReachTheForm)
-{
-    form.RecordMotion(true);
     input.MoveTo(FormWindow(), 30, 40);
     input.MoveTo(DefaultRootWindow(input.GetDisplay()), 5, 5);
     RunToEnd();
