@@ -5,6 +5,7 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "app/Application.h"
@@ -258,9 +259,9 @@ void Form::SetWindowManagerProperties(Display* display)
         if (!windowName.Made() || !iconName.Made()) {
             WriteLog("XStringListToTextProperty - error");
         }
-        std::vector<char> className(kClassName, kClassName + std::char_traits<char>::length(kClassName) + 1);
-        classHint->res_name = className.data();
-        classHint->res_class = className.data();
+        std::string className(kClassName);  // Xlib wants writable characters
+        classHint->res_name = &className[0];
+        classHint->res_class = &className[0];
         XSetWMProperties(display, window, windowName.Get(), iconName.Get(), nullptr, 0, sizeHints,
                          wmHints, classHint);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <X11/X.h>
+#include <X11/Xlib.h>
 
 #include <string>
 

@@ -105,25 +105,6 @@ TEST(PointTest, IsPackedInOneWordWithXInTheLowHalf)
     EXPECT_EQ(static_cast<uint32_t>(word >> 32), 7u);
 }
 
-TEST_F(GUIElementTest, StartsWithTheDocumentedDefaults)
-{
-    Probe probe;
-    EXPECT_EQ(probe.GetWidth(), 100);
-    EXPECT_EQ(probe.GetHeight(), 50);
-    EXPECT_EQ(probe.GetPosition().x, 100);
-    EXPECT_EQ(probe.GetPosition().y, 100);
-    EXPECT_EQ(probe.GetBackColor(), -1);
-    EXPECT_TRUE(probe.IsTabStop());
-    EXPECT_TRUE(probe.IsEnabled());
-    EXPECT_TRUE(probe.IsChild());
-    EXPECT_FALSE(probe.IsDrawable());
-    EXPECT_FALSE(probe.IsVisible());
-    EXPECT_FALSE(probe.IsCreated());
-    EXPECT_EQ(probe.GetId(), 0u);
-    EXPECT_EQ(probe.GetOwner(), nullptr);
-    EXPECT_EQ(probe.GetParent(), nullptr);
-}
-
 TEST_F(GUIElementTest, ContainsOnlyWhenCreatedAndVisibleWithBothEdgesInside)
 {
     Probe probe;
@@ -191,16 +172,6 @@ TEST_F(GUIElementTest, IdsFollowCreationOrderAndAreNeverReused)
     EXPECT_EQ(third.GetId(), firstId + 2);
 }
 
-TEST_F(GUIElementTest, CallbacksReceiveTheElementTheUserValueAndThePoint)
-{
-    Probe probe;
-    probe.Create();
-    probe.SetOnMouseUp(RecordMouseUp);
-    probe.MouseUp(Point{3, 4});
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls[0], "MouseUp " + std::to_string(probe.GetId()) + " 3,4");
-}
-
 TEST_F(GUIElementTest, KeyCharAndQueryCloseAnswerTrueWithoutCallbacks)
 {
     Probe probe;
@@ -250,20 +221,6 @@ TEST_F(GUIElementTest, ResizedRepaintsBeforeCallingOnResize)
     probe.SetOnResize(RecordResize);
     probe.Resized();
     EXPECT_EQ(calls, (std::vector<std::string>{"Resize paints=1"}));
-}
-
-TEST_F(GUIElementTest, FlagsAAndBExcludeEachOther)
-{
-    Probe probe;
-    probe.SetFlagA(true);
-    probe.SetFlagB(true);
-    EXPECT_FALSE(probe.IsFlagA());
-    EXPECT_TRUE(probe.IsFlagB());
-    probe.SetFlagA(true);
-    EXPECT_FALSE(probe.IsFlagB());
-    probe.SetFlagA(false);
-    EXPECT_FALSE(probe.IsFlagA());
-    EXPECT_FALSE(probe.IsFlagB());
 }
 
 TEST_F(GUIElementTest, CloseCallsOnCloseThenMarksTheElementClosed)
