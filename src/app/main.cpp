@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Application.h"
 #include "app/Log.h"
 #include "app/ProductInfo.h"
 #include "gfx/Screen.h"
@@ -34,6 +35,7 @@ int RunProgram()
         // Nothing can be shown without a display, and Xlib must never see a null connection.
         return 1;
     }
+    Application::InstallXErrorHandlers();
 
     if (!screen->Close()) {
         WriteLog("Chiusura screen non riuscita");
