@@ -157,9 +157,11 @@ void MyImage::SetImage(XImage* newImage)
     }
 }
 
+// A given image is forgotten too (never destroyed): otherwise the new data would never show.
 void MyImage::SetImageData(const unsigned char* data)
 {
     ForgetBuiltImage();
+    image_ = nullptr;
     pixelData_ = data;
     if (created) {
         Paint();

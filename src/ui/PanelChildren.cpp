@@ -1,0 +1,157 @@
+#include "ui/PanelChildren.h"
+
+#include "app/Application.h"
+#include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
+#include "ui/Form.h"
+
+namespace tarnbrook {
+
+namespace {
+
+constexpr int64_t kBlack = 0x000000;
+constexpr int64_t kWhite = 0xFFFFFF;
+constexpr int kCaptionInsetX = 4;
+constexpr int kCaptionInsetY = 2;
+constexpr int kCaptionBand = 10;
+
+}  // namespace
+
+PanelChildren::PanelChildren(GUIElement* container)
+{
+    parent = container;
+    kind = "panel";
+    tabStop = false;
+    drawable = true;
+}
+
+void PanelChildren::SetFramed(bool value)
+{
+    framed_ = value;
+    flatFrame_ = false;
+}
+
+void PanelChildren::SetFlatFrame(bool value)
+{
+    flatFrame_ = value;
+    framed_ = true;
+}
+
+void PanelChildren::SetSunken(bool value)
+{
+    sunken_ = value;
+    framed_ = true;
+}
+
+void PanelChildren::SetCaptionColor(int64_t color)
+{
+    captionColor_ = color;
+}
+
+void PanelChildren::SetChildBackColor(int64_t color)
+{
+    childBackColor_ = color;
+}
+
+void PanelChildren::Create()
+{
+    AssignId();
+    created = true;
+    visible = true;
+}
+
+void PanelChildren::Show()
+{
+    if (!created) {
+        Create();
+    }
+    Paint();
+    for (GUIElement* child : Application::GetChildren(id)) {
+        child->Show();
+    }
+    Child::Show();
+}
+
+void PanelChildren::ShowMapped()
+{
+    Show();
+}
+
+void PanelChildren::SetSize(int newWidth, int newHeight)
+{
+    if (!created) {
+        width = newWidth;
+        height = newHeight;
+        return;
+    }
+    Hide();
+    width = newWidth;
+    height = newHeight;
+    Show();
+}
+
+void PanelChildren::SetPosition(int newX, int newY)
+{
+    if (!created) {
+        x = newX;
+        y = newY;
+        return;
+    }
+    Hide();
+    x = newX;
+    y = newY;
+    Show();
+}
+
+void PanelChildren::Hide()
+{
+    for (GUIElement* child : Application::GetChildren(id)) {
+        child->Hide();
+    }
+    if (created) {
+        GraphicsContext gc(Application::GetParentForm(this));
+        const Point at = Application::ToFormCoordinates(this, x, y);
+        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, ContainerBackColor(this));
+    }
+    Child::Hide();
+    created = false;
+}
+
+void PanelChildren::Paint()
+{
+    if (Application::loading || !created) {
+        return;
+    }
+    const int64_t bg = OwnOrDefaultBackColor(this);
+    GraphicsContext gc(Application::GetParentForm(this));
+    const Point at = Application::ToFormCoordinates(this, x, y);
+    gc.FillRectangle(at.x, at.y, width, height, 0, 0, bg);
+    if (framed_ && flatFrame_) {
+        gc.DrawRectangle(at.x, at.y, width, height, 1, kBlack);
+    } else if (framed_) {
+        const int right = at.x + width - 1;
+        const int bottom = at.y + height - 1;
+        const int64_t first = sunken_ ? kBlack : kWhite;
+        const int64_t second = sunken_ ? kWhite : kBlack;
+        gc.DrawLine(at.x, at.y, right, at.y, first);
+        gc.DrawLine(at.x, bottom, at.x, at.y, first);
+        gc.DrawLine(right, at.y, right, bottom, second);
+        gc.DrawLine(at.x, bottom, right, bottom, second);
+    }
+    if (!text.empty()) {
+        gc.DrawText(at.x + kCaptionInsetX, at.y + kCaptionInsetY, width - 2 * kCaptionInsetX,
+                    kCaptionBand, text, captionColor_ == NoBackColor ? kBlack : captionColor_, bg,
+                    0);
+    }
+    for (GUIElement* child : Application::GetChildren(id)) {
+        if (!child->IsDrawable() || !child->IsCreated()) {
+            continue;
+        }
+        if (childBackColor_ != NoBackColor) {
+            child->SetBackColor(childBackColor_);
+        }
+        child->Paint();
+    }
+}
+
+}  // namespace tarnbrook

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "gfx/MyImage.h"
+
+#include <vector>
+
+#include "app/Application.h"
+#include "gfx/EmbeddedImage.h"
+#include "gfx/GraphicsContext.h"
+#include "support/ScratchFolder.h"
+#include "support/ShownForm.h"
+
+namespace tarnbrook {
+namespace {
+
+class MyImageDisplayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application::ResetState();
+        ASSERT_TRUE(surface.Viewable());
+    }
+    testsupport::ScratchFolder folder;
+    testsupport::ShownForm surface{200, 150, 0x204060};
+};
+
+RgbBuffer Gradient(int width, int height)
+{
+    RgbBuffer rgb(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            rgb.SetPixel(x, y, static_cast<unsigned char>(10 * x + 5), static_cast<unsigned char>(10 * y + 5), 0x80);
+        }
+    }
+    return rgb;
+}
+
+TEST_F(MyImageDisplayTest, PaintsItsRgbDataWithASunkenBorder)
+{
+    const RgbBuffer rgb = Gradient(8, 6);
+    MyImage image(&surface.Get(), rgb.Data(), true, 8, 6);
+    image.SetPosition(20, 30);
+    image.Show();
+    EXPECT_EQ(surface.Pixel(20, 30), 0x050580);
+    EXPECT_EQ(surface.Pixel(27, 35), 0x4B3780);
+
+    image.SetBorder(true);
+    EXPECT_EQ(surface.Pixel(20, 30), 0x000000);
+    EXPECT_EQ(surface.Pixel(20, 34), 0x000000);
+    EXPECT_EQ(surface.Pixel(27, 30), 0xFFFFFF);
+    EXPECT_EQ(surface.Pixel(22, 35), 0xFFFFFF);
+    EXPECT_EQ(surface.Pixel(21, 31), 0x0F0F80);
+
+    image.Hide();
+    EXPECT_EQ(surface.CountOther(20, 30, 8, 6, 0x204060), 0);
+}
+
+TEST_F(MyImageDisplayTest, DecodesAnEmbeddedPicture)
+{
+    std::vector<unsigned char> embedded(EmbeddedImageBytes(3, 1), 0);
+    for (int i = 1; i <= 3; ++i) {
+        embedded[static_cast<size_t>(3 * i)] = static_cast<unsigned char>(0x40 * i);
+    }
+    embedded[48] = 0x12;
+    embedded[49] = 0x30;
+    MyImage image(&surface.Get(), embedded.data(), 3, 1);
+    image.SetPosition(10, 10);
+    image.Show();
+    EXPECT_EQ(surface.Pixel(10, 10), 0x400000);
+    EXPECT_EQ(surface.Pixel(11, 10), 0x800000);
+    EXPECT_EQ(surface.Pixel(12, 10), 0xC00000);
+}
+
+TEST_F(MyImageDisplayTest, AGivenImageStaysTheCallersAndABuiltOneIsReplaced)
+{
+    const RgbBuffer rgb = Gradient(4, 4);
+    ImagePtr given = CreateXImage(&surface.Get(), Gradient(4, 4));
+    {
+        MyImage image(&surface.Get(), rgb.Data(), true, 4, 4);
+        image.SetPosition(10, 10);
+        image.Show();
+        ASSERT_NE(image.GetImage(), nullptr);
+        image.SetImage(given.get());  // the built image is destroyed here
+        EXPECT_EQ(image.GetImage(), given.get());
+        image.SetImageData(rgb.Data());  // the given one is only forgotten
+        EXPECT_NE(image.GetImage(), nullptr);
+        EXPECT_NE(image.GetImage(), given.get());
+        image.SetImage(given.get());
+    }
+    GraphicsContext gc(&surface.Get());
+    gc.PutImage(50, 50, 0, 0, given.get());
+    EXPECT_EQ(surface.Pixel(53, 53), 0x232380);
+}
+
+TEST_F(MyImageDisplayTest, WithoutAnImageTheAreaTakesTheContainersColour)
+{
+    MyImage image(&surface.Get(), static_cast<XImage*>(nullptr));
+    image.SetPosition(10, 10);
+    image.SetSize(20, 20);
+    image.Show();
+    EXPECT_EQ(surface.Pixel(10, 10), 0x204060);
+    EXPECT_FALSE(folder.Exists("log.txt"));
+}
+
+}  // namespace
+}  // namespace tarnbrook
