@@ -28,6 +28,11 @@ const char kCarriageReturn = 13;
 const char kEscape = 27;
 const char kDelete = 127;
 
+FormAbout* Self(GUIElement* about)
+{
+    return static_cast<FormAbout*>(about);
+}
+
 FormAbout* AboutOf(GUIElement* element)
 {
     return dynamic_cast<FormAbout*>(Application::GetParentForm(element));
@@ -65,10 +70,13 @@ FormAbout::FormAbout(Form* owner) : Form(nullptr, true), owner_(owner)
     SetStyleFlagA(false);
     InstallHandlers();
     TakeOwnerInput(owner_.Get(), this);
+    holdingOwner_ = true;
 }
 
+// A box deleted while still open (or never shown) gives its owner its input back.
 FormAbout::~FormAbout()
 {
+    ReleaseOwner();
     pictureElement_.reset();
     panel_.reset();
     productCell_.reset();
@@ -91,11 +99,9 @@ void FormAbout::CentreOnOwner()
 
 void FormAbout::InstallHandlers()
 {
-    SetOnLoad([](GUIElement* about, int64_t) { static_cast<FormAbout*>(about)->BuildContent(); });
-    SetOnQueryClose([](GUIElement* about) { return static_cast<FormAbout*>(about)->ReleaseOwner(); });
-    SetOnKeyChar([](GUIElement* about, char character) {
-        return static_cast<FormAbout*>(about)->HandleKeyChar(character);
-    });
+    SetOnLoad([](GUIElement* about, int64_t) { Self(about)->BuildContent(); });
+    SetOnQueryClose([](GUIElement* about) { return Self(about)->ReleaseOwner(); });
+    SetOnKeyChar([](GUIElement* about, char c) { return Self(about)->HandleKeyChar(c); });
 }
 
 void FormAbout::SetPicture(XImage* image, int imageWidth, int imageHeight)
@@ -178,7 +184,10 @@ std::string FormAbout::MailAddress() const
 
 bool FormAbout::ReleaseOwner()
 {
-    GiveOwnerInputBack(owner_.Get());
+    if (holdingOwner_) {
+        holdingOwner_ = false;
+        GiveOwnerInputBack(owner_.Get());
+    }
     return true;
 }
 

@@ -18,8 +18,8 @@ class PanelChildren;
 // The about box: a dialog over its owner with a framed picture, the product and ownership
 // lines, the web and mail addresses as links (the browser and the mail program start in the
 // background), a framed notice and "OK". The owner is disabled from construction until the box
-// closes (OK, Return, Escape, Delete or the window manager); nothing is reported back. The
-// owner fills in the texts, gives the box its screen, shows it, and deletes it later.
+// closes (OK, Return, Escape, Delete or the window manager) or is deleted; nothing is reported
+// back. The owner fills in the texts, gives the box its screen, shows it, and deletes it later.
 class FormAbout : public Form {
 public:
     static constexpr int kWidth = 600;
@@ -60,6 +60,7 @@ private:
     std::string MailAddress() const;
 
     ElementWatch<Form> owner_;
+    bool holdingOwner_ = false;  // the owner is disabled for this box
     XImage* picture_ = nullptr;
     int pictureWidth_ = 0;
     int pictureHeight_ = 0;

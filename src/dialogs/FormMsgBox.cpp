@@ -40,14 +40,8 @@ Form* FirstForm()
 // The box still there from an earlier call goes without reporting a result.
 void DeleteEarlierBox()
 {
-    auto* box = static_cast<FormMsgBox*>(Application::messageBox);
-    if (!box) {
-        return;
-    }
+    Form* box = Application::messageBox;
     Application::messageBox = nullptr;
-    if (box->IsCreated()) {
-        box->ReleaseOwner();
-    }
     delete box;
 }
 
@@ -76,6 +70,7 @@ FormMsgBox::FormMsgBox(uint32_t dialogId, bool yesNo, Screen* screen, Form* owne
     }
     Setup(dialogId, yesNo, title, message);
     TakeOwnerInput(owner_.Get(), this);
+    holdingOwner_ = true;
     SetSize(kBoxWidth, kBoxHeight);
     CentreOnOwner();
     SetStyleFlagB(false);
@@ -85,9 +80,11 @@ FormMsgBox::FormMsgBox(uint32_t dialogId, bool yesNo, Screen* screen, Form* owne
     Create();
 }
 
+// A box deleted while still open gives its owner its input back, without a result.
 FormMsgBox::~FormMsgBox()
 {
     DestroyWindow();
+    ReleaseOwner();
 }
 
 void FormMsgBox::CentreOnOwner()
@@ -147,7 +144,10 @@ void FormMsgBox::BuildContent()
 
 bool FormMsgBox::ReleaseOwner()
 {
-    GiveOwnerInputBack(owner_.Get());
+    if (holdingOwner_) {
+        holdingOwner_ = false;
+        GiveOwnerInputBack(owner_.Get());
+    }
     return true;
 }
 

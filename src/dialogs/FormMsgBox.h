@@ -60,12 +60,12 @@ private:
     std::unique_ptr<ButtonCustom> firstButton_;   // "YES" or "OK"
     std::unique_ptr<ButtonCustom> secondButton_;  // "NO"
     ElementWatch<Form> owner_;
+    bool holdingOwner_ = false;  // the owner is disabled for this box
 };
 
 // Opens a box with "OK" (ShowMsgBox) or "YES" and "NO" (ShowMsgBoxYesNo) over the owner, or
 // over the first form (the main window) when there is none, and returns at once. A box still
-// there from an earlier call is deleted first, without a result; if it was open its owner gets
-// its input back.
+// there from an earlier call is deleted first, without a result.
 void ShowMsgBox(uint32_t dialogId, Form* owner, const std::string& message,
                 const std::string& title);
 void ShowMsgBoxYesNo(uint32_t dialogId, Form* owner, const std::string& message,

@@ -170,7 +170,7 @@ TEST_F(FormAboutDisplayTest, EscapeReturnAndDeleteCloseItAndEnableTheOwner)
     EXPECT_TRUE(owner.Results().empty());
 }
 
-TEST_F(FormAboutDisplayTest, OkButtonAndTheWindowManagerCloseIt)
+TEST_F(FormAboutDisplayTest, OkTheWindowManagerOrDeletionCloseItAndEnableTheOwner)
 {
     std::unique_ptr<FormAbout> about = OpenAbout();
     ClickMiddle(about.get(), about->GetOkButton());
@@ -182,6 +182,13 @@ TEST_F(FormAboutDisplayTest, OkButtonAndTheWindowManagerCloseIt)
     input.SendDeleteWindow(about->GetWindow());
     Pump();
     EXPECT_FALSE(about->IsCreated());
+    EXPECT_TRUE(owner.IsEnabled());
+
+    about = OpenAbout();
+    about.reset();
+    EXPECT_TRUE(owner.IsEnabled());
+    about = MakeAbout();  // never shown
+    about.reset();
     EXPECT_TRUE(owner.IsEnabled());
 }
 
