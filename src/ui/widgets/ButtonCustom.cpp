@@ -5,13 +5,13 @@
 #include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
 #include "ui/Form.h"
 
 namespace tarnbrook {
 
 namespace {
 
-const int64_t kDefaultFace = 0xAAAAAA;
 const int64_t kLight = 0xFFFFFF;
 const int64_t kDark = 0x000000;
 const int kDashed = 1;
@@ -21,21 +21,6 @@ const int kCaptionMargin = 6;   // between the caption box and the left and righ
 const int kPictureLeft = 8;     // the picture's left edge, when a caption follows it
 const int kCaptionAfterPicture = 10;
 const char kCarriageReturn = 13;
-
-// The colour an element inherits from where it sits: its container's, else its form's, else
-// the toolkit's grey.
-int64_t InheritedBackColor(GUIElement* element)
-{
-    GUIElement* container = element->GetParent();
-    if (container && container->GetBackColor() != GUIElement::NoBackColor) {
-        return container->GetBackColor();
-    }
-    Form* form = Application::GetParentForm(element);
-    if (form && form->GetBackColor() != GUIElement::NoBackColor) {
-        return form->GetBackColor();
-    }
-    return kDefaultFace;
-}
 
 // A form that has lost its window (a closed dialog) has nothing to paint on.
 Form* PaintableForm(GUIElement* element)
@@ -128,7 +113,7 @@ void ButtonCustom::Hide()
         const Point at = Application::ToFormCoordinates(this, x, y);
         GraphicsContext gc(form);
         gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
-                         InheritedBackColor(this));
+                         ContainerBackColor(this));
     }
     Child::Hide();
     created = false;
@@ -197,7 +182,7 @@ void ButtonCustom::SetDisabledImage(XImage* picture)
 
 void ButtonCustom::MouseDown(Point point)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     SetPressed(true);
@@ -206,7 +191,7 @@ void ButtonCustom::MouseDown(Point point)
 
 void ButtonCustom::MouseUp(Point point)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     SetPressed(false);
@@ -219,7 +204,7 @@ void ButtonCustom::MouseUp(Point point)
 
 void ButtonCustom::KeyDown(KeySym keysym)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     ElementWatch<ButtonCustom> self(this);
@@ -231,7 +216,7 @@ void ButtonCustom::KeyDown(KeySym keysym)
 
 bool ButtonCustom::KeyChar(char character)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return false;
     }
     ElementWatch<ButtonCustom> self(this);
@@ -274,7 +259,7 @@ void ButtonCustom::Paint()
     }
     const Point at = Application::ToFormCoordinates(this, x, y);
     const Box box{at.x, at.y, width, height};
-    const int64_t face = backColor != NoBackColor ? backColor : InheritedBackColor(this);
+    const int64_t face = backColor != NoBackColor ? backColor : ContainerBackColor(this);
     GraphicsContext gc(form);
     gc.FillRectangle(box.x, box.y, box.w, box.h, 0, GraphicsContext::NoColor, face);
     DrawBevel(gc, box, pressed);
@@ -285,6 +270,12 @@ void ButtonCustom::Paint()
         DrawContent(gc, box, text, CurrentPicture(), enabled ? foreColor : kDisabledCaptionColor,
                     face);
     }
+}
+
+// A hidden button may still hold the focus (Tab does not look at visibility): it must not fire.
+bool ButtonCustom::TakesInput() const
+{
+    return enabled && created;
 }
 
 void ButtonCustom::RepaintIfCreated()
