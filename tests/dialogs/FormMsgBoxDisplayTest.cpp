@@ -97,6 +97,21 @@ TEST_F(FormMsgBoxDisplayTest, OkBoxShowsOneButtonDisablesItsOwnerAndReportsOne)
     EXPECT_EQ(OpenBox(), box);  // kept until replaced or the loop ends
 }
 
+TEST_F(FormMsgBoxDisplayTest, TheHiddenNoOfAnOkBoxTakesNoReturn)
+{
+    ShowMsgBox(6, &owner, "Saved.", "Note");
+    FormMsgBox* box = ShownBox();
+    input.MoveTo(box->GetWindow(), 5, 5);
+    input.TypeKey(XK_Tab);
+    input.TypeKey(XK_Tab);  // Tab does not look at visibility: the hidden NO takes the focus
+    Pump();
+    ASSERT_EQ(Application::focused, box->GetSecondButton());
+    input.TypeKey(XK_Return);
+    Pump();
+    EXPECT_TRUE(owner.Results().empty());
+    EXPECT_TRUE(box->IsCreated());
+}
+
 TEST_F(FormMsgBoxDisplayTest, YesOnTheRightReportsThreeAndNoOnTheLeftFour)
 {
     ShowMsgBoxYesNo(1000, &owner, "Do you really want to go exit?", "Exit");

@@ -182,7 +182,7 @@ void ButtonCustom::SetDisabledImage(XImage* picture)
 
 void ButtonCustom::MouseDown(Point point)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     SetPressed(true);
@@ -191,7 +191,7 @@ void ButtonCustom::MouseDown(Point point)
 
 void ButtonCustom::MouseUp(Point point)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     SetPressed(false);
@@ -204,7 +204,7 @@ void ButtonCustom::MouseUp(Point point)
 
 void ButtonCustom::KeyDown(KeySym keysym)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     ElementWatch<ButtonCustom> self(this);
@@ -216,7 +216,7 @@ void ButtonCustom::KeyDown(KeySym keysym)
 
 bool ButtonCustom::KeyChar(char character)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return false;
     }
     ElementWatch<ButtonCustom> self(this);
@@ -270,6 +270,12 @@ void ButtonCustom::Paint()
         DrawContent(gc, box, text, CurrentPicture(), enabled ? foreColor : kDisabledCaptionColor,
                     face);
     }
+}
+
+// A hidden button may still hold the focus (Tab does not look at visibility): it must not fire.
+bool ButtonCustom::TakesInput() const
+{
+    return enabled && created;
 }
 
 void ButtonCustom::RepaintIfCreated()

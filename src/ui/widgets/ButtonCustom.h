@@ -12,7 +12,8 @@ namespace tarnbrook {
 
 // The toolkit's push button: a bevelled face with a caption and optionally a picture, painted
 // on its form's window. It looks pressed while the left mouse button or Return is held on it
-// and runs its command when released over it. A press that loses the focus is cancelled.
+// and runs its command when released over it. A press that loses the focus is cancelled. A
+// disabled or hidden button takes no input.
 class ButtonCustom : public Child, public CommandElement {
 public:
     static constexpr int64_t kDisabledCaptionColor = 0x9B9B9B;
@@ -54,6 +55,7 @@ protected:
     XImage* disabledImage = nullptr;
 
 private:
+    bool TakesInput() const;
     void RepaintIfCreated();
     void SetPressed(bool value);
     XImage* CurrentPicture() const;
