@@ -151,17 +151,6 @@ TEST_F(OptionBoxDisplayTest, AClickBelowTheLastOptionSelectsTheLastEvenWhenItIsS
     EXPECT_EQ(box.GetSelectedIndex(), 2);
 }
 
-TEST_F(OptionBoxDisplayTest, RemovingTheSelectedLastOptionShowsTheOneBeforeSelected)
-{
-    box.SetSelectedIndex(2);
-    box.RemoveItem(2);
-    EXPECT_EQ(box.GetSelectedIndex(), 1);
-    EXPECT_EQ(MarkDifferences(1), 0);
-    EXPECT_TRUE(box.SetSelectedIndex(-5));
-    EXPECT_EQ(MarkDifferences(0), 0);
-    EXPECT_EQ(MarkDifferences(1), 0);
-}
-
 TEST_F(OptionBoxDisplayTest, TheCommandMayDeleteTheBox)
 {
     auto* doomed = new OptionBox(&surface.Get());
