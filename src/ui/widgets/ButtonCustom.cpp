@@ -1,0 +1,299 @@
+#include "ui/widgets/ButtonCustom.h"
+
+#include <X11/keysym.h>
+
+#include "app/Application.h"
+#include "app/ElementWatch.h"
+#include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
+#include "ui/Form.h"
+
+namespace tarnbrook {
+
+namespace {
+
+const int64_t kLight = 0xFFFFFF;
+const int64_t kDark = 0x000000;
+const int kDashed = 1;
+const int kAlignLeft = 0;
+const int kAlignCentre = 2;
+const int kCaptionMargin = 6;   // between the caption box and the left and right edges
+const int kPictureLeft = 8;     // the picture's left edge, when a caption follows it
+const int kCaptionAfterPicture = 10;
+const char kCarriageReturn = 13;
+
+// A form that has lost its window (a closed dialog) has nothing to paint on.
+Form* PaintableForm(GUIElement* element)
+{
+    Form* form = Application::GetParentForm(element);
+    return form && form->GetWindow() != None ? form : nullptr;
+}
+
+struct Box {
+    int x, y, w, h;
+};
+
+void DrawBevel(GraphicsContext& gc, Box b, bool sunken)
+{
+    const int64_t light = sunken ? kDark : kLight;
+    const int64_t dark = sunken ? kLight : kDark;
+    gc.DrawLine(b.x, b.y, b.x + b.w - 1, b.y, light);
+    gc.DrawLine(b.x, b.y + b.h - 1, b.x, b.y, light);
+    gc.DrawLine(b.x + b.w - 1, b.y, b.x + b.w - 1, b.y + b.h - 1, dark);
+    gc.DrawLine(b.x, b.y + b.h - 1, b.x + b.w - 1, b.y + b.h - 1, dark);
+}
+
+void DrawFocusRectangle(GraphicsContext& gc, Box b, int64_t color)
+{
+    gc.DrawLine(b.x + 4, b.y + 3, b.x + b.w - 5, b.y + 3, kDashed, color);
+    gc.DrawLine(b.x + 4, b.y + b.h - 4, b.x + 4, b.y + 2, kDashed, color);
+    gc.DrawLine(b.x + b.w - 5, b.y + 3, b.x + b.w - 5, b.y + b.h - 3, kDashed, color);
+    gc.DrawLine(b.x + 4, b.y + b.h - 4, b.x + b.w - 5, b.y + b.h - 4, kDashed, color);
+}
+
+void DrawContent(GraphicsContext& gc, Box b, const std::string& caption, XImage* picture,
+                 int64_t captionColor, int64_t face)
+{
+    if (!caption.empty() && !picture) {
+        gc.DrawText(b.x + kCaptionMargin, b.y + 4, b.w - 2 * kCaptionMargin, b.h - 8, caption,
+                    captionColor, face, kAlignCentre);
+    } else if (!caption.empty()) {
+        const int left = picture->width + kCaptionAfterPicture;
+        gc.DrawText(b.x + left, b.y + 4, b.w - left - kCaptionMargin, b.h - 8, caption,
+                    captionColor, face, kAlignLeft);
+        gc.PutImage(b.x + kPictureLeft, b.y + (b.h - picture->height) / 2, picture->width,
+                    picture->height, picture);
+    } else if (picture) {
+        gc.PutImage(b.x + (b.w - picture->width) / 2, b.y + (b.h - picture->height) / 2,
+                    picture->width, picture->height, picture);
+    }
+}
+
+}  // namespace
+
+ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption)
+{
+    kind = "ButtonCustom";
+    parent = container;
+    text = caption;
+    width = 80;
+    height = 30;
+    tabStop = true;
+    drawable = true;
+}
+
+void ButtonCustom::Create()
+{
+    if (created) {
+        return;
+    }
+    AssignId();
+    created = true;
+    visible = true;
+}
+
+void ButtonCustom::Show()
+{
+    Child::Show();
+    Paint();
+}
+
+void ButtonCustom::ShowMapped()
+{
+    Child::ShowMapped();
+    Paint();
+}
+
+void ButtonCustom::Hide()
+{
+    if (!created) {
+        return;
+    }
+    if (Form* form = PaintableForm(this)) {
+        const Point at = Application::ToFormCoordinates(this, x, y);
+        GraphicsContext gc(form);
+        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
+                         ContainerBackColor(this));
+    }
+    Child::Hide();
+    created = false;
+}
+
+void ButtonCustom::SetSize(int newWidth, int newHeight)
+{
+    const bool shown = created;
+    if (shown) {
+        Hide();
+    }
+    width = newWidth;
+    height = newHeight;
+    if (shown) {
+        Show();
+    }
+}
+
+void ButtonCustom::SetPosition(int newX, int newY)
+{
+    const bool shown = created;
+    if (shown) {
+        Hide();
+    }
+    x = newX;
+    y = newY;
+    if (shown) {
+        Show();
+    }
+}
+
+void ButtonCustom::SetText(const std::string& caption)
+{
+    text = caption;
+    RepaintIfCreated();
+}
+
+void ButtonCustom::Enable(bool value)
+{
+    enabled = value;
+    RepaintIfCreated();
+}
+
+void ButtonCustom::SetForeColor(int64_t color)
+{
+    foreColor = color;
+}
+
+void ButtonCustom::SetContentHidden(bool value)
+{
+    contentHidden = value;
+    RepaintIfCreated();
+}
+
+void ButtonCustom::SetImage(XImage* picture)
+{
+    image = picture;
+    RepaintIfCreated();
+}
+
+void ButtonCustom::SetDisabledImage(XImage* picture)
+{
+    disabledImage = picture;
+    RepaintIfCreated();
+}
+
+void ButtonCustom::MouseDown(Point point)
+{
+    if (!TakesInput()) {
+        return;
+    }
+    SetPressed(true);
+    Child::MouseDown(point);
+}
+
+void ButtonCustom::MouseUp(Point point)
+{
+    if (!TakesInput()) {
+        return;
+    }
+    SetPressed(false);
+    ElementWatch<ButtonCustom> self(this);
+    FireCommand(this);
+    if (self) {
+        Child::MouseUp(point);
+    }
+}
+
+void ButtonCustom::KeyDown(KeySym keysym)
+{
+    if (!TakesInput()) {
+        return;
+    }
+    ElementWatch<ButtonCustom> self(this);
+    Child::KeyDown(keysym);
+    if (self && hasFocus && keysym == XK_Return) {
+        SetPressed(true);
+    }
+}
+
+bool ButtonCustom::KeyChar(char character)
+{
+    if (!TakesInput()) {
+        return false;
+    }
+    ElementWatch<ButtonCustom> self(this);
+    if (hasFocus && character == kCarriageReturn) {
+        SetPressed(false);
+        FireCommand(this);
+        if (!self) {
+            return false;  // the command took the button away: the character was used
+        }
+    }
+    return Child::KeyChar(character);
+}
+
+void ButtonCustom::GotFocus()
+{
+    ElementWatch<ButtonCustom> self(this);
+    Child::GotFocus();
+    if (self) {
+        Paint();
+    }
+}
+
+void ButtonCustom::LostFocus()
+{
+    ElementWatch<ButtonCustom> self(this);
+    Child::LostFocus();
+    if (self) {
+        SetPressed(false);
+    }
+}
+
+void ButtonCustom::Paint()
+{
+    if (Application::loading || !created) {
+        return;
+    }
+    Form* form = PaintableForm(this);
+    if (!form) {
+        return;
+    }
+    const Point at = Application::ToFormCoordinates(this, x, y);
+    const Box box{at.x, at.y, width, height};
+    const int64_t face = backColor != NoBackColor ? backColor : ContainerBackColor(this);
+    GraphicsContext gc(form);
+    gc.FillRectangle(box.x, box.y, box.w, box.h, 0, GraphicsContext::NoColor, face);
+    DrawBevel(gc, box, pressed);
+    if (hasFocus && enabled && !pressed) {
+        DrawFocusRectangle(gc, box, foreColor);
+    }
+    if (!contentHidden) {
+        DrawContent(gc, box, text, CurrentPicture(), enabled ? foreColor : kDisabledCaptionColor,
+                    face);
+    }
+}
+
+// A hidden button may still hold the focus (Tab does not look at visibility): it must not fire.
+bool ButtonCustom::TakesInput() const
+{
+    return enabled && created;
+}
+
+void ButtonCustom::RepaintIfCreated()
+{
+    if (created) {
+        Paint();
+    }
+}
+
+void ButtonCustom::SetPressed(bool value)
+{
+    pressed = value;
+    Paint();
+}
+
+XImage* ButtonCustom::CurrentPicture() const
+{
+    return !enabled && disabledImage ? disabledImage : image;
+}
+
+}  // namespace tarnbrook

@@ -1,0 +1,12 @@
+#include "ui/widgets/CommandElement.h"
+
+namespace tarnbrook {
+
+void CommandElement::FireCommand(GUIElement* sender)
+{
+    if (command) {
+        command(sender);
+    }
+}
+
+}  // namespace tarnbrook

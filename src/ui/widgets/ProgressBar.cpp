@@ -1,0 +1,154 @@
+#include "ui/widgets/ProgressBar.h"
+
+#include <algorithm>
+
+#include "app/Application.h"
+#include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
+#include "ui/widgets/WidgetDrawing.h"
+
+namespace tarnbrook {
+
+namespace {
+
+constexpr int64_t kShadow = 0x000000;  // top and left edges of the bevel
+constexpr int64_t kLight = 0xFFFFFF;   // right and bottom edges
+
+}  // namespace
+
+ProgressBar::ProgressBar(GUIElement* container, int minimum, int maximum)
+    : minimum(minimum), maximum(maximum), value(minimum)
+{
+    kind = "progressbar";
+    parent = container;
+    width = 190;
+    height = 25;
+    tabStop = false;
+    drawable = true;
+}
+
+int ProgressBar::BarWidth(int inside, int minimum, int maximum, int value)
+{
+    if (maximum == minimum || inside <= 0) {
+        return 0;
+    }
+    const double fraction = (static_cast<double>(value) - minimum) /
+                            (static_cast<double>(maximum) - minimum);
+    if (fraction <= 0) {
+        return 0;
+    }
+    return static_cast<int>(std::min(inside * fraction, static_cast<double>(inside)));
+}
+
+void ProgressBar::Create()
+{
+    AssignId();
+    created = true;
+    visible = true;
+}
+
+void ProgressBar::RepaintIfCreated()
+{
+    if (created) {
+        Paint();
+    }
+}
+
+void ProgressBar::SetValue(int newValue)
+{
+    if (newValue == value) {
+        return;
+    }
+    if (newValue < minimum) {
+        newValue = minimum;
+    } else if (newValue > maximum) {
+        newValue = maximum;
+    }
+    value = newValue;
+    RepaintIfCreated();
+}
+
+void ProgressBar::SetBevel(bool value)
+{
+    bevel = value;
+    RepaintIfCreated();
+}
+
+void ProgressBar::SetSize(int newWidth, int newHeight)
+{
+    const bool shown = created;
+    if (shown) {
+        Hide();
+    }
+    width = newWidth;
+    height = newHeight;
+    if (shown) {
+        Show();
+    }
+}
+
+void ProgressBar::SetPosition(int newX, int newY)
+{
+    const bool shown = created;
+    if (shown) {
+        Hide();
+    }
+    x = newX;
+    y = newY;
+    if (shown) {
+        Show();
+    }
+}
+
+void ProgressBar::Show()
+{
+    Child::Show();
+    Paint();
+}
+
+void ProgressBar::ShowMapped()
+{
+    Child::ShowMapped();
+    Paint();
+}
+
+// The whole box goes, edges included, and a hidden bar stays away until it is shown again.
+void ProgressBar::Hide()
+{
+    if (!created) {
+        return;
+    }
+    EraseElement(this);
+    Child::Hide();
+    created = false;
+}
+
+void ProgressBar::Paint()
+{
+    if (Application::loading || !created) {
+        return;
+    }
+    Form* form = PaintableForm(this);
+    if (!form) {
+        return;
+    }
+    const Point at = WindowPosition(this);
+    const int right = at.x + width - 1;
+    const int bottom = at.y + height - 1;
+    GraphicsContext gc(form);
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
+                     OwnOrDefaultBackColor(this));
+    if (bevel) {
+        gc.DrawLine(at.x, at.y, right, at.y, kShadow);
+        gc.DrawLine(at.x, bottom, at.x, at.y, kShadow);
+        gc.DrawLine(right, at.y, right, bottom, kLight);
+        gc.DrawLine(at.x, bottom, right, bottom, kLight);
+    }
+    const int bar = BarWidth(width - 2, minimum, maximum, value);
+    if (bar > 0) {
+        gc.FillRectangle(at.x + 1, at.y + 1, bar + 1, height - 1, 0, GraphicsContext::NoColor,
+                         kBarColor);
+    }
+}
+
+}  // namespace tarnbrook

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <X11/X.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "ui/Child.h"
+#include "ui/widgets/ScrollBarGeometry.h"
+#include "ui/widgets/ValueRange.h"
+
+namespace tarnbrook {
+
+class GraphicsContext;
+
+// A page-wise scroll bar: an arrow zone at each end and a track divided into one cell per page
+// of content (a page is as many units as the track has pixels), with a solid block on the
+// current page. A press on an arrow zone moves one page, a press or a drag on the track goes to
+// the page under the pointer (the event loop passes every pointer motion to a focused scroll
+// bar), the arrow keys and the space bar move page by page.
+class ScrollBar : public Child {
+public:
+    // Called with ten times the new value.
+    using ScrollHandler = void (*)(ScrollBar* scrollBar, int64_t tenTimesValue);
+
+    // A maximum at or below the minimum makes a range of one step.
+    ScrollBar(GUIElement* container, int minimum, int maximum);
+
+    void SetSize(int newWidth, int newHeight) override;
+    void SetPosition(int newX, int newY) override;
+    void Show() override;
+    void ShowMapped() override;
+    void Hide() override;
+    void MouseUp(Point point) override;
+    void MouseDown(Point point) override;
+    void KeyDown(KeySym keysym) override;
+    bool KeyChar(char character) override;
+    void MouseMove(int pointerX, int pointerY) override;
+    void SetFocus() override;
+    void Paint() override;
+    void GotFocus() override;
+    void LostFocus() override;
+    void Create() override;
+
+    // Slots after those of GUIElement.
+    virtual void Enable(bool value);
+
+    // Both store what they are given (the value is neither limited nor rounded to a page) and
+    // run no handler.
+    void SetRange(int minimum, int maximum);
+    void SetValue(int newValue);
+    int GetValue() const { return value; }
+    int GetMinimum() const { return range.Minimum(); }
+    int GetMaximum() const { return range.Maximum(); }
+    void SetScrollHandler(ScrollHandler handler) { scrollHandler = handler; }
+    void FireScroll(int scrolledTo);
+    // One of the two orientations is always chosen: setting one clears the other and the
+    // reverse.
+    void SetHorizontal(bool value);
+    void SetVertical(bool value);
+    bool IsVertical() const { return vertical; }
+    // Moves to the page under the point and fires the scroll; false when no page is there or
+    // the value stays.
+    bool SetValueFromPoint(int pointerX, int pointerY);
+
+    bool IsDragging() const { return dragging; }
+    // The start of each page cell at the last paint, in window coordinates.
+    const std::vector<Point>& GetTicks() const { return ticks; }
+    // The pages as they stand now.
+    ScrollBarPages GetPages() const;
+
+protected:
+    ScrollHandler scrollHandler = nullptr;
+    ValueRange range;
+    int value = 0;
+    bool horizontal = true;
+    bool vertical = false;
+    bool dragging = false;
+    std::vector<Point> ticks;
+    ScrollBarPages paintedPages;  // the pages the ticks were placed for
+
+private:
+    int64_t Ink() const;
+    int Along(Point point) const { return vertical ? point.y : point.x; }
+    void Reshow();
+    void PressAt(Point point);
+    void PlaceTicks(Point at);
+    void DrawArrows(GraphicsContext& gc, Point at);
+    void DrawPageBlock(GraphicsContext& gc, Point at);
+};
+
+}  // namespace tarnbrook
