@@ -34,6 +34,7 @@ public:
     void SetCellErase(int newColumn, int newRow, bool eraseFirst);
     void SetTransparent(bool value);
     bool IsTransparent() const { return transparent_; }
+    unsigned char GetStoredFlag() const { return storedFlag_; }  // kept as given, unused
     // The X image of the sheet once the first paint made or took it (for tests and sharing).
     XImage* GetSheetImage() const;
 
