@@ -17,13 +17,7 @@ constexpr int kCaptionBand = 10;
 
 }  // namespace
 
-PanelChildren::PanelChildren(GUIElement* container)
-{
-    parent = container;
-    kind = "panel";
-    tabStop = false;
-    drawable = true;
-}
+PanelChildren::PanelChildren(GUIElement* container) : PaintedChild(container, "panel", false) {}
 
 void PanelChildren::SetFramed(bool value)
 {
@@ -53,13 +47,6 @@ void PanelChildren::SetChildBackColor(int64_t color)
     childBackColor_ = color;
 }
 
-void PanelChildren::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
-}
-
 void PanelChildren::Show()
 {
     if (!created) {
@@ -77,44 +64,12 @@ void PanelChildren::ShowMapped()
     Show();
 }
 
-void PanelChildren::SetSize(int newWidth, int newHeight)
-{
-    if (!created) {
-        width = newWidth;
-        height = newHeight;
-        return;
-    }
-    Hide();
-    width = newWidth;
-    height = newHeight;
-    Show();
-}
-
-void PanelChildren::SetPosition(int newX, int newY)
-{
-    if (!created) {
-        x = newX;
-        y = newY;
-        return;
-    }
-    Hide();
-    x = newX;
-    y = newY;
-    Show();
-}
-
 void PanelChildren::Hide()
 {
     for (GUIElement* child : Application::GetChildren(id)) {
         child->Hide();
     }
-    if (created) {
-        GraphicsContext gc(Application::GetParentForm(this));
-        const Point at = Application::ToFormCoordinates(this, x, y);
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, ContainerBackColor(this));
-    }
-    Child::Hide();
-    created = false;
+    PaintedChild::Hide();
 }
 
 void PanelChildren::Paint()

@@ -22,13 +22,6 @@ const int kPictureLeft = 8;     // the picture's left edge, when a caption follo
 const int kCaptionAfterPicture = 10;
 const char kCarriageReturn = 13;
 
-// A form that has lost its window (a closed dialog) has nothing to paint on.
-Form* PaintableForm(GUIElement* element)
-{
-    Form* form = Application::GetParentForm(element);
-    return form && form->GetWindow() != None ? form : nullptr;
-}
-
 struct Box {
     int x, y, w, h;
 };
@@ -72,77 +65,11 @@ void DrawContent(GraphicsContext& gc, Box b, const std::string& caption, XImage*
 }  // namespace
 
 ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption)
+    : PaintedChild(container, "ButtonCustom", true)
 {
-    kind = "ButtonCustom";
-    parent = container;
     text = caption;
     width = 80;
     height = 30;
-    tabStop = true;
-    drawable = true;
-}
-
-void ButtonCustom::Create()
-{
-    if (created) {
-        return;
-    }
-    AssignId();
-    created = true;
-    visible = true;
-}
-
-void ButtonCustom::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void ButtonCustom::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-void ButtonCustom::Hide()
-{
-    if (!created) {
-        return;
-    }
-    if (Form* form = PaintableForm(this)) {
-        const Point at = Application::ToFormCoordinates(this, x, y);
-        GraphicsContext gc(form);
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
-                         ContainerBackColor(this));
-    }
-    Child::Hide();
-    created = false;
-}
-
-void ButtonCustom::SetSize(int newWidth, int newHeight)
-{
-    const bool shown = created;
-    if (shown) {
-        Hide();
-    }
-    width = newWidth;
-    height = newHeight;
-    if (shown) {
-        Show();
-    }
-}
-
-void ButtonCustom::SetPosition(int newX, int newY)
-{
-    const bool shown = created;
-    if (shown) {
-        Hide();
-    }
-    x = newX;
-    y = newY;
-    if (shown) {
-        Show();
-    }
 }
 
 void ButtonCustom::SetText(const std::string& caption)
@@ -253,13 +180,13 @@ void ButtonCustom::Paint()
     if (Application::loading || !created) {
         return;
     }
-    Form* form = PaintableForm(this);
+    Form* form = PaintableForm();
     if (!form) {
         return;
     }
-    const Point at = Application::ToFormCoordinates(this, x, y);
+    const Point at = WindowPosition();
     const Box box{at.x, at.y, width, height};
-    const int64_t face = backColor != NoBackColor ? backColor : ContainerBackColor(this);
+    const int64_t face = FaceColor(this);
     GraphicsContext gc(form);
     gc.FillRectangle(box.x, box.y, box.w, box.h, 0, GraphicsContext::NoColor, face);
     DrawBevel(gc, box, pressed);
@@ -276,13 +203,6 @@ void ButtonCustom::Paint()
 bool ButtonCustom::TakesInput() const
 {
     return enabled && created;
-}
-
-void ButtonCustom::RepaintIfCreated()
-{
-    if (created) {
-        Paint();
-    }
 }
 
 void ButtonCustom::SetPressed(bool value)

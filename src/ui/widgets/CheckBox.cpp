@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
 #include "ui/widgets/MarkPictures.h"
 #include "ui/widgets/WidgetDrawing.h"
 
@@ -19,22 +20,12 @@ constexpr char kSpace = ' ';
 
 }  // namespace
 
-CheckBox::CheckBox(GUIElement* container, const std::string& caption) : pictures(TickBoxPicture)
+CheckBox::CheckBox(GUIElement* container, const std::string& caption)
+    : PaintedChild(container, "checkbox", true), pictures(TickBoxPicture)
 {
-    kind = "checkbox";
-    parent = container;
     text = caption;
     width = 80;
     height = 30;
-    tabStop = true;
-    drawable = true;
-}
-
-void CheckBox::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
 }
 
 void CheckBox::SetSize(int newWidth, int newHeight)
@@ -49,28 +40,6 @@ void CheckBox::SetPosition(int newX, int newY)
     x = newX;
     y = newY;
     Paint();
-}
-
-void CheckBox::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void CheckBox::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-void CheckBox::Hide()
-{
-    if (!created) {
-        return;
-    }
-    EraseElement(this);
-    Child::Hide();
-    created = false;
 }
 
 void CheckBox::SetText(const std::string& caption)
@@ -101,7 +70,7 @@ bool CheckBox::Toggle()
 {
     checked = !checked;
     Paint();
-    FlushDisplay(this);
+    FlushDisplay();
     ElementWatch<CheckBox> self(this);
     FireCommand(this);
     return static_cast<bool>(self);
@@ -151,12 +120,12 @@ void CheckBox::Paint()
     if (Application::loading || !created) {
         return;
     }
-    Form* form = PaintableForm(this);
+    Form* form = PaintableForm();
     if (!form) {
         return;
     }
     height = std::max(height, kLowest);
-    const Point at = WindowPosition(this);
+    const Point at = WindowPosition();
     const int64_t face = FaceColor(this);
     GraphicsContext gc(form);
     gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor, face);

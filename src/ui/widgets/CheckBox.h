@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 #include "ui/widgets/CommandElement.h"
 #include "ui/widgets/MarkImages.h"
 
@@ -15,15 +15,13 @@ class GraphicsContext;
 
 // A 20 x 20 tick box followed by a caption. A click, or the space bar while it has the focus,
 // toggles it and runs its command; the setters change it without running the command.
-class CheckBox : public Child, public CommandElement {
+class CheckBox : public PaintedChild, public CommandElement {
 public:
     CheckBox(GUIElement* container, const std::string& caption);
 
+    // Store, then Paint: the old area is not cleared.
     void SetSize(int newWidth, int newHeight) override;
     void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
     void SetText(const std::string& caption) override;
     void MouseUp(Point point) override;
     void MouseDown(Point point) override;
@@ -32,7 +30,6 @@ public:
     void Paint() override;
     void GotFocus() override;
     void LostFocus() override;
-    void Create() override;
 
     // Slots after those of GUIElement, in this order.
     virtual void Enable(bool value);

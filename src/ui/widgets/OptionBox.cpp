@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
 #include "ui/widgets/MarkPictures.h"
 #include "ui/widgets/WidgetDrawing.h"
 
@@ -23,21 +24,11 @@ constexpr char kSpace = ' ';
 
 }  // namespace
 
-OptionBox::OptionBox(GUIElement* container) : pictures(OptionMarkPicture)
+OptionBox::OptionBox(GUIElement* container)
+    : PaintedChild(container, "optionbox", true), pictures(OptionMarkPicture)
 {
-    kind = "optionbox";
-    parent = container;
     width = 80;
     height = 30;
-    tabStop = true;
-    drawable = true;
-}
-
-void OptionBox::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
 }
 
 void OptionBox::SetSize(int newWidth, int newHeight)
@@ -52,28 +43,6 @@ void OptionBox::SetPosition(int newX, int newY)
     x = newX;
     y = newY;
     Paint();
-}
-
-void OptionBox::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void OptionBox::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-void OptionBox::Hide()
-{
-    if (!created) {
-        return;
-    }
-    EraseElement(this);
-    Child::Hide();
-    created = false;
 }
 
 int OptionBox::GetSelectedIndex() const
@@ -186,7 +155,7 @@ void OptionBox::SetForeColor(int64_t color)
 void OptionBox::Announce()
 {
     Paint();
-    FlushDisplay(this);
+    FlushDisplay();
     FireCommand(this);
 }
 
@@ -194,7 +163,7 @@ void OptionBox::MouseUp(Point point)
 {
     ElementWatch<OptionBox> self(this);
     if (enabled) {
-        const int row = std::max(point.y - WindowPosition(this).y, 0) / kRowHeight;
+        const int row = std::max(point.y - WindowPosition().y, 0) / kRowHeight;
         selectedIndex = std::min(row, GetItemCount() - 1);
         Announce();
     }
@@ -255,12 +224,12 @@ void OptionBox::Paint()
     if (Application::loading || !created) {
         return;
     }
-    Form* form = PaintableForm(this);
+    Form* form = PaintableForm();
     if (!form) {
         return;
     }
     height = std::max(height, kRowHeight * GetItemCount());
-    const Point at = WindowPosition(this);
+    const Point at = WindowPosition();
     const int64_t face = FaceColor(this);
     const int64_t ink = enabled ? foreColor : kDisabledInk;
     GraphicsContext gc(form);

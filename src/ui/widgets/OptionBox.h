@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 #include "ui/widgets/CommandElement.h"
 #include "ui/widgets/MarkImages.h"
 
@@ -18,17 +18,15 @@ class GraphicsContext;
 // of which at most one is selected: the choice is exclusive within the one element. A click on
 // a row, Up, Down (both wrapping) and the space bar (as Down) select, and each of these runs the
 // command, even when the selection stays; the setters change it without running the command.
-class OptionBox : public Child, public CommandElement {
+class OptionBox : public PaintedChild, public CommandElement {
 public:
     static constexpr int kRowHeight = 26;
 
     explicit OptionBox(GUIElement* container);
 
+    // Store, then Paint: the old area is not cleared.
     void SetSize(int newWidth, int newHeight) override;
     void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
     void MouseUp(Point point) override;
     void MouseDown(Point point) override;
     void KeyDown(KeySym keysym) override;
@@ -36,7 +34,6 @@ public:
     void Paint() override;
     void GotFocus() override;
     void LostFocus() override;
-    void Create() override;
 
     // Slots after those of GUIElement, in this order.
     virtual int GetSelectedIndex() const;

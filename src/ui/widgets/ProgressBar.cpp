@@ -17,14 +17,13 @@ constexpr int64_t kLight = 0xFFFFFF;   // right and bottom edges
 }  // namespace
 
 ProgressBar::ProgressBar(GUIElement* container, int minimum, int maximum)
-    : minimum(minimum), maximum(maximum), value(minimum)
+    : PaintedChild(container, "progressbar", false),
+      minimum(minimum),
+      maximum(maximum),
+      value(minimum)
 {
-    kind = "progressbar";
-    parent = container;
     width = 190;
     height = 25;
-    tabStop = false;
-    drawable = true;
 }
 
 int ProgressBar::BarWidth(int inside, int minimum, int maximum, int value)
@@ -38,20 +37,6 @@ int ProgressBar::BarWidth(int inside, int minimum, int maximum, int value)
         return 0;
     }
     return static_cast<int>(std::min(inside * fraction, static_cast<double>(inside)));
-}
-
-void ProgressBar::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
-}
-
-void ProgressBar::RepaintIfCreated()
-{
-    if (created) {
-        Paint();
-    }
 }
 
 void ProgressBar::SetValue(int newValue)
@@ -74,65 +59,16 @@ void ProgressBar::SetBevel(bool value)
     RepaintIfCreated();
 }
 
-void ProgressBar::SetSize(int newWidth, int newHeight)
-{
-    const bool shown = created;
-    if (shown) {
-        Hide();
-    }
-    width = newWidth;
-    height = newHeight;
-    if (shown) {
-        Show();
-    }
-}
-
-void ProgressBar::SetPosition(int newX, int newY)
-{
-    const bool shown = created;
-    if (shown) {
-        Hide();
-    }
-    x = newX;
-    y = newY;
-    if (shown) {
-        Show();
-    }
-}
-
-void ProgressBar::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void ProgressBar::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-// The whole box goes, edges included, and a hidden bar stays away until it is shown again.
-void ProgressBar::Hide()
-{
-    if (!created) {
-        return;
-    }
-    EraseElement(this);
-    Child::Hide();
-    created = false;
-}
-
 void ProgressBar::Paint()
 {
     if (Application::loading || !created) {
         return;
     }
-    Form* form = PaintableForm(this);
+    Form* form = PaintableForm();
     if (!form) {
         return;
     }
-    const Point at = WindowPosition(this);
+    const Point at = WindowPosition();
     const int right = at.x + width - 1;
     const int bottom = at.y + height - 1;
     GraphicsContext gc(form);

@@ -1,24 +1,19 @@
 #pragma once
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 
 namespace tarnbrook {
 
 // Shows an integer between a minimum and a maximum as a blue bar growing from the left inside a
-// grey, optionally bevelled box. It takes no input.
-class ProgressBar : public Child {
+// grey, optionally bevelled box. It takes no input. Hidden, its whole box is cleared, edges
+// included, and it stays away until it is shown again.
+class ProgressBar : public PaintedChild {
 public:
     static constexpr int64_t kBarColor = 0x0000FF;
 
     ProgressBar(GUIElement* container, int minimum, int maximum);
 
-    void SetSize(int newWidth, int newHeight) override;
-    void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
     void Paint() override;
-    void Create() override;
 
     // Kept within the minimum and the maximum; the same value again paints nothing.
     void SetValue(int newValue);
@@ -34,9 +29,6 @@ protected:
     int maximum;
     int value;
     bool bevel = true;
-
-private:
-    void RepaintIfCreated();
 };
 
 }  // namespace tarnbrook

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
 #include "ui/widgets/WidgetDrawing.h"
 
 namespace tarnbrook {
@@ -30,21 +31,11 @@ XPoint Corner(int x, int y)
 
 }  // namespace
 
-ScrollBar::ScrollBar(GUIElement* container, int minimum, int maximum) : range(minimum, maximum)
+ScrollBar::ScrollBar(GUIElement* container, int minimum, int maximum)
+    : PaintedChild(container, "scrollbar", true), range(minimum, maximum)
 {
-    kind = "scrollbar";
-    parent = container;
     width = 80;
     height = 13;
-    tabStop = true;
-    drawable = true;
-}
-
-void ScrollBar::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
 }
 
 void ScrollBar::SetSize(int newWidth, int newHeight)
@@ -54,40 +45,9 @@ void ScrollBar::SetSize(int newWidth, int newHeight)
     Paint();
 }
 
-void ScrollBar::SetPosition(int newX, int newY)
-{
-    if (!created) {
-        x = newX;
-        y = newY;
-        return;
-    }
-    Hide();
-    x = newX;
-    y = newY;
-    Show();
-}
-
-void ScrollBar::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void ScrollBar::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-// The frame's right and bottom edges lie one pixel beyond the width and height: they go too.
 void ScrollBar::Hide()
 {
-    if (!created) {
-        return;
-    }
-    EraseElement(this, width + 1, height + 1);
-    Child::Hide();
-    created = false;
+    HideErasing(width + 1, height + 1, ContainerBackColor(this));
 }
 
 void ScrollBar::Reshow()
@@ -277,9 +237,9 @@ void ScrollBar::Paint()
     const Point size = ScrollBarSize(vertical, Point{width, height});
     width = size.x;
     height = size.y;
-    const Point at = WindowPosition(this);
+    const Point at = WindowPosition();
     PlaceTicks(at);
-    Form* form = PaintableForm(this);
+    Form* form = PaintableForm();
     if (!form) {
         return;
     }

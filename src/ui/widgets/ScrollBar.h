@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 #include "ui/widgets/ScrollBarGeometry.h"
 #include "ui/widgets/ValueRange.h"
 
@@ -18,7 +18,7 @@ class GraphicsContext;
 // current page. A press on an arrow zone moves one page, a press or a drag on the track goes to
 // the page under the pointer (the event loop passes every pointer motion to a focused scroll
 // bar), the arrow keys and the space bar move page by page.
-class ScrollBar : public Child {
+class ScrollBar : public PaintedChild {
 public:
     // Called with ten times the new value.
     using ScrollHandler = void (*)(ScrollBar* scrollBar, int64_t tenTimesValue);
@@ -26,10 +26,9 @@ public:
     // A maximum at or below the minimum makes a range of one step.
     ScrollBar(GUIElement* container, int minimum, int maximum);
 
+    // Store, then Paint: the old area is not cleared.
     void SetSize(int newWidth, int newHeight) override;
-    void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
+    // The frame's right and bottom edges lie one pixel beyond the size: they are cleared too.
     void Hide() override;
     void MouseUp(Point point) override;
     void MouseDown(Point point) override;
@@ -40,7 +39,6 @@ public:
     void Paint() override;
     void GotFocus() override;
     void LostFocus() override;
-    void Create() override;
 
     // Slots after those of GUIElement.
     virtual void Enable(bool value);

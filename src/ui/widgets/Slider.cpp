@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
 #include "ui/widgets/SliderGeometry.h"
 #include "ui/widgets/WidgetDrawing.h"
 
@@ -29,19 +30,11 @@ bool IsArrowKey(KeySym keysym)
 }  // namespace
 
 Slider::Slider(GUIElement* container, bool vertical, int minimum, int maximum)
-    : range(minimum, maximum), value(range.Minimum()), vertical(vertical)
+    : PaintedChild(container, "slider", true),
+      range(minimum, maximum),
+      value(range.Minimum()),
+      vertical(vertical)
 {
-    kind = "slider";
-    parent = container;
-    tabStop = true;
-    drawable = true;
-}
-
-void Slider::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
 }
 
 void Slider::SetSize(int newWidth, int newHeight)
@@ -56,28 +49,6 @@ void Slider::SetPosition(int newX, int newY)
     x = newX;
     y = newY;
     Paint();
-}
-
-void Slider::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void Slider::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-void Slider::Hide()
-{
-    if (!created) {
-        return;
-    }
-    EraseElement(this);
-    Child::Hide();
-    created = false;
 }
 
 void Slider::Enable(bool value)
@@ -101,9 +72,7 @@ void Slider::SetForeColor(int64_t color)
 void Slider::SetShowLabels(bool value)
 {
     showLabels = value;
-    if (created) {
-        Paint();
-    }
+    RepaintIfCreated();
 }
 
 void Slider::FireChange()
@@ -236,9 +205,9 @@ void Slider::Paint()
     const Point size = SliderSize(vertical, Point{width, height}, range.Steps());
     width = size.x;
     height = size.y;
-    const Point at = WindowPosition(this);
+    const Point at = WindowPosition();
     PlaceTicks(at);
-    Form* form = PaintableForm(this);
+    Form* form = PaintableForm();
     if (!form) {
         return;
     }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 #include "ui/widgets/ValueRange.h"
 
 namespace tarnbrook {
@@ -17,18 +17,16 @@ class GraphicsContext;
 // values printed at the ends. The left button drags the thumb (the event loop passes every
 // pointer motion to a focused slider, wherever the pointer is); the arrow keys and the space
 // bar step through the values, wrapping at the ends.
-class Slider : public Child {
+class Slider : public PaintedChild {
 public:
     using ChangeHandler = void (*)(Slider* slider, int value);
 
     // A maximum at or below the minimum makes a range of one step.
     Slider(GUIElement* container, bool vertical, int minimum, int maximum);
 
+    // Store, then Paint: the old area is not cleared.
     void SetSize(int newWidth, int newHeight) override;
     void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
     void MouseUp(Point point) override;
     void MouseDown(Point point) override;
     void KeyDown(KeySym keysym) override;
@@ -38,7 +36,6 @@ public:
     void Paint() override;
     void GotFocus() override;
     void LostFocus() override;
-    void Create() override;
 
     // Slots after those of GUIElement.
     virtual void Enable(bool value);

@@ -43,12 +43,10 @@ bool SameLook(const TextCell& a, const TextCell& b)
 }  // namespace
 
 TextBoxCustom::TextBoxCustom(GUIElement* parentElement, const std::string& initialText)
+    : PaintedChild(parentElement, "TextBoxCustom", true)
 {
-    parent = parentElement;
-    kind = "TextBoxCustom";
     text = TrimRight(initialText);
     backColor = 0xFFFFFF;
-    drawable = true;
     width = 80;
     height = 30;
     editor_.Load(text);
@@ -86,57 +84,22 @@ void TextBoxCustom::SetSize(int newWidth, int newHeight)
     if (newHeight <= lineHeight_ + 5) {
         newHeight = lineHeight_ + 6;
     }
-    if (!created) {
-        Child::SetSize(newWidth, newHeight);
-        return;
-    }
-    Hide();
-    Child::SetSize(newWidth, newHeight);
-    Show();
+    PaintedChild::SetSize(newWidth, newHeight);
 }
 
-void TextBoxCustom::SetPosition(int newX, int newY)
-{
-    if (!created) {
-        Child::SetPosition(newX, newY);
-        return;
-    }
-    Hide();
-    Child::SetPosition(newX, newY);
-    Show();
-}
-
-void TextBoxCustom::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void TextBoxCustom::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-// The text typed so far is kept: the next Show builds the box again from it.
 void TextBoxCustom::Hide()
 {
     if (created) {
         text = editor_.Text();
-        GraphicsContext gc(Application::GetParentForm(this));
-        const Point at = Application::ToFormCoordinates(this, x, y);
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
-                         ContainerBackColor(this));
     }
-    Child::Hide();
-    created = false;
+    PaintedChild::Hide();
 }
 
 void TextBoxCustom::SetText(const std::string& value)
 {
     text = value;
     editor_.Load(text);
-    Repaint();
+    RepaintIfCreated();
 }
 
 std::string TextBoxCustom::GetText() const
@@ -327,7 +290,7 @@ void TextBoxCustom::RenderCells(bool full)
 void TextBoxCustom::Enable(bool flag)
 {
     enabled = flag;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetMaxLength(int value)
@@ -348,31 +311,31 @@ void TextBoxCustom::SetMemo(bool flag)
 void TextBoxCustom::SetMultiLine(bool flag)
 {
     editor_.GetOptions().multiLine = flag;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetReadOnly(bool flag)
 {
     readOnly_ = flag;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetDigitsOnly(bool flag)
 {
     editor_.GetOptions().digitsOnly = flag;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetAllowDecimalPoint(bool flag)
 {
     editor_.GetOptions().allowDecimalPoint = flag;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetPassword(bool flag)
 {
     editor_.GetOptions().password = flag;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetDateMode(bool flag)
@@ -384,21 +347,21 @@ void TextBoxCustom::SetDateMode(bool flag)
         options.memo = false;
         editor_.SetMaxLength(kDateMaxLength);
     }
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetAlignRight(bool flag)
 {
     alignRight_ = flag;
     alignCenter_ = alignCenter_ && !flag;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetAlignCenter(bool flag)
 {
     alignCenter_ = flag;
     alignRight_ = alignRight_ && !flag;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::SetAlignLeft(bool flag)
@@ -407,19 +370,12 @@ void TextBoxCustom::SetAlignLeft(bool flag)
         alignRight_ = false;
         alignCenter_ = false;
     }
-    Repaint();
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::Refresh()
 {
-    Repaint();
-}
-
-void TextBoxCustom::Repaint()
-{
-    if (created) {
-        Paint();
-    }
+    RepaintIfCreated();
 }
 
 void TextBoxCustom::React(TextEditor::Outcome outcome)

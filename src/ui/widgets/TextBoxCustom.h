@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 #include "ui/widgets/TextEditor.h"
 
 namespace tarnbrook {
@@ -24,7 +24,7 @@ struct TextCell {
 // the caret colour. Single-line by default, typed over; options for multi-line text (typed
 // in), read-only, digits only with one decimal point, a dd/mm/yyyy date and password display.
 // It does not scroll: input it cannot show is refused with a beep, like every refused input.
-class TextBoxCustom : public Child {
+class TextBoxCustom : public PaintedChild {
 public:
     static constexpr int64_t kDisabledForeColor = 0x9B9B9B;
     static constexpr int64_t kDisabledBackColor = 0xAAAAAA;
@@ -32,10 +32,9 @@ public:
     TextBoxCustom(GUIElement* parent, const std::string& text);
 
     // GUIElement slots, in slot order.
+    // The height is first raised to at least one row; then as PaintedChild.
     void SetSize(int newWidth, int newHeight) override;
-    void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
+    // The text typed so far is kept: the next Show builds the box again from it.
     void Hide() override;
     void SetText(const std::string& value) override;
     std::string GetText() const override;
@@ -89,7 +88,6 @@ private:
     void MeasureCells();
     void ApplyHeightRule();
     TextGrid GridForSize() const;
-    void Repaint();
     void React(TextEditor::Outcome outcome);
     bool ShowsCaret() const;
     int64_t Background() const;
