@@ -70,12 +70,7 @@ void MyImage::Paint()
         gc.FillRectangle(at.x, at.y, width, height, 0, 0, ContainerBackColor(this));
     }
     if (border_) {
-        const int right = at.x + width - 1;
-        const int bottom = at.y + height - 1;
-        gc.DrawLine(at.x, at.y, right, at.y, kBlack);
-        gc.DrawLine(at.x, bottom, at.x, at.y, kBlack);
-        gc.DrawLine(right, at.y, right, bottom, kWhite);
-        gc.DrawLine(at.x, bottom, right, bottom, kWhite);
+        gc.DrawBevel(at.x, at.y, width, height, kBlack, kWhite);
     }
 }
 

@@ -136,13 +136,7 @@ void CellControl::Paint()
     const int64_t fg = highlighted_ ? highlightForeColor_ : foreColor_;
 
     if (bevel_) {
-        const int right = at.x + width - 1;
-        const int bottom = at.y + height - 1;
-        const int64_t light = bg == kWhite ? kBlack : kWhite;
-        gc.DrawLine(at.x, at.y, right, at.y, kBlack);
-        gc.DrawLine(at.x, bottom, at.x, at.y, kBlack);
-        gc.DrawLine(right, at.y, right, bottom, light);
-        gc.DrawLine(at.x, bottom, right, bottom, light);
+        gc.DrawBevel(at.x, at.y, width, height, kBlack, bg == kWhite ? kBlack : kWhite);
     }
     gc.DrawText(innerX, innerY, innerWidth, innerHeight, text, fg, bg, textAlign_);
     if (asterisk_) {

@@ -56,7 +56,7 @@ void PanelChildren::Show()
     for (GUIElement* child : Application::GetChildren(id)) {
         child->Show();
     }
-    Child::Show();
+    Child::Show();  // GUIElement's: the panel has painted itself above
 }
 
 void PanelChildren::ShowMapped()
@@ -84,14 +84,8 @@ void PanelChildren::Paint()
     if (framed_ && flatFrame_) {
         gc.DrawRectangle(at.x, at.y, width, height, 1, kBlack);
     } else if (framed_) {
-        const int right = at.x + width - 1;
-        const int bottom = at.y + height - 1;
-        const int64_t first = sunken_ ? kBlack : kWhite;
-        const int64_t second = sunken_ ? kWhite : kBlack;
-        gc.DrawLine(at.x, at.y, right, at.y, first);
-        gc.DrawLine(at.x, bottom, at.x, at.y, first);
-        gc.DrawLine(right, at.y, right, bottom, second);
-        gc.DrawLine(at.x, bottom, right, bottom, second);
+        gc.DrawBevel(at.x, at.y, width, height, sunken_ ? kBlack : kWhite,
+                     sunken_ ? kWhite : kBlack);
     }
     if (!text.empty()) {
         gc.DrawText(at.x + kCaptionInsetX, at.y + kCaptionInsetY, width - 2 * kCaptionInsetX,

@@ -26,16 +26,6 @@ struct Box {
     int x, y, w, h;
 };
 
-void DrawBevel(GraphicsContext& gc, Box b, bool sunken)
-{
-    const int64_t light = sunken ? kDark : kLight;
-    const int64_t dark = sunken ? kLight : kDark;
-    gc.DrawLine(b.x, b.y, b.x + b.w - 1, b.y, light);
-    gc.DrawLine(b.x, b.y + b.h - 1, b.x, b.y, light);
-    gc.DrawLine(b.x + b.w - 1, b.y, b.x + b.w - 1, b.y + b.h - 1, dark);
-    gc.DrawLine(b.x, b.y + b.h - 1, b.x + b.w - 1, b.y + b.h - 1, dark);
-}
-
 void DrawFocusRectangle(GraphicsContext& gc, Box b, int64_t color)
 {
     gc.DrawLine(b.x + 4, b.y + 3, b.x + b.w - 5, b.y + 3, kDashed, color);
@@ -113,7 +103,7 @@ void ButtonCustom::MouseDown(Point point)
         return;
     }
     SetPressed(true);
-    Child::MouseDown(point);
+    PaintedChild::MouseDown(point);
 }
 
 void ButtonCustom::MouseUp(Point point)
@@ -125,7 +115,7 @@ void ButtonCustom::MouseUp(Point point)
     ElementWatch<ButtonCustom> self(this);
     FireCommand(this);
     if (self) {
-        Child::MouseUp(point);
+        PaintedChild::MouseUp(point);
     }
 }
 
@@ -135,7 +125,7 @@ void ButtonCustom::KeyDown(KeySym keysym)
         return;
     }
     ElementWatch<ButtonCustom> self(this);
-    Child::KeyDown(keysym);
+    PaintedChild::KeyDown(keysym);
     if (self && hasFocus && keysym == XK_Return) {
         SetPressed(true);
     }
@@ -154,13 +144,13 @@ bool ButtonCustom::KeyChar(char character)
             return false;  // the command took the button away: the character was used
         }
     }
-    return Child::KeyChar(character);
+    return PaintedChild::KeyChar(character);
 }
 
 void ButtonCustom::GotFocus()
 {
     ElementWatch<ButtonCustom> self(this);
-    Child::GotFocus();
+    PaintedChild::GotFocus();
     if (self) {
         Paint();
     }
@@ -169,7 +159,7 @@ void ButtonCustom::GotFocus()
 void ButtonCustom::LostFocus()
 {
     ElementWatch<ButtonCustom> self(this);
-    Child::LostFocus();
+    PaintedChild::LostFocus();
     if (self) {
         SetPressed(false);
     }
@@ -189,7 +179,7 @@ void ButtonCustom::Paint()
     const int64_t face = FaceColor(this);
     GraphicsContext gc(form);
     gc.FillRectangle(box.x, box.y, box.w, box.h, 0, GraphicsContext::NoColor, face);
-    DrawBevel(gc, box, pressed);
+    gc.DrawBevel(box.x, box.y, box.w, box.h, pressed ? kDark : kLight, pressed ? kLight : kDark);
     if (hasFocus && enabled && !pressed) {
         DrawFocusRectangle(gc, box, foreColor);
     }

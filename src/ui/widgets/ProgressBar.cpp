@@ -69,16 +69,11 @@ void ProgressBar::Paint()
         return;
     }
     const Point at = WindowPosition();
-    const int right = at.x + width - 1;
-    const int bottom = at.y + height - 1;
     GraphicsContext gc(form);
     gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
                      OwnOrDefaultBackColor(this));
     if (bevel) {
-        gc.DrawLine(at.x, at.y, right, at.y, kShadow);
-        gc.DrawLine(at.x, bottom, at.x, at.y, kShadow);
-        gc.DrawLine(right, at.y, right, bottom, kLight);
-        gc.DrawLine(at.x, bottom, right, bottom, kLight);
+        gc.DrawBevel(at.x, at.y, width, height, kShadow, kLight);
     }
     const int bar = BarWidth(width - 2, minimum, maximum, value);
     if (bar > 0) {

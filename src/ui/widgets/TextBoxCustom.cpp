@@ -110,7 +110,7 @@ std::string TextBoxCustom::GetText() const
 void TextBoxCustom::MouseUp(Point point)
 {
     ElementWatch<TextBoxCustom> self(this);
-    Child::MouseUp(point);
+    PaintedChild::MouseUp(point);
     if (!self || !created) {
         return;
     }
@@ -124,7 +124,7 @@ void TextBoxCustom::MouseUp(Point point)
 void TextBoxCustom::KeyDown(KeySym keysym)
 {
     ElementWatch<TextBoxCustom> self(this);
-    Child::KeyDown(keysym);
+    PaintedChild::KeyDown(keysym);
     if (!self) {
         return;
     }
@@ -167,7 +167,7 @@ void TextBoxCustom::SetFocus()
     if (!created) {
         return;
     }
-    Child::SetFocus();
+    PaintedChild::SetFocus();
     ElementWatch<TextBoxCustom> self(this);
     GotFocus();
     GUIElement* previous = Application::focused;
@@ -197,24 +197,14 @@ void TextBoxCustom::Paint()
 // Two rings: light above and left outside, dark inside, so the field looks sunken.
 void TextBoxCustom::DrawBorder(GraphicsContext& gc, Point at)
 {
-    const int left = at.x;
-    const int top = at.y;
-    const int right = at.x + width - 1;
-    const int bottom = at.y + height - 1;
-    gc.DrawLine(left, top, right, top, kLight);
-    gc.DrawLine(left, bottom, left, top, kLight);
-    gc.DrawLine(right, top, right, bottom, kDark);
-    gc.DrawLine(left, bottom, right, bottom, kDark);
-    gc.DrawLine(left + 1, top + 1, right - 1, top + 1, kDark);
-    gc.DrawLine(left + 1, bottom - 1, left + 1, top + 1, kDark);
-    gc.DrawLine(right - 1, top + 1, right - 1, bottom - 1, kLight);
-    gc.DrawLine(left + 1, bottom - 1, right - 1, bottom - 1, kLight);
+    gc.DrawBevel(at.x, at.y, width, height, kLight, kDark);
+    gc.DrawBevel(at.x + 1, at.y + 1, width - 2, height - 2, kDark, kLight);
 }
 
 void TextBoxCustom::GotFocus()
 {
     ElementWatch<TextBoxCustom> self(this);
-    Child::GotFocus();
+    PaintedChild::GotFocus();
     if (self) {
         DrawContent(false);
     }
@@ -223,7 +213,7 @@ void TextBoxCustom::GotFocus()
 void TextBoxCustom::LostFocus()
 {
     ElementWatch<TextBoxCustom> self(this);
-    Child::LostFocus();
+    PaintedChild::LostFocus();
     if (self) {
         DrawContent(false);
     }
