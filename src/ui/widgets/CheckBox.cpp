@@ -81,7 +81,7 @@ void CheckBox::MouseUp(Point point)
     if (enabled && !Toggle()) {
         return;
     }
-    Child::MouseUp(point);
+    PaintedChild::MouseUp(point);
 }
 
 // A press changes nothing and has no callback: the box acts on the release.
@@ -94,13 +94,13 @@ bool CheckBox::KeyChar(char character)
     if (enabled && hasFocus && character == kSpace && !Toggle()) {
         return true;
     }
-    return Child::KeyChar(character);
+    return PaintedChild::KeyChar(character);
 }
 
 void CheckBox::GotFocus()
 {
     ElementWatch<CheckBox> self(this);
-    Child::GotFocus();
+    PaintedChild::GotFocus();
     if (self) {
         Paint();
     }
@@ -109,7 +109,7 @@ void CheckBox::GotFocus()
 void CheckBox::LostFocus()
 {
     ElementWatch<CheckBox> self(this);
-    Child::LostFocus();
+    PaintedChild::LostFocus();
     if (self) {
         Paint();
     }

@@ -168,7 +168,7 @@ void OptionBox::MouseUp(Point point)
         Announce();
     }
     if (self) {
-        Child::MouseUp(point);
+        PaintedChild::MouseUp(point);
     }
 }
 
@@ -196,13 +196,13 @@ bool OptionBox::KeyChar(char character)
     if (enabled && hasFocus && character == kSpace) {
         KeyDown(XK_Down);
     }
-    return self ? Child::KeyChar(character) : true;
+    return self ? PaintedChild::KeyChar(character) : true;
 }
 
 void OptionBox::GotFocus()
 {
     ElementWatch<OptionBox> self(this);
-    Child::GotFocus();
+    PaintedChild::GotFocus();
     if (self) {
         Paint();
     }
@@ -211,7 +211,7 @@ void OptionBox::GotFocus()
 void OptionBox::LostFocus()
 {
     ElementWatch<OptionBox> self(this);
-    Child::LostFocus();
+    PaintedChild::LostFocus();
     if (self) {
         Paint();
     }

@@ -17,12 +17,6 @@ namespace {
 constexpr int kArrowInset = 2;   // between an arrow and the bar's edges
 constexpr int kArrowLength = 19;  // from the bar's end to an arrow's base
 constexpr int kBlockInset = 2;   // between the page block and the bar's edge
-constexpr char kSpace = ' ';
-
-bool IsArrowKey(KeySym keysym)
-{
-    return keysym == XK_Left || keysym == XK_Up || keysym == XK_Right || keysym == XK_Down;
-}
 
 XPoint Corner(int x, int y)
 {
@@ -32,7 +26,7 @@ XPoint Corner(int x, int y)
 }  // namespace
 
 ScrollBar::ScrollBar(GUIElement* container, int minimum, int maximum)
-    : PaintedChild(container, "scrollbar", true), range(minimum, maximum)
+    : RangeControl(container, "scrollbar", ValueRange(minimum, maximum), 0, false)
 {
     width = 80;
     height = 13;
@@ -129,7 +123,7 @@ void ScrollBar::MouseDown(Point point)
         PressAt(point);
     }
     if (self) {
-        Child::MouseDown(point);
+        RangeControl::MouseDown(point);
     }
 }
 
@@ -162,14 +156,8 @@ void ScrollBar::MouseMove(int pointerX, int pointerY)
         Paint();
     }
     if (self) {
-        Child::MouseMove(pointerX, pointerY);
+        RangeControl::MouseMove(pointerX, pointerY);
     }
-}
-
-void ScrollBar::MouseUp(Point point)
-{
-    dragging = false;
-    Child::MouseUp(point);
 }
 
 void ScrollBar::KeyDown(KeySym keysym)
@@ -188,40 +176,6 @@ void ScrollBar::KeyDown(KeySym keysym)
     value = chosen;
     Paint();
     FireScroll(value);
-}
-
-bool ScrollBar::KeyChar(char character)
-{
-    ElementWatch<ScrollBar> self(this);
-    if (enabled && hasFocus && character == kSpace) {
-        KeyDown(XK_Down);
-    }
-    return self ? Child::KeyChar(character) : true;
-}
-
-void ScrollBar::SetFocus()
-{
-    Child::SetFocus();
-    Paint();
-}
-
-void ScrollBar::GotFocus()
-{
-    ElementWatch<ScrollBar> self(this);
-    Child::GotFocus();
-    if (self) {
-        Paint();
-    }
-}
-
-void ScrollBar::LostFocus()
-{
-    ElementWatch<ScrollBar> self(this);
-    Child::LostFocus();
-    if (self) {
-        dragging = false;
-        Paint();
-    }
 }
 
 int64_t ScrollBar::Ink() const

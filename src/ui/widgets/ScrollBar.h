@@ -3,11 +3,9 @@
 #include <X11/X.h>
 
 #include <cstdint>
-#include <vector>
 
-#include "ui/PaintedChild.h"
+#include "ui/widgets/RangeControl.h"
 #include "ui/widgets/ScrollBarGeometry.h"
-#include "ui/widgets/ValueRange.h"
 
 namespace tarnbrook {
 
@@ -18,7 +16,7 @@ class GraphicsContext;
 // current page. A press on an arrow zone moves one page, a press or a drag on the track goes to
 // the page under the pointer (the event loop passes every pointer motion to a focused scroll
 // bar), the arrow keys and the space bar move page by page.
-class ScrollBar : public PaintedChild {
+class ScrollBar : public RangeControl {
 public:
     // Called with ten times the new value.
     using ScrollHandler = void (*)(ScrollBar* scrollBar, int64_t tenTimesValue);
@@ -30,15 +28,10 @@ public:
     void SetSize(int newWidth, int newHeight) override;
     // The frame's right and bottom edges lie one pixel beyond the size: they are cleared too.
     void Hide() override;
-    void MouseUp(Point point) override;
     void MouseDown(Point point) override;
     void KeyDown(KeySym keysym) override;
-    bool KeyChar(char character) override;
     void MouseMove(int pointerX, int pointerY) override;
-    void SetFocus() override;
     void Paint() override;
-    void GotFocus() override;
-    void LostFocus() override;
 
     // Slots after those of GUIElement.
     virtual void Enable(bool value);
@@ -47,39 +40,26 @@ public:
     // run no handler.
     void SetRange(int minimum, int maximum);
     void SetValue(int newValue);
-    int GetValue() const { return value; }
-    int GetMinimum() const { return range.Minimum(); }
-    int GetMaximum() const { return range.Maximum(); }
     void SetScrollHandler(ScrollHandler handler) { scrollHandler = handler; }
     void FireScroll(int scrolledTo);
     // One of the two orientations is always chosen: setting one clears the other and the
     // reverse.
     void SetHorizontal(bool value);
     void SetVertical(bool value);
-    bool IsVertical() const { return vertical; }
     // Moves to the page under the point and fires the scroll; false when no page is there or
     // the value stays.
     bool SetValueFromPoint(int pointerX, int pointerY);
 
-    bool IsDragging() const { return dragging; }
-    // The start of each page cell at the last paint, in window coordinates.
-    const std::vector<Point>& GetTicks() const { return ticks; }
     // The pages as they stand now.
     ScrollBarPages GetPages() const;
 
 protected:
     ScrollHandler scrollHandler = nullptr;
-    ValueRange range;
-    int value = 0;
     bool horizontal = true;
-    bool vertical = false;
-    bool dragging = false;
-    std::vector<Point> ticks;
-    ScrollBarPages paintedPages;  // the pages the ticks were placed for
+    ScrollBarPages paintedPages;  // the pages the ticks (the page cells' starts) were placed for
 
 private:
     int64_t Ink() const;
-    int Along(Point point) const { return vertical ? point.y : point.x; }
     void Reshow();
     void PressAt(Point point);
     void PlaceTicks(Point at);

@@ -20,21 +20,13 @@ constexpr int kThumbTip = 5;         // from the track to the thumb's tip
 constexpr int kThumbBase = 15;       // from the track to the thumb's base
 constexpr int kThumbHalfWidth = 10;
 constexpr int kTickSlack = 2;        // a point this far past a tick still takes it
-constexpr char kSpace = ' ';
-
-bool IsArrowKey(KeySym keysym)
-{
-    return keysym == XK_Left || keysym == XK_Up || keysym == XK_Right || keysym == XK_Down;
-}
 
 }  // namespace
 
 Slider::Slider(GUIElement* container, bool vertical, int minimum, int maximum)
-    : PaintedChild(container, "slider", true),
-      range(minimum, maximum),
-      value(range.Minimum()),
-      vertical(vertical)
+    : RangeControl(container, "slider", ValueRange(minimum, maximum), 0, vertical)
 {
+    value = range.Minimum();
 }
 
 void Slider::SetSize(int newWidth, int newHeight)
@@ -88,10 +80,9 @@ void Slider::FireChange()
 
 bool Slider::SetValueFromPoint(int pointerX, int pointerY)
 {
-    const int along = vertical ? pointerY : pointerX;
+    const int along = Along(Point{pointerX, pointerY});
     for (size_t i = 0; i < ticks.size(); ++i) {
-        const int tick = vertical ? ticks[i].y : ticks[i].x;
-        if (tick + kTickSlack < along) {
+        if (Along(ticks[i]) + kTickSlack < along) {
             continue;
         }
         const int chosen = range.Minimum() + static_cast<int>(i);
@@ -115,7 +106,7 @@ void Slider::MouseDown(Point point)
         }
     }
     if (self) {
-        Child::MouseDown(point);
+        RangeControl::MouseDown(point);
     }
 }
 
@@ -126,14 +117,8 @@ void Slider::MouseMove(int pointerX, int pointerY)
         Paint();
     }
     if (self) {
-        Child::MouseMove(pointerX, pointerY);
+        RangeControl::MouseMove(pointerX, pointerY);
     }
-}
-
-void Slider::MouseUp(Point point)
-{
-    dragging = false;
-    Child::MouseUp(point);
 }
 
 void Slider::KeyDown(KeySym keysym)
@@ -155,40 +140,6 @@ void Slider::StepValue(int step)
     Paint();
     if (value != before) {
         FireChange();
-    }
-}
-
-bool Slider::KeyChar(char character)
-{
-    ElementWatch<Slider> self(this);
-    if (enabled && hasFocus && character == kSpace) {
-        KeyDown(XK_Down);
-    }
-    return self ? Child::KeyChar(character) : true;
-}
-
-void Slider::SetFocus()
-{
-    Child::SetFocus();
-    Paint();
-}
-
-void Slider::GotFocus()
-{
-    ElementWatch<Slider> self(this);
-    Child::GotFocus();
-    if (self) {
-        Paint();
-    }
-}
-
-void Slider::LostFocus()
-{
-    ElementWatch<Slider> self(this);
-    Child::LostFocus();
-    if (self) {
-        dragging = false;
-        Paint();
     }
 }
 

@@ -3,10 +3,8 @@
 #include <X11/X.h>
 
 #include <cstdint>
-#include <vector>
 
-#include "ui/PaintedChild.h"
-#include "ui/widgets/ValueRange.h"
+#include "ui/widgets/RangeControl.h"
 
 namespace tarnbrook {
 
@@ -17,7 +15,7 @@ class GraphicsContext;
 // values printed at the ends. The left button drags the thumb (the event loop passes every
 // pointer motion to a focused slider, wherever the pointer is); the arrow keys and the space
 // bar step through the values, wrapping at the ends.
-class Slider : public PaintedChild {
+class Slider : public RangeControl {
 public:
     using ChangeHandler = void (*)(Slider* slider, int value);
 
@@ -27,24 +25,16 @@ public:
     // Store, then Paint: the old area is not cleared.
     void SetSize(int newWidth, int newHeight) override;
     void SetPosition(int newX, int newY) override;
-    void MouseUp(Point point) override;
     void MouseDown(Point point) override;
     void KeyDown(KeySym keysym) override;
-    bool KeyChar(char character) override;
     void MouseMove(int pointerX, int pointerY) override;
-    void SetFocus() override;
     void Paint() override;
-    void GotFocus() override;
-    void LostFocus() override;
 
     // Slots after those of GUIElement.
     virtual void Enable(bool value);
 
     // Limited to the range; runs no handler.
     void SetValue(int newValue);
-    int GetValue() const { return value; }
-    int GetMinimum() const { return range.Minimum(); }
-    int GetMaximum() const { return range.Maximum(); }
     void SetForeColor(int64_t color);
     void SetShowLabels(bool value);
     void SetChangeHandler(ChangeHandler handler) { changeHandler = handler; }
@@ -54,19 +44,9 @@ public:
     // to spare) and fires the change; false when no tick is there or the value stays.
     bool SetValueFromPoint(int pointerX, int pointerY);
 
-    bool IsVertical() const { return vertical; }
-    bool IsDragging() const { return dragging; }
-    // The ticks of the last paint, in window coordinates.
-    const std::vector<Point>& GetTicks() const { return ticks; }
-
 protected:
     bool showLabels = true;
-    bool dragging = false;
-    ValueRange range;
-    int value;
     int64_t foreColor = 0x000000;
-    bool vertical;
-    std::vector<Point> ticks;
     ChangeHandler changeHandler = nullptr;
 
 private:
