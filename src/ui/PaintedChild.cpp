@@ -96,6 +96,11 @@ Form* PaintedChild::PaintableForm()
     return form && form->GetWindow() != None && form->GetScreen() ? form : nullptr;
 }
 
+Form* PaintedChild::PaintTarget()
+{
+    return Application::loading || !created ? nullptr : PaintableForm();
+}
+
 Point PaintedChild::WindowPosition()
 {
     return Application::ToFormCoordinates(this, x, y);

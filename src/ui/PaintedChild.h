@@ -35,6 +35,8 @@ protected:
     void RepaintIfCreated();
     // The form to paint on, or null when it has no window (a closed dialog).
     Form* PaintableForm();
+    // The same, and null too while the application is loading or before Create.
+    Form* PaintTarget();
     // The element's top-left corner in its form's window.
     Point WindowPosition();
     // Sends what has been drawn to the X server at once.

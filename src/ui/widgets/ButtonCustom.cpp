@@ -2,7 +2,6 @@
 
 #include <X11/keysym.h>
 
-#include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
 #include "ui/BackColors.h"
@@ -167,10 +166,7 @@ void ButtonCustom::LostFocus()
 
 void ButtonCustom::Paint()
 {
-    if (Application::loading || !created) {
-        return;
-    }
-    Form* form = PaintableForm();
+    Form* form = PaintTarget();
     if (!form) {
         return;
     }

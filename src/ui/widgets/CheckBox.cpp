@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
 #include "ui/BackColors.h"
@@ -117,10 +116,7 @@ void CheckBox::LostFocus()
 
 void CheckBox::Paint()
 {
-    if (Application::loading || !created) {
-        return;
-    }
-    Form* form = PaintableForm();
+    Form* form = PaintTarget();
     if (!form) {
         return;
     }

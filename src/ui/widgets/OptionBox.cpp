@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
 #include "ui/BackColors.h"
@@ -221,10 +220,7 @@ void OptionBox::LostFocus()
 // their transparency and each mark shows the face it is drawn on now.
 void OptionBox::Paint()
 {
-    if (Application::loading || !created) {
-        return;
-    }
-    Form* form = PaintableForm();
+    Form* form = PaintTarget();
     if (!form) {
         return;
     }

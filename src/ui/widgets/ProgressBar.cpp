@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
 #include "gfx/GraphicsContext.h"
 #include "ui/BackColors.h"
 #include "ui/widgets/WidgetDrawing.h"
@@ -61,10 +60,7 @@ void ProgressBar::SetBevel(bool value)
 
 void ProgressBar::Paint()
 {
-    if (Application::loading || !created) {
-        return;
-    }
-    Form* form = PaintableForm();
+    Form* form = PaintTarget();
     if (!form) {
         return;
     }
