@@ -2,6 +2,7 @@
 
 #include "gfx/GraphicsContext.h"
 
+#include <climits>
 #include <string>
 
 #include "app/Application.h"
@@ -170,6 +171,24 @@ TEST_F(GraphicsContextDisplayTest, CentredLinesTurnLeftFromTheFirstShortenedLine
     EXPECT_EQ(centred.left - shortened.left, 2 * m);
     EXPECT_EQ(after.left, shortened.left);
     EXPECT_EQ(last.left, shortened.left);
+}
+
+// A long text in a box taller than X can address, or narrower than a character, ends where
+// nothing more can show instead of measuring and drawing line after line for minutes.
+TEST_F(GraphicsContextDisplayTest, HugeTextsAndBoxesEndWhereNothingMoreCanShow)
+{
+    std::string words;
+    for (int i = 0; i < 200000; ++i) {
+        words += "MM ";
+    }
+    words += std::string(200000, 'M');
+    GraphicsContext gc(&surface.Get());
+    gc.DrawText(10, 10, 40, INT_MAX - 100, words, kInk, kWhite, 0);
+    gc.DrawText(130, 10, 40, 45, words.substr(0, 60), kInk, kWhite, 0);
+    EXPECT_EQ(surface.Area(10, 10, 40, 45), surface.Area(130, 10, 40, 45));
+    gc.DrawText(60, 10, 1, INT_MAX - 100, words, kInk, kWhite, 0);
+    EXPECT_TRUE(surface.FindColor(60, 10, 1, 100, kInk).Empty());
+    EXPECT_GT(gc.MeasureTextHeight(40, words), 0);
 }
 
 TEST_F(GraphicsContextDisplayTest, PutImageWithZeroSizesDrawsTheWholeImage)
