@@ -505,8 +505,9 @@ bool GraphicsContext::AreaReadable(int x, int y, int w, int h)
         attributes.map_state != IsViewable) {
         return false;
     }
-    return x >= 0 && y >= 0 && w > 0 && h > 0 && x + w <= attributes.width &&
-           y + h <= attributes.height;
+    return x >= 0 && y >= 0 && w > 0 && h > 0 &&
+           static_cast<int64_t>(x) + w <= attributes.width &&
+           static_cast<int64_t>(y) + h <= attributes.height;
 }
 
 void GraphicsContext::PutImageKeyed(int x, int y, int w, int h, XImage* image, int64_t key)
@@ -525,8 +526,10 @@ void GraphicsContext::PutImageKeyed(int x, int y, int w, int h, XImage* image, i
     // Only the part inside the window can be read back, and only that part shows.
     const int left = std::max(x, 0);
     const int top = std::max(y, 0);
-    const int right = std::min(x + w, attributes.width);
-    const int bottom = std::min(y + h, attributes.height);
+    const int right =
+        static_cast<int>(std::min<int64_t>(static_cast<int64_t>(x) + w, attributes.width));
+    const int bottom =
+        static_cast<int>(std::min<int64_t>(static_cast<int64_t>(y) + h, attributes.height));
     if (right <= left || bottom <= top) {
         return;
     }
@@ -580,7 +583,8 @@ void GraphicsContext::CopyFromDrawable(int x, int y, int w, int h, Drawable sour
     if (!gc_ || source == None || w <= 0 || h <= 0 || srcX < 0 || srcY < 0 ||
         !XGetGeometry(display_, source, &root, &originX, &originY, &sourceWidth, &sourceHeight,
                       &border, &depth) ||
-        srcX + w > static_cast<int>(sourceWidth) || srcY + h > static_cast<int>(sourceHeight)) {
+        static_cast<int64_t>(srcX) + w > sourceWidth ||
+        static_cast<int64_t>(srcY) + h > sourceHeight) {
         return;
     }
     ImagePtr copy(XGetImage(display_, source, srcX, srcY, static_cast<unsigned>(w),

@@ -247,8 +247,11 @@ TEST_F(GraphicsContextDisplayTest, ImagesComeBackFromTheWindowAndFromFiles)
     EXPECT_EQ(XGetPixel(read.get(), 1, 1) & 0xFFFFFF, static_cast<unsigned long>(kInk));
     EXPECT_EQ(gc.GetPixel(11, 11), static_cast<uint32_t>(kInk));
     EXPECT_FALSE(gc.GetImage(230, 170, 20, 20)) << "reaches outside the window";
+    EXPECT_FALSE(gc.GetImage(10, 10, INT_MAX, 5)) << "an absurd size";
 
     gc.CopyFromDrawable(50, 50, 3, 3, surface.Get().GetWindow(), 10, 10);
+    gc.CopyFromDrawable(50, 50, INT_MAX, 3, surface.Get().GetWindow(), 10, 10);
+    gc.PutImageKeyed(INT_MAX - 2, 10, 0, 0, read.get(), 0);
     EXPECT_EQ(surface.FindColor(40, 40, 20, 20, kInk).count, 9);
 
     folder.Write("pic.bmp", testsupport::ReadTestData("bmp/palette8-6x4.bmp"));
