@@ -14,11 +14,8 @@
 #include "app/Application.h"
 #include "app/ProductInfo.h"
 #include "gfx/XImageFactory.h"
-#include "support/EventPump.h"
+#include "support/DialogTest.h"
 #include "support/FakeCommands.h"
-#include "support/InputDriver.h"
-#include "support/OwnerForm.h"
-#include "support/ScratchFolder.h"
 #include "support/WaitFor.h"
 #include "ui/CellControl.h"
 #include "ui/widgets/ButtonCustom.h"
@@ -28,19 +25,12 @@ namespace {
 
 constexpr int kPictureWidth = 40;
 constexpr int kPictureHeight = 50;
-constexpr int kPictureColor = 0xFF0000;
 
-std::string At(Point point)
-{
-    return std::to_string(point.x) + "," + std::to_string(point.y);
-}
-
-class FormAboutDisplayTest : public ::testing::Test {
+class FormAboutDisplayTest : public testsupport::DialogTest {
 protected:
     void SetUp() override
     {
-        Application::ResetState();
-        ASSERT_TRUE(input.Connected());
+        DialogTest::SetUp();
         std::vector<unsigned char> red(kPictureWidth * kPictureHeight * 3, 0);
         for (size_t i = 0; i < red.size(); i += 3) {
             red[i] = 0xFF;
@@ -59,7 +49,6 @@ protected:
         about->SetWebAddress(webAddress);
         return about;
     }
-
     std::unique_ptr<FormAbout> OpenAbout(const std::string& webAddress = kWebAddress)
     {
         std::unique_ptr<FormAbout> about = MakeAbout(webAddress);
@@ -70,29 +59,19 @@ protected:
         return about;
     }
 
-    void ClickMiddle(Form* form, GUIElement* element)
-    {
-        const Point at = element->GetPosition();
-        input.Click(form->GetWindow(), at.x + element->GetWidth() / 2,
-                    at.y + element->GetHeight() / 2);
-        Pump();
-    }
-
     // Replaces a fake program by one that writes its argument count and then each argument on
     // a line of its own, once the file "go" exists (so a caller that waited would hang).
     void FakeProgramWaitingForGo(const std::string& name)
     {
-        const std::string script = folder.Path() + "/fake-bin/" + name;
         folder.Write("fake-bin/" + name,
                      "#!/bin/sh\nwhile [ ! -e '" + folder.Path() + "/go' ]; do sleep 0.02; done\n"
                      "printf '%s\\n' \"$#\" \"$@\" >> '" + folder.Path() + "/args.txt'\n");
-        chmod(script.c_str(), 0755);
+        chmod((folder.Path() + "/fake-bin/" + name).c_str(), 0755);
     }
-
     std::vector<std::string> RecordedArguments()
     {
         std::vector<std::string> lines;
-        std::string all = folder.Read("args.txt");
+        const std::string all = folder.Read("args.txt");
         for (size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos;
              start = end + 1) {
             lines.push_back(all.substr(start, end - start));
@@ -100,12 +79,7 @@ protected:
         return lines;
     }
 
-    void Pump() { testsupport::DispatchPending(&owner); }
-
-    testsupport::ScratchFolder folder;
     testsupport::FakeCommands commands{folder.Path()};
-    testsupport::OwnerForm owner;
-    testsupport::InputDriver input;
     ImagePtr picture;
 };
 
@@ -137,9 +111,9 @@ TEST_F(FormAboutDisplayTest, ConstructionDisablesTheOwnerAndShowBuildsTheBox)
     XImage* shot = XGetImage(owner.GetDisplay(), about->GetWindow(), 0, 0, 600, 210, AllPlanes,
                              ZPixmap);
     ASSERT_NE(shot, nullptr);
-    EXPECT_EQ(XGetPixel(shot, 15, 28) & 0xFFFFFF, static_cast<unsigned long>(kPictureColor));
+    EXPECT_EQ(XGetPixel(shot, 15, 28) & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(XGetPixel(shot, 15 + kPictureWidth - 1, 28 + kPictureHeight - 1) & 0xFFFFFF,
-              static_cast<unsigned long>(kPictureColor));
+              0xFF0000u);
     EXPECT_EQ(XGetPixel(shot, 10, 23) & 0xFFFFFF, 0u);  // the sunken frame's dark corner
     int white = 0;
     for (int y = 17; y < 42; ++y) {
@@ -151,45 +125,34 @@ TEST_F(FormAboutDisplayTest, ConstructionDisablesTheOwnerAndShowBuildsTheBox)
     XDestroyImage(shot);
 }
 
-TEST_F(FormAboutDisplayTest, EscapeReturnAndDeleteCloseItAndEnableTheOwner)
+TEST_F(FormAboutDisplayTest, KeysOkTheWindowManagerOrDeletionCloseItAndEnableTheOwner)
 {
     for (KeySym key : {XK_Escape, XK_Return, XK_Delete}) {
         std::unique_ptr<FormAbout> about = OpenAbout();
-        input.MoveTo(about->GetWindow(), 5, 5);
-        input.TypeKey(key);
-        Pump();
+        Type(about.get(), {key});
         EXPECT_FALSE(about->IsCreated()) << key;
         EXPECT_TRUE(owner.IsEnabled()) << key;
         EXPECT_EQ(owner.GetActiveDialog(), nullptr);
     }
     std::unique_ptr<FormAbout> about = OpenAbout();
-    input.MoveTo(about->GetWindow(), 5, 5);
-    input.TypeKey(XK_a);
-    Pump();
+    Type(about.get(), {XK_a});
     EXPECT_TRUE(about->IsCreated());
-    EXPECT_TRUE(owner.Results().empty());
-}
-
-TEST_F(FormAboutDisplayTest, OkTheWindowManagerOrDeletionCloseItAndEnableTheOwner)
-{
-    std::unique_ptr<FormAbout> about = OpenAbout();
     ClickMiddle(about.get(), about->GetOkButton());
     EXPECT_FALSE(about->IsCreated());
     EXPECT_TRUE(owner.IsEnabled());
 
     about = OpenAbout();
-    EXPECT_FALSE(owner.IsEnabled());
     input.SendDeleteWindow(about->GetWindow());
     Pump();
     EXPECT_FALSE(about->IsCreated());
     EXPECT_TRUE(owner.IsEnabled());
-
     about = OpenAbout();
     about.reset();
     EXPECT_TRUE(owner.IsEnabled());
     about = MakeAbout();  // never shown
     about.reset();
     EXPECT_TRUE(owner.IsEnabled());
+    EXPECT_TRUE(owner.Results().empty());
 }
 
 TEST_F(FormAboutDisplayTest, WebCellStartsTheBrowserWithoutWaitingAndLeavesNoZombie)
@@ -198,10 +161,7 @@ TEST_F(FormAboutDisplayTest, WebCellStartsTheBrowserWithoutWaitingAndLeavesNoZom
     std::unique_ptr<FormAbout> about = OpenAbout();
     ClickMiddle(about.get(), about->GetWebCell());
     ClickMiddle(about.get(), about->GetWebCell());
-    // Still here while both browsers wait: the loop goes on.
-    input.MoveTo(about->GetWindow(), 5, 5);
-    input.TypeKey(XK_Escape);
-    Pump();
+    Type(about.get(), {XK_Escape});  // handled while both browsers wait: the loop goes on
     EXPECT_FALSE(about->IsCreated());
     EXPECT_TRUE(RecordedArguments().empty());
 
@@ -249,27 +209,20 @@ TEST_F(FormAboutDisplayTest, MailCellStartsTheMailProgramAndAShortAddressMakesNo
 
 TEST_F(FormAboutDisplayTest, AThousandBoxesLeaveNoWindowsOrElementsBehind)
 {
-    const int windows = testsupport::CountTopLevelWindows(owner.GetDisplay());
-    const size_t elements = Application::elements.size();
+    const Census before = Count();
     for (int i = 0; i < 1000; ++i) {
         std::unique_ptr<FormAbout> about = MakeAbout();
         about->SetScreen(&owner.GetOwnScreen());
         about->Show();
-        switch (i % 3) {
-        case 0:
+        if (i % 3 == 0) {
             about->HandleKeyChar(27);
-            break;
-        case 1:
+        } else if (i % 3 == 1) {  // else deleted while open, as when the owner opens the next
             input.SendDeleteWindow(about->GetWindow());
             Pump();
-            break;
-        default:  // deleted while open, as the owner does when it opens the next one
-            break;
         }
     }
     Pump();
-    EXPECT_EQ(testsupport::CountTopLevelWindows(owner.GetDisplay()), windows);
-    EXPECT_EQ(Application::elements.size(), elements);
+    EXPECT_EQ(Count(), before);
     EXPECT_EQ(owner.GetActiveDialog(), nullptr);
 }
 

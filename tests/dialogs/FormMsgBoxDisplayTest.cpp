@@ -4,15 +4,12 @@
 
 #include <X11/keysym.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/Application.h"
 #include "app/ElementWatch.h"
-#include "support/EventPump.h"
-#include "support/InputDriver.h"
-#include "support/OwnerForm.h"
+#include "support/DialogTest.h"
 #include "support/RecordingChild.h"
 #include "ui/CellControl.h"
 #include "ui/widgets/ButtonCustom.h"
@@ -23,29 +20,14 @@ namespace {
 using testsupport::OwnerForm;
 using Results = std::vector<OwnerForm::Result>;
 
-std::string At(Point point)
-{
-    return std::to_string(point.x) + "," + std::to_string(point.y);
-}
-
 FormMsgBox* OpenBox()
 {
     return static_cast<FormMsgBox*>(Application::messageBox);
 }
 
-class FormMsgBoxDisplayTest : public ::testing::Test {
+class FormMsgBoxDisplayTest : public testsupport::DialogTest {
 protected:
-    void SetUp() override
-    {
-        Application::ResetState();
-        ASSERT_TRUE(input.Connected());
-        ASSERT_TRUE(owner.IsCreated());
-    }
-
-    void TearDown() override
-    {
-        delete Application::messageBox;
-    }
+    void TearDown() override { delete Application::messageBox; }
 
     // The open box, once it is on screen.
     FormMsgBox* ShownBox()
@@ -57,21 +39,7 @@ protected:
         }
         return box;
     }
-
-    // A click in the middle of a button, delivered to the loop's dispatcher.
-    void Click(ButtonCustom* button)
-    {
-        Form* box = Application::GetParentForm(button);
-        const Point at = button->GetPosition();
-        input.Click(box->GetWindow(), at.x + button->GetWidth() / 2,
-                    at.y + button->GetHeight() / 2);
-        Pump();
-    }
-
-    void Pump() { testsupport::DispatchPending(&owner); }
-
-    OwnerForm owner;
-    testsupport::InputDriver input;
+    void Click(ButtonCustom* button) { ClickMiddle(Application::GetParentForm(button), button); }
 };
 
 TEST_F(FormMsgBoxDisplayTest, OkBoxShowsOneButtonDisablesItsOwnerAndReportsOne)
@@ -97,22 +65,19 @@ TEST_F(FormMsgBoxDisplayTest, OkBoxShowsOneButtonDisablesItsOwnerAndReportsOne)
     EXPECT_EQ(OpenBox(), box);  // kept until replaced or the loop ends
 }
 
+// Tab does not look at visibility: the hidden NO of an OK box takes the focus but not Return.
 TEST_F(FormMsgBoxDisplayTest, TheHiddenNoOfAnOkBoxTakesNoReturn)
 {
     ShowMsgBox(6, &owner, "Saved.", "Note");
     FormMsgBox* box = ShownBox();
-    input.MoveTo(box->GetWindow(), 5, 5);
-    input.TypeKey(XK_Tab);
-    input.TypeKey(XK_Tab);  // Tab does not look at visibility: the hidden NO takes the focus
-    Pump();
+    Type(box, {XK_Tab, XK_Tab});
     ASSERT_EQ(Application::focused, box->GetSecondButton());
-    input.TypeKey(XK_Return);
-    Pump();
+    Type(box, {XK_Return});
     EXPECT_TRUE(owner.Results().empty());
     EXPECT_TRUE(box->IsCreated());
 }
 
-TEST_F(FormMsgBoxDisplayTest, YesOnTheRightReportsThreeAndNoOnTheLeftFour)
+TEST_F(FormMsgBoxDisplayTest, YesOnTheRightReportsThreeNoFourAndTheWindowManagersCloseZero)
 {
     ShowMsgBoxYesNo(1000, &owner, "Do you really want to go exit?", "Exit");
     FormMsgBox* box = ShownBox();
@@ -121,21 +86,15 @@ TEST_F(FormMsgBoxDisplayTest, YesOnTheRightReportsThreeAndNoOnTheLeftFour)
     EXPECT_EQ(box->GetSecondButton()->GetText(), "NO");
     EXPECT_EQ(At(box->GetSecondButton()->GetPosition()), "10,110");
     Click(box->GetFirstButton());
-
     ShowMsgBoxYesNo(1000, &owner, "Again?", "Exit");
     Click(ShownBox()->GetSecondButton());
-    EXPECT_EQ(owner.Results(),
-              (Results{{1000, FormMsgBox::kResultYes}, {1000, FormMsgBox::kResultNo}}));
-    EXPECT_TRUE(owner.IsEnabled());
-}
-
-TEST_F(FormMsgBoxDisplayTest, WindowManagersCloseReportsZeroAndEnablesTheOwner)
-{
     ShowMsgBoxYesNo(5, &owner, "Leave?", "Exit");
-    FormMsgBox* box = ShownBox();
+    box = ShownBox();
     input.SendDeleteWindow(box->GetWindow());
     Pump();
-    EXPECT_EQ(owner.Results(), (Results{{5, FormMsgBox::kResultNone}}));
+    EXPECT_EQ(owner.Results(), (Results{{1000, FormMsgBox::kResultYes},
+                                        {1000, FormMsgBox::kResultNo},
+                                        {5, FormMsgBox::kResultNone}}));
     EXPECT_TRUE(owner.IsEnabled());
     EXPECT_FALSE(box->IsCreated());
 }
@@ -150,7 +109,6 @@ TEST_F(FormMsgBoxDisplayTest, BoxWithoutOwnerBelongsToTheFirstFormAndIsCentredOn
     // Both origins are inside a one-pixel window border, so the box's lies one further in.
     EXPECT_EQ(At(box->GetPosition()),
               At(Point{ownerAt.x + (400 - 250) / 2 + 1, ownerAt.y + (300 - 150) / 2 + 1}));
-
     ShowMsgBoxYesNo(9, "Sure?", "Hi");
     EXPECT_EQ(ShownBox()->GetOwnerForm(), &owner);
     EXPECT_TRUE(ShownBox()->IsYesNo());
@@ -186,12 +144,7 @@ TEST_F(FormMsgBoxDisplayTest, OwnerMayOpenTheNextBoxFromItsResult)
     EXPECT_FALSE(owner.IsEnabled());
     FormMsgBox* second = ShownBox();
     EXPECT_EQ(second->GetDialogId(), 2u);
-
-    // The same through Return on the focused button.
-    input.MoveTo(second->GetWindow(), 5, 5);
-    input.TypeKey(XK_Tab);
-    input.TypeKey(XK_Return);
-    Pump();
+    Type(second, {XK_Tab, XK_Return});  // the same through Return on the focused button
     EXPECT_EQ(owner.Results(), (Results{{1, FormMsgBox::kResultOk}, {2, FormMsgBox::kResultYes}}));
 }
 
@@ -211,34 +164,10 @@ TEST_F(FormMsgBoxDisplayTest, OwnersChildrenGetNoInputWhileTheBoxIsOpen)
     EXPECT_EQ(journal, std::vector<std::string>{"child.LostFocus"});
     EXPECT_EQ(Application::focused, nullptr);
     journal.clear();
-
     input.Click(owner.GetWindow(), 20, 20);
-    input.TypeKey(XK_a);
-    input.MoveTo(box->GetWindow(), 5, 5);
-    input.TypeKey(XK_a);
-    input.TypeKey(XK_Return);
-    Pump();
+    Type(&owner, {XK_a});
+    Type(box, {XK_a, XK_Return});
     EXPECT_TRUE(journal.empty());
-    EXPECT_TRUE(owner.Results().empty());
-}
-
-TEST_F(FormMsgBoxDisplayTest, SetMessageOnAShownBoxReplacesTheText)
-{
-    ShowMsgBox(0, &owner, "Old", "T");
-    FormMsgBox* box = ShownBox();
-    box->SetMessage("New text");
-    EXPECT_EQ(box->GetMessageCell()->GetText(), "New text");
-    EXPECT_EQ(box->GetMessage(), "New text");
-}
-
-TEST_F(FormMsgBoxDisplayTest, TheLoopDeletesTheBoxAtItsEnd)
-{
-    ShowMsgBox(4, &owner, "Bye", "T");
-    ElementWatch<FormMsgBox> box(ShownBox());
-    input.SendUserMessage(owner.GetWindow());
-    Application::Run(&owner);
-    EXPECT_FALSE(box);
-    EXPECT_EQ(Application::messageBox, nullptr);
     EXPECT_TRUE(owner.Results().empty());
 }
 
@@ -246,28 +175,21 @@ TEST_F(FormMsgBoxDisplayTest, AThousandBoxesLeaveNoWindowsOrElementsBehind)
 {
     ShowMsgBox(0, &owner, "Warm-up", "T");
     OpenBox()->ButtonClicked(OpenBox()->GetFirstButton());
-    const int windows = testsupport::CountTopLevelWindows(owner.GetDisplay());
-    const size_t elements = Application::elements.size();
+    const Census before = Count();
     const size_t forms = Application::forms.size();
     for (int i = 0; i < 1000; ++i) {
         ShowMsgBoxYesNo(static_cast<uint32_t>(i), &owner, "Round " + std::to_string(i), "T");
         FormMsgBox* box = OpenBox();
-        switch (i % 3) {
-        case 0:  // YES, as the loop delivers a click
+        if (i % 3 == 0) {  // YES, as the loop delivers a click
             box->GetFirstButton()->MouseDown(Point{150, 120});
             box->GetFirstButton()->MouseUp(Point{150, 120});
-            break;
-        case 1:  // the window manager's close
+        } else if (i % 3 == 1) {  // the window manager's close; else replaced by the next one
             input.SendDeleteWindow(box->GetWindow());
             Pump();
-            break;
-        default:  // left open, replaced by the next one
-            break;
         }
     }
     Pump();
-    EXPECT_EQ(testsupport::CountTopLevelWindows(owner.GetDisplay()), windows);
-    EXPECT_EQ(Application::elements.size(), elements);
+    EXPECT_EQ(Count(), before);
     EXPECT_EQ(Application::forms.size(), forms);
     EXPECT_EQ(owner.Results().size(), 1u + 667u);
 }

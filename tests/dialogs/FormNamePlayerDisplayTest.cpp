@@ -10,20 +10,18 @@
 
 #include "app/Application.h"
 #include "support/BeepCounter.h"
-#include "support/EventPump.h"
-#include "support/InputDriver.h"
-#include "support/OwnerForm.h"
-#include "support/ScratchFolder.h"
+#include "support/DialogTest.h"
 #include "ui/CellControl.h"
 #include "ui/widgets/ButtonCustom.h"
 #include "ui/widgets/TextBoxCustom.h"
 
 namespace tarnbrook {
-
 namespace {
 
+using Names = std::vector<std::string>;
+
 // What the owner's OnClose saw, in order: the name taken at that moment.
-std::vector<std::string> closings;
+Names closings;
 // When set, OnClose deletes the dialog, as an owner may.
 std::unique_ptr<FormNamePlayer>* deleteOnClose = nullptr;
 
@@ -35,17 +33,8 @@ void StoreEntry(GUIElement*)
     }
 }
 
-class FormNamePlayerDisplayTest : public ::testing::Test {
+class FormNamePlayerDisplayTest : public testsupport::DialogTest {
 protected:
-    void SetUp() override
-    {
-        Application::ResetState();
-        ASSERT_TRUE(input.Connected());
-        closings.clear();
-        deleteOnClose = nullptr;
-    }
-    void TearDown() override { deleteOnClose = nullptr; }
-
     std::unique_ptr<FormNamePlayer> OpenDialog()
     {
         auto dialog = std::make_unique<FormNamePlayer>(&owner, "Top Ten");
@@ -56,28 +45,8 @@ protected:
         Pump();
         return dialog;
     }
-    void ClickMiddle(Form* form, GUIElement* element)
-    {
-        const Point at = element->GetPosition();
-        input.Click(form->GetWindow(), at.x + element->GetWidth() / 2,
-                    at.y + element->GetHeight() / 2);
-        Pump();
-    }
-    // Keys go to the window under the pointer.
-    void Type(Form* form, const std::vector<KeySym>& keys)
-    {
-        input.MoveTo(form->GetWindow(), 5, 5);
-        for (KeySym key : keys) {
-            input.TypeKey(key);
-        }
-        Pump();
-    }
-    void Pump() { testsupport::DispatchPending(&owner); }
 
-    testsupport::ScratchFolder folder;
     testsupport::BeepCounter beeps{folder.Path()};
-    testsupport::OwnerForm owner;
-    testsupport::InputDriver input;
 };
 
 TEST_F(FormNamePlayerDisplayTest, TheDialogHoldsAPromptABoxForTenCharactersAndOk)
@@ -91,27 +60,20 @@ TEST_F(FormNamePlayerDisplayTest, TheDialogHoldsAPromptABoxForTenCharactersAndOk
     EXPECT_EQ(dialog->GetCaption(), "Top Ten");
     dialog->SetPrompt("Your name:");
     dialog->Show();
-    EXPECT_EQ(dialog->GetClientWidth(), 250);
-    EXPECT_EQ(dialog->GetClientHeight(), 115);
-
+    EXPECT_EQ(At(Point{dialog->GetClientWidth(), dialog->GetClientHeight()}), "250,115");
     CellControl* prompt = dialog->GetPromptLabel();
     EXPECT_EQ(prompt->GetText(), "Your name:");
-    EXPECT_EQ(prompt->GetPosition().x, 0);
-    EXPECT_EQ(prompt->GetPosition().y, 15);
+    EXPECT_EQ(At(prompt->GetPosition()), "0,15");
     EXPECT_EQ(prompt->GetWidth(), 250);
     TextBoxCustom* box = dialog->GetTextBox();
-    EXPECT_EQ(box->GetPosition().x, 62);
-    EXPECT_EQ(box->GetPosition().y, 45);
+    EXPECT_EQ(At(box->GetPosition()), "62,45");
     EXPECT_EQ(box->GetWidth(), 125);
     EXPECT_EQ(box->GetMaxLength(), 10);
-    EXPECT_EQ(box->GetText(), "");
     EXPECT_EQ(Application::focused, box);
     ButtonCustom* ok = dialog->GetOkButton();
     EXPECT_EQ(ok->GetText(), "OK");
-    EXPECT_EQ(ok->GetPosition().x, 85);
-    EXPECT_EQ(ok->GetPosition().y, 80);
-    EXPECT_EQ(ok->GetWidth(), 80);
-    EXPECT_EQ(ok->GetHeight(), 28);
+    EXPECT_EQ(At(ok->GetPosition()), "85,80");
+    EXPECT_EQ(At(ok->GetSize()), "80,28");
     dialog->SetPrompt("Again:");
     EXPECT_EQ(prompt->GetText(), "Again:");
 }
@@ -136,25 +98,23 @@ TEST_F(FormNamePlayerDisplayTest, ReturnTakesTheTypedNameAsOkDoes)
     EXPECT_TRUE(owner.IsEnabled());
     EXPECT_EQ(owner.GetActiveDialog(), nullptr);
     EXPECT_EQ(playerName, "ann");
-    EXPECT_EQ(closings, std::vector<std::string>{"ann"});
 
     dialog = OpenDialog();
     EXPECT_EQ(playerName, "");
     Type(dialog.get(), {XK_b, XK_o});
     ClickMiddle(dialog.get(), dialog->GetOkButton());
     EXPECT_EQ(playerName, "bo");
-    EXPECT_EQ(closings, (std::vector<std::string>{"ann", "bo"}));
-    EXPECT_TRUE(owner.IsEnabled());
+    EXPECT_EQ(closings, (Names{"ann", "bo"}));
     EXPECT_EQ(beeps.Count(), 0);
 }
 
-TEST_F(FormNamePlayerDisplayTest, TheEleventhCharacterBeeps)
+TEST_F(FormNamePlayerDisplayTest, TheEleventhCharacterBeepsAndDeleteActsAsOk)
 {
     auto dialog = OpenDialog();
     Type(dialog.get(), {XK_a, XK_b, XK_c, XK_d, XK_e, XK_f, XK_g, XK_h, XK_i, XK_j, XK_k});
     EXPECT_EQ(dialog->GetTextBox()->GetText(), "abcdefghij");
     EXPECT_EQ(beeps.Count(), 1);
-    Type(dialog.get(), {XK_Delete});  // acts as OK too
+    Type(dialog.get(), {XK_Delete});
     EXPECT_EQ(playerName, "abcdefghij");
     EXPECT_FALSE(dialog->IsCreated());
 }
@@ -167,7 +127,7 @@ TEST_F(FormNamePlayerDisplayTest, TheWindowManagersCloseStoresAnEmptyName)
     Pump();
     EXPECT_FALSE(dialog->IsCreated());
     EXPECT_TRUE(owner.IsEnabled());
-    EXPECT_EQ(closings, std::vector<std::string>{""});
+    EXPECT_EQ(closings, Names{""});
     EXPECT_EQ(playerName, "");
 }
 
@@ -177,43 +137,35 @@ TEST_F(FormNamePlayerDisplayTest, OnCloseMayDeleteTheDialog)
     deleteOnClose = &dialog;
     Type(dialog.get(), {XK_a, XK_Return});
     EXPECT_EQ(dialog, nullptr);
-
     dialog = OpenDialog();
     Type(dialog.get(), {XK_b});
     ClickMiddle(dialog.get(), dialog->GetOkButton());
     EXPECT_EQ(dialog, nullptr);
-
     dialog = OpenDialog();
     input.SendDeleteWindow(dialog->GetWindow());
     Pump();
     EXPECT_EQ(dialog, nullptr);
-    EXPECT_EQ(closings, (std::vector<std::string>{"a", "b", ""}));
+    EXPECT_EQ(closings, (Names{"a", "b", ""}));
     EXPECT_TRUE(owner.IsEnabled());
+    deleteOnClose = nullptr;
 }
 
 TEST_F(FormNamePlayerDisplayTest, AThousandDialogsLeaveNoWindowsOrElementsBehind)
 {
-    const int windows = testsupport::CountTopLevelWindows(owner.GetDisplay());
-    const size_t elements = Application::elements.size();
+    const Census before = Count();
     for (int i = 0; i < 1000; ++i) {
         auto dialog = std::make_unique<FormNamePlayer>(&owner, "Top Ten");
         dialog->Show();
-        switch (i % 3) {
-        case 0:
+        if (i % 3 == 0) {
             dialog->GetTextBox()->KeyChar('x');
             dialog->FilterKeyChar(13);
-            break;
-        case 1:
+        } else if (i % 3 == 1) {  // else deleted while open, as the owner does at its own end
             input.SendDeleteWindow(dialog->GetWindow());
             Pump();
-            break;
-        default:  // deleted while open, as the owner does at its own end
-            break;
         }
     }
     Pump();
-    EXPECT_EQ(testsupport::CountTopLevelWindows(owner.GetDisplay()), windows);
-    EXPECT_EQ(Application::elements.size(), elements);
+    EXPECT_EQ(Count(), before);
     EXPECT_EQ(owner.GetActiveDialog(), nullptr);
     EXPECT_TRUE(owner.IsEnabled());
 }

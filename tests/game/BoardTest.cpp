@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/BoardView.h"
+#include "util/StringUtils.h"
 
 namespace tarnbrook {
 namespace {
@@ -231,23 +232,21 @@ TEST(BoardRules, EveryLevelStartsSafeWithItsHazardCountAndAdvancesOnTheSecondTic
 TEST(BoardRules, NeighboursOfCornerEdgeAndMiddleCells)
 {
     Game game;
-    auto interiorNeighbours = [&](int cell) {
+    auto neighbours = [&](int cell, bool interiorOnly) {
         std::set<int> result;
         for (int n : game.board.GetNeighbours(cell)) {
-            if (Interior(n)) {
+            if (!interiorOnly || Interior(n)) {
                 result.insert(n);
             }
         }
         return result;
     };
-    EXPECT_EQ(interiorNeighbours(13), (std::set<int>{14, 25, 26}));
-    EXPECT_EQ(interiorNeighbours(166), (std::set<int>{153, 154, 165}));
-    EXPECT_EQ(interiorNeighbours(61), (std::set<int>{49, 50, 62, 73, 74}));
-    EXPECT_EQ(interiorNeighbours(22), (std::set<int>{21, 33, 34}));
-    EXPECT_EQ(interiorNeighbours(30), (std::set<int>{17, 18, 19, 29, 31, 41, 42, 43}));
-    const std::vector<int> corner = game.board.GetNeighbours(0);
-    EXPECT_EQ(std::set<int>(corner.begin(), corner.end()), (std::set<int>{1, 12, 13}));
-    EXPECT_EQ(game.board.GetNeighbours(179).size(), 3u);
+    EXPECT_EQ(neighbours(13, true), (std::set<int>{14, 25, 26}));
+    EXPECT_EQ(neighbours(166, true), (std::set<int>{153, 154, 165}));
+    EXPECT_EQ(neighbours(61, true), (std::set<int>{49, 50, 62, 73, 74}));
+    EXPECT_EQ(neighbours(30, true), (std::set<int>{17, 18, 19, 29, 31, 41, 42, 43}));
+    EXPECT_EQ(neighbours(0, false), (std::set<int>{1, 12, 13}));
+    EXPECT_EQ(neighbours(179, false), (std::set<int>{166, 167, 178}));
 }
 
 TEST(BoardRules, FloodOpensWhatABreadthFirstSearchOpensWithOneBeep)
@@ -261,6 +260,7 @@ TEST(BoardRules, FloodOpensWhatABreadthFirstSearchOpensWithOneBeep)
         const std::set<int> expected = ReferenceFlood(clicked, game.board.Hazards());
         ASSERT_EQ(UncoveredCells(game.board), expected) << "seed " << seed;
         EXPECT_EQ(game.board.Score(), static_cast<int>(expected.size()));
+        EXPECT_EQ(game.view.score, "Score: " + PadLeft(std::to_string(expected.size()), '0', 5));
         EXPECT_EQ(game.view.sounds, std::vector<std::string>{"Data/beep.wav"});
         for (int cell : expected) {
             int touching = 0;
@@ -271,28 +271,6 @@ TEST(BoardRules, FloodOpensWhatABreadthFirstSearchOpensWithOneBeep)
         }
         EXPECT_TRUE(game.ViewShowsBoard());
     }
-}
-
-TEST(BoardRules, AWallOfHazardsFloodsAroundItsEnd)
-{
-    Game game;
-    std::vector<int> wall;
-    for (int row = 1; row <= 10; ++row) {
-        wall.push_back(row * 12 + 6);
-    }
-    game.random.Add(wall);
-    game.board.StartGame();
-    game.board.CellClicked(13);
-
-    EXPECT_EQ(game.board.Hazards(), wall);
-    const std::set<int> expected = ReferenceFlood(13, wall);
-    EXPECT_EQ(expected.size(), 120u);
-    EXPECT_EQ(UncoveredCells(game.board), expected);
-    EXPECT_EQ(game.board.Score(), 120);
-    EXPECT_EQ(game.view.score, "Score: 00120");
-    EXPECT_EQ(game.view.sounds.size(), 1u);
-    EXPECT_EQ(game.view.remaining, "0");
-    EXPECT_EQ(game.view.message, "Level completed!");
 }
 
 TEST(BoardRules, ClicksThatUncoverNothingOnlyRefreshTheCounter)
@@ -412,13 +390,11 @@ TEST(BoardRules, RandomInRangeStaysInItsBounds)
 {
     std::set<int> seen;
     for (int draw = 0; draw < 5000; ++draw) {
-        const int value = RandomInRange(13, 166);
-        ASSERT_GE(value, 13);
-        ASSERT_LE(value, 166);
-        seen.insert(value);
+        seen.insert(RandomInRange(13, 166));
     }
+    EXPECT_EQ(*seen.begin(), 13);
+    EXPECT_EQ(*seen.rbegin(), 166);
     EXPECT_GT(seen.size(), 140u);
-    EXPECT_EQ(RandomInRange(7, 7), 7);
 }
 
 }  // namespace

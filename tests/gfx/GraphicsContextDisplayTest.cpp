@@ -9,7 +9,7 @@
 #include "gfx/MyImage.h"
 #include "gfx/PixelFormat.h"
 #include "support/ScratchFolder.h"
-#include "support/ShownForm.h"
+#include "support/SurfaceTest.h"
 #include "support/TestData.h"
 
 namespace tarnbrook {
@@ -21,14 +21,8 @@ constexpr int kGrey = 0xAAAAAA;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kInk = 0x123456;
 
-class GraphicsContextDisplayTest : public ::testing::Test {
+class GraphicsContextDisplayTest : public testsupport::SurfaceTest {
 protected:
-    void SetUp() override
-    {
-        Application::ResetState();
-        ASSERT_TRUE(surface.Viewable());
-    }
-
     XFontStruct* ProgramFont() { return surface.Get().GetFont().GetFontStruct(surface.GetDisplay()); }
     int Width(const std::string& text)
     {
@@ -47,7 +41,6 @@ protected:
     int TextLineHeight() { return std::max(ProgramFont()->ascent + 1, 15); }
 
     testsupport::ScratchFolder folder;
-    testsupport::ShownForm surface;
 };
 
 TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessEachWayThanTheOutline)
@@ -75,7 +68,7 @@ TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessEachWayThanTheOutline)
     EXPECT_EQ(surface.Pixel(105, 15), kGrey);
 }
 
-TEST_F(GraphicsContextDisplayTest, DashedLinesLeaveTheNextLineSolid)
+TEST_F(GraphicsContextDisplayTest, DashedLinesLeaveTheNextLineSolidAndShapesFillTheirInside)
 {
     GraphicsContext gc(&surface.Get());
     gc.DrawLine(10, 20, 109, 20, 1, kInk);
@@ -85,16 +78,12 @@ TEST_F(GraphicsContextDisplayTest, DashedLinesLeaveTheNextLineSolid)
     gc.DrawLine(10, 40, 109, 40, 2, kInk);
     gc.DrawRectangle(10, 50, 100, 5, 1, kInk);
     EXPECT_EQ(surface.CountOther(10, 50, 100, 1, kInk), 0);
-}
 
-TEST_F(GraphicsContextDisplayTest, PolygonsAndEllipsesFillTheirInside)
-{
-    GraphicsContext gc(&surface.Get());
-    const XPoint triangle[] = {{10, 10}, {50, 10}, {10, 50}, {10, 10}};
+    const XPoint triangle[] = {{10, 70}, {50, 70}, {10, 110}, {10, 70}};
     gc.FillPolygon(triangle, 4, 1, 0x00FF00, kInk);
-    EXPECT_EQ(surface.Pixel(20, 20), kInk);
-    EXPECT_EQ(surface.Pixel(45, 45), kGrey);
-    EXPECT_EQ(surface.Pixel(30, 10), 0x00FF00);
+    EXPECT_EQ(surface.Pixel(20, 80), kInk);
+    EXPECT_EQ(surface.Pixel(45, 105), kGrey);
+    EXPECT_EQ(surface.Pixel(30, 70), 0x00FF00);
 
     gc.FillEllipse(100, 10, 40, 20, 1, 0x00FF00, kInk);
     EXPECT_EQ(surface.Pixel(120, 20), kInk);

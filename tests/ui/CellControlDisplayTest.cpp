@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
 #include "gfx/GraphicsContext.h"
 #include "support/RecordingChild.h"
 #include "support/ScratchFolder.h"
-#include "support/ShownForm.h"
+#include "support/SurfaceTest.h"
 #include "ui/PanelChildren.h"
 
 namespace tarnbrook {
@@ -20,12 +19,17 @@ constexpr int kBlack = 0x000000;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kMarker = 0x13579B;
 
-class CellControlDisplayTest : public ::testing::Test {
+class CellControlDisplayTest : public testsupport::SurfaceTest {
 protected:
-    void SetUp() override
+    CellControlDisplayTest() : SurfaceTest(300, 200, 0x5080B0) {}
+
+    // A cell at (20, 30) of the size, shown.
+    void ShowCell(CellControl& cell, int w, int h, const std::string& text = "")
     {
-        Application::ResetState();
-        ASSERT_TRUE(surface.Viewable());
+        cell.SetPosition(20, 30);
+        cell.SetSize(w, h);
+        cell.SetText(text);
+        cell.Show();
     }
     XFontStruct* ProgramFont() { return surface.Get().GetFont().GetFontStruct(surface.GetDisplay()); }
     void Mark(int x, int y, int w, int h)
@@ -35,16 +39,12 @@ protected:
     }
 
     testsupport::ScratchFolder folder;
-    testsupport::ShownForm surface{300, 200, 0x5080B0};
 };
 
 TEST_F(CellControlDisplayTest, DefaultsPaintGreyWithBlackTextCentredBothWays)
 {
     CellControl cell(&surface.Get());
-    cell.SetPosition(20, 30);
-    cell.SetSize(100, 20);
-    cell.SetText("123");
-    cell.Show();
+    ShowCell(cell, 100, 20, "123");
     EXPECT_EQ(surface.Pixel(20, 30), kGrey);
     EXPECT_EQ(surface.Pixel(118, 49), kGrey);
 
@@ -59,17 +59,10 @@ TEST_F(CellControlDisplayTest, DefaultsPaintGreyWithBlackTextCentredBothWays)
     EXPECT_EQ(ink.bottom, baseline + extents.descent - 1);
     EXPECT_EQ(ink.left, left + extents.lbearing);
     EXPECT_EQ(ink.right, left + extents.rbearing - 1);
-}
 
-TEST_F(CellControlDisplayTest, AnUnchangedTextIsNotRepainted)
-{
-    CellControl cell(&surface.Get());
-    cell.SetPosition(20, 30);
-    cell.SetSize(100, 20);
-    cell.SetText("same");
-    cell.Show();
+    // An unchanged text is not repainted.
     Mark(20, 30, 100, 20);
-    cell.SetText("same");
+    cell.SetText("123");
     cell.SetTextAlign(2);
     cell.SetForeColor(kBlack);
     EXPECT_EQ(surface.CountOther(20, 30, 100, 20, kMarker), 0);
@@ -80,10 +73,8 @@ TEST_F(CellControlDisplayTest, AnUnchangedTextIsNotRepainted)
 TEST_F(CellControlDisplayTest, TheBevelIsBlackAllRoundOnWhiteAndLightElsewhere)
 {
     CellControl cell(&surface.Get());
-    cell.SetPosition(20, 30);
-    cell.SetSize(60, 20);
     cell.SetBevel(true);
-    cell.Show();
+    ShowCell(cell, 60, 20);
     EXPECT_EQ(surface.Pixel(20, 30), kBlack);
     EXPECT_EQ(surface.Pixel(20, 48), kBlack);
     EXPECT_EQ(surface.Pixel(79, 30), kWhite);
@@ -97,16 +88,17 @@ TEST_F(CellControlDisplayTest, TheBevelIsBlackAllRoundOnWhiteAndLightElsewhere)
 
     cell.SetHighlighted(true);
     EXPECT_EQ(surface.Pixel(21, 31), 0xFFFF00);
+
+    cell.Hide();  // in the form's colour
+    EXPECT_FALSE(cell.IsCreated());
+    EXPECT_EQ(surface.CountOther(20, 30, 60, 20, 0x5080B0), 0);
 }
 
 TEST_F(CellControlDisplayTest, LongTextWrapsAndLinesBelowTheBoxAreDropped)
 {
     CellControl cell(&surface.Get());
-    cell.SetPosition(20, 30);
-    cell.SetSize(60, 20);
     cell.SetTextAlign(0);
-    cell.SetText("aaaa bbbb cccc dddd eeee");
-    cell.Show();
+    ShowCell(cell, 60, 20, "aaaa bbbb cccc dddd eeee");
     EXPECT_FALSE(surface.FindColor(20, 30, 60, 20, kBlack).Empty());
     EXPECT_EQ(surface.CountOther(20, 50, 100, 30, 0x5080B0), 0) << "nothing below the cell";
 
@@ -115,18 +107,6 @@ TEST_F(CellControlDisplayTest, LongTextWrapsAndLinesBelowTheBoxAreDropped)
     const testsupport::InkBox ink = surface.FindColor(20, 30, 60, 60, kBlack);
     EXPECT_GT(ink.bottom, 30 + 2 * 15) << "three lines or more";
     EXPECT_LE(ink.right, 79);
-}
-
-TEST_F(CellControlDisplayTest, HidingErasesInTheFormsColour)
-{
-    CellControl cell(&surface.Get());
-    cell.SetPosition(20, 30);
-    cell.SetSize(60, 20);
-    cell.SetText("x");
-    cell.Show();
-    cell.Hide();
-    EXPECT_FALSE(cell.IsCreated());
-    EXPECT_EQ(surface.CountOther(20, 30, 60, 20, 0x5080B0), 0);
 }
 
 TEST_F(CellControlDisplayTest, AFramedSunkenPanelHasDarkTopLeftAndLightBottomRight)

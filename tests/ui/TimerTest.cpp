@@ -64,42 +64,24 @@ protected:
     testsupport::RecordingForm form{&journal};
 };
 
-TEST_F(TimerTest, StartsStoppedAsAnInvisibleTimerOfItsForm)
+TEST_F(TimerTest, A25MillisecondTimerFiresEveryThirdIdleSliceAndAZeroOneOnEach)
 {
     Timer timer(&form, 25);
-    EXPECT_EQ(timer.GetKind(), "timer");
-    EXPECT_EQ(timer.GetText(), "timer");
-    EXPECT_FALSE(timer.IsTabStop());
-    EXPECT_EQ(timer.GetWidth(), 0);
     EXPECT_EQ(timer.GetParent(), &form);
     EXPECT_FALSE(timer.IsRunning());
-    EXPECT_EQ(timer.GetId(), 0u);
-    timer.Start();
-    EXPECT_NE(timer.GetId(), 0u);
-    EXPECT_EQ(*timer.GetUserValueRef(), 0);  // the id is not copied into the user value
-    EXPECT_FALSE(timer.IsVisible());
-}
-
-TEST_F(TimerTest, An25MillisecondTimerFiresEveryThirdIdleSlice)
-{
-    Timer timer(&form, 25);
     timer.SetOnTimer(RecordFire);
     timer.Start();
+    EXPECT_EQ(*timer.GetUserValueRef(), 0);  // the id is not copied into the user value
     EXPECT_EQ(SlicesUntilFire(), 3);
     EXPECT_EQ(SlicesUntilFire(), 3);
     EXPECT_EQ(timer.GetElapsed(), 0u);
-}
-
-TEST_F(TimerTest, AZeroIntervalFiresOnEverySliceAndAStoppedTimerNever)
-{
-    Timer zero(&form, 0);
-    zero.SetOnTimer(RecordFire);
-    zero.Start();
+    timer.SetInterval(0);
     EXPECT_EQ(SlicesUntilFire(), 1);
-    zero.Stop();
+    timer.Stop();
     EXPECT_EQ(SlicesUntilFire(5), -1);
 }
 
+// Stop and restart, Start on a running timer and a new interval keep what was counted.
 TEST_F(TimerTest, StoppingAndRestartingKeepsWhatWasCounted)
 {
     Timer timer(&form, 100);
@@ -111,23 +93,13 @@ TEST_F(TimerTest, StoppingAndRestartingKeepsWhatWasCounted)
     timer.Stop();
     TickAll(10);
     EXPECT_EQ(timer.GetElapsed(), 40u);
-    timer.Start();
-    EXPECT_EQ(SlicesUntilFire(), 6);
-}
-
-TEST_F(TimerTest, StartOnARunningTimerAndANewIntervalKeepItsCount)
-{
-    Timer timer(&form, 100);
-    timer.Start();
-    TickAll(10);
     const uint32_t id = timer.GetId();
     timer.Start();
-    EXPECT_EQ(timer.GetElapsed(), 10u);
+    timer.Start();
+    timer.SetInterval(110);
+    EXPECT_EQ(timer.GetElapsed(), 40u);
     EXPECT_EQ(timer.GetId(), id);
-    timer.SetInterval(30);
-    EXPECT_TRUE(timer.IsRunning());
-    EXPECT_EQ(timer.GetElapsed(), 10u);
-    EXPECT_EQ(timer.GetInterval(), 30u);
+    EXPECT_EQ(SlicesUntilFire(), 7);
 }
 
 TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)

@@ -139,10 +139,8 @@ TEST_F(DateTimeTest, FormatsAndNames)
     EXPECT_EQ(value.FormatYMD(), "0987-03-04");
     EXPECT_EQ(value.FormatHMS(), "05:06:07");
 
-    EXPECT_EQ(Date(2024, 1, 1).MonthNameIt(), "GENNAIO");
     EXPECT_EQ(Date(2024, 9, 1).MonthNameIt(), "SETTEMBRE");
     EXPECT_EQ(Date(2024, 12, 1).MonthNameEn(), "DECEMBER");
-    EXPECT_EQ(Date(2024, 5, 1).MonthNameEn(), "MAY");
 
     // 2024-09-01 was a Sunday; the week runs through the 7th.
     const char* const italian[] = {"Domenica",   "Luned\xEC",  "Marted\xEC", "Mercoled\xEC",
@@ -211,17 +209,13 @@ TEST_F(DateTimeTest, DaysFollowTheCalendarAndHoursTheClock)
 
 TEST_F(DateTimeTest, MonthLengthsAndLeapYears)
 {
-    EXPECT_EQ(Date(2024, 2, 10).DaysInMonth(), 29);
-    EXPECT_EQ(Date(2023, 2, 10).DaysInMonth(), 28);
-    EXPECT_EQ(Date(1900, 2, 10).DaysInMonth(), 28);
-    EXPECT_EQ(Date(2000, 2, 10).DaysInMonth(), 29);
-    EXPECT_EQ(Date(2024, 3, 10).DaysInMonth(), 31);  // ends on the 23-hour day
-    EXPECT_EQ(Date(2024, 4, 10).DaysInMonth(), 30);
-    EXPECT_EQ(Date(2024, 12, 10).DaysInMonth(), 31);
-    EXPECT_TRUE(Date(2024, 1, 1).IsLeapYear());
+    const int lengths[][3] = {{2024, 2, 29}, {2023, 2, 28}, {1900, 2, 28}, {2000, 2, 29},
+                              {2024, 3, 31}, {2024, 4, 30}, {2024, 12, 31}};
+    for (const auto& length : lengths) {
+        EXPECT_EQ(Date(length[0], length[1], 10).DaysInMonth(), length[2]) << length[0];
+    }
     EXPECT_TRUE(Date(2000, 1, 1).IsLeapYear());
     EXPECT_FALSE(Date(2100, 1, 1).IsLeapYear());
-    EXPECT_FALSE(Date(2023, 1, 1).IsLeapYear());
 }
 
 TEST_F(DateTimeTest, DistancesAndComparisons)
@@ -239,14 +233,9 @@ TEST_F(DateTimeTest, DistancesAndComparisons)
 
     EXPECT_EQ(before.Compare(after), -1);
     EXPECT_EQ(after.Compare(before), 1);
-    EXPECT_EQ(after.Compare(later), 0);
-    EXPECT_TRUE(before < after);
-    EXPECT_TRUE(before <= after);
-    EXPECT_FALSE(before > after);
-    EXPECT_FALSE(before >= after);
-    EXPECT_FALSE(before == after);
-    EXPECT_TRUE(before != after);
-    EXPECT_TRUE(after == later);
+    EXPECT_EQ(after.Compare(later), 0);  // milliseconds are not compared
+    EXPECT_TRUE(before < after && before <= after && before != after && after == later);
+    EXPECT_FALSE(before > after || before >= after || before == after);
 }
 
 TEST_F(DateTimeTest, AnInvalidValueStaysPutAndEqualsAnything)
@@ -260,13 +249,8 @@ TEST_F(DateTimeTest, AnInvalidValueStaysPutAndEqualsAnything)
     EXPECT_EQ(invalid.SecondsUntil(other), 0);
     EXPECT_EQ(invalid.MillisecondsUntil(other), 0);
     EXPECT_EQ(invalid.Compare(other), 0);
-    EXPECT_TRUE(invalid == other);
-    EXPECT_TRUE(invalid <= other);
-    EXPECT_TRUE(invalid >= other);
-    EXPECT_FALSE(invalid < other);
-    EXPECT_FALSE(invalid > other);
-    EXPECT_FALSE(invalid != other);
-    EXPECT_FALSE(other == invalid);
+    EXPECT_TRUE(invalid == other && invalid <= other && invalid >= other);
+    EXPECT_FALSE(invalid < other || invalid > other || invalid != other || other == invalid);
 
     DateTime huge = Date(2024, 1, 1);
     huge.AddYears(2147483000);

@@ -7,52 +7,32 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "support/EventPump.h"
-#include "support/InputDriver.h"
 #include "support/MarkColors.h"
-#include "support/ShownForm.h"
+#include "support/SurfaceTest.h"
 #include "ui/widgets/MarkPictures.h"
 
 namespace tarnbrook {
 namespace {
+
+using Events = std::vector<std::string>;
 
 constexpr int kFace = 0xC8D2DC;
 constexpr int kX = 20;
 constexpr int kY = 30;
 constexpr int kW = 120;
 
-std::vector<std::string> events;
+Events events;
 
-void RecordCommand(GUIElement*)
-{
-    events.push_back("command");
-}
-
-void RecordMouseUp(GUIElement*, int64_t, Point)
-{
-    events.push_back("OnMouseUp");
-}
-
-void DeleteSender(GUIElement* sender)
-{
-    events.push_back("deleted");
-    delete sender;
-}
-
-class CheckBoxDisplayTest : public ::testing::Test {
+class CheckBoxDisplayTest : public testsupport::InputSurfaceTest {
 protected:
     void SetUp() override
     {
-        Application::ResetState();
-        events.clear();
-        ASSERT_TRUE(surface.Viewable());
-        ASSERT_TRUE(input.Connected());
+        InputSurfaceTest::SetUp();
         box.SetSize(kW, 30);
         box.SetPosition(kX, kY);
         box.SetBackColor(kFace);
-        box.SetCommand(RecordCommand);
-        box.SetOnMouseUp(RecordMouseUp);
+        box.SetCommand([](GUIElement*) { events.push_back("command"); });
+        box.SetOnMouseUp([](GUIElement*, int64_t, Point) { events.push_back("OnMouseUp"); });
         box.Show();
     }
 
@@ -70,12 +50,8 @@ protected:
         }
         return wrong;
     }
+    void ClickCaption() { input.Click(FormWindow(), kX + 40, kY + 10); }
 
-    Window FormWindow() { return surface.Get().GetWindow(); }
-    void Pump() { testsupport::DispatchPending(&surface.Get()); }
-
-    testsupport::ShownForm surface;
-    testsupport::InputDriver input;
     CheckBox box{&surface.Get(), "Sound"};
 };
 
@@ -92,50 +68,36 @@ TEST_F(CheckBoxDisplayTest, TheTickBoxIsTheMapInAllFourStates)
     EXPECT_TRUE(events.empty());  // the setters run no command
 }
 
-TEST_F(CheckBoxDisplayTest, AClickTogglesAndRunsTheCommandBeforeOnMouseUp)
+// A click, or space with the focus, toggles and runs the command before OnMouseUp; a disabled
+// box neither toggles nor runs its command, but its OnMouseUp runs.
+TEST_F(CheckBoxDisplayTest, ClicksAndSpaceToggleWhileEnabled)
 {
-    input.Click(FormWindow(), kX + 40, kY + 10);
+    box.KeyChar(' ');  // no focus yet
+    ClickCaption();
     Pump();
     EXPECT_TRUE(box.IsChecked());
     EXPECT_EQ(TickBoxDifferences(), 0);
     input.Click(FormWindow(), kX + 5, kY + 5);
-    Pump();
-    EXPECT_FALSE(box.IsChecked());
-    EXPECT_EQ(events, (std::vector<std::string>{"command", "OnMouseUp", "command", "OnMouseUp"}));
-}
-
-TEST_F(CheckBoxDisplayTest, ADisabledBoxNeitherTogglesNorRunsItsCommandButOnMouseUpRuns)
-{
-    input.Click(FormWindow(), kX + 40, kY + 10);  // takes the focus
-    Pump();
-    box.Enable(false);
-    input.Click(FormWindow(), kX + 40, kY + 10);
-    Pump();
-    EXPECT_TRUE(box.IsChecked());
-    EXPECT_EQ(events, (std::vector<std::string>{"command", "OnMouseUp", "OnMouseUp"}));
-    box.KeyChar(' ');
-    EXPECT_TRUE(box.IsChecked());
-}
-
-TEST_F(CheckBoxDisplayTest, SpaceTogglesOnlyWithTheFocus)
-{
-    box.KeyChar(' ');
-    EXPECT_FALSE(box.IsChecked());
-    input.Click(FormWindow(), kX + 40, kY + 10);
     input.TypeKey(XK_space);
     input.TypeKey(XK_Down);  // other keys do nothing
     Pump();
-    EXPECT_FALSE(box.IsChecked());  // toggled twice
-    EXPECT_EQ(events, (std::vector<std::string>{"command", "OnMouseUp", "command"}));
+    EXPECT_TRUE(box.IsChecked());  // toggled twice more
+    box.Enable(false);
+    ClickCaption();
+    Pump();
+    box.KeyChar(' ');
+    EXPECT_TRUE(box.IsChecked());
+    EXPECT_EQ(events, (Events{"command", "OnMouseUp", "command", "OnMouseUp", "command",
+                              "OnMouseUp"}));
 }
 
-TEST_F(CheckBoxDisplayTest, CaptionFocusRectangleAndDisabledGrey)
+TEST_F(CheckBoxDisplayTest, CaptionFocusRectangleDisabledGreyAndHiding)
 {
     const testsupport::InkBox caption = surface.FindColor(kX + 21, kY, kW - 21, 30, 0x000000);
     ASSERT_FALSE(caption.Empty());
     EXPECT_GE(caption.left, kX + 26);
     box.GotFocus();
-    EXPECT_EQ(surface.Pixel(kX + 23, kY + 2), 0x000000);   // the dashes start on
+    EXPECT_EQ(surface.Pixel(kX + 23, kY + 2), 0x000000);  // the dashes start on
     EXPECT_EQ(surface.Pixel(kX + 23, kY + 29), 0x000000);
     EXPECT_EQ(surface.Pixel(kX + kW - 8, kY + 2), 0x000000);
     box.LostFocus();
@@ -145,11 +107,8 @@ TEST_F(CheckBoxDisplayTest, CaptionFocusRectangleAndDisabledGrey)
     box.Enable(false);
     EXPECT_TRUE(surface.FindColor(kX + 21, kY, kW - 21, 30, 0x000000).Empty());
     EXPECT_FALSE(surface.FindColor(kX + 26, kY, kW - 26, 30, 0x9B9B9B).Empty());
-}
 
-TEST_F(CheckBoxDisplayTest, ALowBoxGrowsToHoldTheTickBoxAndHidingErasesIt)
-{
-    box.SetSize(kW, 10);
+    box.SetSize(kW, 10);  // too low for the tick box: it grows
     EXPECT_EQ(box.GetHeight(), 22);
     box.Hide();
     EXPECT_EQ(surface.CountOther(kX, kY, kW, 22, 0xAAAAAA), 0);
@@ -160,11 +119,14 @@ TEST_F(CheckBoxDisplayTest, TheCommandMayDeleteTheBox)
 {
     auto* doomed = new CheckBox(&surface.Get(), "Gone");
     doomed->SetPosition(kX, 100);
-    doomed->SetCommand(DeleteSender);
+    doomed->SetCommand([](GUIElement* sender) {
+        events.push_back("deleted");
+        delete sender;
+    });
     doomed->Show();
     input.Click(FormWindow(), kX + 10, 110);
     Pump();
-    EXPECT_EQ(events, (std::vector<std::string>{"deleted"}));
+    EXPECT_EQ(events, Events{"deleted"});
     EXPECT_EQ(Application::focused, nullptr);
 }
 

