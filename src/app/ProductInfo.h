@@ -9,6 +9,11 @@ namespace tarnbrook {
 inline const char* const kProductName = "Tarnbrook";
 inline const char* const kWebAddress = "https://www.tarnbrook.example";
 inline const char* const kOwnershipNotice = "Copyright (C) 2026 The Tarnbrook developers";
+// The about box writes to this mailbox at the web address's domain.
+inline const char* const kMailboxName = "info";
+inline const char* const kNoticeText =
+    "Tarnbrook is free to play and to share. Uncover every safe square of the field: a number "
+    "tells how many of its eight neighbours hide a hazard. Each level adds two hazards.";
 
 // "Tarnbrook - " + web address + " " + ownership notice.
 std::string ComposeTitle();

@@ -257,6 +257,16 @@ void GraphicsContext::DrawRectangle(int x, int y, int w, int h, int lineWidth, i
     }
 }
 
+void GraphicsContext::DrawBevel(int x, int y, int w, int h, int64_t topLeft, int64_t bottomRight)
+{
+    const int right = x + w - 1;
+    const int bottom = y + h - 1;
+    DrawLine(x, y, right, y, topLeft);
+    DrawLine(x, bottom, x, y, topLeft);
+    DrawLine(right, y, right, bottom, bottomRight);
+    DrawLine(x, bottom, right, bottom, bottomRight);
+}
+
 void GraphicsContext::FillRectangle(int x, int y, int w, int h, int borderWidth,
                                     int64_t borderColor, int64_t fillColor)
 {

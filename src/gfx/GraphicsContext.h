@@ -41,6 +41,9 @@ public:
     void DrawLine(int x1, int y1, int x2, int y2, int lineStyle, int64_t color);
     // The outline of the w x h pixels from (x, y) (a wider line is centred on that path).
     void DrawRectangle(int x, int y, int w, int h, int lineWidth, int64_t color);
+    // The one-pixel 3-D edge of the w x h pixels from (x, y): top and left in the first colour,
+    // right and bottom in the second.
+    void DrawBevel(int x, int y, int w, int h, int64_t topLeft, int64_t bottomRight);
     // Fills (w-1) x (h-1) pixels from (x, y); callers clearing exactly w x h pass w+1, h+1.
     // A border is drawn on the edge of that same area.
     void FillRectangle(int x, int y, int w, int h, int borderWidth, int64_t borderColor,

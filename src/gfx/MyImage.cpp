@@ -17,10 +17,13 @@ constexpr int64_t kBlack = 0x000000;
 constexpr int64_t kWhite = 0xFFFFFF;
 }  // namespace
 
-MyImage::MyImage(GUIElement* container, XImage* image) : image_(image)
+MyImage::MyImage(GUIElement* container, XImage* image)
+    : PaintedChild(container, "image", false), image_(image)
 {
-    parent = container;
-    Initialise(image ? image->width : width, image ? image->height : height);
+    if (image) {
+        width = image->width;
+        height = image->height;
+    }
 }
 
 MyImage::MyImage(GUIElement* container, const unsigned char* embedded, int imageWidth,
@@ -31,78 +34,15 @@ MyImage::MyImage(GUIElement* container, const unsigned char* embedded, int image
 
 MyImage::MyImage(GUIElement* container, const unsigned char* pixelData, bool pixelDataIsRgb,
                  int imageWidth, int imageHeight)
-    : pixelData_(pixelData), pixelDataIsRgb_(pixelDataIsRgb)
+    : PaintedChild(container, "image", false),
+      pixelData_(pixelData),
+      pixelDataIsRgb_(pixelDataIsRgb)
 {
-    parent = container;
-    Initialise(imageWidth, imageHeight);
-}
-
-MyImage::~MyImage() = default;
-
-void MyImage::Initialise(int imageWidth, int imageHeight)
-{
-    kind = "image";
-    tabStop = false;
-    drawable = true;
     width = imageWidth;
     height = imageHeight;
 }
 
-void MyImage::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
-}
-
-void MyImage::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void MyImage::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-void MyImage::SetSize(int newWidth, int newHeight)
-{
-    if (!created) {
-        width = newWidth;
-        height = newHeight;
-        return;
-    }
-    Hide();
-    width = newWidth;
-    height = newHeight;
-    Show();
-}
-
-void MyImage::SetPosition(int newX, int newY)
-{
-    if (!created) {
-        x = newX;
-        y = newY;
-        return;
-    }
-    Hide();
-    x = newX;
-    y = newY;
-    Show();
-}
-
-void MyImage::Hide()
-{
-    if (created) {
-        GraphicsContext gc(Application::GetParentForm(this));
-        const Point at = Application::ToFormCoordinates(this, x, y);
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, ContainerBackColor(this));
-    }
-    Child::Hide();
-    created = false;
-}
+MyImage::~MyImage() = default;
 
 void MyImage::BuildImage()
 {
@@ -130,12 +70,7 @@ void MyImage::Paint()
         gc.FillRectangle(at.x, at.y, width, height, 0, 0, ContainerBackColor(this));
     }
     if (border_) {
-        const int right = at.x + width - 1;
-        const int bottom = at.y + height - 1;
-        gc.DrawLine(at.x, at.y, right, at.y, kBlack);
-        gc.DrawLine(at.x, bottom, at.x, at.y, kBlack);
-        gc.DrawLine(right, at.y, right, bottom, kWhite);
-        gc.DrawLine(at.x, bottom, right, bottom, kWhite);
+        gc.DrawBevel(at.x, at.y, width, height, kBlack, kWhite);
     }
 }
 
@@ -152,9 +87,7 @@ void MyImage::SetImage(XImage* newImage)
     ForgetBuiltImage();
     pixelData_ = nullptr;
     image_ = newImage;
-    if (created) {
-        Paint();
-    }
+    RepaintIfCreated();
 }
 
 // A given image is forgotten too (never destroyed): otherwise the new data would never show.
@@ -163,17 +96,13 @@ void MyImage::SetImageData(const unsigned char* data)
     ForgetBuiltImage();
     image_ = nullptr;
     pixelData_ = data;
-    if (created) {
-        Paint();
-    }
+    RepaintIfCreated();
 }
 
 void MyImage::SetBorder(bool value)
 {
     border_ = value;
-    if (created) {
-        Paint();
-    }
+    RepaintIfCreated();
 }
 
 void MyImage::SetImageEnabled(bool value)

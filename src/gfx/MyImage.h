@@ -3,14 +3,14 @@
 #include <X11/Xlib.h>
 
 #include "gfx/XImageFactory.h"
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 
 namespace tarnbrook {
 
 // Shows one picture inside a form: an X image given by the caller (which stays the caller's),
 // or one the element builds on its first paint from an embedded 16-colour array or an RGB
 // buffer (which it then owns). The pixel data handed in is not copied and stays the caller's.
-class MyImage : public Child {
+class MyImage : public PaintedChild {
 public:
     // Byte positions of red, green and blue inside a pixel of the server's images (set by the
     // pixel-format probe).
@@ -24,13 +24,7 @@ public:
             int imageWidth, int imageHeight);
     ~MyImage() override;
 
-    void SetSize(int newWidth, int newHeight) override;
-    void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
     void Paint() override;
-    void Create() override;
 
     // Slots after those of GUIElement, in this order.
     virtual void SetImage(XImage* newImage);
@@ -42,7 +36,6 @@ public:
     bool HasBorder() const { return border_; }
 
 private:
-    void Initialise(int imageWidth, int imageHeight);
     void ForgetBuiltImage();
     void BuildImage();
 

@@ -26,4 +26,10 @@ int64_t ContainerBackColor(GUIElement* element)
     return FormBackColor(element);
 }
 
+int64_t FaceColor(GUIElement* element)
+{
+    const int64_t own = element->GetBackColor();
+    return own != GUIElement::NoBackColor ? own : ContainerBackColor(element);
+}
+
 }  // namespace tarnbrook

@@ -26,86 +26,73 @@ bool Changed(T& stored, const T& value)
 
 }  // namespace
 
-CellControl::CellControl(GUIElement* container)
-{
-    parent = container;
-    kind = "cellcontrol";
-    tabStop = false;
-    drawable = true;
-}
-
-void CellControl::Repaint()
-{
-    if (created) {
-        Paint();
-    }
-}
+CellControl::CellControl(GUIElement* container) : PaintedChild(container, "cellcontrol", false) {}
 
 void CellControl::SetText(const std::string& value)
 {
     if (Changed(text, value)) {
-        Repaint();
+        RepaintIfCreated();
     }
 }
 
 void CellControl::SetTextAlign(int code)
 {
     if (Changed(textAlign_, code)) {
-        Repaint();
+        RepaintIfCreated();
     }
 }
 
 void CellControl::SetForeColor(int64_t color)
 {
     if (Changed(foreColor_, color)) {
-        Repaint();
+        RepaintIfCreated();
     }
 }
 
 void CellControl::SetBevel(bool value)
 {
     if (Changed(bevel_, value)) {
-        Repaint();
+        RepaintIfCreated();
     }
 }
 
 void CellControl::SetAsterisk(bool value)
 {
     if (Changed(asterisk_, value)) {
-        Repaint();
+        RepaintIfCreated();
     }
 }
 
 void CellControl::SetFontName(const std::string& name)
 {
     if (Changed(fontName_, name)) {
-        Repaint();
+        RepaintIfCreated();
     }
 }
 
 void CellControl::SetFontSize(int size)
 {
     if (Changed(fontSize_, size)) {
-        Repaint();
+        RepaintIfCreated();
     }
 }
 
 void CellControl::SetHighlighted(bool value)
 {
     highlighted_ = value;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void CellControl::SetHighlightForeColor(int64_t color)
 {
     highlightForeColor_ = color;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void CellControl::SetHighlightBackColor(int64_t color)
 {
     highlightBackColor_ = color;
-    Repaint();
+    RepaintIfCreated();
 }
 
 void CellControl::SetIcon(XImage* image, int iconWidth, int iconHeight, int iconAlign)
@@ -114,40 +101,22 @@ void CellControl::SetIcon(XImage* image, int iconWidth, int iconHeight, int icon
     iconWidth_ = iconWidth;
     iconHeight_ = iconHeight;
     iconAlign_ = iconAlign;
-    Repaint();
+    RepaintIfCreated();
 }
 
-void CellControl::Create()
+void CellControl::SetSize(int newWidth, int newHeight)
 {
-    if (created) {
-        return;
-    }
-    AssignId();
-    created = true;
-    visible = true;
+    GUIElement::SetSize(newWidth, newHeight);
 }
 
-void CellControl::Show()
+void CellControl::SetPosition(int newX, int newY)
 {
-    Child::Show();
-    Paint();
-}
-
-void CellControl::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
+    GUIElement::SetPosition(newX, newY);
 }
 
 void CellControl::Hide()
 {
-    if (created) {
-        GraphicsContext gc(Application::GetParentForm(this));
-        const Point at = Application::ToFormCoordinates(this, x, y);
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, FormBackColor(this));
-    }
-    Child::Hide();
-    created = false;
+    HideErasing(width, height, FormBackColor(this));
 }
 
 void CellControl::Paint()
@@ -167,13 +136,7 @@ void CellControl::Paint()
     const int64_t fg = highlighted_ ? highlightForeColor_ : foreColor_;
 
     if (bevel_) {
-        const int right = at.x + width - 1;
-        const int bottom = at.y + height - 1;
-        const int64_t light = bg == kWhite ? kBlack : kWhite;
-        gc.DrawLine(at.x, at.y, right, at.y, kBlack);
-        gc.DrawLine(at.x, bottom, at.x, at.y, kBlack);
-        gc.DrawLine(right, at.y, right, bottom, light);
-        gc.DrawLine(at.x, bottom, right, bottom, light);
+        gc.DrawBevel(at.x, at.y, width, height, kBlack, bg == kWhite ? kBlack : kWhite);
     }
     gc.DrawText(innerX, innerY, innerWidth, innerHeight, text, fg, bg, textAlign_);
     if (asterisk_) {

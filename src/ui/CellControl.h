@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 
 namespace tarnbrook {
 
 // The toolkit's text label: its text wrapped and aligned on a filled background, optionally in
 // a one-pixel 3-D frame, with a small "*" mark and a small picture drawn over the text.
-class CellControl : public Child {
+class CellControl : public PaintedChild {
 public:
     explicit CellControl(GUIElement* container);
 
@@ -29,14 +29,14 @@ public:
     // The icon stays the caller's; iconAlign 1 right, 2 centred, other values left.
     void SetIcon(XImage* image, int iconWidth, int iconHeight, int iconAlign);
 
-    void Show() override;
-    void ShowMapped() override;
+    // A label is resized and moved in place: nothing is erased or painted until its next paint.
+    void SetSize(int newWidth, int newHeight) override;
+    void SetPosition(int newX, int newY) override;
+    // Clears the area in the form's back colour, whatever the container's.
     void Hide() override;
     void Paint() override;
-    void Create() override;
 
 private:
-    void Repaint();
     void DrawIcon(class GraphicsContext& gc, int innerX, int innerY, int innerWidth, int innerHeight);
 
     XImage* icon_ = nullptr;

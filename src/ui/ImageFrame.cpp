@@ -59,12 +59,9 @@ Display* DisplayOf(GUIElement* element)
 
 }  // namespace
 
-ImageFrame::ImageFrame(GUIElement* container, int column, int row) : column_(column), row_(row)
+ImageFrame::ImageFrame(GUIElement* container, int column, int row)
+    : PaintedChild(container, "imageframe", false), column_(column), row_(row)
 {
-    parent = container;
-    kind = "imageframe";
-    tabStop = false;
-    drawable = true;
 }
 
 ImageFrame::ImageFrame(GUIElement* container, XImage* sheetImage, int column, int row)
@@ -122,9 +119,7 @@ void ImageFrame::SetCell(int newColumn, int newRow)
     }
     column_ = newColumn;
     row_ = newRow;
-    if (created) {
-        Paint();
-    }
+    RepaintIfCreated();
 }
 
 void ImageFrame::SetCellErase(int newColumn, int newRow, bool eraseFirst)
@@ -148,62 +143,6 @@ void ImageFrame::SetTransparent(bool value)
 {
     transparent_ = value;
     Paint();
-}
-
-void ImageFrame::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
-}
-
-void ImageFrame::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void ImageFrame::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-void ImageFrame::SetSize(int newWidth, int newHeight)
-{
-    if (!created) {
-        width = newWidth;
-        height = newHeight;
-        return;
-    }
-    Hide();
-    width = newWidth;
-    height = newHeight;
-    Show();
-}
-
-void ImageFrame::SetPosition(int newX, int newY)
-{
-    if (!created) {
-        x = newX;
-        y = newY;
-        return;
-    }
-    Hide();
-    x = newX;
-    y = newY;
-    Show();
-}
-
-void ImageFrame::Hide()
-{
-    if (created) {
-        GraphicsContext gc(Application::GetParentForm(this));
-        const Point at = Application::ToFormCoordinates(this, x, y);
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, ContainerBackColor(this));
-    }
-    Child::Hide();
-    created = false;
 }
 
 void ImageFrame::BuildImages()

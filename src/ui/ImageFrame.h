@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "gfx/XImageFactory.h"
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 
 namespace tarnbrook {
 
@@ -15,7 +15,7 @@ namespace tarnbrook {
 // Cell (column, row) of a sheet is the w x h rectangle at (column * w, row * h); in a list the
 // picture shown is entry column + row. A cell outside the sheet or list shows nothing.
 // Frames built over the same RGB sheet share one X image of it.
-class ImageFrame : public Child {
+class ImageFrame : public PaintedChild {
 public:
     // A ready sheet image, not owned.
     ImageFrame(GUIElement* container, XImage* sheetImage, int column, int row);
@@ -34,16 +34,11 @@ public:
     void SetCellErase(int newColumn, int newRow, bool eraseFirst);
     void SetTransparent(bool value);
     bool IsTransparent() const { return transparent_; }
+    unsigned char GetStoredFlag() const { return storedFlag_; }  // kept as given, unused
     // The X image of the sheet once the first paint made or took it (for tests and sharing).
     XImage* GetSheetImage() const;
 
-    void SetSize(int newWidth, int newHeight) override;
-    void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
     void Paint() override;
-    void Create() override;
 
 private:
     ImageFrame(GUIElement* container, int column, int row);

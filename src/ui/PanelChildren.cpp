@@ -17,13 +17,7 @@ constexpr int kCaptionBand = 10;
 
 }  // namespace
 
-PanelChildren::PanelChildren(GUIElement* container)
-{
-    parent = container;
-    kind = "panel";
-    tabStop = false;
-    drawable = true;
-}
+PanelChildren::PanelChildren(GUIElement* container) : PaintedChild(container, "panel", false) {}
 
 void PanelChildren::SetFramed(bool value)
 {
@@ -53,13 +47,6 @@ void PanelChildren::SetChildBackColor(int64_t color)
     childBackColor_ = color;
 }
 
-void PanelChildren::Create()
-{
-    AssignId();
-    created = true;
-    visible = true;
-}
-
 void PanelChildren::Show()
 {
     if (!created) {
@@ -69,37 +56,11 @@ void PanelChildren::Show()
     for (GUIElement* child : Application::GetChildren(id)) {
         child->Show();
     }
-    Child::Show();
+    Child::Show();  // GUIElement's: the panel has painted itself above
 }
 
 void PanelChildren::ShowMapped()
 {
-    Show();
-}
-
-void PanelChildren::SetSize(int newWidth, int newHeight)
-{
-    if (!created) {
-        width = newWidth;
-        height = newHeight;
-        return;
-    }
-    Hide();
-    width = newWidth;
-    height = newHeight;
-    Show();
-}
-
-void PanelChildren::SetPosition(int newX, int newY)
-{
-    if (!created) {
-        x = newX;
-        y = newY;
-        return;
-    }
-    Hide();
-    x = newX;
-    y = newY;
     Show();
 }
 
@@ -108,13 +69,7 @@ void PanelChildren::Hide()
     for (GUIElement* child : Application::GetChildren(id)) {
         child->Hide();
     }
-    if (created) {
-        GraphicsContext gc(Application::GetParentForm(this));
-        const Point at = Application::ToFormCoordinates(this, x, y);
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, ContainerBackColor(this));
-    }
-    Child::Hide();
-    created = false;
+    PaintedChild::Hide();
 }
 
 void PanelChildren::Paint()
@@ -129,14 +84,8 @@ void PanelChildren::Paint()
     if (framed_ && flatFrame_) {
         gc.DrawRectangle(at.x, at.y, width, height, 1, kBlack);
     } else if (framed_) {
-        const int right = at.x + width - 1;
-        const int bottom = at.y + height - 1;
-        const int64_t first = sunken_ ? kBlack : kWhite;
-        const int64_t second = sunken_ ? kWhite : kBlack;
-        gc.DrawLine(at.x, at.y, right, at.y, first);
-        gc.DrawLine(at.x, bottom, at.x, at.y, first);
-        gc.DrawLine(right, at.y, right, bottom, second);
-        gc.DrawLine(at.x, bottom, right, bottom, second);
+        gc.DrawBevel(at.x, at.y, width, height, sunken_ ? kBlack : kWhite,
+                     sunken_ ? kWhite : kBlack);
     }
     if (!text.empty()) {
         gc.DrawText(at.x + kCaptionInsetX, at.y + kCaptionInsetY, width - 2 * kCaptionInsetX,

@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 
 namespace tarnbrook {
 
 // The toolkit's container element: a filled rectangle with an optional frame and caption on
 // which other elements are placed (their parent is the panel). Showing, hiding and painting the
 // panel does the same to its children: shown after it, hidden before it, painted after it.
-class PanelChildren : public Child {
+class PanelChildren : public PaintedChild {
 public:
     explicit PanelChildren(GUIElement* container);
 
@@ -19,13 +19,10 @@ public:
     void SetCaptionColor(int64_t color);
     void SetChildBackColor(int64_t color);  // given to every child before it paints
 
-    void SetSize(int newWidth, int newHeight) override;
-    void SetPosition(int newX, int newY) override;
     void Show() override;
     void ShowMapped() override;
     void Hide() override;
     void Paint() override;
-    void Create() override;
 
 private:
     bool framed_ = false;

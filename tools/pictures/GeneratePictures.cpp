@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "../common/ByteOutput.h"
+
 namespace {
+
+using tarnbrook::PutLittleEndian;
+using tarnbrook::WriteBytes;
 
 enum Colour : uint8_t {
     kBlack, kTeal, kBlue, kNavy, kYellow, kOchre, kWhite, kGreen,
@@ -177,13 +182,6 @@ void DrawStaggeredColumn(Canvas& canvas)
     }
 }
 
-void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-}
-
 // An uncompressed 4-bit BMP: rows bottom-up, two pixels a byte (left one in the high nibble),
 // each row padded to four bytes.
 std::vector<uint8_t> EncodeBmp4(const Canvas& canvas)
@@ -221,13 +219,7 @@ std::vector<uint8_t> EncodeBmp4(const Canvas& canvas)
 
 bool WriteBmp(const std::string& path, const Canvas& canvas)
 {
-    const std::vector<uint8_t> bytes = EncodeBmp4(canvas);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return WriteBytes(path, EncodeBmp4(canvas));
 }
 
 }  // namespace

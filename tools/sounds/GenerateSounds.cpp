@@ -6,17 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "../common/ByteOutput.h"
+
 namespace {
+
+using tarnbrook::PutLittleEndian;
+using tarnbrook::WriteBytes;
 
 const int kSampleRate = 22050;
 const double kPi = 3.14159265358979323846;
-
-void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-}
 
 void PutText(std::vector<uint8_t>& out, const char* text)
 {
@@ -89,16 +87,6 @@ std::vector<int16_t> MakeExplosion()
     return samples;
 }
 
-bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -108,8 +96,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string folder = argv[1];
-    const bool ok = WriteFile(folder + "/beep.wav", EncodeWave(MakeBeep())) &&
-                    WriteFile(folder + "/Explosion.wav", EncodeWave(MakeExplosion()));
+    const bool ok = WriteBytes(folder + "/beep.wav", EncodeWave(MakeBeep())) &&
+                    WriteBytes(folder + "/Explosion.wav", EncodeWave(MakeExplosion()));
     if (!ok) {
         std::fprintf(stderr, "cannot write the sounds into %s\n", folder.c_str());
         return 1;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/ByteOutput.h"
 #include "TileArt.h"
 
 namespace {
@@ -85,13 +86,7 @@ int main(int argc, char** argv)
         }
     }
     const std::string path = std::string(argv[1]) + "/terreno27x27.bin";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        std::perror(path.c_str());
-        return 1;
-    }
-    const bool written = std::fwrite(strip.data(), 1, strip.size(), file) == strip.size();
-    if (std::fclose(file) != 0 || !written) {
+    if (!tarnbrook::WriteBytes(path, strip)) {
         std::perror(path.c_str());
         return 1;
     }

@@ -2,16 +2,15 @@
 
 #include <X11/keysym.h>
 
-#include "app/Application.h"
 #include "app/ElementWatch.h"
 #include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
 #include "ui/Form.h"
 
 namespace tarnbrook {
 
 namespace {
 
-const int64_t kDefaultFace = 0xAAAAAA;
 const int64_t kLight = 0xFFFFFF;
 const int64_t kDark = 0x000000;
 const int kDashed = 1;
@@ -22,41 +21,9 @@ const int kPictureLeft = 8;     // the picture's left edge, when a caption follo
 const int kCaptionAfterPicture = 10;
 const char kCarriageReturn = 13;
 
-// The colour an element inherits from where it sits: its container's, else its form's, else
-// the toolkit's grey.
-int64_t InheritedBackColor(GUIElement* element)
-{
-    GUIElement* container = element->GetParent();
-    if (container && container->GetBackColor() != GUIElement::NoBackColor) {
-        return container->GetBackColor();
-    }
-    Form* form = Application::GetParentForm(element);
-    if (form && form->GetBackColor() != GUIElement::NoBackColor) {
-        return form->GetBackColor();
-    }
-    return kDefaultFace;
-}
-
-// A form that has lost its window (a closed dialog) has nothing to paint on.
-Form* PaintableForm(GUIElement* element)
-{
-    Form* form = Application::GetParentForm(element);
-    return form && form->GetWindow() != None ? form : nullptr;
-}
-
 struct Box {
     int x, y, w, h;
 };
-
-void DrawBevel(GraphicsContext& gc, Box b, bool sunken)
-{
-    const int64_t light = sunken ? kDark : kLight;
-    const int64_t dark = sunken ? kLight : kDark;
-    gc.DrawLine(b.x, b.y, b.x + b.w - 1, b.y, light);
-    gc.DrawLine(b.x, b.y + b.h - 1, b.x, b.y, light);
-    gc.DrawLine(b.x + b.w - 1, b.y, b.x + b.w - 1, b.y + b.h - 1, dark);
-    gc.DrawLine(b.x, b.y + b.h - 1, b.x + b.w - 1, b.y + b.h - 1, dark);
-}
 
 void DrawFocusRectangle(GraphicsContext& gc, Box b, int64_t color)
 {
@@ -87,77 +54,11 @@ void DrawContent(GraphicsContext& gc, Box b, const std::string& caption, XImage*
 }  // namespace
 
 ButtonCustom::ButtonCustom(GUIElement* container, const std::string& caption)
+    : PaintedChild(container, "ButtonCustom", true)
 {
-    kind = "ButtonCustom";
-    parent = container;
     text = caption;
     width = 80;
     height = 30;
-    tabStop = true;
-    drawable = true;
-}
-
-void ButtonCustom::Create()
-{
-    if (created) {
-        return;
-    }
-    AssignId();
-    created = true;
-    visible = true;
-}
-
-void ButtonCustom::Show()
-{
-    Child::Show();
-    Paint();
-}
-
-void ButtonCustom::ShowMapped()
-{
-    Child::ShowMapped();
-    Paint();
-}
-
-void ButtonCustom::Hide()
-{
-    if (!created) {
-        return;
-    }
-    if (Form* form = PaintableForm(this)) {
-        const Point at = Application::ToFormCoordinates(this, x, y);
-        GraphicsContext gc(form);
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
-                         InheritedBackColor(this));
-    }
-    Child::Hide();
-    created = false;
-}
-
-void ButtonCustom::SetSize(int newWidth, int newHeight)
-{
-    const bool shown = created;
-    if (shown) {
-        Hide();
-    }
-    width = newWidth;
-    height = newHeight;
-    if (shown) {
-        Show();
-    }
-}
-
-void ButtonCustom::SetPosition(int newX, int newY)
-{
-    const bool shown = created;
-    if (shown) {
-        Hide();
-    }
-    x = newX;
-    y = newY;
-    if (shown) {
-        Show();
-    }
 }
 
 void ButtonCustom::SetText(const std::string& caption)
@@ -197,33 +98,33 @@ void ButtonCustom::SetDisabledImage(XImage* picture)
 
 void ButtonCustom::MouseDown(Point point)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     SetPressed(true);
-    Child::MouseDown(point);
+    PaintedChild::MouseDown(point);
 }
 
 void ButtonCustom::MouseUp(Point point)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     SetPressed(false);
     ElementWatch<ButtonCustom> self(this);
     FireCommand(this);
     if (self) {
-        Child::MouseUp(point);
+        PaintedChild::MouseUp(point);
     }
 }
 
 void ButtonCustom::KeyDown(KeySym keysym)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return;
     }
     ElementWatch<ButtonCustom> self(this);
-    Child::KeyDown(keysym);
+    PaintedChild::KeyDown(keysym);
     if (self && hasFocus && keysym == XK_Return) {
         SetPressed(true);
     }
@@ -231,7 +132,7 @@ void ButtonCustom::KeyDown(KeySym keysym)
 
 bool ButtonCustom::KeyChar(char character)
 {
-    if (!enabled) {
+    if (!TakesInput()) {
         return false;
     }
     ElementWatch<ButtonCustom> self(this);
@@ -242,13 +143,13 @@ bool ButtonCustom::KeyChar(char character)
             return false;  // the command took the button away: the character was used
         }
     }
-    return Child::KeyChar(character);
+    return PaintedChild::KeyChar(character);
 }
 
 void ButtonCustom::GotFocus()
 {
     ElementWatch<ButtonCustom> self(this);
-    Child::GotFocus();
+    PaintedChild::GotFocus();
     if (self) {
         Paint();
     }
@@ -257,7 +158,7 @@ void ButtonCustom::GotFocus()
 void ButtonCustom::LostFocus()
 {
     ElementWatch<ButtonCustom> self(this);
-    Child::LostFocus();
+    PaintedChild::LostFocus();
     if (self) {
         SetPressed(false);
     }
@@ -265,19 +166,16 @@ void ButtonCustom::LostFocus()
 
 void ButtonCustom::Paint()
 {
-    if (Application::loading || !created) {
-        return;
-    }
-    Form* form = PaintableForm(this);
+    Form* form = PaintTarget();
     if (!form) {
         return;
     }
-    const Point at = Application::ToFormCoordinates(this, x, y);
+    const Point at = WindowPosition();
     const Box box{at.x, at.y, width, height};
-    const int64_t face = backColor != NoBackColor ? backColor : InheritedBackColor(this);
+    const int64_t face = FaceColor(this);
     GraphicsContext gc(form);
     gc.FillRectangle(box.x, box.y, box.w, box.h, 0, GraphicsContext::NoColor, face);
-    DrawBevel(gc, box, pressed);
+    gc.DrawBevel(box.x, box.y, box.w, box.h, pressed ? kDark : kLight, pressed ? kLight : kDark);
     if (hasFocus && enabled && !pressed) {
         DrawFocusRectangle(gc, box, foreColor);
     }
@@ -287,11 +185,10 @@ void ButtonCustom::Paint()
     }
 }
 
-void ButtonCustom::RepaintIfCreated()
+// A hidden button may still hold the focus (Tab does not look at visibility): it must not fire.
+bool ButtonCustom::TakesInput() const
 {
-    if (created) {
-        Paint();
-    }
+    return enabled && created;
 }
 
 void ButtonCustom::SetPressed(bool value)

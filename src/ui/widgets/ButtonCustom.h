@@ -5,25 +5,21 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/Child.h"
+#include "ui/PaintedChild.h"
 #include "ui/widgets/CommandElement.h"
 
 namespace tarnbrook {
 
 // The toolkit's push button: a bevelled face with a caption and optionally a picture, painted
 // on its form's window. It looks pressed while the left mouse button or Return is held on it
-// and runs its command when released over it. A press that loses the focus is cancelled.
-class ButtonCustom : public Child, public CommandElement {
+// and runs its command when released over it. A press that loses the focus is cancelled. A
+// disabled or hidden button takes no input.
+class ButtonCustom : public PaintedChild, public CommandElement {
 public:
     static constexpr int64_t kDisabledCaptionColor = 0x9B9B9B;
 
     ButtonCustom(GUIElement* container, const std::string& caption);
 
-    void SetSize(int newWidth, int newHeight) override;
-    void SetPosition(int newX, int newY) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
     void SetText(const std::string& caption) override;
     void MouseUp(Point point) override;
     void MouseDown(Point point) override;
@@ -32,7 +28,6 @@ public:
     void Paint() override;
     void GotFocus() override;
     void LostFocus() override;
-    void Create() override;
 
     // Slots after those of GUIElement, in this order.
     virtual void Enable(bool value);
@@ -54,7 +49,7 @@ protected:
     XImage* disabledImage = nullptr;
 
 private:
-    void RepaintIfCreated();
+    bool TakesInput() const;
     void SetPressed(bool value);
     XImage* CurrentPicture() const;
 };

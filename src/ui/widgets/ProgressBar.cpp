@@ -1,0 +1,81 @@
+#include "ui/widgets/ProgressBar.h"
+
+#include <algorithm>
+
+#include "gfx/GraphicsContext.h"
+#include "ui/BackColors.h"
+#include "ui/widgets/WidgetDrawing.h"
+
+namespace tarnbrook {
+
+namespace {
+
+constexpr int64_t kShadow = 0x000000;  // top and left edges of the bevel
+constexpr int64_t kLight = 0xFFFFFF;   // right and bottom edges
+
+}  // namespace
+
+ProgressBar::ProgressBar(GUIElement* container, int minimum, int maximum)
+    : PaintedChild(container, "progressbar", false),
+      minimum(minimum),
+      maximum(maximum),
+      value(minimum)
+{
+    width = 190;
+    height = 25;
+}
+
+int ProgressBar::BarWidth(int inside, int minimum, int maximum, int value)
+{
+    if (maximum == minimum || inside <= 0) {
+        return 0;
+    }
+    const double fraction = (static_cast<double>(value) - minimum) /
+                            (static_cast<double>(maximum) - minimum);
+    if (fraction <= 0) {
+        return 0;
+    }
+    return static_cast<int>(std::min(inside * fraction, static_cast<double>(inside)));
+}
+
+void ProgressBar::SetValue(int newValue)
+{
+    if (newValue == value) {
+        return;
+    }
+    if (newValue < minimum) {
+        newValue = minimum;
+    } else if (newValue > maximum) {
+        newValue = maximum;
+    }
+    value = newValue;
+    RepaintIfCreated();
+}
+
+void ProgressBar::SetBevel(bool value)
+{
+    bevel = value;
+    RepaintIfCreated();
+}
+
+void ProgressBar::Paint()
+{
+    Form* form = PaintTarget();
+    if (!form) {
+        return;
+    }
+    const Point at = WindowPosition();
+    GraphicsContext gc(form);
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
+                     OwnOrDefaultBackColor(this));
+    if (bevel) {
+        gc.DrawBevel(at.x, at.y, width, height, kShadow, kLight);
+    }
+    const int bar = BarWidth(width - 2, minimum, maximum, value);
+    if (bar > 0) {
+        gc.FillRectangle(at.x + 1, at.y + 1, bar + 1, height - 1, 0, GraphicsContext::NoColor,
+                         kBarColor);
+    }
+}
+
+}  // namespace tarnbrook

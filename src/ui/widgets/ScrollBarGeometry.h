@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/Point.h"
+#include "ui/widgets/ValueRange.h"
+
+namespace tarnbrook {
+
+// A scroll bar keeps an arrow zone of 21 pixels at each end; the track between them is divided
+// into one cell per page of content, a page being as many units as the track has pixels.
+constexpr int kScrollBarArrowZone = 21;
+constexpr int kScrollBarThickness = 21;      // at least, across the bar
+constexpr int kScrollBarShortestLength = 52;  // at least, along the bar
+
+// The size a scroll bar takes when painted.
+Point ScrollBarSize(bool vertical, Point size);
+
+struct ScrollBarPages {
+    int trackLength = 0;    // L, pixels between the arrow zones
+    int pageCount = 1;      // P = ceil(range / L)
+    int currentPage = 0;    // c, the page holding the value, kept within 0 .. P - 1
+    int cellLength = 0;     // L / P
+    int lastCellExtra = 0;  // L mod P, added to the last cell
+
+    int CellStart(int page) const { return page * cellLength; }  // from the track's start
+    int CellLength(int page) const
+    {
+        return page == pageCount - 1 ? cellLength + lastCellExtra : cellLength;
+    }
+    // The value at the start of a page.
+    int PageValue(const ValueRange& range, int page) const;
+};
+
+// The pages of a bar of that size (taken through ScrollBarSize) over the range with that value. A value
+// outside the content (the bar stores what it is given) is shown on the nearest page.
+ScrollBarPages PagesOf(bool vertical, Point size, const ValueRange& range, int value);
+
+}  // namespace tarnbrook

@@ -1,0 +1,51 @@
+#include "ui/widgets/SliderGeometry.h"
+
+#include <algorithm>
+
+namespace tarnbrook {
+
+namespace {
+
+// X coordinates are 16-bit: nothing is made longer than that.
+constexpr int64_t kLongestSide = 32767;
+
+// Room for the labels along the track: the track is this much shorter than the side, plus one.
+constexpr int kHorizontalEnds = 2 * kSliderLabelWidth;
+constexpr int kVerticalEnds = 2 * kSliderLabelHeight;
+
+int AlongTrack(int side, int ends, int64_t steps)
+{
+    const int64_t wanted = std::max<int64_t>(side, kSliderPixelsPerStep * steps + ends);
+    const int64_t whole = (wanted - ends) / steps * steps + ends;
+    return static_cast<int>(std::min(whole, kLongestSide));
+}
+
+}  // namespace
+
+Point SliderSize(bool vertical, Point size, int64_t steps)
+{
+    steps = std::max<int64_t>(steps, 1);
+    if (vertical) {
+        return Point{std::max(size.x, kSliderMinimumWidth), AlongTrack(size.y, kVerticalEnds, steps)};
+    }
+    return Point{AlongTrack(size.x, kHorizontalEnds, steps), std::max(size.y, kSliderMinimumHeight)};
+}
+
+int SliderTrackLength(bool vertical, Point size)
+{
+    return vertical ? size.y - kVerticalEnds + 1 : size.x - kHorizontalEnds + 1;
+}
+
+std::vector<int> SliderTickOffsets(int trackLength, int64_t steps)
+{
+    steps = std::max<int64_t>(steps, 1);
+    const int64_t gap = trackLength / steps;
+    std::vector<int> offsets;
+    for (int64_t i = 0; i < steps; ++i) {
+        offsets.push_back(static_cast<int>(i * gap));
+    }
+    offsets.push_back(trackLength);
+    return offsets;
+}
+
+}  // namespace tarnbrook

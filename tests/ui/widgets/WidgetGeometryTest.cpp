@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "ui/widgets/ProgressBar.h"
+#include "ui/widgets/ScrollBarGeometry.h"
+#include "ui/widgets/SliderGeometry.h"
+#include "ui/widgets/ValueRange.h"
+
+namespace tarnbrook {
+namespace {
+
+TEST(ValueRange, AnEmptyOrReversedRangeIsOneStep)
+{
+    EXPECT_EQ(ValueRange(0, 4).Steps(), 4);
+    EXPECT_EQ(ValueRange(5, 5).Maximum(), 6);
+    EXPECT_EQ(ValueRange(5, -3).Maximum(), 6);
+    EXPECT_EQ(ValueRange(INT_MAX, 0).Steps(), 1);
+    EXPECT_EQ(ValueRange(INT_MIN, INT_MAX).Steps(), 4294967295LL);
+    EXPECT_EQ(ValueRange(0, 4).Clamp(-1), 0);
+    EXPECT_EQ(ValueRange(0, 4).Clamp(9), 4);
+}
+
+TEST(SliderGeometry, AHorizontalSliderOverFourStepsIsAtLeast72WideWithALastGapOfNine)
+{
+    const Point size = SliderSize(false, Point{10, 10}, 4);
+    EXPECT_EQ(size.x, 72);
+    EXPECT_EQ(size.y, 36);
+    const std::vector<int> ticks = SliderTickOffsets(SliderTrackLength(false, size), 4);
+    EXPECT_EQ(ticks, (std::vector<int>{0, 8, 16, 24, 33}));
+}
+
+TEST(SliderGeometry, TheTrackIsAWholeNumberOfStepsAndTheRestGoesToTheLastGap)
+{
+    // 100 wide over 7 steps: (100 - 40) / 7 = 8 per step, so 96 wide.
+    const Point size = SliderSize(false, Point{100, 50}, 7);
+    EXPECT_EQ(size.x, 96);
+    EXPECT_EQ(size.y, 50);
+    const Point tall = SliderSize(true, Point{10, 100}, 4);
+    EXPECT_EQ(tall.x, 40);
+    EXPECT_EQ(tall.y, 100);
+    EXPECT_EQ(SliderTickOffsets(SliderTrackLength(true, tall), 4),
+              (std::vector<int>{0, 16, 32, 48, 65}));
+    EXPECT_EQ(SliderTickOffsets(SliderTrackLength(false, SliderSize(false, {0, 0}, 1)), 1),
+              (std::vector<int>{0, 9}));
+}
+
+TEST(ScrollBarGeometry, PagesCellsAndTheCurrentPage)
+{
+    // 122 wide: an 80-pixel track; 200 units make 3 pages of 26 pixels, the last 28.
+    const ScrollBarPages pages = PagesOf(false, Point{122, 21}, ValueRange(0, 200), 85);
+    EXPECT_EQ(pages.trackLength, 80);
+    EXPECT_EQ(pages.pageCount, 3);
+    EXPECT_EQ(pages.currentPage, 1);
+    EXPECT_EQ(pages.CellStart(2), 52);
+    EXPECT_EQ(pages.CellLength(1), 26);
+    EXPECT_EQ(pages.CellLength(2), 28);
+    EXPECT_EQ(pages.PageValue(ValueRange(0, 200), 2), 160);
+}
+
+TEST(ScrollBarGeometry, SmallBarsGrowAndValuesOutsideTheContentShowOnTheNearestPage)
+{
+    EXPECT_EQ(ScrollBarSize(false, Point{80, 13}).y, 21);
+    EXPECT_EQ(ScrollBarSize(true, Point{5, 5}).y, 52);
+    const ScrollBarPages small = PagesOf(false, Point{0, 0}, ValueRange(0, 25), 0);
+    EXPECT_EQ(small.trackLength, 10);
+    EXPECT_EQ(small.pageCount, 3);
+    EXPECT_EQ(PagesOf(false, Point{122, 21}, ValueRange(0, 200), -500).currentPage, 0);
+    EXPECT_EQ(PagesOf(false, Point{122, 21}, ValueRange(0, 200), 9999).currentPage, 2);
+    EXPECT_EQ(PagesOf(false, Point{122, 21}, ValueRange(0, 80), 0).pageCount, 1);
+    EXPECT_EQ(PagesOf(false, Point{122, 21}, ValueRange(7, 7), 7).pageCount, 1);
+}
+
+TEST(ProgressBarGeometry, TheBarIsTheReachedShareOfTheInside)
+{
+    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 100, 50), 94);
+    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 100, 0), 0);
+    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 100, 100), 188);
+    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 3, 1), 62);
+    EXPECT_EQ(ProgressBar::BarWidth(188, 40, 40, 40), 0);
+    EXPECT_EQ(ProgressBar::BarWidth(-4, 0, 100, 50), 0);
+}
+
+}  // namespace
+}  // namespace tarnbrook
