@@ -46,9 +46,7 @@ constexpr long long kSecondsPerRankingLine = 5;
 const char* const kRankingFolder = "Tarnbrook";
 const char* const kStartCaption = "START";
 const char* const kCancelCaption = "CANCEL";
-const char* const kProductLine = "Tarnbrook 1.0.0.0";
-const char* const kNoticeText =
-    "This program is free: you may copy it and give it to anyone, as it is, at no charge.";
+const char* const kVersion = "1.0.0.0";
 
 // The form of an element: the nearest form among its containers, else the main window.
 FormMain* MainFormOf(GUIElement* element)
@@ -91,7 +89,8 @@ void DispatchTimer(Timer* timer)
 
 void DispatchNameDialogClosed(GUIElement* dialog)
 {
-    if (auto* form = dynamic_cast<FormMain*>(dialog->GetOwner())) {
+    auto* nameDialog = dynamic_cast<FormNamePlayer*>(dialog);
+    if (auto* form = nameDialog ? dynamic_cast<FormMain*>(nameDialog->GetOwnerForm()) : nullptr) {
         form->StoreRankingEntry();
     }
 }
@@ -478,7 +477,7 @@ void FormMain::OpenAboutBox()
     aboutForm_ = std::make_unique<FormAbout>(this);
     aboutForm_->SetScreen(GetScreen());
     aboutForm_->SetPicture(aboutPicture_.get(), kAboutBanner.width, kAboutBanner.height);
-    aboutForm_->SetProductLine(kProductLine);
+    aboutForm_->SetProductLine(std::string(kProductName) + " " + kVersion);
     aboutForm_->SetOwnershipLine(kOwnershipNotice);
     aboutForm_->SetNoticeText(kNoticeText);
     aboutForm_->SetWebAddress(kWebAddress);
