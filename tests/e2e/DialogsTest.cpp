@@ -49,21 +49,39 @@ protected:
                                      "XDG_CACHE_HOME=" + home + "/cache"});
         Display* display = XOpenDisplay(nullptr);
         ASSERT_NE(display, nullptr);
-        const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-        managing = testsupport::WaitFor([&] {
-            Atom type = None;
-            int format = 0;
-            unsigned long count = 0;
-            unsigned long after = 0;
-            unsigned char* data = nullptr;
-            XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
-                               AnyPropertyType, &type, &format, &count, &after, &data);
-            if (data) {
-                XFree(data);
-            }
-            return count == 1;
-        }, 10000);
+        managing = ManagesNewWindows(display);
         XCloseDisplay(display);
+    }
+
+    // Openbox announces itself before it serves map requests, and a request made meanwhile may
+    // be lost: a probe window mapped (again, if need be) until it is framed shows that it serves.
+    static bool ManagesNewWindows(Display* display)
+    {
+        const Window root = DefaultRootWindow(display);
+        const Window probe = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
+        bool framed = false;
+        for (int attempt = 0; attempt < 20 && !framed; ++attempt) {
+            XUnmapWindow(display, probe);
+            XMapWindow(display, probe);
+            XSync(display, False);
+            framed = testsupport::WaitFor([&] { return ParentOf(display, probe) != root; }, 500);
+        }
+        XDestroyWindow(display, probe);
+        XSync(display, False);
+        return framed;
+    }
+
+    static Window ParentOf(Display* display, Window window)
+    {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        XQueryTree(display, window, &root, &parent, &children, &count);
+        if (children) {
+            XFree(children);
+        }
+        return parent;
     }
 
     // What a title bar's close button does: the window manager is asked to close the window.

@@ -56,6 +56,22 @@ TEST(MissingData, WithoutTheTileFileTheBoardIsBlankAndTheButtonsStillWork)
     EXPECT_NE(game.WaitForDialog("Info..."), nullptr);
 }
 
+TEST(MissingData, AShortTileFileIsRefusedAndTheGameGoesOn)
+{
+    GameSession game([](const ScratchFolder& folder) {
+        const std::string tiles = folder.Read("Data/terreno27x27.bin");
+        folder.Write("Data/terreno27x27.bin", tiles.substr(0, tiles.size() / 2));
+    });
+    ASSERT_TRUE(game.WaitUntilShown());
+    EXPECT_EQ(game.Log(), "Errore loading Data/terreno27x27.bin\n");
+    EXPECT_EQ(game.Window().PixelAt(GameWindow::CellX(90) + 13, GameWindow::CellY(90) + 13), kTeal);
+    game.ClickStart();
+    EXPECT_TRUE(StartShowsCancel(game));
+    game.Window().ClickCell(90);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return game.CountCalls("aplay Data/beep.wav") == 1; }));
+    EXPECT_TRUE(game.Process().Running());
+}
+
 TEST(MissingData, WithoutTheBeepPlayGoesOnSilently)
 {
     GameSession game(Without("Data/beep.wav"));

@@ -2,6 +2,7 @@
 
 #include <X11/Xutil.h>
 #include <fcntl.h>
+#include <sys/select.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -168,15 +169,15 @@ long GameProcess::PeakResidentBytes() const
     return 0;
 }
 
-double GameProcess::CpuSeconds() const
+double CpuSecondsOf(pid_t pid)
 {
     // schedstat counts nanoseconds on the processor; stat only whole clock ticks.
-    std::ifstream schedstat("/proc/" + std::to_string(pid_) + "/schedstat");
+    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
     long long nanoseconds = 0;
     if (schedstat >> nanoseconds) {
         return static_cast<double>(nanoseconds) / 1e9;
     }
-    std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
     std::istringstream fields(text.substr(text.rfind(')') + 2));
     std::string field;
@@ -187,6 +188,34 @@ double GameProcess::CpuSeconds() const
         }
     }
     return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+IdleLoopProcess::IdleLoopProcess()
+{
+    pid_ = fork();
+    if (pid_ != 0) {
+        return;
+    }
+    Display* display = OpenDisplayPatiently();
+    if (!display) {
+        _exit(1);
+    }
+    const int fd = ConnectionNumber(display);
+    for (;;) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(fd, &readable);
+        timeval timeout{0, 10000};
+        select(fd + 1, &readable, nullptr, nullptr, &timeout);
+    }
+}
+
+IdleLoopProcess::~IdleLoopProcess()
+{
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
 }
 
 }  // namespace benchmark

@@ -7,6 +7,15 @@
 
 namespace benchmark {
 
+// Milliseconds of a monotonic clock.
+double NowMs();
+// A connection to $DISPLAY. A server busy with other clients may refuse a connection for a
+// moment (EAGAIN), so this tries again for a while; null when it never succeeds.
+Display* OpenDisplayPatiently();
+
+// Processor time a process has used so far, user and system, in seconds.
+double CpuSecondsOf(pid_t pid);
+
 // One run of the game binary in the current folder, watched from a connection of its own:
 // when its main window shows its first complete paint, how much memory it holds and how much
 // processor time it has used.
@@ -24,7 +33,7 @@ public:
     // Peak resident memory in bytes (VmHWM), 0 when it cannot be read.
     long PeakResidentBytes() const;
     // Processor time used so far, user and system, in seconds.
-    double CpuSeconds() const;
+    double CpuSeconds() const { return CpuSecondsOf(pid_); }
 
 private:
     bool FindWindow();
@@ -36,10 +45,19 @@ private:
     double startMs_ = 0;
 };
 
-// Milliseconds of a monotonic clock.
-double NowMs();
-// A connection to $DISPLAY. A server busy with other clients may refuse a connection for a
-// moment (EAGAIN), so this tries again for a while; null when it never succeeds.
-Display* OpenDisplayPatiently();
+// A process that does nothing but what an idle event loop cannot avoid: a 10 ms select on a
+// connection to the X server, over and over. Its processor time is the floor for the game's.
+class IdleLoopProcess {
+public:
+    IdleLoopProcess();
+    ~IdleLoopProcess();
+    IdleLoopProcess(const IdleLoopProcess&) = delete;
+    IdleLoopProcess& operator=(const IdleLoopProcess&) = delete;
+
+    double CpuSeconds() const { return CpuSecondsOf(pid_); }
+
+private:
+    pid_t pid_ = -1;
+};
 
 }  // namespace benchmark
