@@ -23,6 +23,45 @@ constexpr unsigned long kCapAndJoinMask = GCCapStyle | GCJoinStyle;
 constexpr int kMinLineHeight = 15;
 constexpr int kLowestDrawnBox = 9;  // a text box this high or lower shows nothing
 constexpr int kFullTurn = 360 * 64;
+constexpr int kLastCoordinate = 32767;  // X coordinates are 16-bit
+
+bool IsBlank(char ch)
+{
+    return std::isspace(static_cast<unsigned char>(ch)) != 0;
+}
+
+std::string_view TrimmedView(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// How much of a line is kept when only its first `fits` characters fit. The rule: characters
+// are dropped from the end until the line fits, and dropping a letter also drops what follows
+// the last blank before it, so a word is broken only where no blank allows otherwise.
+// Dropping from the line's end always passes the first blank at or after `fits`; the characters
+// from `fits` up to that blank are none of them blanks, so a letter among them sends the line
+// back to the last blank before `fits`, and without one the line keeps `fits` characters. Only
+// those characters are looked at, and only until the first letter: a long line is not measured
+// again for every character dropped.
+size_t ShortenedLength(std::string_view text, size_t fits)
+{
+    const size_t space = fits > 0 ? text.rfind(' ', fits - 1) : std::string_view::npos;
+    if (space == std::string_view::npos) {
+        return fits;
+    }
+    for (size_t i = fits; i < text.size() && text[i] != ' ' && text[i] != '\n'; ++i) {
+        if (std::isalpha(static_cast<unsigned char>(text[i]))) {
+            return space;
+        }
+    }
+    return fits;
+}
 
 Form* TargetOrFirstForm(Form* target)
 {
@@ -99,8 +138,8 @@ RgbBuffer ReadBmp(int bitsPerPixel, const std::string& path)
 }  // namespace
 
 struct GraphicsContext::TextLine {
-    std::string line;
-    std::string remainder;  // the text after the line, trimmed
+    std::string_view line;
+    std::string_view remainder;  // the text after the line, trimmed
     bool shortened = false;
     bool more = false;  // the line ended at a newline or was shortened
 };
@@ -197,7 +236,7 @@ int GraphicsContext::TextLineHeight()
     return std::max(LineHeight(), kMinLineHeight);
 }
 
-int GraphicsContext::TextWidth(const std::string& text)
+int GraphicsContext::TextWidth(std::string_view text)
 {
     XFontStruct* font = gc_ ? Font() : nullptr;
     if (!font || text.empty()) {
@@ -340,28 +379,39 @@ void GraphicsContext::FillEllipse(int x, int y, int w, int h, int borderWidth,
 // The next line of text in a box w wide: up to the first newline, shortened character by
 // character while too wide; a dropped letter takes its whole word along when there is a space
 // to break at, so only words longer than the box, and numbers, are broken anywhere.
-GraphicsContext::TextLine GraphicsContext::NextLine(const std::string& text, int w)
+// The characters of the text's first line (up to a newline) that fit in w pixels (w not above
+// 0: no limit), measured one at a time (a width is the sum of its characters') only as far as
+// the first that does not fit.
+size_t GraphicsContext::FittingLength(std::string_view text, int w)
 {
-    TextLine result;
-    const size_t newline = text.find('\n');
-    result.line = text.substr(0, newline);
-    if (w > 0) {
-        while (TextWidth(result.line) > w) {
-            const unsigned char dropped = static_cast<unsigned char>(result.line.back());
-            result.line.pop_back();
-            result.shortened = true;
-            const size_t space = result.line.rfind(' ');
-            if (std::isalpha(dropped) && space != std::string::npos) {
-                result.line.erase(space);
+    XFontStruct* font = gc_ && w > 0 ? Font() : nullptr;
+    int64_t width = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            return i;
+        }
+        if (font) {
+            width += XTextWidth(font, &text[i], 1);
+            if (width > w) {
+                return i;
             }
         }
     }
-    result.more = newline != std::string::npos || result.shortened;
-    result.remainder = Trim(text.substr(result.line.size()));
+    return text.size();
+}
+
+GraphicsContext::TextLine GraphicsContext::NextLine(std::string_view text, int w)
+{
+    TextLine result;
+    const size_t fits = FittingLength(text, w);
+    result.shortened = fits < text.size() && text[fits] != '\n';
+    result.line = text.substr(0, result.shortened ? ShortenedLength(text, fits) : fits);
+    result.more = fits < text.size();
+    result.remainder = TrimmedView(text.substr(result.line.size()));
     return result;
 }
 
-void GraphicsContext::DrawString(int x, int baseline, const std::string& line)
+void GraphicsContext::DrawString(int x, int baseline, std::string_view line)
 {
     if (!line.empty()) {
         XDrawString(display_, window_, gc_, x, baseline, line.data(),
@@ -376,7 +426,7 @@ void GraphicsContext::DrawText(int x, int y, int w, int h, const std::string& te
     if (!gc_) {
         return;
     }
-    std::string rest = text;
+    std::string_view rest = text;
     for (bool first = true;; first = false) {
         SetForeground(fg);
         SetBackground(bg);
@@ -399,6 +449,11 @@ void GraphicsContext::DrawText(int x, int y, int w, int h, const std::string& te
             align = 0;
         }
         DrawString(LineLeft(x, w, lineWidth, align), y + lineHeight - 1, next.line);
+        // A box narrower than one character would never use the text up, and lines below the
+        // last coordinate cannot be drawn: either way nothing more shows.
+        if (next.remainder.size() == rest.size() || y > kLastCoordinate - lineHeight) {
+            return;
+        }
         rest = next.remainder;
         y += lineHeight;
         h -= lineHeight;
@@ -411,10 +466,10 @@ int GraphicsContext::MeasureTextHeight(int width, const std::string& text)
         return 0;
     }
     int lines = 1;
-    std::string rest = text;
+    std::string_view rest = text;
     for (TextLine next = NextLine(rest, width); next.more; next = NextLine(rest, width)) {
         // A box narrower than one character would never use the text up.
-        if (next.remainder == rest) {
+        if (next.remainder.size() == rest.size()) {
             break;
         }
         rest = next.remainder;
@@ -450,8 +505,9 @@ bool GraphicsContext::AreaReadable(int x, int y, int w, int h)
         attributes.map_state != IsViewable) {
         return false;
     }
-    return x >= 0 && y >= 0 && w > 0 && h > 0 && x + w <= attributes.width &&
-           y + h <= attributes.height;
+    return x >= 0 && y >= 0 && w > 0 && h > 0 &&
+           static_cast<int64_t>(x) + w <= attributes.width &&
+           static_cast<int64_t>(y) + h <= attributes.height;
 }
 
 void GraphicsContext::PutImageKeyed(int x, int y, int w, int h, XImage* image, int64_t key)
@@ -470,8 +526,10 @@ void GraphicsContext::PutImageKeyed(int x, int y, int w, int h, XImage* image, i
     // Only the part inside the window can be read back, and only that part shows.
     const int left = std::max(x, 0);
     const int top = std::max(y, 0);
-    const int right = std::min(x + w, attributes.width);
-    const int bottom = std::min(y + h, attributes.height);
+    const int right =
+        static_cast<int>(std::min<int64_t>(static_cast<int64_t>(x) + w, attributes.width));
+    const int bottom =
+        static_cast<int>(std::min<int64_t>(static_cast<int64_t>(y) + h, attributes.height));
     if (right <= left || bottom <= top) {
         return;
     }
@@ -525,7 +583,8 @@ void GraphicsContext::CopyFromDrawable(int x, int y, int w, int h, Drawable sour
     if (!gc_ || source == None || w <= 0 || h <= 0 || srcX < 0 || srcY < 0 ||
         !XGetGeometry(display_, source, &root, &originX, &originY, &sourceWidth, &sourceHeight,
                       &border, &depth) ||
-        srcX + w > static_cast<int>(sourceWidth) || srcY + h > static_cast<int>(sourceHeight)) {
+        static_cast<int64_t>(srcX) + w > sourceWidth ||
+        static_cast<int64_t>(srcY) + h > sourceHeight) {
         return;
     }
     ImagePtr copy(XGetImage(display_, source, srcX, srcY, static_cast<unsigned>(w),

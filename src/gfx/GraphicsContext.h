@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "gfx/XImageFactory.h"
 
@@ -87,10 +88,11 @@ private:
     void SetSolidLines();
     void Flush();
     XFontStruct* Font();
-    int TextWidth(const std::string& text);
+    int TextWidth(std::string_view text);
     int TextLineHeight();
-    TextLine NextLine(const std::string& text, int w);
-    void DrawString(int x, int baseline, const std::string& line);
+    size_t FittingLength(std::string_view text, int w);
+    TextLine NextLine(std::string_view text, int w);
+    void DrawString(int x, int baseline, std::string_view line);
     bool AreaReadable(int x, int y, int w, int h);
     void DrawImageFileWith(int x, int y, int w, int h, int bitsPerPixel, const std::string& path,
                            bool keyed);

@@ -36,6 +36,8 @@ MyImage::MyImage(GUIElement* container, const unsigned char* pixelData, bool pix
                  int imageWidth, int imageHeight)
     : PaintedChild(container, "image", false),
       pixelData_(pixelData),
+      dataWidth_(imageWidth),
+      dataHeight_(imageHeight),
       pixelDataIsRgb_(pixelDataIsRgb)
 {
     width = imageWidth;
@@ -47,9 +49,9 @@ MyImage::~MyImage() = default;
 void MyImage::BuildImage()
 {
     if (pixelDataIsRgb_) {
-        builtImage_ = CreateXImage(this, pixelData_, width, height);
+        builtImage_ = CreateXImage(this, pixelData_, dataWidth_, dataHeight_);
     } else {
-        builtImage_ = CreateXImage(this, Convert4BitImage(width, height, pixelData_));
+        builtImage_ = CreateXImage(this, Convert4BitImage(dataWidth_, dataHeight_, pixelData_));
     }
     image_ = builtImage_.get();
 }
@@ -96,6 +98,8 @@ void MyImage::SetImageData(const unsigned char* data)
     ForgetBuiltImage();
     image_ = nullptr;
     pixelData_ = data;
+    dataWidth_ = width;
+    dataHeight_ = height;
     RepaintIfCreated();
 }
 

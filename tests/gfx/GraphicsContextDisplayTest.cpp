@@ -2,6 +2,7 @@
 
 #include "gfx/GraphicsContext.h"
 
+#include <climits>
 #include <string>
 
 #include "app/Application.h"
@@ -172,6 +173,24 @@ TEST_F(GraphicsContextDisplayTest, CentredLinesTurnLeftFromTheFirstShortenedLine
     EXPECT_EQ(last.left, shortened.left);
 }
 
+// A long text in a box taller than X can address, or narrower than a character, ends where
+// nothing more can show instead of measuring and drawing line after line for minutes.
+TEST_F(GraphicsContextDisplayTest, HugeTextsAndBoxesEndWhereNothingMoreCanShow)
+{
+    std::string words;
+    for (int i = 0; i < 200000; ++i) {
+        words += "MM ";
+    }
+    words += std::string(200000, 'M');
+    GraphicsContext gc(&surface.Get());
+    gc.DrawText(10, 10, 40, INT_MAX - 100, words, kInk, kWhite, 0);
+    gc.DrawText(130, 10, 40, 45, words.substr(0, 60), kInk, kWhite, 0);
+    EXPECT_EQ(surface.Area(10, 10, 40, 45), surface.Area(130, 10, 40, 45));
+    gc.DrawText(60, 10, 1, INT_MAX - 100, words, kInk, kWhite, 0);
+    EXPECT_TRUE(surface.FindColor(60, 10, 1, 100, kInk).Empty());
+    EXPECT_GT(gc.MeasureTextHeight(40, words), 0);
+}
+
 TEST_F(GraphicsContextDisplayTest, PutImageWithZeroSizesDrawsTheWholeImage)
 {
     RgbBuffer rgb(4, 3);
@@ -228,8 +247,11 @@ TEST_F(GraphicsContextDisplayTest, ImagesComeBackFromTheWindowAndFromFiles)
     EXPECT_EQ(XGetPixel(read.get(), 1, 1) & 0xFFFFFF, static_cast<unsigned long>(kInk));
     EXPECT_EQ(gc.GetPixel(11, 11), static_cast<uint32_t>(kInk));
     EXPECT_FALSE(gc.GetImage(230, 170, 20, 20)) << "reaches outside the window";
+    EXPECT_FALSE(gc.GetImage(10, 10, INT_MAX, 5)) << "an absurd size";
 
     gc.CopyFromDrawable(50, 50, 3, 3, surface.Get().GetWindow(), 10, 10);
+    gc.CopyFromDrawable(50, 50, INT_MAX, 3, surface.Get().GetWindow(), 10, 10);
+    gc.PutImageKeyed(INT_MAX - 2, 10, 0, 0, read.get(), 0);
     EXPECT_EQ(surface.FindColor(40, 40, 20, 20, kInk).count, 9);
 
     folder.Write("pic.bmp", testsupport::ReadTestData("bmp/palette8-6x4.bmp"));

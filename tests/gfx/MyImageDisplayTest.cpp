@@ -55,6 +55,20 @@ TEST_F(MyImageDisplayTest, PaintsItsRgbDataWithASunkenBorder)
     EXPECT_EQ(surface.CountOther(20, 30, 8, 6, 0x204060), 0);
 }
 
+// The image is built at the size its data was given with: growing the element before the first
+// paint reads nothing beyond the data (AddressSanitizer watches).
+TEST_F(MyImageDisplayTest, DataKeepsItsOwnSizeWhenTheElementGrowsBeforeItsFirstPaint)
+{
+    const RgbBuffer rgb = Gradient(2, 2);
+    MyImage image(&surface.Get(), rgb.Data(), true, 2, 2);
+    image.SetPosition(20, 30);
+    image.SetSize(40, 40);
+    image.Show();
+    ASSERT_NE(image.GetImage(), nullptr);
+    EXPECT_EQ(image.GetImage()->width, 2);
+    EXPECT_EQ(surface.Pixel(21, 31), 0x0F0F80);
+}
+
 TEST_F(MyImageDisplayTest, DecodesAnEmbeddedPicture)
 {
     std::vector<unsigned char> embedded(EmbeddedImageBytes(3, 1), 0);

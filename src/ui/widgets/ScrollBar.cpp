@@ -99,12 +99,13 @@ ScrollBarPages ScrollBar::GetPages() const
 bool ScrollBar::SetValueFromPoint(int pointerX, int pointerY)
 {
     const int along = Along(Point{pointerX, pointerY});
-    for (size_t page = 0; page < ticks.size(); ++page) {
-        const int cellEnd = Along(ticks[page]) + paintedPages.CellLength(static_cast<int>(page));
+    for (size_t cell = 0; cell < ticks.size(); ++cell) {
+        const int cellEnd = Along(ticks[cell]) + paintedPages.CellLength(static_cast<int>(cell));
         if (cellEnd < along) {
             continue;
         }
-        const int chosen = paintedPages.PageValue(range, static_cast<int>(page));
+        const int page = paintedPages.CellPage(static_cast<int>(cell));
+        const int chosen = paintedPages.PageValue(range, page);
         if (chosen == value) {
             return false;
         }
@@ -136,7 +137,7 @@ void ScrollBar::PressAt(Point point)
     }
     const int along = Along(point);
     const int trackEnd =
-        Along(ticks.back()) + paintedPages.CellLength(paintedPages.pageCount - 1);
+        Along(ticks.back()) + paintedPages.CellLength(paintedPages.cellCount - 1);
     if (along < Along(ticks.front())) {
         KeyDown(vertical ? XK_Up : XK_Left);
     } else if (along > trackEnd) {
@@ -214,8 +215,8 @@ void ScrollBar::PlaceTicks(Point at)
 {
     paintedPages = GetPages();
     ticks.clear();
-    for (int page = 0; page < paintedPages.pageCount; ++page) {
-        const int start = kScrollBarArrowZone + paintedPages.CellStart(page);
+    for (int cell = 0; cell < paintedPages.cellCount; ++cell) {
+        const int start = kScrollBarArrowZone + paintedPages.CellStart(cell);
         ticks.push_back(vertical ? Point{at.x, at.y + start} : Point{at.x + start, at.y});
     }
 }
@@ -256,8 +257,8 @@ void ScrollBar::DrawPageBlock(GraphicsContext& gc, Point at)
     if (pages.pageCount <= 1) {
         return;
     }
-    const int start = kScrollBarArrowZone + pages.CellStart(pages.currentPage);
-    const int length = pages.CellLength(pages.currentPage);
+    const int start = kScrollBarArrowZone + pages.CellStart(pages.currentCell);
+    const int length = pages.CellLength(pages.currentCell);
     if (vertical) {
         gc.FillRectangle(at.x + kBlockInset, at.y + start, width - kBlockInset, length, 0,
                          GraphicsContext::NoColor, Ink());

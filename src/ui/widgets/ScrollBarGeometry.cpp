@@ -5,14 +5,29 @@
 
 namespace tarnbrook {
 
+namespace {
+
+// X coordinates are 16-bit: nothing is made longer than that.
+constexpr int kLongestSide = 32767;
+
+int Side(int wanted, int least)
+{
+    return std::clamp(wanted, least, kLongestSide);
+}
+
+}  // namespace
+
 Point ScrollBarSize(bool vertical, Point size)
 {
     if (vertical) {
-        return Point{std::max(size.x, kScrollBarThickness),
-                     std::max(size.y, kScrollBarShortestLength)};
+        return Point{Side(size.x, kScrollBarThickness), Side(size.y, kScrollBarShortestLength)};
     }
-    return Point{std::max(size.x, kScrollBarShortestLength),
-                 std::max(size.y, kScrollBarThickness)};
+    return Point{Side(size.x, kScrollBarShortestLength), Side(size.y, kScrollBarThickness)};
+}
+
+int ScrollBarPages::CellPage(int cell) const
+{
+    return static_cast<int>(static_cast<int64_t>(cell) * pageCount / cellCount);
 }
 
 int ScrollBarPages::PageValue(const ValueRange& range, int page) const
@@ -30,8 +45,11 @@ ScrollBarPages PagesOf(bool vertical, Point size, const ValueRange& range, int v
     pages.pageCount = static_cast<int>((steps + length - 1) / length);
     const int64_t page = (static_cast<int64_t>(value) - range.Minimum()) / length;
     pages.currentPage = static_cast<int>(std::clamp<int64_t>(page, 0, pages.pageCount - 1));
-    pages.cellLength = pages.trackLength / pages.pageCount;
-    pages.lastCellExtra = pages.trackLength % pages.pageCount;
+    pages.cellCount = std::min(pages.pageCount, pages.trackLength);
+    pages.currentCell =
+        static_cast<int>(static_cast<int64_t>(pages.currentPage) * pages.cellCount / pages.pageCount);
+    pages.cellLength = pages.trackLength / pages.cellCount;
+    pages.lastCellExtra = pages.trackLength % pages.cellCount;
     return pages;
 }
 

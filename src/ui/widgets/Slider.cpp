@@ -85,7 +85,7 @@ bool Slider::SetValueFromPoint(int pointerX, int pointerY)
         if (Along(ticks[i]) + kTickSlack < along) {
             continue;
         }
-        const int chosen = range.Minimum() + static_cast<int>(i);
+        const int chosen = TickValue(static_cast<int>(i));
         if (chosen == value) {
             return false;
         }
@@ -148,6 +148,19 @@ int64_t Slider::Ink() const
     return enabled ? foreColor : kDisabledInk;
 }
 
+int Slider::TickValue(int tick) const
+{
+    const int gaps = static_cast<int>(ticks.size()) - 1;
+    return static_cast<int>(range.Minimum() + SliderTickSteps(tick, gaps, range.Steps()));
+}
+
+size_t Slider::ThumbTick() const
+{
+    const int gaps = static_cast<int>(ticks.size()) - 1;
+    const int64_t fromMinimum = static_cast<int64_t>(value) - range.Minimum();
+    return static_cast<size_t>(SliderTickOfSteps(fromMinimum, gaps, range.Steps()));
+}
+
 void Slider::Paint()
 {
     if (Application::loading || !created) {
@@ -197,6 +210,7 @@ void Slider::DrawHorizontal(GraphicsContext& gc, Point at, int64_t face)
         gc.DrawText(at.x + width - kSliderLabelWidth + 1, at.y, kSliderLabelWidth, height,
                     std::to_string(range.Maximum()), ink, face, kAlignCentre);
     }
+    const size_t thumb = ThumbTick();
     const int ym = ticks.front().y;
     const int x0 = ticks.front().x;
     const int x1 = ticks.back().x;
@@ -206,7 +220,7 @@ void Slider::DrawHorizontal(GraphicsContext& gc, Point at, int64_t face)
         const int tx = ticks[i].x;
         gc.DrawLine(tx, ym - kTickReach, tx, ym + kTickReach, ink);
         gc.DrawLine(tx + 1, ym - kTickReach, tx + 1, ym + kTickReach, kHighlight);
-        if (value == range.Minimum() + static_cast<int64_t>(i)) {
+        if (i == thumb) {
             DrawThumb(gc, ticks[i]);
         }
     }
@@ -221,6 +235,7 @@ void Slider::DrawVertical(GraphicsContext& gc, Point at, int64_t face)
         gc.DrawText(at.x, at.y + height - kSliderLabelHeight, width + 1, kSliderLabelHeight,
                     std::to_string(range.Maximum()), ink, face, kAlignCentre);
     }
+    const size_t thumb = ThumbTick();
     const int xm = ticks.front().x;
     const int y0 = ticks.front().y;
     const int y1 = ticks.back().y;
@@ -230,7 +245,7 @@ void Slider::DrawVertical(GraphicsContext& gc, Point at, int64_t face)
         const int ty = ticks[i].y;
         gc.DrawLine(xm - kTickReach, ty, xm + kTickReach, ty, ink);
         gc.DrawLine(xm - kTickReach, ty + 1, xm + kTickReach, ty + 1, kHighlight);
-        if (value == range.Minimum() + static_cast<int64_t>(i)) {
+        if (i == thumb) {
             DrawThumb(gc, ticks[i]);
         }
     }

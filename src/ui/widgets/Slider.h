@@ -51,6 +51,9 @@ protected:
 
 private:
     int64_t Ink() const;
+    // The value tick `tick` of the last paint stands for, and the tick the thumb is on.
+    int TickValue(int tick) const;
+    size_t ThumbTick() const;
     void StepValue(int step);
     void PlaceTicks(Point at);
     void DrawHorizontal(GraphicsContext& gc, Point at, int64_t face);

@@ -36,16 +36,32 @@ int SliderTrackLength(bool vertical, Point size)
     return vertical ? size.y - kVerticalEnds + 1 : size.x - kHorizontalEnds + 1;
 }
 
+int SliderTickGaps(int trackLength, int64_t steps)
+{
+    const int64_t fitting = std::max(trackLength / kSliderPixelsPerStep, 1);
+    return static_cast<int>(std::clamp<int64_t>(steps, 1, fitting));
+}
+
 std::vector<int> SliderTickOffsets(int trackLength, int64_t steps)
 {
-    steps = std::max<int64_t>(steps, 1);
-    const int64_t gap = trackLength / steps;
+    const int gaps = SliderTickGaps(trackLength, steps);
+    const int gap = trackLength / gaps;
     std::vector<int> offsets;
-    for (int64_t i = 0; i < steps; ++i) {
-        offsets.push_back(static_cast<int>(i * gap));
+    for (int i = 0; i < gaps; ++i) {
+        offsets.push_back(i * gap);
     }
     offsets.push_back(trackLength);
     return offsets;
+}
+
+int64_t SliderTickSteps(int tick, int gaps, int64_t steps)
+{
+    return static_cast<int64_t>(tick) * steps / gaps;
+}
+
+int SliderTickOfSteps(int64_t fromMinimum, int gaps, int64_t steps)
+{
+    return static_cast<int>(fromMinimum * gaps / steps);
 }
 
 }  // namespace tarnbrook

@@ -22,8 +22,15 @@ constexpr int kSliderPixelsPerStep = 8;   // at least, between two ticks
 Point SliderSize(bool vertical, Point size, int64_t steps);
 // The track's length in pixels (from the first tick to the last) of a slider of that size.
 int SliderTrackLength(bool vertical, Point size);
-// Offsets of the steps + 1 ticks from the track's start: equal gaps of length / steps, the last
-// tick at the track's end (so the last gap takes the rest).
+// The gaps between ticks on a track of that length: one per step while each step has its 8
+// pixels, else as many 8-pixel gaps as fit (a huge range gets no tick per value).
+int SliderTickGaps(int trackLength, int64_t steps);
+// Offsets of the SliderTickGaps + 1 ticks from the track's start: equal gaps of length / gaps,
+// the last tick at the track's end (so the last gap takes the rest).
 std::vector<int> SliderTickOffsets(int trackLength, int64_t steps);
+// What tick `tick` of `gaps` stands for, as steps from the minimum, and the reverse: the tick
+// showing a value that many steps from the minimum (the nearest one below it).
+int64_t SliderTickSteps(int tick, int gaps, int64_t steps);
+int SliderTickOfSteps(int64_t fromMinimum, int gaps, int64_t steps);
 
 }  // namespace tarnbrook

@@ -50,7 +50,7 @@ TextEditor::TextEditor() : buffer_(static_cast<size_t>(maxLength_), kBlank) {}
 void TextEditor::SetMaxLength(int value)
 {
     const std::string kept = Content();
-    maxLength_ = std::max(value, 0);
+    maxLength_ = std::clamp(value, 0, kLongestMaxLength);
     Load(kept);
 }
 

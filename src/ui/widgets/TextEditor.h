@@ -33,6 +33,9 @@ public:
     };
 
     static constexpr int kDefaultMaxLength = 256;
+    // The buffer is never made longer than this, whatever is asked: no box shows more than
+    // TextGrid::kMaxCells characters anyway.
+    static constexpr int kLongestMaxLength = 65535;
 
     TextEditor();
 
@@ -40,7 +43,8 @@ public:
     const Options& GetOptions() const { return options_; }
     void SetGrid(const TextGrid& grid) { grid_ = grid; }
     const TextGrid& GetGrid() const { return grid_; }
-    // Re-makes the buffer at the new size, keeping what fits of the text.
+    // Re-makes the buffer at the new size (0 to kLongestMaxLength), keeping what fits of the
+    // text.
     void SetMaxLength(int value);
     int GetMaxLength() const { return maxLength_; }
 

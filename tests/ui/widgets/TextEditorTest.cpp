@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "ui/widgets/TextEditor.h"
 
 #include <string>
@@ -276,6 +278,13 @@ TEST(TextEditor, ANewSizeKeepsWhatFitsOfTheText)
     EXPECT_EQ(editor.Shown().size(), 6u);
     EXPECT_TRUE(editor.FitsText(5, "abcde"));
     EXPECT_FALSE(editor.FitsText(6, "abcdef"));
+    // An absurd length allocates no absurd buffer; a negative one holds nothing.
+    editor.SetMaxLength(INT_MAX);
+    EXPECT_EQ(editor.GetMaxLength(), TextEditor::kLongestMaxLength);
+    EXPECT_EQ(editor.Text(), "abcde");
+    editor.SetMaxLength(-7);
+    EXPECT_EQ(editor.GetMaxLength(), 0);
+    EXPECT_EQ(editor.Text(), "");
 }
 
 }  // namespace

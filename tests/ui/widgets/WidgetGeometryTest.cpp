@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "ui/widgets/ProgressBar.h"
+#include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/ScrollBarGeometry.h"
+#include "ui/widgets/Slider.h"
 #include "ui/widgets/SliderGeometry.h"
 #include "ui/widgets/ValueRange.h"
 
@@ -70,6 +72,37 @@ TEST(ScrollBarGeometry, SmallBarsGrowAndValuesOutsideTheContentShowOnTheNearestP
     EXPECT_EQ(PagesOf(false, Point{122, 21}, ValueRange(0, 200), 9999).currentPage, 2);
     EXPECT_EQ(PagesOf(false, Point{122, 21}, ValueRange(0, 80), 0).pageCount, 1);
     EXPECT_EQ(PagesOf(false, Point{122, 21}, ValueRange(7, 7), 7).pageCount, 1);
+}
+
+// A range of two billion values must not make two billion ticks or page cells: what is placed
+// is limited to what the track's pixels can show, and its ends still reach the range's ends.
+TEST(HugeRanges, SlidersAndScrollBarsPlaceNoMoreTicksThanTheirPixelsShow)
+{
+    constexpr int kHuge = 2000000000;
+    Slider slider(nullptr, false, 0, kHuge);
+    slider.Create();
+    slider.Paint();
+    EXPECT_EQ(slider.GetWidth(), 32767);
+    const std::vector<Point>& ticks = slider.GetTicks();
+    ASSERT_EQ(ticks.size(), static_cast<size_t>(SliderTrackLength(false, slider.GetSize()) / 8 + 1));
+    EXPECT_EQ(ticks[1].x - ticks[0].x, 8);
+    EXPECT_TRUE(slider.SetValueFromPoint(ticks.back().x, 0));
+    EXPECT_EQ(slider.GetValue(), kHuge);
+    EXPECT_TRUE(slider.SetValueFromPoint(ticks[1].x, 0));
+    EXPECT_EQ(slider.GetValue(), kHuge / static_cast<int>(ticks.size() - 1));
+
+    ScrollBar bar(nullptr, 0, kHuge);
+    bar.SetSize(200, 21);
+    bar.Create();
+    bar.Paint();
+    const ScrollBarPages pages = bar.GetPages();
+    EXPECT_EQ(pages.cellCount, 158);
+    EXPECT_EQ(bar.GetTicks().size(), 158u);
+    EXPECT_EQ(pages.CellPage(157), 157LL * pages.pageCount / 158);
+    bar.SetValue(kHuge);
+    EXPECT_EQ(bar.GetPages().currentCell, 157);
+    EXPECT_TRUE(bar.SetValueFromPoint(bar.GetTicks()[1].x + 1, 0));
+    EXPECT_EQ(bar.GetValue(), pages.PageValue(ValueRange(0, kHuge), pages.CellPage(1)));
 }
 
 TEST(ProgressBarGeometry, TheBarIsTheReachedShareOfTheInside)
