@@ -38,7 +38,12 @@ fi
 
 shot="$root/build/tarnbrook-screenshot.png"
 mkdir -p "$root/build"
-# Give the first paint a moment to land before reading the window back.
-sleep 1
+# The ticker's label, painted last, turns the row below the blue top bar blue: the first paint
+# is then complete.
+for _ in $(seq 50); do
+  pixel=$(/usr/bin/import -window "$window" -crop 1x1+400+25 txt:- 2>/dev/null | tail -n 1 || true)
+  [[ "$pixel" == *"#0000FF"* ]] && break
+  sleep 0.1
+done
 /usr/bin/import -window "$window" "$shot"
 echo "Screenshot of the game window: $shot"

@@ -10,6 +10,7 @@
 #include "app/Application.h"
 #include "app/Log.h"
 #include "app/ProductInfo.h"
+#include "game/FormMain.h"
 #include "gfx/Screen.h"
 
 namespace tarnbrook {
@@ -37,6 +38,10 @@ int RunProgram()
     }
     Application::InstallXErrorHandlers();
 
+    auto form = std::make_unique<FormMain>(screen.get(), title);
+    Application::Run(form.get());
+    // The form's window goes while the display is still open; the display is closed last.
+    form.reset();
     if (!screen->Close()) {
         WriteLog("Chiusura screen non riuscita");
     }

@@ -145,14 +145,18 @@ TEST_F(GalleryTest, TheValuesAreLive)
     EXPECT_TRUE(PixelBecomes(120, 158, kBlack));
     window.ClickAt(470, 67);  // "Labels" off: the slider's end values go
     EXPECT_TRUE(PixelBecomes(446, 63, kWhite));
-    const std::vector<int> shot = Screenshot();
-    int labelInk = 0;
-    for (int y = 54; y < 90; ++y) {
-        for (int x = 10; x < 29; ++x) {
-            labelInk += shot[static_cast<size_t>(y * kWidth + x)] == kBlack ? 1 : 0;
+    // The check mark changes before the labels are erased in the same handler: wait for both.
+    const auto labelInk = [this] {
+        const std::vector<int> shot = Screenshot();
+        int ink = 0;
+        for (int y = 54; y < 90; ++y) {
+            for (int x = 10; x < 29; ++x) {
+                ink += shot[static_cast<size_t>(y * kWidth + x)] == kBlack ? 1 : 0;
+            }
         }
-    }
-    EXPECT_EQ(labelInk, 0);
+        return ink;
+    };
+    EXPECT_TRUE(testsupport::WaitFor([&] { return labelInk() == 0; }));
 }
 
 TEST_F(GalleryTest, TheButtonsOpenEachDialogAndQuitEndsTheGallery)

@@ -43,6 +43,28 @@ int MatchTile(XImage* image, int left, int top, const std::vector<unsigned char>
     return GameWindow::kUnknownTile;
 }
 
+// Windows of the game come and go while they are looked at: errors about vanished windows are
+// expected and must neither end the test nor reach a log.
+class IgnoredXErrors {
+public:
+    explicit IgnoredXErrors(Display* display) : display_(display)
+    {
+        XSync(display_, False);
+        previous_ = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    }
+    ~IgnoredXErrors()
+    {
+        XSync(display_, False);
+        XSetErrorHandler(previous_);
+    }
+    IgnoredXErrors(const IgnoredXErrors&) = delete;
+    IgnoredXErrors& operator=(const IgnoredXErrors&) = delete;
+
+private:
+    Display* display_;
+    XErrorHandler previous_;
+};
+
 }  // namespace
 
 GameWindow::GameWindow() : display_(input_.GetDisplay()) {}
@@ -55,6 +77,7 @@ bool GameWindow::WaitForWindow(const std::string& titlePrefix, int timeoutMs)
         return false;
     }
     return WaitFor([&] {
+        IgnoredXErrors ignored(display_);
         window_ = FindByTitle(DefaultRootWindow(display_), titlePrefix);
         if (!window_) {
             return false;
@@ -94,6 +117,7 @@ Window GameWindow::FindByTitle(Window parent, const std::string& titlePrefix)
 
 int GameWindow::PixelAt(int x, int y)
 {
+    IgnoredXErrors ignored(display_);
     XImage* image = XGetImage(display_, window_, x, y, 1, 1, AllPlanes, ZPixmap);
     if (!image) {
         return -1;
@@ -122,6 +146,7 @@ std::vector<int> GameWindow::ReadBoard(const std::string& tileFile)
     }
     const int left = CellX(0);
     const int top = CellY(0);
+    IgnoredXErrors ignored(display_);
     XImage* image = XGetImage(display_, window_, left, top, kColumns * kCellSize, kRows * kCellSize, AllPlanes,
                               ZPixmap);
     if (!image) {
@@ -147,6 +172,76 @@ void GameWindow::ClickCell(int index)
 void GameWindow::ClickAt(int x, int y)
 {
     input_.Click(window_, x, y);
+}
+
+int GameWindow::RootX()
+{
+    int rootX = 0;
+    int rootY = 0;
+    Window child;
+    XTranslateCoordinates(display_, window_, DefaultRootWindow(display_), 0, 0, &rootX, &rootY, &child);
+    return rootX;
+}
+
+int GameWindow::RootY()
+{
+    int rootX = 0;
+    int rootY = 0;
+    Window child;
+    XTranslateCoordinates(display_, window_, DefaultRootWindow(display_), 0, 0, &rootX, &rootY, &child);
+    return rootY;
+}
+
+// The child of the root window that holds the window: itself, or a window manager's frame.
+Window GameWindow::TopLevelOf(Window window)
+{
+    for (;;) {
+        Window root;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display_, window, &root, &parent, &children, &count)) {
+            return 0;
+        }
+        if (children) {
+            XFree(children);
+        }
+        if (parent == root || parent == 0) {
+            return window;
+        }
+        window = parent;
+    }
+}
+
+bool GameWindow::IsAbove(Window other)
+{
+    const Window upper = TopLevelOf(window_);
+    const Window lower = TopLevelOf(other);
+    Window root;
+    Window parent;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
+        return false;
+    }
+    // Children come bottom first.
+    int upperAt = -1;
+    int lowerAt = -1;
+    for (unsigned int i = 0; i < count; ++i) {
+        upperAt = children[i] == upper ? static_cast<int>(i) : upperAt;
+        lowerAt = children[i] == lower ? static_cast<int>(i) : lowerAt;
+    }
+    if (children) {
+        XFree(children);
+    }
+    return upperAt >= 0 && lowerAt >= 0 && upperAt > lowerAt;
+}
+
+bool GameWindow::Exists()
+{
+    IgnoredXErrors ignored(display_);
+    XWindowAttributes attributes;
+    return window_ && XGetWindowAttributes(display_, window_, &attributes) != 0;
 }
 
 }  // namespace testsupport

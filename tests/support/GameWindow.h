@@ -41,8 +41,18 @@ public:
     void ClickCell(int index);
     void ClickAt(int x, int y);  // window coordinates, left button
 
+    // Where the window's inside lies on the screen.
+    int RootX();
+    int RootY();
+    // Whether this window (or the frame a window manager put around it) is stacked above the
+    // other one.
+    bool IsAbove(Window other);
+    // Whether the window still exists.
+    bool Exists();
+
 private:
     Window FindByTitle(Window parent, const std::string& titlePrefix);
+    Window TopLevelOf(Window window);
 
     InputDriver input_;
     Display* display_ = nullptr;

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+#include "app/Application.h"
+#include "dialogs/FormNamePlayer.h"
+#include "game/Board.h"
+#include "game/FormMain.h"
+#include "gfx/Screen.h"
+#include "support/ChildProcesses.h"
+#include "support/EventPump.h"
+#include "support/FakeCommands.h"
+#include "support/OwnerForm.h"
+#include "support/ReferencePaint.h"
+#include "support/ScratchFolder.h"
+#include "support/WaitFor.h"
+#include "ui/ImageFrame.h"
+#include "ui/widgets/ButtonCustom.h"
+#include "ui/widgets/TextBoxCustom.h"
+
+namespace {
+
+using tarnbrook::Board;
+using tarnbrook::FormMain;
+
+constexpr int kTeal = 0x00C0C0;
+constexpr int kUpperLeft = Board::kColumns + 1;  // row 1, column 1
+constexpr int kLogoCell = 2 * Board::kColumns + 3;
+
+// Ten hazards in rows 12 and 13, columns 6 to 10: a click in the upper left opens every other
+// square.
+std::vector<int> LowerRightBlock()
+{
+    std::vector<int> cells;
+    for (int row = 12; row <= 13; ++row) {
+        for (int column = 6; column <= 10; ++column) {
+            cells.push_back(row * Board::kColumns + column);
+        }
+    }
+    return cells;
+}
+
+// The main window in this process, on a board whose hazards come from a script and whose
+// three-second pause only counts.
+class MainWindowInProcess : public ::testing::Test {
+protected:
+    MainWindowInProcess() { folder.CopyDataFolder(); }
+
+    void Build(std::vector<int> hazards)
+    {
+        script = std::move(hazards);
+        form = std::make_unique<FormMain>(
+            &screen, title, [this](int, int) { return script[next++ % script.size()]; },
+            [this] { ++pauses; });
+        ASSERT_TRUE(testsupport::WaitViewable(screen.GetDisplay(), form->GetWindow()));
+        // The logo comes with the first paint.
+        ASSERT_TRUE(testsupport::WaitFor([&] {
+            testsupport::DispatchPending(form.get());
+            return form->GetBoard().Tile(kLogoCell) == Board::kCoveredTile;
+        }));
+    }
+    void Start() { form->CommandClicked(form->GetStartButton()); }
+    void Click(int cell) { form->CellClicked(form->GetCell(cell)); }
+    bool LabelShows(int x, int y, int w, int h, const std::string& text, bool bevel)
+    {
+        XSync(screen.GetDisplay(), False);
+        return testsupport::ReadArea(screen.GetDisplay(), form->GetWindow(), x, y, w, h) ==
+               testsupport::PaintedLabel(text, w, h, 0x000000, kTeal, 2, bevel);
+    }
+    bool InteriorCovered()
+    {
+        for (int cell = 0; cell < Board::kCellCount; ++cell) {
+            if (Board::IsInteriorIndex(cell) && form->GetBoard().Tile(cell) != Board::kCoveredTile) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    testsupport::ScratchFolder folder;
+    std::string title = "Tarnbrook - in this process";
+    tarnbrook::Screen screen{title.c_str()};
+    std::vector<int> script;
+    size_t next = 0;
+    int pauses = 0;
+    std::unique_ptr<FormMain> form;
+};
+
+TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNext)
+{
+    testsupport::FakeCommands commands(folder.Path());
+    Build(LowerRightBlock());
+    Start();
+    Click(kUpperLeft);
+    EXPECT_EQ(pauses, 1);
+    EXPECT_EQ(form->GetBoard().Score(), 120);
+    EXPECT_TRUE(LabelShows(100, 100, 600, 25, "Level completed!", false));
+    EXPECT_TRUE(LabelShows(33, 285, 60, 30, "0", true));
+    EXPECT_TRUE(LabelShows(527, 260, 200, 28, "Score: 00120", true));
+
+    form->OnUserMessage();
+    EXPECT_EQ(form->GetBoard().Level(), 1);
+    form->OnUserMessage();
+    EXPECT_EQ(form->GetBoard().Level(), 2);
+    EXPECT_TRUE(InteriorCovered());
+    EXPECT_TRUE(LabelShows(527, 300, 200, 28, "Level: 02", true));
+    EXPECT_TRUE(LabelShows(33, 285, 60, 30, "-118", true));
+    EXPECT_TRUE(LabelShows(100, 100, 600, 25, "", false));
+    EXPECT_EQ(form->GetStartButton()->GetText(), "CANCEL");
+}
+
+TEST_F(MainWindowInProcess, ALostGameAsksForANameAndRanksTheGameThatEnded)
+{
+    testsupport::FakeCommands commands(folder.Path());
+    Build({15, 40, 41, 42, 100, 101, 102, 150, 151, 152});
+    Start();
+    Click(kUpperLeft);
+    const int score = form->GetBoard().Score();
+    ASSERT_GT(score, 0);
+    Click(15);
+    EXPECT_FALSE(form->GetBoard().GameRunning());
+    EXPECT_EQ(form->GetStartButton()->GetText(), "START");
+    EXPECT_FALSE(form->IsEnabled());
+
+    tarnbrook::FormNamePlayer* dialog = nullptr;
+    for (tarnbrook::Form* open : tarnbrook::Application::forms) {
+        if (open->GetCaption() == "Top Ten") {
+            dialog = dynamic_cast<tarnbrook::FormNamePlayer*>(open);
+        }
+    }
+    ASSERT_NE(dialog, nullptr);
+    dialog->GetTextBox()->SetText("zed");
+    dialog->ButtonClicked(dialog->GetOkButton());
+
+    EXPECT_TRUE(form->IsEnabled());
+    EXPECT_EQ(folder.Read("Data/Tarnbrook/Score/Classifica.txt"),
+              std::string(8 - std::to_string(score).size(), '0') + std::to_string(score) +
+                  " zed          Level 1\n");
+    Start();
+    EXPECT_TRUE(form->GetBoard().GameRunning());
+}
+
+TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
+{
+    // An aplay that takes its time, so that the sound still plays when the window goes.
+    const std::string bin = folder.Path() + "/slow-bin";
+    mkdir(bin.c_str(), 0755);
+    std::ofstream(bin + "/aplay") << "#!/bin/sh\nsleep 20\n";
+    chmod((bin + "/aplay").c_str(), 0755);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+
+    Build(LowerRightBlock());
+    Start();
+    Click(kUpperLeft);
+    EXPECT_FALSE(testsupport::ChildProcesses().empty());
+    form.reset();
+    EXPECT_EQ(testsupport::ChildProcesses(), std::vector<pid_t>{});
+    setenv("PATH", path.c_str(), 1);
+}
+
+}  // namespace
