@@ -41,15 +41,18 @@ protected:
 
 TEST_F(ApplicationTest, EveryElementRegistersInOrderAndFormsAndTimersInTheirOwnLists)
 {
-    {
-        IdForm form;
-        RecordingChild child(&form, "child", &journal);
-        Timer timer(&form, 100);
-        EXPECT_EQ(Application::elements,
-                  (std::vector<GUIElement*>{&form, &child, &timer}));
-        EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
-        EXPECT_EQ(Application::timers, (std::vector<Timer*>{&timer}));
-    }
+    IdForm form;
+    RecordingChild child(&form, "child", &journal);
+    Timer timer(&form, 100);
+    EXPECT_EQ(Application::elements, (std::vector<GUIElement*>{&form, &child, &timer}));
+    EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
+    EXPECT_EQ(Application::timers, (std::vector<Timer*>{&timer}));
+    EXPECT_EQ(Application::FindFormByWindow(12345), nullptr);
+    Application::keyTable['a'] = 1;  // the key table answers only for codes it holds
+    EXPECT_TRUE(Application::IsKeyDown('a'));
+    EXPECT_FALSE(Application::IsKeyDown('b'));
+    EXPECT_FALSE(Application::IsKeyDown(-1));
+    EXPECT_FALSE(Application::IsKeyDown(256));
 }
 
 TEST_F(ApplicationTest, RemovingAnUnregisteredElementOrFormIsLoggedAndChangesNothing)
@@ -96,12 +99,6 @@ TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
     EXPECT_EQ(Application::mainForm, nullptr);
 }
 
-TEST_F(ApplicationTest, FindsFormsByWindowOnlyAmongRegisteredForms)
-{
-    IdForm form;
-    EXPECT_EQ(Application::FindFormByWindow(12345), nullptr);
-}
-
 // form: a, panel(b, c), d; e belongs to another form.
 class ContainerTest : public ApplicationTest {
 protected:
@@ -128,15 +125,12 @@ protected:
     RecordingChild a, panel, b, c, d, e;
 };
 
-TEST_F(ContainerTest, ChildrenComeInCreationOrderWithPanelsExpandedDepthFirst)
+TEST_F(ContainerTest, ChildrenComeInCreationOrderWithPanelsExpandedAndHitTestsLookInside)
 {
     EXPECT_EQ(Application::GetChildren(form.GetId()),
               (std::vector<GUIElement*>{&a, &panel, &b, &c, &d}));
     EXPECT_EQ(Application::GetChildren(panel.GetId()), (std::vector<GUIElement*>{&b, &c}));
-}
 
-TEST_F(ContainerTest, HitTestTakesTheFirstLiveElementAndLooksIntoPanels)
-{
     EXPECT_EQ(Application::ElementAt(form.GetId(), Point{15, 15}), &a);
     EXPECT_EQ(Application::ElementAt(form.GetId(), Point{160, 160}), &c);
     // Inside the panel but on none of its children: the panel itself is never the answer.
@@ -167,15 +161,6 @@ TEST_F(ApplicationTest, APanelWithoutAnIdIsNotSearchedInsideItself)
     panel.SetKind("panel");
     RecordingChild inner(&panel, "inner", &journal);
     EXPECT_EQ(Application::GetChildren(0), (std::vector<GUIElement*>{&panel, &inner}));
-}
-
-TEST_F(ApplicationTest, KeyTableAnswersOnlyForCodesItHolds)
-{
-    Application::keyTable['a'] = 1;
-    EXPECT_TRUE(Application::IsKeyDown('a'));
-    EXPECT_FALSE(Application::IsKeyDown('b'));
-    EXPECT_FALSE(Application::IsKeyDown(-1));
-    EXPECT_FALSE(Application::IsKeyDown(256));
 }
 
 TEST_F(ApplicationTest, ManyFormsElementsAndTimersComeAndGoWithoutTrace)

