@@ -12,23 +12,19 @@
 #include <vector>
 
 #include "game/BoardView.h"
+#include "support/BoardOracle.h"
 #include "util/StringUtils.h"
 
 namespace tarnbrook {
 namespace {
 
-bool Interior(int cell)
-{
-    const int row = cell / 12;
-    const int column = cell % 12;
-    return row >= 1 && row <= 13 && column >= 1 && column <= 10;
-}
+using testsupport::IsInteriorCell;
 
 std::vector<int> InteriorCells()
 {
     std::vector<int> cells;
     for (int cell = 0; cell < 180; ++cell) {
-        if (Interior(cell)) {
+        if (IsInteriorCell(cell)) {
             cells.push_back(cell);
         }
     }
@@ -45,7 +41,7 @@ public:
         }
     }
 
-    bool IsInterior(int cell) const override { return Interior(cell); }
+    bool IsInterior(int cell) const override { return IsInteriorCell(cell); }
     void SetTile(int cell, int tile) override
     {
         tiles[cell] = tile;
@@ -137,30 +133,17 @@ struct Game {
 std::set<int> ReferenceFlood(int start, const std::vector<int>& hazards)
 {
     const std::set<int> hazard(hazards.begin(), hazards.end());
-    auto neighbours = [](int cell) {
-        std::vector<int> around;
-        for (int dr = -1; dr <= 1; ++dr) {
-            for (int dc = -1; dc <= 1; ++dc) {
-                const int row = cell / 12 + dr;
-                const int column = cell % 12 + dc;
-                if ((dr || dc) && row >= 0 && row < 15 && column >= 0 && column < 12) {
-                    around.push_back(row * 12 + column);
-                }
-            }
-        }
-        return around;
-    };
     std::set<int> opened;
     std::queue<int> pending;
     pending.push(start);
     while (!pending.empty()) {
         const int cell = pending.front();
         pending.pop();
-        if (!Interior(cell) || hazard.count(cell) || opened.count(cell)) {
+        if (!IsInteriorCell(cell) || hazard.count(cell) || opened.count(cell)) {
             continue;
         }
         opened.insert(cell);
-        const std::vector<int> around = neighbours(cell);
+        const std::vector<int> around = testsupport::NeighbourCells(cell);
         if (std::none_of(around.begin(), around.end(), [&](int n) { return hazard.count(n); })) {
             for (int n : around) {
                 pending.push(n);
@@ -204,7 +187,7 @@ TEST(BoardRules, EveryLevelStartsSafeWithItsHazardCountAndAdvancesOnTheSecondTic
         const std::vector<int>& placed = game.board.Hazards();
         EXPECT_EQ(static_cast<int>(placed.size()), hazards);
         EXPECT_EQ(std::set<int>(placed.begin(), placed.end()).size(), placed.size());
-        EXPECT_TRUE(std::all_of(placed.begin(), placed.end(), Interior));
+        EXPECT_TRUE(std::all_of(placed.begin(), placed.end(), IsInteriorCell));
         EXPECT_EQ(std::count(placed.begin(), placed.end(), first), 0);
         EXPECT_EQ(placed.front(), 50);
         EXPECT_NE(game.board.Tile(first), Board::kHazardTile);
@@ -235,7 +218,7 @@ TEST(BoardRules, NeighboursOfCornerEdgeAndMiddleCells)
     auto neighbours = [&](int cell, bool interiorOnly) {
         std::set<int> result;
         for (int n : game.board.GetNeighbours(cell)) {
-            if (!interiorOnly || Interior(n)) {
+            if (!interiorOnly || IsInteriorCell(n)) {
                 result.insert(n);
             }
         }

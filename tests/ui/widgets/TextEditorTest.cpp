@@ -50,16 +50,11 @@ std::vector<int> Placed(const std::string& text, int columns, int rows)
     return TextGrid(columns, rows).Place(text, true).indexCell;
 }
 
-TEST(TextGrid, CharactersWrapAtTheRowEndAndStopBelowTheLastRow)
+// Characters wrap at the row end and stop below the last row; a line break clears the rest
+// of its row.
+TEST(TextGrid, CharactersWrapAndLineBreaksClearTheRestOfTheirRow)
 {
-    const TextLayout layout = TextGrid(3, 2).Place("abcdefg", true);
-    EXPECT_EQ(layout.indexCell, (std::vector<int>{0, 1, 2, 3, 4, 5, -1}));
-    EXPECT_EQ(layout.cellIndex, (std::vector<int>{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(layout.placed, 6);
-}
-
-TEST(TextGrid, ALineBreakClearsTheRestOfItsRow)
-{
+    EXPECT_EQ(Placed("abcdefg", 3, 2), (std::vector<int>{0, 1, 2, 3, 4, 5, -1}));
     const TextLayout layout = TextGrid(3, 2).Place("a\rbcd\re", true);
     EXPECT_EQ(layout.cellIndex, (std::vector<int>{0, 1, 1, 2, 3, 4}));
     // After the full row "bcd" the break has no cell and opens the third row, which is gone.
