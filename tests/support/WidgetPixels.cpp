@@ -1,5 +1,7 @@
 #include "support/WidgetPixels.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "gfx/GraphicsContext.h"
@@ -29,6 +31,25 @@ int MarkDifferencesAt(ShownForm& surface, int x, int y, const tarnbrook::LetterM
     return MarkDifferences(map, enabled, on, optionMark, seeThrough, [&](int column, int row) {
         return pixels[static_cast<size_t>(row * tarnbrook::kMarkSize + column)];
     });
+}
+
+std::string Unmet(ShownForm& surface, std::initializer_list<Expected> table)
+{
+    std::string unmet;
+    for (const Expected& expected : table) {
+        const std::vector<int> area = surface.Area(expected.x, expected.y, expected.w, expected.h);
+        const auto other = [&](int color) { return color != expected.color; };
+        const auto first = std::find_if(area.begin(), area.end(), other);
+        if (area.empty() || first != area.end()) {
+            char line[128];
+            std::snprintf(line, sizeof line, "%d,%d %dx%d: %d pixels not %06X, the first %06X\n",
+                          expected.x, expected.y, expected.w, expected.h,
+                          static_cast<int>(std::count_if(area.begin(), area.end(), other)),
+                          expected.color, first == area.end() ? -1 : *first);
+            unmet += line;
+        }
+    }
+    return unmet;
 }
 
 void Paint(ShownForm& surface, int x, int y, int w, int h, int color)

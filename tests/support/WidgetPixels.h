@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "ui/Point.h"
@@ -29,6 +30,17 @@ inline std::string XY(tarnbrook::Point point)
 {
     return std::to_string(point.x) + "," + std::to_string(point.y);
 }
+
+// One expectation of a table: the pixel at (x, y), or the w x h area there, is all the colour.
+struct Expected {
+    int x;
+    int y;
+    int color;
+    int w = 1;
+    int h = 1;
+};
+// The expectations the surface does not meet, one line each; empty when it meets them all.
+std::string Unmet(ShownForm& surface, std::initializer_list<Expected> table);
 
 // Pixels of a 20 x 20 mark that differ from the letter map in the given state; pixel(column,
 // row) reads one, and the see-through letter of an option mark stands for seeThrough.

@@ -110,7 +110,8 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     ASSERT_NE(window, None);
     EXPECT_EQ(reader.Property(window, "WM_NAME"), "Caption before creation");
     EXPECT_EQ(reader.Property(window, "WM_ICON_NAME"), "Tarnbrook.exe");
-    EXPECT_EQ(reader.Property(window, "WM_CLASS"), std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
+    EXPECT_EQ(reader.Property(window, "WM_CLASS"),
+              std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
     EXPECT_EQ(reader.Property(window, "WM_PROTOCOLS"),
               std::to_string(reader.AtomNamed("WM_DELETE_WINDOW")));
     EXPECT_EQ(reader.Property(window, "_NET_WM_WINDOW_TYPE"), "");

@@ -83,12 +83,10 @@ TEST_F(CheckBoxDisplayTest, CaptionFocusRectangleDisabledGreyAndHiding)
 {
     EXPECT_GE(surface.FindColor(kX + 21, kY, kW - 21, 30, kBlack).left, kX + 26);  // the caption
     box.GotFocus();
-    for (Point dash : {Point{kX + 23, kY + 2}, Point{kX + 23, kY + 29}, Point{kX + kW - 8, kY + 2}}) {
-        EXPECT_EQ(surface.Pixel(dash.x, dash.y), kBlack) << dash.x << "," << dash.y;
-    }
+    EXPECT_EQ(Unmet(surface, {{kX + 23, kY + 2, kBlack}, {kX + 23, kY + 29, kBlack},
+                              {kX + kW - 8, kY + 2, kBlack}}), "");
     box.LostFocus();
-    EXPECT_EQ(surface.Pixel(kX + 23, kY + 2), kFace);
-    EXPECT_EQ(surface.CountOther(kX, kY + 30, kW + 1, 2, kGrey), 0);  // nothing left below
+    EXPECT_EQ(Unmet(surface, {{kX + 23, kY + 2, kFace}, {kX, kY + 30, kGrey, kW + 1, 2}}), "");
     box.GotFocus();
     box.Enable(false);
     EXPECT_TRUE(surface.FindColor(kX + 21, kY, kW - 21, 30, kBlack).Empty());

@@ -93,13 +93,12 @@ TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
 TEST_F(OptionBoxDisplayTest, WithNothingSelectedTheFocusRectangleIsAroundTheFirstOption)
 {
     box.GotFocus();
-    for (Point dash : {Point{kX + 25, kY + 2}, Point{kX + 25, kY + 25}, Point{kX + kW - 6, kY + 2}}) {
-        EXPECT_EQ(surface.Pixel(dash.x, dash.y), kBlack) << dash.x << "," << dash.y;
-    }
-    EXPECT_EQ(surface.CountOther(kX + 25, kY + kRow + 1, 1, 2 * kRow - 1, kFace), 0);
+    EXPECT_EQ(Unmet(surface, {{kX + 25, kY + 2, kBlack}, {kX + 25, kY + 25, kBlack},
+                              {kX + kW - 6, kY + 2, kBlack},
+                              {kX + 25, kY + kRow + 1, kFace, 1, 2 * kRow - 1}}), "");
     box.SetSelectedIndex(2);
-    EXPECT_EQ(surface.Pixel(kX + 25, kY + 2 * kRow + 2), kBlack);
-    EXPECT_EQ(surface.CountOther(kX + 25, kY, 1, 2 * kRow, kFace), 0);
+    EXPECT_EQ(Unmet(surface, {{kX + 25, kY + 2 * kRow + 2, kBlack},
+                              {kX + 25, kY, kFace, 1, 2 * kRow}}), "");
     box.LostFocus();
     EXPECT_EQ(surface.CountOther(kX, kY + 3 * kRow, kW + 1, 2, kGrey), 0);  // nothing below
 }

@@ -55,13 +55,10 @@ protected:
 TEST_F(SliderDisplayTest, TicksTrackThumbAndLabelsOfAHorizontalSlider)
 {
     EXPECT_EQ(InkColumns(kTrack - 3, kX + 18, kX + 58), (std::vector<int>{40, 48, 56, 64, 73}));
-    EXPECT_EQ(surface.Pixel(41, kTrack - 3), kLight);
-    EXPECT_EQ(surface.Pixel(52, kTrack), kBlack);
-    EXPECT_EQ(surface.Pixel(52, kTrack + 1), kLight);
-    EXPECT_EQ(surface.Pixel(40, kTrack - 8), kBlack);
+    EXPECT_EQ(Unmet(surface, {{41, kTrack - 3, kLight}, {52, kTrack, kBlack},
+                              {52, kTrack + 1, kLight}, {40, kTrack - 8, kBlack}}), "");
     slider.SetValue(2);
-    EXPECT_EQ(surface.Pixel(40, kTrack - 8), kFace);
-    EXPECT_EQ(surface.Pixel(56, kTrack - 8), kBlack);
+    EXPECT_EQ(Unmet(surface, {{40, kTrack - 8, kFace}, {56, kTrack - 8, kBlack}}), "");
     EXPECT_FALSE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
     EXPECT_FALSE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
     slider.SetShowLabels(false);
@@ -79,10 +76,9 @@ TEST_F(SliderDisplayTest, AVerticalSliderHasItsTicksDownAndItsThumbOnTheRight)
     ShowAt(tall, 150, 20, 10, 10);
     EXPECT_EQ(XY(tall.GetSize()), "40,52");  // 8 per step plus 36
     const int xm = 150 + 20;
-    EXPECT_EQ(surface.Pixel(xm - 3, 46), kBlack);  // tick 1
-    EXPECT_EQ(surface.Pixel(xm - 3, 47), kLight);
-    EXPECT_EQ(surface.Pixel(xm + 1, 50), kLight);  // the track's light side
-    EXPECT_EQ(surface.Pixel(xm + 10, 38), kBlack); // thumb at 10
+    // Tick 1 and its light edge, the track's light side, the thumb at 10.
+    EXPECT_EQ(Unmet(surface, {{xm - 3, 46, kBlack}, {xm - 3, 47, kLight}, {xm + 1, 50, kLight},
+                              {xm + 10, 38, kBlack}}), "");
     tall.SetValue(99);
     EXPECT_EQ(tall.GetValue(), 12);
     EXPECT_EQ(surface.Pixel(xm + 10, 55), kBlack);

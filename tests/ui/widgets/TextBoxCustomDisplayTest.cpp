@@ -47,7 +47,8 @@ protected:
     InkBox Ink(TextBoxCustom& box, int color = kBlack)
     {
         const Point at = box.GetPosition();
-        return surface.FindColor(at.x + 3, at.y + 3, box.GetCellWidth(), box.GetLineHeight(), color);
+        const int w = box.GetCellWidth();
+        return surface.FindColor(at.x + 3, at.y + 3, w, box.GetLineHeight(), color);
     }
 
     ScratchFolder folder;
@@ -64,11 +65,8 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
     const int line = box->GetLineHeight();
     EXPECT_EQ(cell, XTextWidth(Font(), "M", 1) + 2);
     EXPECT_EQ(line, Font()->ascent + 5);
-    EXPECT_EQ(surface.Pixel(60, 30), kWhite);
-    EXPECT_EQ(surface.Pixel(139, 45), kBlack);
-    EXPECT_EQ(surface.Pixel(21, 45), kBlack);
-    EXPECT_EQ(surface.Pixel(60, 58), kWhite);
-    EXPECT_EQ(surface.Pixel(140, 45), kFormColor);
+    EXPECT_EQ(Unmet(surface, {{60, 30, kWhite}, {139, 45, kBlack}, {21, 45, kBlack},
+                              {60, 58, kWhite}, {140, 45, kFormColor}}), "");
     EXPECT_TRUE(surface.FindColor(20, 30, 120, 30, kCaret).Empty());
 
     box->SetFocus();
