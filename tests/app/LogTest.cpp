@@ -7,20 +7,13 @@
 namespace tarnbrook {
 namespace {
 
-TEST(Log, WritesLinesInCallOrderKeepingLeadingBlanks)
-{
-    testsupport::ScratchFolder folder;
-    WriteLog("first");
-    WriteLog(std::string(" NON TROVATO! with a leading blank"));
-    EXPECT_EQ(folder.Read("log.txt"), "first\n NON TROVATO! with a leading blank\n");
-}
-
-TEST(Log, CreatesTheFileOnTheFirstLineOnly)
+TEST(Log, CreatesTheFileOnTheFirstLineAndKeepsCallOrderAndLeadingBlanks)
 {
     testsupport::ScratchFolder folder;
     EXPECT_FALSE(folder.Exists("log.txt"));
-    WriteLog("only line");
-    EXPECT_EQ(folder.Read("log.txt"), "only line\n");
+    WriteLog("first");
+    WriteLog(std::string(" NON TROVATO! with a leading blank"));
+    EXPECT_EQ(folder.Read("log.txt"), "first\n NON TROVATO! with a leading blank\n");
 }
 
 }  // namespace

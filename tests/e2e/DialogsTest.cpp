@@ -4,20 +4,12 @@
 
 #include <memory>
 
-#include "support/ChildProcess.h"
 #include "support/GameSession.h"
 #include "support/WaitFor.h"
 
 namespace {
 
-using testsupport::ChildProcess;
-using testsupport::GameSession;
-using testsupport::ScratchFolder;
-
-const char* const kBeep = "aplay Data/beep.wav";
-constexpr int kNoX = 65;
-constexpr int kYesX = 185;
-constexpr int kButtonsY = 124;
+using namespace testsupport;
 
 TEST(Dialogs, APressOnTheMainWindowWhileADialogIsOpenBeepsAndRaisesTheDialog)
 {
@@ -26,31 +18,29 @@ TEST(Dialogs, APressOnTheMainWindowWhileADialogIsOpenBeepsAndRaisesTheDialog)
     game.ClickInfo();
     auto about = game.WaitForDialog("Info...");
     ASSERT_NE(about, nullptr);
-
-    Display* display = game.Window().GetDisplay();
-    XRaiseWindow(display, game.Window().Id());
-    XSync(display, False);
+    XRaiseWindow(game.Window().GetDisplay(), game.Window().Id());
+    XSync(game.Window().GetDisplay(), False);
     ASSERT_TRUE(game.Window().IsAbove(about->Id()));
 
     game.Window().ClickAt(300, 60);
-    EXPECT_TRUE(testsupport::WaitFor([&] { return about->IsAbove(game.Window().Id()); }));
-    EXPECT_TRUE(testsupport::WaitFor([&] { return game.CountCalls(kBeep) == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return about->IsAbove(game.Window().Id()); }));
+    EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == 1; }));
 }
 
-// A real window manager around the game, started before it and stopped after it.
+// A real window manager around the game, started before it (in a folder where an earlier run
+// left a log) and stopped after it.
 class WithOpenbox : public ::testing::Test {
 protected:
     void StartOpenbox(const ScratchFolder& folder)
     {
+        folder.Write("log.txt", "a line of an earlier run\n");
         const std::string home = folder.Path();
         openbox = std::make_unique<ChildProcess>(
             "/usr/bin/openbox",
             std::vector<std::string>{"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
                                      "XDG_CACHE_HOME=" + home + "/cache"});
-        Display* display = XOpenDisplay(nullptr);
-        ASSERT_NE(display, nullptr);
-        managing = ManagesNewWindows(display);
-        XCloseDisplay(display);
+        GameWindow probe;
+        managing = ManagesNewWindows(probe.GetDisplay());
     }
 
     // Openbox announces itself before it serves map requests, and a request made meanwhile may
@@ -64,24 +54,17 @@ protected:
             XUnmapWindow(display, probe);
             XMapWindow(display, probe);
             XSync(display, False);
-            framed = testsupport::WaitFor([&] { return ParentOf(display, probe) != root; }, 500);
+            framed = WaitFor([&] {
+                Window top = 0, parent = 0, *children = nullptr;
+                unsigned int count = 0;
+                XQueryTree(display, probe, &top, &parent, &children, &count);
+                XFree(children);
+                return parent != root;
+            }, 500);
         }
         XDestroyWindow(display, probe);
         XSync(display, False);
         return framed;
-    }
-
-    static Window ParentOf(Display* display, Window window)
-    {
-        Window root = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned int count = 0;
-        XQueryTree(display, window, &root, &parent, &children, &count);
-        if (children) {
-            XFree(children);
-        }
-        return parent;
     }
 
     // What a title bar's close button does: the window manager is asked to close the window.
@@ -93,7 +76,6 @@ protected:
         event.xclient.window = game.Window().Id();
         event.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
         event.xclient.format = 32;
-        event.xclient.data.l[0] = CurrentTime;
         event.xclient.data.l[1] = 2;  // asked by the user's tools
         XSendEvent(display, DefaultRootWindow(display), False,
                    SubstructureRedirectMask | SubstructureNotifyMask, &event);
@@ -105,24 +87,27 @@ protected:
     GameSession game{[this](const ScratchFolder& folder) { StartOpenbox(folder); }};
 };
 
-TEST_F(WithOpenbox, TheCloseButtonAsksAndOnlyYesEndsTheGame)
+// Dialog buttons of the exit question (250 x 150): NO on the left, YES on the right.
+TEST_F(WithOpenbox, TheOldLogGoesAndOnlyYesToTheExitQuestionEndsTheGame)
 {
     ASSERT_TRUE(managing);
     ASSERT_TRUE(game.WaitUntilShown());
+    EXPECT_FALSE(game.Folder().Exists("log.txt"));
 
     CloseThroughTheWindowManager();
     auto question = game.WaitForDialog("Exit");
     ASSERT_NE(question, nullptr);
-    question->ClickAt(kNoX, kButtonsY);
-    EXPECT_TRUE(testsupport::WaitFor([&] { return !question->Exists(); }));
+    question->ClickAt(65, 124);
+    EXPECT_TRUE(WaitFor([&] { return !question->Exists(); }));
     EXPECT_TRUE(game.Process().Running());
     EXPECT_TRUE(game.Window().Exists());
 
-    CloseThroughTheWindowManager();
+    game.ClickExit();
     question = game.WaitForDialog("Exit");
     ASSERT_NE(question, nullptr);
-    question->ClickAt(kYesX, kButtonsY);
+    question->ClickAt(185, 124);
     EXPECT_EQ(game.Process().WaitForExit(), 0);
+    EXPECT_EQ(game.Process().Output(), "");
     EXPECT_FALSE(game.Folder().Exists("log.txt"));
 }
 

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <cstdlib>
-#include <fstream>
 #include <memory>
 
 #include "app/Application.h"
@@ -96,6 +92,8 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
     Build(LowerRightBlock());
     Start();
     Click(kUpperLeft);
+    EXPECT_TRUE(testsupport::WaitFor(
+        [&] { return commands.Calls() == std::vector<std::string>{"aplay Data/beep.wav"}; }));
     EXPECT_EQ(pauses, 1);
     EXPECT_EQ(form->GetBoard().Score(), 120);
     EXPECT_TRUE(LabelShows(100, 100, 600, 25, "Level completed!", false));
@@ -146,21 +144,13 @@ TEST_F(MainWindowInProcess, ALostGameAsksForANameAndRanksTheGameThatEnded)
 
 TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
 {
-    // An aplay that takes its time, so that the sound still plays when the window goes.
-    const std::string bin = folder.Path() + "/slow-bin";
-    mkdir(bin.c_str(), 0755);
-    std::ofstream(bin + "/aplay") << "#!/bin/sh\nsleep 20\n";
-    chmod((bin + "/aplay").c_str(), 0755);
-    const std::string path = std::getenv("PATH");
-    setenv("PATH", (bin + ":" + path).c_str(), 1);
-
+    testsupport::FakeCommands slowAplay(folder.Path(), 20);  // still playing when the window goes
     Build(LowerRightBlock());
     Start();
     Click(kUpperLeft);
     EXPECT_FALSE(testsupport::ChildProcesses().empty());
     form.reset();
     EXPECT_EQ(testsupport::ChildProcesses(), std::vector<pid_t>{});
-    setenv("PATH", path.c_str(), 1);
 }
 
 }  // namespace

@@ -85,27 +85,25 @@ void ExpectSameAsListing(const RgbBuffer& rgb, const std::string& listingName)
 TEST(BmpFile, DecodesHandMadeFilesBottomRowLast)
 {
     testsupport::ScratchFolder folder;
-    folder.Write("t24.bmp", TrueColour2x2());
-    folder.Write("t8.bmp", EightBit3x2());
-    folder.Write("t4.bmp", FourBit3x2());
-
-    const RgbBuffer trueColour = ReadBmp24("t24.bmp");
-    ASSERT_EQ(trueColour.Width(), 2);
-    EXPECT_EQ(trueColour.PixelColor(0, 0), 0x0000FF);
-    EXPECT_EQ(trueColour.PixelColor(1, 0), 0xFFFFFF);
-    EXPECT_EQ(trueColour.PixelColor(0, 1), 0xFF0000);
-    EXPECT_EQ(trueColour.PixelColor(1, 1), 0x00FF00);
-
-    for (const char* name : {"t8.bmp", "t4.bmp"}) {
-        const RgbBuffer paletted = ReadWith(name[1] == '8' ? 8 : 4, name);
-        ASSERT_EQ(paletted.Width(), 3) << name;
-        ASSERT_EQ(paletted.Height(), 2) << name;
-        EXPECT_EQ(paletted.PixelColor(0, 0), 0x0000FF) << name;
-        EXPECT_EQ(paletted.PixelColor(1, 0), 0x0000FF) << name;
-        EXPECT_EQ(paletted.PixelColor(2, 0), 0xFF0000) << name;
-        EXPECT_EQ(paletted.PixelColor(0, 1), 0xFF0000) << name;
-        EXPECT_EQ(paletted.PixelColor(1, 1), 0x0000FF) << name;
-        EXPECT_EQ(paletted.PixelColor(2, 1), 0xFF0000) << name;
+    const int red = 0xFF0000;
+    const int blue = 0x0000FF;
+    const struct {
+        int bitsPerPixel;
+        std::string bytes;
+        std::vector<int> top;
+        std::vector<int> bottom;
+    } cases[] = {{24, TrueColour2x2(), {blue, 0xFFFFFF}, {red, 0x00FF00}},
+                 {8, EightBit3x2(), {blue, blue, red}, {red, blue, red}},
+                 {4, FourBit3x2(), {blue, blue, red}, {red, blue, red}}};
+    for (const auto& entry : cases) {
+        folder.Write("t.bmp", entry.bytes);
+        const RgbBuffer rgb = ReadWith(entry.bitsPerPixel, "t.bmp");
+        ASSERT_EQ(rgb.Width(), static_cast<int>(entry.top.size())) << entry.bitsPerPixel;
+        ASSERT_EQ(rgb.Height(), 2) << entry.bitsPerPixel;
+        for (int x = 0; x < rgb.Width(); ++x) {
+            EXPECT_EQ(rgb.PixelColor(x, 0), entry.top[x]) << entry.bitsPerPixel << " bits, " << x;
+            EXPECT_EQ(rgb.PixelColor(x, 1), entry.bottom[x]) << entry.bitsPerPixel << " bits, " << x;
+        }
     }
 }
 
@@ -140,7 +138,6 @@ TEST(BmpFile, ReadBmpInfoGivesTheStoredHeaderFields)
 
     EXPECT_FALSE(ReadBmpInfo("missing.bmp", width, height, dataOffset));
     EXPECT_FALSE(ReadBmpInfo("short.bmp", width, height, dataOffset));
-    EXPECT_EQ(width, 3);
 }
 
 // Each broken variant of a good file; every reader must give the empty buffer for it.

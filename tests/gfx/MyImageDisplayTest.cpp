@@ -4,24 +4,18 @@
 
 #include <vector>
 
-#include "app/Application.h"
 #include "gfx/EmbeddedImage.h"
 #include "gfx/GraphicsContext.h"
 #include "support/ScratchFolder.h"
-#include "support/ShownForm.h"
+#include "support/SurfaceTest.h"
 
 namespace tarnbrook {
 namespace {
 
-class MyImageDisplayTest : public ::testing::Test {
+class MyImageDisplayTest : public testsupport::SurfaceTest {
 protected:
-    void SetUp() override
-    {
-        Application::ResetState();
-        ASSERT_TRUE(surface.Viewable());
-    }
+    MyImageDisplayTest() : SurfaceTest(200, 150, 0x204060) {}
     testsupport::ScratchFolder folder;
-    testsupport::ShownForm surface{200, 150, 0x204060};
 };
 
 RgbBuffer Gradient(int width, int height)

@@ -12,8 +12,18 @@
 namespace testsupport {
 
 namespace {
-const char* const kBeepCall = "aplay Data/beep.wav";
+
+// Reaps children until none is left.
+bool Settle()
+{
+    return WaitFor([] {
+        while (waitpid(-1, nullptr, WNOHANG) > 0) {
+        }
+        return waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD;
+    });
 }
+
+}  // namespace
 
 BeepCounter::BeepCounter(const std::string& folder) : commands_(folder)
 {
@@ -30,25 +40,7 @@ BeepCounter::~BeepCounter()
 
 int BeepCounter::Count()
 {
-    if (!Settle()) {
-        return -1;
-    }
-    int beeps = 0;
-    for (const std::string& call : commands_.Calls()) {
-        beeps += call == kBeepCall ? 1 : 0;
-    }
-    return beeps;
-}
-
-// Reaps children until none is left.
-bool BeepCounter::Settle()
-{
-    return WaitFor([] {
-        pid_t reaped;
-        while ((reaped = waitpid(-1, nullptr, WNOHANG)) > 0) {
-        }
-        return reaped < 0 && errno == ECHILD;
-    });
+    return Settle() ? commands_.Count("aplay Data/beep.wav") : -1;
 }
 
 }  // namespace testsupport

@@ -21,8 +21,6 @@ public:
     int Count();
 
 private:
-    bool Settle();
-
     FakeCommands commands_;
 };
 

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
-#include "support/GameSession.h"
-
 namespace testsupport {
 
-namespace {
+using namespace board;
 
-constexpr int kColumns = GameWindow::kColumns;
-constexpr int kRows = GameWindow::kRows;
+namespace {
 
 bool IsNumber(int tile)
 {
@@ -54,9 +51,9 @@ int CountTiles(const std::vector<int>& board, int tile)
 int CountUncovered(const std::vector<int>& board)
 {
     int count = 0;
-    for (size_t i = 0; i < board.size(); ++i) {
-        const int tile = board[i];
-        count += IsInteriorCell(static_cast<int>(i)) && (IsNumber(tile) || tile == tiles::kOpen);
+    for (int i = 0; i < static_cast<int>(board.size()); ++i) {
+        const int tile = board[static_cast<size_t>(i)];
+        count += IsInteriorCell(i) && (IsNumber(tile) || tile == kOpen);
     }
     return count;
 }
@@ -64,10 +61,10 @@ int CountUncovered(const std::vector<int>& board)
 std::vector<std::string> RuleViolations(const std::vector<int>& board)
 {
     std::vector<std::string> violations;
-    for (int i = 0; i < kColumns * kRows; ++i) {
+    for (int i = 0; i < kCells; ++i) {
         const int tile = board[static_cast<size_t>(i)];
         if (!IsInteriorCell(i)) {
-            if (tile == tiles::kHazard || tile == tiles::kCovered) {
+            if (tile == kHazard || tile == kCovered) {
                 violations.push_back(Describe(i, "the frame shows a board tile"));
             }
             continue;
@@ -75,26 +72,21 @@ std::vector<std::string> RuleViolations(const std::vector<int>& board)
         int hazards = 0;
         int covered = 0;
         for (int n : NeighbourCells(i)) {
-            hazards += board[static_cast<size_t>(n)] == tiles::kHazard;
-            covered += IsInteriorCell(n) && board[static_cast<size_t>(n)] == tiles::kCovered;
+            hazards += board[static_cast<size_t>(n)] == kHazard;
+            covered += IsInteriorCell(n) && board[static_cast<size_t>(n)] == kCovered;
         }
         if (IsNumber(tile) && tile != hazards) {
             violations.push_back(Describe(i, "shows " + std::to_string(tile) + " next to " +
                                                  std::to_string(hazards) + " hazards"));
         }
-        if (tile == tiles::kOpen && (hazards > 0 || covered > 0)) {
+        if (tile == kOpen && (hazards > 0 || covered > 0)) {
             violations.push_back(Describe(i, "open ground next to a hazard or a covered square"));
         }
-        if (tile == GameWindow::kUnknownTile) {
+        if (tile == kUnknown) {
             violations.push_back(Describe(i, "matches no tile"));
         }
     }
     return violations;
-}
-
-std::vector<int> BoardRows(const std::vector<int>& board, int first, int last)
-{
-    return std::vector<int>(board.begin() + first * kColumns, board.begin() + (last + 1) * kColumns);
 }
 
 }  // namespace testsupport

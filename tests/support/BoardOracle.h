@@ -6,7 +6,18 @@
 namespace testsupport {
 
 // What a board read back from the screen must satisfy, worked out independently of the game:
-// 12 columns by 15 rows, the frame around 10 by 13 playable squares.
+// 12 columns by 15 rows of 27-pixel squares, the frame around 10 by 13 playable squares.
+namespace board {
+constexpr int kColumns = 12;
+constexpr int kRows = 15;
+constexpr int kCells = kColumns * kRows;
+constexpr int kCellSize = 27;
+constexpr int kCovered = 0;
+constexpr int kHazard = 17;
+constexpr int kOpen = 18;
+constexpr int kUnknown = -1;  // a square that matches no tile
+}  // namespace board
+
 bool IsInteriorCell(int index);
 std::vector<int> NeighbourCells(int index);
 int CountTiles(const std::vector<int>& board, int tile);
@@ -17,8 +28,5 @@ int CountUncovered(const std::vector<int>& board);
 // neighbouring hazards, open ground touches no hazard and no covered square, and only playable
 // squares hold hazards. Each violation is described in one line; none means the board agrees.
 std::vector<std::string> RuleViolations(const std::vector<int>& board);
-
-// Rows first to last of the board (the top frame row lies partly under the message line).
-std::vector<int> BoardRows(const std::vector<int>& board, int first, int last);
 
 }  // namespace testsupport

@@ -21,11 +21,8 @@ public:
     // The exit status, or -1 when the program did not end within the bound (or died by a signal).
     int WaitForExit(int timeoutMs = 10000);
     std::string Output();  // everything written to standard output so far
-    pid_t Pid() const { return pid_; }
 
 private:
-    void Drain();
-
     pid_t pid_ = -1;
     int outputFd_ = -1;
     int status_ = -1;

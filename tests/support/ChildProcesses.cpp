@@ -2,56 +2,34 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace testsupport {
 
 namespace {
 
-struct ProcessStatus {
-    bool found = false;
-    char state = 0;
-    pid_t parent = 0;
-};
-
-// /proc/<pid>/stat: "pid (name) state ppid ..."; the name may hold blanks and parentheses,
-// so the fields are read after the last ")".
-ProcessStatus ReadStatus(pid_t pid)
+// The state letter of /proc/<pid>/stat, "pid (name) state ...", or 0 when the process is gone.
+// The name may hold blanks and parentheses: the state follows the last ") ".
+char StateOf(pid_t pid)
 {
-    ProcessStatus status;
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
     std::string text;
-    if (!std::getline(in, text)) {
-        return status;
-    }
-    const auto nameEnd = text.rfind(')');
-    if (nameEnd == std::string::npos) {
-        return status;
-    }
-    std::istringstream fields(text.substr(nameEnd + 1));
-    status.found = static_cast<bool>(fields >> status.state >> status.parent);
-    return status;
+    std::getline(in, text);
+    const auto nameEnd = text.rfind(") ");
+    return nameEnd == std::string::npos ? 0 : text[nameEnd + 2];
 }
 
 }  // namespace
 
 std::vector<pid_t> ChildProcesses(char state)
 {
+    const std::string pid = std::to_string(getpid());
+    std::ifstream in("/proc/" + pid + "/task/" + pid + "/children");
     std::vector<pid_t> children;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos) {
-            continue;
-        }
-        const pid_t pid = static_cast<pid_t>(std::atoi(name.c_str()));
-        const ProcessStatus status = ReadStatus(pid);
-        if (status.found && status.parent == getpid() && (!state || status.state == state)) {
-            children.push_back(pid);
+    for (pid_t child; in >> child;) {
+        if (!state || StateOf(child) == state) {
+            children.push_back(child);
         }
     }
     return children;
@@ -59,8 +37,8 @@ std::vector<pid_t> ChildProcesses(char state)
 
 bool ProcessEnded(pid_t pid)
 {
-    const ProcessStatus status = ReadStatus(pid);
-    return !status.found || status.state == 'Z';
+    const char state = StateOf(pid);
+    return state == 0 || state == 'Z';
 }
 
 }  // namespace testsupport

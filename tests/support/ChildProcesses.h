@@ -1,6 +1,7 @@
 #pragma once
 
 #include <sys/types.h>
+
 #include <vector>
 
 namespace testsupport {

@@ -2,19 +2,25 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 namespace testsupport {
 
-FakeCommands::FakeCommands(const std::string& folder)
+FakeCommands::FakeCommands(const std::string& folder, int seconds)
     : bin_(folder + "/fake-bin"), record_(folder + "/fake-calls.txt")
 {
     std::filesystem::create_directories(bin_);
     for (const char* name : {"aplay", "firefox", "thunderbird"}) {
         const std::string script = bin_ + "/" + name;
-        std::ofstream(script) << "#!/bin/sh\necho \"" << name << " $*\" >> '" << record_ << "'\n";
+        std::ofstream out(script);
+        out << "#!/bin/sh\necho \"" << name << " $*\" >> '" << record_ << "'\n";
+        if (seconds > 0) {
+            out << "echo $$ >> '" << record_ << ".pids'\nexec sleep " << seconds << "\n";
+        }
+        out.close();
         chmod(script.c_str(), 0755);
     }
     const char* path = std::getenv("PATH");
@@ -35,6 +41,22 @@ std::vector<std::string> FakeCommands::Calls() const
         lines.push_back(line);
     }
     return lines;
+}
+
+int FakeCommands::Count(const std::string& call) const
+{
+    const std::vector<std::string> calls = Calls();
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+}
+
+std::vector<pid_t> FakeCommands::Pids() const
+{
+    std::vector<pid_t> pids;
+    std::ifstream in(record_ + ".pids");
+    for (pid_t pid; in >> pid;) {
+        pids.push_back(pid);
+    }
+    return pids;
 }
 
 }  // namespace testsupport

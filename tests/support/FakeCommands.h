@@ -1,22 +1,26 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
 namespace testsupport {
 
 // Puts small scripts named aplay, firefox and thunderbird first on PATH. Each appends one line,
-// its name and its arguments, to a record file and ends at once, so no test plays sound or
-// starts a browser. PATH is restored by the destructor.
+// its name and its arguments, to a record file, then ends at once or, when seconds is given,
+// writes its process id beside the record and plays for that long. PATH is restored by the
+// destructor.
 class FakeCommands {
 public:
-    explicit FakeCommands(const std::string& folder);
+    explicit FakeCommands(const std::string& folder, int seconds = 0);
     ~FakeCommands();
     FakeCommands(const FakeCommands&) = delete;
     FakeCommands& operator=(const FakeCommands&) = delete;
 
     std::vector<std::string> Calls() const;  // one line per call, e.g. "aplay Data/beep.wav"
-    const std::string& RecordPath() const { return record_; }
+    int Count(const std::string& call) const;
+    std::vector<pid_t> Pids() const;  // of the calls that play for a while
 
 private:
     std::string bin_;

@@ -5,12 +5,25 @@
 #include <string>
 #include <vector>
 
+#include "support/BoardOracle.h"
 #include "support/ChildProcess.h"
 #include "support/FakeCommands.h"
 #include "support/GameWindow.h"
 #include "support/ScratchFolder.h"
 
 namespace testsupport {
+
+// Positions of the main window's parts, as a player sees them.
+namespace layout {
+constexpr int kButtonX = 527;
+constexpr int kStartY = 140;
+constexpr int kInfoY = 170;
+constexpr int kExitY = 200;
+constexpr int kButtonWidth = 100;
+constexpr int kButtonHeight = 28;
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+}  // namespace layout
 
 // The real game binary in a scratch folder with a copy of Data/, fake aplay, firefox and
 // thunderbird first on PATH, watched and driven through its main window. The game is ended
@@ -30,20 +43,24 @@ public:
     FakeCommands& Fakes() { return fakes_; }
     ChildProcess& Process() { return *game_; }
     GameWindow& Window() { return window_; }
+    std::string Log() const { return folder_.Read("log.txt"); }
 
-    // The tiles on the screen, compared with the repository's tile file.
+    // Window coordinates of the top-left pixel of board cell i (row-major, 12 per row).
+    static int CellX(int index) { return (index % board::kColumns + 1) * board::kCellSize + 178; }
+    static int CellY(int index) { return (index / board::kColumns + 1) * board::kCellSize + 90; }
+    // A tile of the repository's tile file.
+    static const Area& Tile(int tile);
+    // The tile each square shows, or board::kUnknown where it matches none.
     std::vector<int> Board();
     // Waits until the board on the screen differs from before and stays so for one more read
     // (a flood is drawn square by square); answers the new board, or before on time-out.
     std::vector<int> WaitForBoardChange(const std::vector<int>& before, int timeoutMs = 5000);
 
-    void ClickStart();
-    void ClickInfo();
-    void ClickExit();
-    // The calls of a fake command line such as "aplay Data/beep.wav".
-    int CountCalls(const std::string& line) const;
-    std::string Log() const { return folder_.Read("log.txt"); }
-
+    void ClickCell(int index);
+    void ClickButton(int y) { window_.ClickAt(layout::kButtonX + 50, y + 14); }
+    void ClickStart() { ClickButton(layout::kStartY); }
+    void ClickInfo() { ClickButton(layout::kInfoY); }
+    void ClickExit() { ClickButton(layout::kExitY); }
     // Waits for a top-level window of the game whose title begins with title (a dialog).
     std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
 
@@ -53,26 +70,5 @@ private:
     std::unique_ptr<ChildProcess> game_;
     GameWindow window_;
 };
-
-// Positions and colours of the main window's parts, as a player sees them.
-namespace layout {
-constexpr int kButtonX = 527;
-constexpr int kStartY = 140;
-constexpr int kInfoY = 170;
-constexpr int kExitY = 200;
-constexpr int kButtonWidth = 100;
-constexpr int kButtonHeight = 28;
-constexpr int kTickerY = 10;
-constexpr int kTickerHeight = 18;
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-}  // namespace layout
-
-// Tiles of the board.
-namespace tiles {
-constexpr int kCovered = 0;
-constexpr int kHazard = 17;
-constexpr int kOpen = 18;
-}  // namespace tiles
 
 }  // namespace testsupport

@@ -30,15 +30,9 @@ void InputDriver::MoveTo(Window window, int x, int y)
     XSync(display_, False);
 }
 
-void InputDriver::PressButton(unsigned int button)
+void InputDriver::PressButton(unsigned int button, bool down)
 {
-    XTestFakeButtonEvent(display_, button, True, CurrentTime);
-    XSync(display_, False);
-}
-
-void InputDriver::ReleaseButton(unsigned int button)
-{
-    XTestFakeButtonEvent(display_, button, False, CurrentTime);
+    XTestFakeButtonEvent(display_, button, down, CurrentTime);
     XSync(display_, False);
 }
 
@@ -49,15 +43,9 @@ void InputDriver::Click(Window window, int x, int y)
     ReleaseButton(Button1);
 }
 
-void InputDriver::PressKey(KeySym keysym)
+void InputDriver::PressKey(KeySym keysym, bool down)
 {
-    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), True, CurrentTime);
-    XSync(display_, False);
-}
-
-void InputDriver::ReleaseKey(KeySym keysym)
-{
-    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), False, CurrentTime);
+    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), down, CurrentTime);
     XSync(display_, False);
 }
 
@@ -71,11 +59,6 @@ void InputDriver::SendDeleteWindow(Window window)
 {
     SendClientMessage(window, XInternAtom(display_, "WM_PROTOCOLS", False),
                       static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False)));
-}
-
-void InputDriver::SendUserMessage(Window window)
-{
-    SendClientMessage(window, None, 1);
 }
 
 void InputDriver::SendClientMessage(Window window, Atom type, long first)

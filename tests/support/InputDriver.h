@@ -21,14 +21,14 @@ public:
 
     // Moves the pointer to (x, y) of the window's inside.
     void MoveTo(Window window, int x, int y);
-    void PressButton(unsigned int button);
-    void ReleaseButton(unsigned int button);
+    void PressButton(unsigned int button, bool down = true);
+    void ReleaseButton(unsigned int button) { PressButton(button, false); }
     void Click(Window window, int x, int y);  // move, press and release button 1
-    void PressKey(KeySym keysym);
-    void ReleaseKey(KeySym keysym);
+    void PressKey(KeySym keysym, bool down = true);
+    void ReleaseKey(KeySym keysym) { PressKey(keysym, false); }
     void TypeKey(KeySym keysym);  // press and release
     void SendDeleteWindow(Window window);  // the window manager's close request
-    void SendUserMessage(Window window);   // type None, first datum 1
+    void SendUserMessage(Window window) { SendClientMessage(window, None, 1); }
     void SendClientMessage(Window window, Atom type, long first);
 
 private:

@@ -9,18 +9,27 @@
 namespace testsupport {
 
 namespace {
+
 // The main window's background, which shows where a widget leaves a pixel of its area unpainted.
 constexpr long kGameBackground = 0x00C0C0;
+
+Area PaintedOnItsOwnForm(tarnbrook::Child& element, ShownForm& form, int width, int height)
+{
+    element.SetSize(width, height);
+    element.Move(0, 0);
+    element.Create();
+    element.Paint();
+    return ReadArea(form.GetDisplay(), form.Get().GetWindow(), 0, 0, width, height);
+}
+
 }  // namespace
 
 Area Area::Crop(int x, int y, int w, int h) const
 {
-    Area part;
-    part.width = w;
-    part.height = h;
+    Area part{w, h, {}};
     for (int row = y; row < y + h; ++row) {
         for (int column = x; column < x + w; ++column) {
-            part.pixels.push_back(pixels[static_cast<size_t>(row * width + column)]);
+            part.pixels.push_back(At(column, row));
         }
     }
     return part;
@@ -28,15 +37,13 @@ Area Area::Crop(int x, int y, int w, int h) const
 
 Area ReadArea(Display* display, Window window, int x, int y, int w, int h)
 {
-    Area area;
     XSync(display, False);
     XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(w),
                               static_cast<unsigned>(h), AllPlanes, ZPixmap);
     if (!image) {
-        return area;
+        return Area();
     }
-    area.width = w;
-    area.height = h;
+    Area area{w, h, {}};
     for (int row = 0; row < h; ++row) {
         for (int column = 0; column < w; ++column) {
             area.pixels.push_back(static_cast<int>(XGetPixel(image, column, row) & 0xFFFFFF));
@@ -51,13 +58,9 @@ Area PaintedButton(const std::string& caption, int width, int height, int64_t fo
 {
     ShownForm form(width, height, kGameBackground);
     tarnbrook::ButtonCustom button(&form.Get(), caption);
-    button.SetSize(width, height);
-    button.Move(0, 0);
     button.SetForeColor(foreColor);
     button.SetBackColor(faceColor);
-    button.Create();
-    button.Paint();
-    return ReadArea(form.GetDisplay(), form.Get().GetWindow(), 0, 0, width, height);
+    return PaintedOnItsOwnForm(button, form, width, height);
 }
 
 Area PaintedLabel(const std::string& text, int width, int height, int64_t foreColor,
@@ -65,22 +68,12 @@ Area PaintedLabel(const std::string& text, int width, int height, int64_t foreCo
 {
     ShownForm form(width, height, kGameBackground);
     tarnbrook::CellControl label(&form.Get());
-    label.SetSize(width, height);
-    label.Move(0, 0);
     label.SetBackColor(backColor);
     label.SetForeColor(foreColor);
     label.SetTextAlign(align);
     label.SetBevel(bevel);
     label.SetText(text);
-    label.Create();
-    label.Paint();
-    return ReadArea(form.GetDisplay(), form.Get().GetWindow(), 0, 0, width, height);
-}
-
-Area ButtonCaptionBox(const Area& button)
-{
-    // The focus mark runs 3 and 4 pixels inside the edges; the caption box lies within it.
-    return button.Crop(6, 5, button.width - 13, button.height - 11);
+    return PaintedOnItsOwnForm(label, form, width, height);
 }
 
 }  // namespace testsupport

@@ -18,9 +18,11 @@ struct Area {
     {
         return width == other.width && height == other.height && pixels == other.pixels;
     }
+    int At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
     Area Crop(int x, int y, int w, int h) const;
 };
 
+// Read back with XGetImage; empty when the area cannot be read.
 Area ReadArea(Display* display, Window window, int x, int y, int w, int h);
 
 // What the toolkit paints for a button or a label of the given look on the main window's
@@ -31,7 +33,10 @@ Area PaintedButton(const std::string& caption, int width, int height, int64_t fo
 Area PaintedLabel(const std::string& text, int width, int height, int64_t foreColor,
                   int64_t backColor, int align, bool bevel);
 
-// The caption box of a button of that size: inside the focus mark, which comes and goes.
-Area ButtonCaptionBox(const Area& button);
+// The caption box of a button: inside the focus mark (3 and 4 pixels in), which comes and goes.
+inline Area ButtonCaptionBox(const Area& button)
+{
+    return button.Crop(6, 5, button.width - 13, button.height - 11);
+}
 
 }  // namespace testsupport

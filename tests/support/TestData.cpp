@@ -18,12 +18,9 @@ std::string ReadTestData(const std::string& relativePath)
 std::vector<std::string> ListTestData(const std::string& relativeFolder)
 {
     std::vector<std::string> names;
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::path(TARNBROOK_TEST_DATA) / relativeFolder;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.is_regular_file()) {
-            names.push_back(entry.path().filename().string());
-        }
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(TARNBROOK_TEST_DATA) +
+                                                                 "/" + relativeFolder)) {
+        names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -35,14 +32,11 @@ PixelListing ParsePixelListing(const std::string& text)
     std::istringstream lines(text);
     std::string line;
     std::getline(lines, line);
-    if (std::sscanf(line.c_str(), "# ImageMagick pixel enumeration: %d,%d", &listing.width,
-                    &listing.height) != 2) {
-        return PixelListing();
-    }
+    std::sscanf(line.c_str(), "# ImageMagick pixel enumeration: %d,%d", &listing.width, &listing.height);
     listing.colors.assign(static_cast<size_t>(listing.width * listing.height), -1);
     while (std::getline(lines, line)) {
-        int x = 0;
-        int y = 0;
+        int x = -1;
+        int y = -1;
         unsigned color = 0;
         const size_t hash = line.find('#');
         if (std::sscanf(line.c_str(), "%d,%d:", &x, &y) != 2 || hash == std::string::npos ||

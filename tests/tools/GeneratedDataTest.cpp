@@ -4,10 +4,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
+#include "game/TileFile.h"
 #include "support/ScratchFolder.h"
 
+namespace tarnbrook {
 namespace {
 
 uint32_t LittleEndianAt(const std::string& bytes, size_t offset, int count)
@@ -19,55 +22,71 @@ uint32_t LittleEndianAt(const std::string& bytes, size_t offset, int count)
     return value;
 }
 
-double DurationSeconds(const std::string& wave)
-{
-    return static_cast<double>(LittleEndianAt(wave, 40, 4)) / LittleEndianAt(wave, 28, 4);
-}
-
-std::string ReadRepositoryFile(const std::string& relativePath)
+std::string RepositoryFile(const std::string& relativePath)
 {
     std::ifstream in(std::string(TARNBROOK_SOURCE_DIR) + "/" + relativePath, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-TEST(GeneratedData, CommittedSoundsAreWhatTheGeneratorMakes)
+TEST(GeneratedData, CommittedFilesAreWhatTheGeneratorsMake)
 {
-    testsupport::ScratchFolder folder;
-    const std::string command = std::string(TARNBROOK_TOOLS_DIR) + "/generate_sounds " + folder.Path();
-    ASSERT_EQ(std::system(command.c_str()), 0);
-
-    for (const char* name : {"beep.wav", "Explosion.wav"}) {
-        const std::string made = folder.Read(name);
-        EXPECT_EQ(made, ReadRepositoryFile(std::string("Data/") + name)) << name;
-        ASSERT_GE(made.size(), 44u);
-        EXPECT_EQ(made.substr(0, 4), "RIFF");
-        EXPECT_EQ(made.substr(8, 8), "WAVEfmt ");
-        EXPECT_EQ(LittleEndianAt(made, 20, 2), 1u) << "PCM";
+    const struct {
+        const char* generator;
+        const char* committedFolder;
+        std::vector<const char*> files;
+    } generators[] = {
+        {"generate_sounds", "Data/", {"beep.wav", "Explosion.wav"}},
+        {"generate_pictures", "tools/pictures/", {"banner.bmp", "aboutbanner.bmp", "staircase.bmp", "column.bmp"}},
+        {"generate_tiles", "Data/", {"terreno27x27.bin"}},
+    };
+    for (const auto& entry : generators) {
+        testsupport::ScratchFolder folder;
+        const std::string command = std::string(TARNBROOK_TOOLS_DIR) + "/" + entry.generator + " " + folder.Path();
+        ASSERT_EQ(std::system(command.c_str()), 0) << entry.generator;
+        for (const char* file : entry.files) {
+            EXPECT_TRUE(folder.Read(file) == RepositoryFile(entry.committedFolder + std::string(file))) << file;
+        }
     }
-    EXPECT_LT(DurationSeconds(folder.Read("beep.wav")), 0.15);
-    EXPECT_LT(DurationSeconds(folder.Read("Explosion.wav")), 1.5);
 }
 
-TEST(GeneratedData, CommittedPicturesAreWhatTheGeneratorMakes)
+TEST(GeneratedData, SoundsAreShortPcmWaves)
 {
-    testsupport::ScratchFolder folder;
-    const std::string command = std::string(TARNBROOK_TOOLS_DIR) + "/generate_pictures " + folder.Path();
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    for (const auto& [name, seconds] : {std::pair{"beep.wav", 0.15}, {"Explosion.wav", 1.5}}) {
+        const std::string wave = RepositoryFile(std::string("Data/") + name);
+        ASSERT_GE(wave.size(), 44u);
+        EXPECT_EQ(wave.substr(0, 4) + wave.substr(8, 8), "RIFFWAVEfmt ") << name;
+        EXPECT_EQ(LittleEndianAt(wave, 20, 2), 1u) << "PCM";
+        EXPECT_LT(static_cast<double>(LittleEndianAt(wave, 40, 4)) / LittleEndianAt(wave, 28, 4), seconds);
+    }
+}
 
-    const struct {
-        const char* name;
-        uint32_t width;
-        uint32_t height;
-    } pictures[] = {{"banner.bmp", 200, 50}, {"aboutbanner.bmp", 163, 50}, {"staircase.bmp", 160, 96},
-                    {"column.bmp", 96, 96}};
-    for (const auto& picture : pictures) {
-        const std::string made = folder.Read(picture.name);
-        EXPECT_EQ(made, ReadRepositoryFile(std::string("tools/pictures/") + picture.name)) << picture.name;
-        ASSERT_GE(made.size(), 54u);
-        EXPECT_EQ(LittleEndianAt(made, 18, 4), picture.width);
-        EXPECT_EQ(LittleEndianAt(made, 22, 4), picture.height);
-        EXPECT_EQ(LittleEndianAt(made, 28, 2), 4u) << "bits per pixel";
+// Each number has a colour that no other tile uses, and no two tiles are alike.
+TEST(GeneratedData, NumberTilesHaveColoursOfTheirOwn)
+{
+    const std::string strip = RepositoryFile(kTileFilePath);
+    ASSERT_EQ(strip.size(), 41553u);
+    std::vector<std::string> tiles(kTileCount);
+    std::vector<std::set<std::string>> colours(kTileCount);
+    for (int tile = 0; tile < kTileCount; ++tile) {
+        for (int y = 0; y < kTileSide; ++y) {
+            const std::string row = strip.substr(3 * (static_cast<size_t>(y) * kTileStripWidth + tile * kTileSide), 3 * kTileSide);
+            tiles[tile] += row;
+            for (size_t x = 0; x < row.size(); x += 3) {
+                colours[tile].insert(row.substr(x, 3));
+            }
+        }
+    }
+    EXPECT_EQ(std::set<std::string>(tiles.begin(), tiles.end()).size(), tiles.size());
+    for (int number = 1; number <= 8; ++number) {
+        std::set<std::string> own = colours[number];
+        for (int other = 0; other < kTileCount; ++other) {
+            for (const std::string& colour : colours[other]) {
+                own.erase(other == number ? std::string() : colour);
+            }
+        }
+        EXPECT_FALSE(own.empty()) << "number " << number;
     }
 }
 
 }  // namespace
+}  // namespace tarnbrook

@@ -15,9 +15,6 @@ TEST(StringUtils, CaseConversionChangesTheArgumentAndReturnsIt)
     EXPECT_EQ(ToLower(text), "mixed case 1!");
     EXPECT_EQ(text, "mixed case 1!");
 
-    const std::string constant = "Keep";
-    EXPECT_EQ(ToUpper(constant), "KEEP");
-    EXPECT_EQ(constant, "Keep");
     EXPECT_EQ(ToLower(std::string("\xC8X")), "\xC8x");  // bytes above 127 stay as they are
 }
 
@@ -25,9 +22,7 @@ TEST(StringUtils, TrimmingAndPadding)
 {
     EXPECT_EQ(TrimLeft(" \t a b \n"), "a b \n");
     EXPECT_EQ(TrimRight(" \t a b \r\n"), " \t a b");
-    EXPECT_EQ(Trim("  a  "), "a");
     EXPECT_EQ(Trim("    "), "");
-    EXPECT_EQ(Trim(""), "");
 
     EXPECT_EQ(PadLeft("7", '0', 3), "007");
     EXPECT_EQ(PadRight("Ann", ' ', 6), "Ann   ");
@@ -36,23 +31,19 @@ TEST(StringUtils, TrimmingAndPadding)
 
 TEST(StringUtils, ReplaceAllNeverLoopsOnItsOwnOutput)
 {
-    EXPECT_EQ(ReplaceAll("a-b-c", "-", "+"), "a+b+c");
     EXPECT_EQ(ReplaceAll("one two one", "one", "1"), "1 two 1");
     EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa");
     EXPECT_EQ(ReplaceAll("aab", "ab", "bbaa"), "abbaa");
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
     EXPECT_EQ(ReplaceChar("a\\b\\c", '\\', '/'), "a/b/c");
-    EXPECT_EQ(ReplaceChar("aaa", 'a', 'a'), "aaa");
 }
 
 TEST(StringUtils, SplitKeepsInnerEmptyPiecesButNotATrailingOne)
 {
-    EXPECT_EQ(Split("a,b,c", ","), (Pieces{"a", "b", "c"}));
     EXPECT_EQ(Split("a,,b", ","), (Pieces{"a", "", "b"}));
     EXPECT_EQ(Split(",a", ","), (Pieces{"", "a"}));
     EXPECT_EQ(Split("a,b,", ","), (Pieces{"a", "b"}));
     EXPECT_EQ(Split("a<>b<><>c", "<>"), (Pieces{"a", "b", "", "c"}));
-    EXPECT_EQ(Split("abc", ";"), (Pieces{"abc"}));
     EXPECT_TRUE(Split("", ",").empty());
     EXPECT_TRUE(Split("abc", "").empty());
 }
@@ -60,18 +51,14 @@ TEST(StringUtils, SplitKeepsInnerEmptyPiecesButNotATrailingOne)
 TEST(StringUtils, IntegerAndHexText)
 {
     EXPECT_EQ(IntToString(12345, '0', 3), "12345");
-    EXPECT_EQ(IntToString(-120), "-120");
     EXPECT_EQ(IntToString(-7, '0', 4), "-007");
     EXPECT_EQ(IntToString(-7, ' ', 4), "  -7");
-    EXPECT_EQ(ByteToHex(10), "0A");
     EXPECT_EQ(ByteToHex(0x1AB), "AB");
     EXPECT_EQ(ByteToHex(-1), "FF");
 }
 
 TEST(StringUtils, NumbersUnderTheItalianConventionTheDefault)
 {
-    EXPECT_EQ(DecimalSeparator(), ',');
-    EXPECT_EQ(ThousandsSeparator(), '.');
     EXPECT_EQ(GroupThousands(999), "999");
     EXPECT_EQ(GroupThousands(1000), "1.000");
     EXPECT_EQ(GroupThousands(1234567890123), "1.234.567.890.123");
@@ -79,7 +66,6 @@ TEST(StringUtils, NumbersUnderTheItalianConventionTheDefault)
 
     EXPECT_DOUBLE_EQ(ParseFloat("1.234,5"), 1234.5);
     EXPECT_DOUBLE_EQ(ParseFloat("-0,25"), -0.25);
-    EXPECT_DOUBLE_EQ(ParseFloat(""), 0.0);
 
     EXPECT_EQ(FloatToString(3.14159), "3.14");
     EXPECT_EQ(FormatAmount(1234567.891), "1.234.567,89");
@@ -91,8 +77,6 @@ TEST(StringUtils, NumbersUnderTheItalianConventionTheDefault)
 TEST(StringUtils, NumbersUnderTheEnglishConvention)
 {
     SetItalianNumberConvention(false);
-    EXPECT_EQ(DecimalSeparator(), '.');
-    EXPECT_EQ(ThousandsSeparator(), ',');
     EXPECT_EQ(GroupThousands(1234567), "1,234,567");
     EXPECT_DOUBLE_EQ(ParseFloat("1,234.5"), 1234.5);
     EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
@@ -101,14 +85,12 @@ TEST(StringUtils, NumbersUnderTheEnglishConvention)
 
 TEST(StringUtils, UrlEscaping)
 {
-    EXPECT_EQ(UrlEncode(" "), "%20");
     EXPECT_EQ(UrlEncode("a-b.c_d~e"), "a-b.c_d~e");
     EXPECT_EQ(UrlEncode("a&b=c/\xE8"), "a%26b%3Dc%2F%E8");
     EXPECT_EQ(UrlDecode("a%26b%3dc%2F%E8"), "a&b=c/\xE8");
     EXPECT_EQ(UrlDecode(UrlEncode("any text: 100%!")), "any text: 100%!");
     EXPECT_EQ(UrlDecode("%zz%4"), "%zz%4");
     EXPECT_EQ(UrlDecode("end%"), "end%");
-    EXPECT_EQ(UrlDecode("end%4"), "end%4");
     EXPECT_EQ(UrlDecode("+%"), "+%");
 }
 
