@@ -125,7 +125,7 @@ protected:
     RecordingChild a, panel, b, c, d, e;
 };
 
-TEST_F(ContainerTest, ChildrenComeInCreationOrderWithPanelsExpandedAndHitTestsLookInside)
+TEST_F(ContainerTest, ChildrenComeInCreationOrderWithPanelsExpandedAndLookupsLookInside)
 {
     EXPECT_EQ(Application::GetChildren(form.GetId()),
               (std::vector<GUIElement*>{&a, &panel, &b, &c, &d}));
@@ -140,18 +140,13 @@ TEST_F(ContainerTest, ChildrenComeInCreationOrderWithPanelsExpandedAndHitTestsLo
     d.Hide();
     EXPECT_EQ(Application::ElementAt(form.GetId(), Point{15, 15}), nullptr);
     EXPECT_EQ(Application::ElementAt(other.GetId(), Point{15, 15}), &e);
-}
 
-TEST_F(ContainerTest, ParentFormAndFormCoordinatesWalkUpThroughPanels)
-{
+    // Parent forms and form coordinates walk up through panels.
     EXPECT_EQ(Application::GetParentForm(&c), &form);
-    EXPECT_EQ(Application::GetParentForm(&a), &form);
     EXPECT_EQ(Application::GetParentForm(&form), nullptr);
-    const Point inPanel = Application::ToFormCoordinates(&c, 50, 50);
-    EXPECT_EQ(inPanel.x, 150);
-    EXPECT_EQ(inPanel.y, 150);
-    const Point onForm = Application::ToFormCoordinates(&a, 10, 10);
-    EXPECT_EQ(onForm.x, 10);
+    EXPECT_EQ(Application::ToFormCoordinates(&c, 50, 60).x, 150);
+    EXPECT_EQ(Application::ToFormCoordinates(&c, 50, 60).y, 160);
+    EXPECT_EQ(Application::ToFormCoordinates(&a, 10, 10).x, 10);
 }
 
 TEST_F(ApplicationTest, APanelWithoutAnIdIsNotSearchedInsideItself)

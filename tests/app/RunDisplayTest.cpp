@@ -166,8 +166,7 @@ TEST_F(RunDisplayTest, PointerMotionReachesAFocusedSliderAndTheForm)
     form.RecordMotion(true);
     Application::focused = slider.get();
     input.MoveTo(FormWindow(), 30, 40);
-    EXPECT_EQ(Run(), (Journal{"form.MouseEnter", "slider.MouseMove 30,40",
-                              "form.MouseMove 30,40"}));
+    EXPECT_EQ(Run(), (Journal{"form.MouseEnter", "slider.MouseMove 30,40", "form.MouseMove 30,40"}));
 }
 
 TEST_F(RunDisplayTest, WithoutADraggedElementMotionEnteringAndLeavingReachOnlyTheForm)
@@ -224,18 +223,6 @@ TEST_F(RunDisplayTest, TheEndDestroysEveryWindowDeletesTheMessageBoxAndClosesThe
     EXPECT_EQ(Application::messageBox, nullptr);
     EXPECT_FALSE(form.IsCreated());
     EXPECT_TRUE(form.IsClosed());
-}
-
-TEST_F(RunDisplayTest, ExposurePaintsTheDrawableChildren)
-{
-    auto box = Element("box", 10, 10);
-    box->SetDrawable(true);
-    XClearArea(input.GetDisplay(), FormWindow(), 0, 0, 10, 10, True);
-    XSync(input.GetDisplay(), False);
-    const Journal ran = Run();
-    ASSERT_FALSE(ran.empty());
-    EXPECT_EQ(ran.front(), "box.Paint");
-    EXPECT_EQ(ran.back(), "box.Paint");
 }
 
 // A dialog's OK button that deletes its own dialog, as a message box does.
@@ -300,37 +287,20 @@ TEST_F(RunDisplayTest, ALoopDrivenByRealInputEndsFromACallback)
 }
 
 // Sends user messages to the window from a process of its own, one every 20 ms.
-class Pinger {
-public:
-    Pinger(::Window window, int count)
-    {
-        pid_ = fork();
-        if (pid_ != 0) {
-            return;
-        }
-        Display* display = XOpenDisplay(nullptr);
+pid_t StartPinger(::Window window, int count)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        testsupport::InputDriver driver;
         XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-        for (int i = 0; display && i < count; ++i) {
+        for (int i = 0; i < count; ++i) {
             usleep(20000);
-            XEvent event{};
-            event.xclient.type = ClientMessage;
-            event.xclient.window = window;
-            event.xclient.format = 32;
-            event.xclient.data.l[0] = 1;
-            XSendEvent(display, window, False, NoEventMask, &event);
-            XSync(display, False);
+            driver.SendUserMessage(window);
         }
         _exit(0);
     }
-    ~Pinger()
-    {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
-
-private:
-    pid_t pid_;
-};
+    return pid;
+}
 
 // Ends the loop after `limit` user messages, or at once when the tick counter moved.
 class PingedForm : public RecordingForm {
@@ -350,8 +320,9 @@ TEST_F(RunDisplayTest, WithoutTimersTheLoopBlocksAndCountsNoIdleTime)
 {
     PingedForm pinged(&journal, 10);
     ShowDialog(pinged);
-    Pinger pinger(pinged.GetWindow(), 10);
+    const pid_t pinger = StartPinger(pinged.GetWindow(), 10);
     Application::Run(&pinged);
+    waitpid(pinger, nullptr, 0);
     EXPECT_EQ(pinged.pings, 10);
     EXPECT_EQ(Application::tickCounter, 0);
 }
@@ -361,8 +332,10 @@ TEST_F(RunDisplayTest, AStoppedTimerIsEnoughToMakeTheLoopPoll)
     PingedForm pinged(&journal, 50);
     ShowDialog(pinged);
     Timer stopped(&pinged, 10);
-    Pinger pinger(pinged.GetWindow(), 50);
+    const pid_t pinger = StartPinger(pinged.GetWindow(), 50);
     Application::Run(&pinged);
+    kill(pinger, SIGTERM);
+    waitpid(pinger, nullptr, 0);
     EXPECT_LT(pinged.pings, 50);
     EXPECT_NE(Application::tickCounter, 0);
 }

@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/BoardView.h"
@@ -34,13 +35,6 @@ std::vector<int> InteriorCells()
 // Stands in for the main window: remembers what the rules showed and asked for.
 class RecordingView : public BoardView {
 public:
-    RecordingView()
-    {
-        for (int cell = 0; cell < 180; ++cell) {
-            tiles[cell] = Board::FrameTile(cell);
-        }
-    }
-
     bool IsInterior(int cell) const override { return IsInteriorCell(cell); }
     void SetTile(int cell, int tile) override
     {
@@ -63,39 +57,26 @@ public:
     std::vector<int> gameOvers;
 };
 
-// Hands out the scripted draws first, then draws of a seeded generator.
-class ScriptedRandom {
-public:
-    explicit ScriptedRandom(unsigned seed = 1) : generator_(seed) {}
-
-    void Add(std::vector<int> draws) { script_.insert(script_.end(), draws.begin(), draws.end()); }
-    int Next(int low, int high)
-    {
+// The rules over a recording view, with the scripted draws handed out first, then draws of a
+// seeded generator.
+struct Game {
+    explicit Game(unsigned seed = 1) : generator(seed), board(view, [this](int low, int high) {
         EXPECT_EQ(low, 13);
         EXPECT_EQ(high, 166);
-        if (!script_.empty()) {
-            const int draw = script_.front();
-            script_.pop_front();
-            return draw;
+        if (script.empty()) {
+            return low + static_cast<int>(generator() % static_cast<unsigned>(high - low + 1));
         }
-        return low + static_cast<int>(generator_() % static_cast<unsigned>(high - low + 1));
-    }
-
-private:
-    std::deque<int> script_;
-    std::mt19937 generator_;
-};
-
-struct Game {
-    explicit Game(unsigned seed = 1)
-        : random(seed), board(view, [this](int low, int high) { return random.Next(low, high); })
+        const int draw = script.front();
+        script.pop_front();
+        return draw;
+    })
     {
+        for (int cell = 0; cell < 180; ++cell) {
+            view.tiles[cell] = Board::FrameTile(cell);
+        }
     }
 
-    int CountTiles(int tile) const
-    {
-        return static_cast<int>(std::count(view.tiles.begin(), view.tiles.end(), tile));
-    }
+    int CountTiles(int tile) const { return static_cast<int>(std::count(view.tiles.begin(), view.tiles.end(), tile)); }
     std::vector<int> CoveredSafeCells() const
     {
         std::vector<int> cells;
@@ -109,8 +90,7 @@ struct Game {
     // One cell at a time, so that no click lands after the level is already complete.
     void ClickEverySafeCell()
     {
-        auto left = CoveredSafeCells();
-        for (; !left.empty() && board.GameRunning(); left = CoveredSafeCells()) {
+        for (auto left = CoveredSafeCells(); !left.empty() && board.GameRunning(); left = CoveredSafeCells()) {
             board.CellClicked(left.front());
         }
     }
@@ -125,7 +105,8 @@ struct Game {
     }
 
     RecordingView view;
-    ScriptedRandom random;
+    std::deque<int> script;
+    std::mt19937 generator;
     Board board;
 };
 
@@ -134,15 +115,11 @@ std::set<int> ReferenceFlood(int start, const std::vector<int>& hazards)
 {
     const std::set<int> hazard(hazards.begin(), hazards.end());
     std::set<int> opened;
-    std::queue<int> pending;
-    pending.push(start);
-    while (!pending.empty()) {
+    for (std::queue<int> pending({start}); !pending.empty(); pending.pop()) {
         const int cell = pending.front();
-        pending.pop();
-        if (!IsInteriorCell(cell) || hazard.count(cell) || opened.count(cell)) {
+        if (!IsInteriorCell(cell) || hazard.count(cell) || !opened.insert(cell).second) {
             continue;
         }
-        opened.insert(cell);
         const std::vector<int> around = testsupport::NeighbourCells(cell);
         if (std::none_of(around.begin(), around.end(), [&](int n) { return hazard.count(n); })) {
             for (int n : around) {
@@ -157,8 +134,7 @@ std::set<int> UncoveredCells(const Board& board)
 {
     std::set<int> cells;
     for (int cell : InteriorCells()) {
-        const int tile = board.Tile(cell);
-        if (tile != Board::kCoveredTile && tile != Board::kHazardTile) {
+        if (board.Tile(cell) != Board::kCoveredTile && board.Tile(cell) != Board::kHazardTile) {
             cells.insert(cell);
         }
     }
@@ -173,15 +149,14 @@ TEST(BoardRules, EveryLevelStartsSafeWithItsHazardCountAndAdvancesOnTheSecondTic
     int expectedScore = 0;
     for (int level = 1; level <= 22; ++level) {
         const int hazards = std::min(2 * level + 8, 50);
-        ASSERT_EQ(game.view.level, level < 10 ? "Level: 0" + std::to_string(level)
-                                              : "Level: " + std::to_string(level));
+        ASSERT_EQ(game.view.level, "Level: " + PadLeft(std::to_string(level), '0', 2));
         EXPECT_EQ(game.view.remaining, std::to_string(-(130 - hazards)));
         EXPECT_EQ(game.view.message, "");
         EXPECT_EQ(game.CountTiles(Board::kCoveredTile), 130);
 
         // The first draws name the clicked cell, frame columns and a repeat: all must be refused.
         const int first = InteriorCells()[(level * 37) % 130];
-        game.random.Add({first, 23, 24, 35, 36, first, 50, 50});
+        game.script = {first, 23, 24, 35, 36, first, 50, 50};
         game.board.CellClicked(first);
 
         const std::vector<int>& placed = game.board.Hazards();
@@ -212,24 +187,14 @@ TEST(BoardRules, EveryLevelStartsSafeWithItsHazardCountAndAdvancesOnTheSecondTic
     EXPECT_TRUE(game.ViewShowsBoard());
 }
 
-TEST(BoardRules, NeighboursOfCornerEdgeAndMiddleCells)
+TEST(BoardRules, NeighboursOfEveryCellAreTheSquaresAroundItOnTheBoard)
 {
     Game game;
-    auto neighbours = [&](int cell, bool interiorOnly) {
-        std::set<int> result;
-        for (int n : game.board.GetNeighbours(cell)) {
-            if (!interiorOnly || IsInteriorCell(n)) {
-                result.insert(n);
-            }
-        }
-        return result;
-    };
-    EXPECT_EQ(neighbours(13, true), (std::set<int>{14, 25, 26}));
-    EXPECT_EQ(neighbours(166, true), (std::set<int>{153, 154, 165}));
-    EXPECT_EQ(neighbours(61, true), (std::set<int>{49, 50, 62, 73, 74}));
-    EXPECT_EQ(neighbours(30, true), (std::set<int>{17, 18, 19, 29, 31, 41, 42, 43}));
-    EXPECT_EQ(neighbours(0, false), (std::set<int>{1, 12, 13}));
-    EXPECT_EQ(neighbours(179, false), (std::set<int>{166, 167, 178}));
+    for (int cell = 0; cell < 180; ++cell) {
+        const std::vector<int> found = game.board.GetNeighbours(cell);
+        const std::vector<int> expected = testsupport::NeighbourCells(cell);
+        EXPECT_EQ(std::set<int>(found.begin(), found.end()), std::set<int>(expected.begin(), expected.end())) << cell;
+    }
 }
 
 TEST(BoardRules, FloodOpensWhatABreadthFirstSearchOpensWithOneBeep)
@@ -265,36 +230,30 @@ TEST(BoardRules, ClicksThatUncoverNothingOnlyRefreshTheCounter)
     game.board.ShowLogo();
     EXPECT_EQ(game.CountTiles(Board::kCoveredTile), 35);
 
-    auto expectOnlyCounter = [&](int cell, const std::string& counter) {
-        const std::array<int, 180> tiles = game.view.tiles;
-        const int changes = game.view.tileChanges;
-        const int score = game.board.Score();
-        const size_t sounds = game.view.sounds.size();
-        const std::string message = game.view.message;
+    const auto state = [&] {
+        return std::make_tuple(game.view.tiles, game.view.tileChanges, game.board.Score(),
+                               game.view.sounds, game.view.message);
+    };
+    const auto expectOnlyCounter = [&](int cell, const std::string& counter) {
+        const auto before = state();
         game.view.remaining.clear();
         game.board.CellClicked(cell);
         EXPECT_EQ(game.view.remaining, counter) << "cell " << cell;
-        EXPECT_EQ(game.view.tiles, tiles);
-        EXPECT_EQ(game.view.tileChanges, changes);
-        EXPECT_EQ(game.board.Score(), score);
-        EXPECT_EQ(game.view.sounds.size(), sounds);
-        EXPECT_EQ(game.view.message, message);
+        EXPECT_TRUE(state() == before) << "cell " << cell;
     };
     // Before the first game: the logo's covered cells count as remaining.
-    expectOnlyCounter(2 * 12 + 3, "-35");
-    expectOnlyCounter(0, "-35");
-    expectOnlyCounter(40, "-35");
+    for (int cell : {2 * 12 + 3, 0, 40}) {
+        expectOnlyCounter(cell, "-35");
+    }
     EXPECT_TRUE(game.board.Hazards().empty());
 
-    game.random.Add({14, 15, 16, 17, 18, 19, 20, 21, 22, 34});  // first row but 13, and one more
+    game.script = {14, 15, 16, 17, 18, 19, 20, 21, 22, 34};  // first row but 13, and one more
     game.board.StartGame();
     game.board.CellClicked(13 + 12 * 12);  // far from the hazards: opens a region
     const std::string counter = std::to_string(-static_cast<int>(game.CoveredSafeCells().size()));
-    expectOnlyCounter(0, counter);
-    expectOnlyCounter(179, counter);
-    expectOnlyCounter(13 + 12 * 12, counter);
-    expectOnlyCounter(-1, counter);
-    expectOnlyCounter(180, counter);
+    for (int cell : {0, 179, 13 + 12 * 12, -1, 180}) {
+        expectOnlyCounter(cell, counter);
+    }
 
     game.board.CellClicked(14);  // a hazard ends the game
     ASSERT_FALSE(game.board.GameRunning());
@@ -304,7 +263,7 @@ TEST(BoardRules, ClicksThatUncoverNothingOnlyRefreshTheCounter)
 TEST(BoardRules, AHazardExplodesOnceRevealsAllAndHandsOverTheScore)
 {
     Game game;
-    game.random.Add({30, 31, 32, 33, 34, 42, 43, 44, 45, 46});
+    game.script = {30, 31, 32, 33, 34, 42, 43, 44, 45, 46};
     game.board.StartGame();
     game.board.CellClicked(13);
     const int score = game.board.Score();

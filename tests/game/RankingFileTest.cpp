@@ -63,67 +63,49 @@ TEST(RankingFile, TheFirstEntryCreatesTheFoldersAndAOneLineFile)
     RankingFile ranking("Tarnbrook");
     EXPECT_TRUE(ranking.ReadLines().empty());
     EXPECT_FALSE(ranking.HasError());
+    EXPECT_EQ(ranking.RankingFolder(), "Data/Tarnbrook/Score/");
     EXPECT_TRUE(folder.Exists("Data/Tarnbrook/Score"));
-    EXPECT_FALSE(folder.Exists(kPath));
-
-    EXPECT_EQ(RankingFile::Entry("Anna", 3), "Anna         Level 3");
     EXPECT_TRUE(ranking.AddEntry(12, RankingFile::Entry("Anna", 3)));
     EXPECT_EQ(folder.Read(kPath), "00000012 Anna         Level 3\n");
-    EXPECT_EQ(ranking.RankingFolder(), "Data/Tarnbrook/Score/");
 }
 
-TEST(RankingFile, AScoreBelowTenBetterOnesChangesNothing)
+// Each case: the file before, the results added, the file after.
+TEST(RankingFile, ResultsAreSortedAndCutToTen)
 {
-    testsupport::ScratchFolder folder;
-    const std::string ten = TenScores();
-    ASSERT_EQ(ten.substr(0, 36), "00001000 Player10     Level 2\n000009");
-    folder.Write(kPath, ten);
-    RankingFile ranking("Tarnbrook");
-    EXPECT_TRUE(ranking.AddEntry(5, RankingFile::Entry("Zed", 1)));
-    EXPECT_EQ(folder.Read(kPath), ten);
-}
-
-TEST(RankingFile, ScoresKeepTheirLastEightDigitsAndTiesGoByTheGreaterText)
-{
-    testsupport::ScratchFolder folder;
-    RankingFile ranking("Tarnbrook");
-    EXPECT_TRUE(ranking.AddEntry(123456789, "Nine"));
-    EXPECT_TRUE(ranking.AddEntry(100, "Anna"));
-    EXPECT_TRUE(ranking.AddEntry(100, "Bert"));
-    EXPECT_TRUE(ranking.AddEntry(100, "Ann"));
-    EXPECT_TRUE(ranking.AddEntry(100, "\xC3\x89lise"));  // a byte above ASCII counts as large
-    EXPECT_EQ(folder.Read(kPath),
-              "23456789 Nine\n"
-              "00000100 \xC3\x89lise\n"
-              "00000100 Bert\n"
-              "00000100 Anna\n"
-              "00000100 Ann\n");
-}
-
-TEST(RankingFile, HandWrittenLinesAreSortedAndCutWithTheNewOne)
-{
-    testsupport::ScratchFolder folder;
     std::string twelve;
     for (int score = 1; score <= 12; ++score) {
         twelve += EightDigits(score) + " H\n";
     }
-    folder.Write(kPath, twelve + "a line of its own\n");
-    RankingFile ranking("Tarnbrook");
-    EXPECT_EQ(ranking.ReadLines().size(), 13u);
-    EXPECT_TRUE(ranking.AddEntry(7, "New"));
-    EXPECT_EQ(folder.Read(kPath),
-              "a line of its own\n00000012 H\n00000011 H\n00000010 H\n00000009 H\n"
-              "00000008 H\n00000007 New\n00000007 H\n00000006 H\n00000005 H\n");
-}
-
-TEST(RankingFile, CarriageReturnsStayInTheirLines)
-{
-    testsupport::ScratchFolder folder;
-    folder.Write(kPath, "00000300 X\r\n00000100 Y\r\n");
-    RankingFile ranking("Tarnbrook");
-    EXPECT_EQ(ranking.ReadLines(), (std::vector<std::string>{"00000300 X\r", "00000100 Y\r"}));
-    EXPECT_TRUE(ranking.AddEntry(200, "Z"));
-    EXPECT_EQ(folder.Read(kPath), "00000300 X\r\n00000200 Z\n00000100 Y\r\n");
+    const struct {
+        const char* what;
+        std::string before;
+        std::vector<std::pair<int, std::string>> added;
+        std::string after;
+    } cases[] = {
+        {"below ten better scores", TenScores(), {{5, "Zed"}}, TenScores()},
+        {"nine digits and ties by the greater text",
+         "",
+         {{123456789, "Nine"}, {100, "Anna"}, {100, "Bert"}, {100, "Ann"}, {100, "\xC3\x89lise"}},
+         "23456789 Nine\n00000100 \xC3\x89lise\n00000100 Bert\n00000100 Anna\n00000100 Ann\n"},
+        {"twelve hand-written lines",
+         twelve + "a line of its own\n",
+         {{7, "New"}},
+         "a line of its own\n00000012 H\n00000011 H\n00000010 H\n00000009 H\n"
+         "00000008 H\n00000007 New\n00000007 H\n00000006 H\n00000005 H\n"},
+        {"carriage returns", "00000300 X\r\n00000100 Y\r\n", {{200, "Z"}},
+         "00000300 X\r\n00000200 Z\n00000100 Y\r\n"},
+    };
+    for (const auto& entry : cases) {
+        testsupport::ScratchFolder folder;
+        if (!entry.before.empty()) {
+            folder.Write(kPath, entry.before);
+        }
+        RankingFile ranking("Tarnbrook");
+        for (const auto& [score, text] : entry.added) {
+            EXPECT_TRUE(ranking.AddEntry(score, text)) << entry.what;
+        }
+        EXPECT_EQ(folder.Read(kPath), entry.after) << entry.what;
+    }
 }
 
 TEST(RankingFile, AFolderInTheWayIsAnErrorAndWritesNothing)

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "gfx/EmbeddedImage.h"
 #include "gfx/GraphicsContext.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
@@ -61,22 +60,6 @@ TEST_F(MyImageDisplayTest, DataKeepsItsOwnSizeWhenTheElementGrowsBeforeItsFirstP
     ASSERT_NE(image.GetImage(), nullptr);
     EXPECT_EQ(image.GetImage()->width, 2);
     EXPECT_EQ(surface.Pixel(21, 31), 0x0F0F80);
-}
-
-TEST_F(MyImageDisplayTest, DecodesAnEmbeddedPicture)
-{
-    std::vector<unsigned char> embedded(EmbeddedImageBytes(3, 1), 0);
-    for (int i = 1; i <= 3; ++i) {
-        embedded[static_cast<size_t>(3 * i)] = static_cast<unsigned char>(0x40 * i);
-    }
-    embedded[48] = 0x12;
-    embedded[49] = 0x30;
-    MyImage image(&surface.Get(), embedded.data(), 3, 1);
-    image.SetPosition(10, 10);
-    image.Show();
-    EXPECT_EQ(surface.Pixel(10, 10), 0x400000);
-    EXPECT_EQ(surface.Pixel(11, 10), 0x800000);
-    EXPECT_EQ(surface.Pixel(12, 10), 0xC00000);
 }
 
 TEST_F(MyImageDisplayTest, AGivenImageStaysTheCallersAndABuiltOneIsReplaced)

@@ -6,33 +6,27 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <limits.h>
 
 namespace testsupport {
 
+namespace fs = std::filesystem;
+
 ScratchFolder::ScratchFolder()
 {
-    char cwd[PATH_MAX];
-    if (getcwd(cwd, sizeof cwd)) {
-        previous_ = cwd;
-    }
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnbrook-XXXXXX").string();
-    if (mkdtemp(pattern.data())) {
+    std::error_code ignored;
+    previous_ = fs::current_path(ignored).string();
+    std::string pattern = (fs::temp_directory_path() / "tarnbrook-XXXXXX").string();
+    if (mkdtemp(pattern.data()) && chdir(pattern.c_str()) == 0) {
         path_ = pattern;
-        if (chdir(path_.c_str()) != 0) {
-            path_.clear();
-        }
     }
 }
 
 ScratchFolder::~ScratchFolder()
 {
-    if (!previous_.empty() && chdir(previous_.c_str()) != 0) {
-        return;
-    }
     std::error_code ignored;
-    if (!path_.empty()) {
-        std::filesystem::remove_all(path_, ignored);
+    fs::current_path(previous_, ignored);
+    if (!path_.empty() && !ignored) {
+        fs::remove_all(path_, ignored);
     }
 }
 
@@ -44,20 +38,19 @@ std::string ScratchFolder::Read(const std::string& relativePath) const
 
 void ScratchFolder::Write(const std::string& relativePath, const std::string& bytes) const
 {
-    const std::filesystem::path target = std::filesystem::path(path_) / relativePath;
-    std::filesystem::create_directories(target.parent_path());
+    const fs::path target = fs::path(path_) / relativePath;
+    fs::create_directories(target.parent_path());
     std::ofstream(target, std::ios::binary) << bytes;
 }
 
 bool ScratchFolder::Exists(const std::string& relativePath) const
 {
-    return std::filesystem::exists(std::filesystem::path(path_) / relativePath);
+    return fs::exists(fs::path(path_) / relativePath);
 }
 
 void ScratchFolder::CopyDataFolder() const
 {
-    std::filesystem::copy(std::string(TARNBROOK_SOURCE_DIR) + "/Data", path_ + "/Data",
-                          std::filesystem::copy_options::recursive);
+    fs::copy(std::string(TARNBROOK_SOURCE_DIR) + "/Data", path_ + "/Data", fs::copy_options::recursive);
 }
 
 }  // namespace testsupport

@@ -1,8 +1,6 @@
 #include "support/TestData.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -13,17 +11,6 @@ std::string ReadTestData(const std::string& relativePath)
 {
     std::ifstream in(std::string(TARNBROOK_TEST_DATA) + "/" + relativePath, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> ListTestData(const std::string& relativeFolder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(TARNBROOK_TEST_DATA) +
-                                                                 "/" + relativeFolder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 PixelListing ParsePixelListing(const std::string& text)

@@ -7,8 +7,6 @@ namespace testsupport {
 
 // Bytes of a file under tests/data (path relative to it); "" when missing.
 std::string ReadTestData(const std::string& relativePath);
-// Names of the regular files in a folder under tests/data, sorted.
-std::vector<std::string> ListTestData(const std::string& relativeFolder);
 
 // A picture as ImageMagick lists it with "convert picture txt:-": the header line gives the
 // size, every other line one pixel "x,y: (...)  #RRGGBB ...".

@@ -5,28 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <string>
-
 namespace testsupport {
-
-namespace {
-
-std::string ReadDisplayNumber(int fd, int timeoutMs)
-{
-    std::string digits;
-    pollfd pfd{fd, POLLIN, 0};
-    while (poll(&pfd, 1, timeoutMs) > 0) {
-        char c;
-        if (read(fd, &c, 1) != 1 || c == '\n') {
-            break;
-        }
-        digits += c;
-    }
-    return digits;
-}
-
-}  // namespace
 
 VirtualXServer::VirtualXServer(int depth, int width, int height)
 {
@@ -44,12 +23,13 @@ VirtualXServer::VirtualXServer(int depth, int width, int height)
         _exit(127);
     }
     close(fds[1]);
-    if (pid_ > 0) {
-        const std::string number = ReadDisplayNumber(fds[0], 20000);
-        if (!number.empty()) {
-            name_ = ":" + number;
-        }
+    // The server writes its display number and a newline once it accepts connections.
+    std::string number;
+    pollfd ready{fds[0], POLLIN, 0};
+    for (char c = 0; pid_ > 0 && poll(&ready, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n';) {
+        number += c;
     }
+    name_ = number.empty() ? "" : ":" + number;
     close(fds[0]);
 }
 
