@@ -2,8 +2,6 @@
 
 #include <memory>
 
-#include "app/Application.h"
-#include "dialogs/FormNamePlayer.h"
 #include "game/Board.h"
 #include "game/FormMain.h"
 #include "gfx/Screen.h"
@@ -16,7 +14,6 @@
 #include "support/WaitFor.h"
 #include "ui/ImageFrame.h"
 #include "ui/widgets/ButtonCustom.h"
-#include "ui/widgets/TextBoxCustom.h"
 
 namespace {
 
@@ -109,37 +106,6 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
     EXPECT_TRUE(LabelShows(33, 285, 60, 30, "-118", true));
     EXPECT_TRUE(LabelShows(100, 100, 600, 25, "", false));
     EXPECT_EQ(form->GetStartButton()->GetText(), "CANCEL");
-}
-
-TEST_F(MainWindowInProcess, ALostGameAsksForANameAndRanksTheGameThatEnded)
-{
-    testsupport::FakeCommands commands(folder.Path());
-    Build({15, 40, 41, 42, 100, 101, 102, 150, 151, 152});
-    Start();
-    Click(kUpperLeft);
-    const int score = form->GetBoard().Score();
-    ASSERT_GT(score, 0);
-    Click(15);
-    EXPECT_FALSE(form->GetBoard().GameRunning());
-    EXPECT_EQ(form->GetStartButton()->GetText(), "START");
-    EXPECT_FALSE(form->IsEnabled());
-
-    tarnbrook::FormNamePlayer* dialog = nullptr;
-    for (tarnbrook::Form* open : tarnbrook::Application::forms) {
-        if (open->GetCaption() == "Top Ten") {
-            dialog = dynamic_cast<tarnbrook::FormNamePlayer*>(open);
-        }
-    }
-    ASSERT_NE(dialog, nullptr);
-    dialog->GetTextBox()->SetText("zed");
-    dialog->ButtonClicked(dialog->GetOkButton());
-
-    EXPECT_TRUE(form->IsEnabled());
-    EXPECT_EQ(folder.Read("Data/Tarnbrook/Score/Classifica.txt"),
-              std::string(8 - std::to_string(score).size(), '0') + std::to_string(score) +
-                  " zed          Level 1\n");
-    Start();
-    EXPECT_TRUE(form->GetBoard().GameRunning());
 }
 
 TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)

@@ -39,6 +39,12 @@ protected:
         bottom = baseline + overall.descent - 1;
     }
     int TextLineHeight() { return std::max(ProgramFont()->ascent + 1, 15); }
+    // Left, top, right, bottom and count of the pixels of a colour.
+    std::vector<int> Ink(int x, int y, int w, int h, int color)
+    {
+        const InkBox box = surface.FindColor(x, y, w, h, color);
+        return {box.left, box.top, box.right, box.bottom, box.count};
+    }
 
     testsupport::ScratchFolder folder;
 };
@@ -47,20 +53,9 @@ TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessEachWayThanTheOutline)
 {
     GraphicsContext gc(&surface.Get());
     gc.FillRectangle(10, 10, 5, 5, 0, GraphicsContext::NoColor, kInk);
-    const InkBox fill = surface.FindColor(0, 0, 40, 40, kInk);
-    EXPECT_EQ(fill.left, 10);
-    EXPECT_EQ(fill.top, 10);
-    EXPECT_EQ(fill.right, 13);
-    EXPECT_EQ(fill.bottom, 13);
-    EXPECT_EQ(fill.count, 16);
-
+    EXPECT_EQ(Ink(0, 0, 40, 40, kInk), (std::vector<int>{10, 10, 13, 13, 16}));
     gc.DrawRectangle(60, 10, 5, 5, 1, kInk);
-    const InkBox outline = surface.FindColor(50, 0, 40, 40, kInk);
-    EXPECT_EQ(outline.left, 60);
-    EXPECT_EQ(outline.right, 64);
-    EXPECT_EQ(outline.bottom, 14);
-    EXPECT_EQ(outline.count, 16);
-    EXPECT_EQ(surface.Pixel(62, 12), kGrey);
+    EXPECT_EQ(Ink(50, 0, 40, 40, kInk), (std::vector<int>{60, 10, 64, 14, 16}));
 
     // A border on a fill lies on the edge of the (w-1) x (h-1) area.
     gc.FillRectangle(100, 10, 6, 6, 1, 0x00FF00, kInk);

@@ -24,7 +24,6 @@ TEST(PixelFormatDisplay, AShallowScreenIsReportedAndImagesStillWork)
     Application::ResetState();
     testsupport::VirtualXServer shallow(16, 800, 600);
     ASSERT_TRUE(shallow.Started());
-    const std::string previousDisplay = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
     setenv("DISPLAY", shallow.Name().c_str(), 1);
     testsupport::ScratchFolder folder;
     Screen screen("shallow");
@@ -54,7 +53,6 @@ TEST(PixelFormatDisplay, AShallowScreenIsReportedAndImagesStillWork)
     gc.PutImage(10, 10, 0, 0, image.get());
     gc.PutImageKeyed(20, 20, 0, 0, image.get(), 0);
     XSync(screen.GetDisplay(), False);
-    setenv("DISPLAY", previousDisplay.c_str(), 1);
 }
 
 // A window not yet on screen cannot be read back: the layout then comes from the visual, and
