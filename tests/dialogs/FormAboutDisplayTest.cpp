@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <string>
@@ -16,12 +17,15 @@
 #include "gfx/XImageFactory.h"
 #include "support/DialogTest.h"
 #include "support/FakeCommands.h"
+#include "support/ReferencePaint.h"
 #include "support/WaitFor.h"
 #include "ui/CellControl.h"
 #include "ui/widgets/ButtonCustom.h"
 
 namespace tarnbrook {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 constexpr int kPictureWidth = 40;
 constexpr int kPictureHeight = 50;
@@ -47,20 +51,20 @@ protected:
         about->SetOwnershipLine(kOwnershipNotice);
         about->SetNoticeText(kNoticeText);
         about->SetWebAddress(webAddress);
+        about->SetScreen(&owner.GetOwnScreen());
         return about;
     }
     std::unique_ptr<FormAbout> OpenAbout(const std::string& webAddress = kWebAddress)
     {
         std::unique_ptr<FormAbout> about = MakeAbout(webAddress);
-        about->SetScreen(&owner.GetOwnScreen());
         about->Show();
         EXPECT_TRUE(testsupport::WaitViewable(owner.GetDisplay(), about->GetWindow()));
         Pump();
         return about;
     }
 
-    // Replaces a fake program by one that writes its argument count and then each argument on
-    // a line of its own, once the file "go" exists (so a caller that waited would hang).
+    // Makes the fake program write its argument count and then each argument on a line of its
+    // own, once the file "go" exists (so a caller that waited would hang).
     void FakeProgramWaitingForGo(const std::string& name)
     {
         folder.Write("fake-bin/" + name,
@@ -68,9 +72,9 @@ protected:
                      "printf '%s\\n' \"$#\" \"$@\" >> '" + folder.Path() + "/args.txt'\n");
         chmod((folder.Path() + "/fake-bin/" + name).c_str(), 0755);
     }
-    std::vector<std::string> RecordedArguments()
+    Lines Arguments()
     {
-        std::vector<std::string> lines;
+        Lines lines;
         const std::string all = folder.Read("args.txt");
         for (size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos;
              start = end + 1) {
@@ -78,65 +82,50 @@ protected:
         }
         return lines;
     }
+    bool ArgumentLines(size_t count)
+    {
+        return testsupport::WaitFor([&] { return Arguments().size() == count; });
+    }
 
     testsupport::FakeCommands commands{folder.Path()};
     ImagePtr picture;
 };
 
-TEST_F(FormAboutDisplayTest, ConstructionDisablesTheOwnerAndShowBuildsTheBox)
+// Centred on its owner, which it disables; the picture in the sunken panel at (10, 23), the
+// product line in white.
+TEST_F(FormAboutDisplayTest, TheBoxShowsItsPictureAndTextsCentredOnItsOwner)
 {
-    std::unique_ptr<FormAbout> about = MakeAbout();
+    std::unique_ptr<FormAbout> about = OpenAbout();
     EXPECT_FALSE(owner.IsEnabled());
     EXPECT_EQ(owner.GetActiveDialog(), about.get());
-    EXPECT_FALSE(about->IsCreated());
     EXPECT_EQ(about->GetCaption(), "Info...");
-
-    about->SetScreen(&owner.GetOwnScreen());
-    about->Show();
-    ASSERT_TRUE(testsupport::WaitViewable(owner.GetDisplay(), about->GetWindow()));
-    Pump();
-    EXPECT_TRUE(about->IsDialog());
     const Point ownerAt = owner.GetPosition();
     EXPECT_EQ(At(about->GetPosition()),
               At(Point{ownerAt.x + (400 - 600) / 2 + 1, ownerAt.y + (300 - 210) / 2 + 1}));
     EXPECT_EQ(about->GetMailCell()->GetText(), "info@tarnbrook.example");
-    EXPECT_EQ(about->GetWebCell()->GetText(), "https://www.tarnbrook.example");
-    EXPECT_EQ(At(about->GetWebCell()->GetPosition()), At(Point{kPictureWidth + 45, 68}));
-    EXPECT_EQ(At(about->GetMailCell()->GetPosition()), At(Point{kPictureWidth + 255, 68}));
-    const int textWidth = 600 - (kPictureWidth + 45) - 10;
-    EXPECT_EQ(At(about->GetOkButton()->GetPosition()),
-              At(Point{kPictureWidth + 45 + textWidth / 2 - 40, 210 - 37}));
 
-    // The picture inside the framed panel at (10, 23), and the product line in white.
-    XImage* shot = XGetImage(owner.GetDisplay(), about->GetWindow(), 0, 0, 600, 210, AllPlanes,
-                             ZPixmap);
-    ASSERT_NE(shot, nullptr);
-    EXPECT_EQ(XGetPixel(shot, 15, 28) & 0xFFFFFF, 0xFF0000u);
-    EXPECT_EQ(XGetPixel(shot, 15 + kPictureWidth - 1, 28 + kPictureHeight - 1) & 0xFFFFFF,
-              0xFF0000u);
-    EXPECT_EQ(XGetPixel(shot, 10, 23) & 0xFFFFFF, 0u);  // the sunken frame's dark corner
-    int white = 0;
-    for (int y = 17; y < 42; ++y) {
-        for (int x = kPictureWidth + 45; x < 590; ++x) {
-            white += (XGetPixel(shot, x, y) & 0xFFFFFF) == 0xFFFFFF ? 1 : 0;
-        }
-    }
-    EXPECT_GT(white, 20);
-    XDestroyImage(shot);
+    const testsupport::Area shot =
+        testsupport::ReadArea(owner.GetDisplay(), about->GetWindow(), 0, 0, 600, 210);
+    const auto pixel = [&](int x, int y) { return shot.pixels[static_cast<size_t>(y * 600 + x)]; };
+    EXPECT_EQ(pixel(15, 28), 0xFF0000);
+    EXPECT_EQ(pixel(15 + kPictureWidth - 1, 28 + kPictureHeight - 1), 0xFF0000);
+    EXPECT_EQ(pixel(10, 23), 0);  // the sunken frame's dark corner
+    const testsupport::Area productLine = shot.Crop(kPictureWidth + 45, 17, 500, 25);
+    EXPECT_GT(std::count(productLine.pixels.begin(), productLine.pixels.end(), 0xFFFFFF), 20);
 }
 
+// Escape, Return and Delete close it, other keys do not; so do OK, the window manager and
+// deletion, shown or not; each gives the owner back and reports no result.
 TEST_F(FormAboutDisplayTest, KeysOkTheWindowManagerOrDeletionCloseItAndEnableTheOwner)
 {
     for (KeySym key : {XK_Escape, XK_Return, XK_Delete}) {
         std::unique_ptr<FormAbout> about = OpenAbout();
-        Type(about.get(), {key});
+        Type(about.get(), {XK_a, key});
         EXPECT_FALSE(about->IsCreated()) << key;
         EXPECT_TRUE(owner.IsEnabled()) << key;
         EXPECT_EQ(owner.GetActiveDialog(), nullptr);
     }
     std::unique_ptr<FormAbout> about = OpenAbout();
-    Type(about.get(), {XK_a});
-    EXPECT_TRUE(about->IsCreated());
     ClickMiddle(about.get(), about->GetOkButton());
     EXPECT_FALSE(about->IsCreated());
     EXPECT_TRUE(owner.IsEnabled());
@@ -146,31 +135,30 @@ TEST_F(FormAboutDisplayTest, KeysOkTheWindowManagerOrDeletionCloseItAndEnableThe
     Pump();
     EXPECT_FALSE(about->IsCreated());
     EXPECT_TRUE(owner.IsEnabled());
-    about = OpenAbout();
-    about.reset();
-    EXPECT_TRUE(owner.IsEnabled());
-    about = MakeAbout();  // never shown
-    about.reset();
-    EXPECT_TRUE(owner.IsEnabled());
+    for (bool shown : {true, false}) {
+        about = shown ? OpenAbout() : MakeAbout();
+        about.reset();
+        EXPECT_TRUE(owner.IsEnabled());
+    }
     EXPECT_TRUE(owner.Results().empty());
 }
 
+// The loop goes on while both browsers wait; each gets the address; no child is left to reap.
 TEST_F(FormAboutDisplayTest, WebCellStartsTheBrowserWithoutWaitingAndLeavesNoZombie)
 {
     FakeProgramWaitingForGo("firefox");
     std::unique_ptr<FormAbout> about = OpenAbout();
     ClickMiddle(about.get(), about->GetWebCell());
     ClickMiddle(about.get(), about->GetWebCell());
-    Type(about.get(), {XK_Escape});  // handled while both browsers wait: the loop goes on
+    Type(about.get(), {XK_Escape});
     EXPECT_FALSE(about->IsCreated());
-    EXPECT_TRUE(RecordedArguments().empty());
+    EXPECT_TRUE(Arguments().empty());
 
     folder.Write("go", "");
-    ASSERT_TRUE(testsupport::WaitFor([this] { return RecordedArguments().size() == 4; }));
-    EXPECT_EQ(RecordedArguments(),
-              (std::vector<std::string>{"1", kWebAddress, "1", kWebAddress}));
+    ASSERT_TRUE(ArgumentLines(4));
+    EXPECT_EQ(Arguments(), (Lines{"1", kWebAddress, "1", kWebAddress}));
     errno = 0;
-    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);  // no child of ours is left to reap
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
 }
 
@@ -184,21 +172,20 @@ TEST_F(FormAboutDisplayTest, LinksPassTheAddressAsOneArgumentWhateverItHolds)
     const std::string mail = "info@odd.example/a b'c\";$(touch pwned)`touch pwned`";
     EXPECT_EQ(about->GetMailCell()->GetText(), mail);
     about->ElementClicked(about->GetWebCell());
-    ASSERT_TRUE(testsupport::WaitFor([this] { return RecordedArguments().size() == 2; }));
+    ASSERT_TRUE(ArgumentLines(2));
     about->ElementClicked(about->GetMailCell());
-    ASSERT_TRUE(testsupport::WaitFor([this] { return RecordedArguments().size() == 5; }));
-    EXPECT_EQ(RecordedArguments(),
-              (std::vector<std::string>{"1", address, "2", "-compose", "to=" + mail}));
+    ASSERT_TRUE(ArgumentLines(5));
+    EXPECT_EQ(Arguments(), (Lines{"1", address, "2", "-compose", "to=" + mail}));
     EXPECT_FALSE(folder.Exists("pwned"));
 }
 
+// An address with nothing after "https://www." makes no mail address and no mail program.
 TEST_F(FormAboutDisplayTest, MailCellStartsTheMailProgramAndAShortAddressMakesNoMailAddress)
 {
     std::unique_ptr<FormAbout> about = OpenAbout();
     ClickMiddle(about.get(), about->GetMailCell());
     ASSERT_TRUE(testsupport::WaitFor([this] { return commands.Calls().size() == 1; }));
     EXPECT_EQ(commands.Calls()[0], "thunderbird -compose to=info@tarnbrook.example");
-    about.reset();
 
     about = OpenAbout("https://www.");
     EXPECT_EQ(about->GetMailCell()->GetText(), "");
@@ -207,16 +194,17 @@ TEST_F(FormAboutDisplayTest, MailCellStartsTheMailProgramAndAShortAddressMakesNo
     EXPECT_EQ(commands.Calls().size(), 1u);
 }
 
+// Closed by Escape, by the window manager, or deleted while open as when the owner opens the
+// next one.
 TEST_F(FormAboutDisplayTest, AThousandBoxesLeaveNoWindowsOrElementsBehind)
 {
     const Census before = Count();
     for (int i = 0; i < 1000; ++i) {
         std::unique_ptr<FormAbout> about = MakeAbout();
-        about->SetScreen(&owner.GetOwnScreen());
         about->Show();
         if (i % 3 == 0) {
             about->HandleKeyChar(27);
-        } else if (i % 3 == 1) {  // else deleted while open, as when the owner opens the next
+        } else if (i % 3 == 1) {
             input.SendDeleteWindow(about->GetWindow());
             Pump();
         }

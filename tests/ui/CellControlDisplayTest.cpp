@@ -5,25 +5,24 @@
 #include <string>
 #include <vector>
 
-#include "gfx/GraphicsContext.h"
 #include "support/RecordingChild.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
+#include "support/WidgetPixels.h"
 #include "ui/PanelChildren.h"
 
 namespace tarnbrook {
 namespace {
 
-constexpr int kGrey = 0xAAAAAA;
-constexpr int kBlack = 0x000000;
-constexpr int kWhite = 0xFFFFFF;
-constexpr int kMarker = 0x13579B;
+using namespace testsupport;
 
-class CellControlDisplayTest : public testsupport::SurfaceTest {
+constexpr int kForm = 0x5080B0;
+
+class CellControlDisplayTest : public SurfaceTest {
 protected:
-    CellControlDisplayTest() : SurfaceTest(300, 200, 0x5080B0) {}
+    CellControlDisplayTest() : SurfaceTest(300, 200, kForm) {}
 
-    // A cell at (20, 30) of the size, shown.
+    // The cell at (20, 30), shown in its own colours.
     void ShowCell(CellControl& cell, int w, int h, const std::string& text = "")
     {
         cell.SetPosition(20, 30);
@@ -31,37 +30,31 @@ protected:
         cell.SetText(text);
         cell.Show();
     }
-    XFontStruct* ProgramFont() { return surface.Get().GetFont().GetFontStruct(surface.GetDisplay()); }
-    void Mark(int x, int y, int w, int h)
-    {
-        GraphicsContext gc(&surface.Get());
-        gc.FillRectangle(x, y, w + 1, h + 1, 0, 0, kMarker);
-    }
 
-    testsupport::ScratchFolder folder;
+    ScratchFolder folder;
 };
 
+// Grey with black text centred both ways on a line of at least 15 pixels; an unchanged text
+// is not repainted.
 TEST_F(CellControlDisplayTest, DefaultsPaintGreyWithBlackTextCentredBothWays)
 {
     CellControl cell(&surface.Get());
     ShowCell(cell, 100, 20, "123");
-    EXPECT_EQ(surface.Pixel(20, 30), kGrey);
-    EXPECT_EQ(surface.Pixel(118, 49), kGrey);
-
+    EXPECT_EQ(Unmet(surface, {{20, 30, kGrey}, {118, 49, kGrey}}), "");
+    XFontStruct* font = surface.Get().GetFont().GetFontStruct(surface.GetDisplay());
     int direction, ascent, descent;
     XCharStruct extents;
-    XTextExtents(ProgramFont(), "123", 3, &direction, &ascent, &descent, &extents);
-    const int lineHeight = std::max(ProgramFont()->ascent + 1, 15);
+    XTextExtents(font, "123", 3, &direction, &ascent, &descent, &extents);
+    const int lineHeight = std::max(font->ascent + 1, 15);
     const int baseline = 30 + lineHeight - 1 + (20 - lineHeight) / 2;
     const int left = 20 + (100 - extents.width) / 2;
-    const testsupport::InkBox ink = surface.FindColor(20, 30, 100, 20, kBlack);
-    EXPECT_EQ(ink.top, baseline - extents.ascent);
-    EXPECT_EQ(ink.bottom, baseline + extents.descent - 1);
-    EXPECT_EQ(ink.left, left + extents.lbearing);
-    EXPECT_EQ(ink.right, left + extents.rbearing - 1);
+    const InkBox ink = surface.FindColor(20, 30, 100, 20, kBlack);
+    EXPECT_EQ(XY(Point{ink.left, ink.top}),
+              XY(Point{left + extents.lbearing, baseline - extents.ascent}));
+    EXPECT_EQ(XY(Point{ink.right, ink.bottom}),
+              XY(Point{left + extents.rbearing - 1, baseline + extents.descent - 1}));
 
-    // An unchanged text is not repainted.
-    Mark(20, 30, 100, 20);
+    Paint(surface, 20, 30, 100, 20);
     cell.SetText("123");
     cell.SetTextAlign(2);
     cell.SetForeColor(kBlack);
@@ -70,42 +63,35 @@ TEST_F(CellControlDisplayTest, DefaultsPaintGreyWithBlackTextCentredBothWays)
     EXPECT_EQ(surface.Pixel(20, 30), kGrey);
 }
 
+// Black above and left, white below and right; black all round on white; hidden, in the form's
+// colour.
 TEST_F(CellControlDisplayTest, TheBevelIsBlackAllRoundOnWhiteAndLightElsewhere)
 {
     CellControl cell(&surface.Get());
     cell.SetBevel(true);
     ShowCell(cell, 60, 20);
-    EXPECT_EQ(surface.Pixel(20, 30), kBlack);
-    EXPECT_EQ(surface.Pixel(20, 48), kBlack);
-    EXPECT_EQ(surface.Pixel(79, 30), kWhite);
-    EXPECT_EQ(surface.Pixel(79, 49), kWhite);
-    EXPECT_EQ(surface.Pixel(40, 49), kWhite);
-    EXPECT_EQ(surface.Pixel(21, 31), kGrey);
-
+    EXPECT_EQ(Unmet(surface, {{20, 30, kBlack}, {20, 48, kBlack}, {79, 30, kWhite},
+                              {79, 49, kWhite}, {40, 49, kWhite}, {21, 31, kGrey}}), "");
     cell.SetBackColor(kWhite);
-    EXPECT_EQ(surface.CountOther(79, 30, 1, 20, kBlack), 0);
-    EXPECT_EQ(surface.CountOther(20, 49, 60, 1, kBlack), 0);
-
+    EXPECT_EQ(Unmet(surface, {{79, 30, kBlack, 1, 20}, {20, 49, kBlack, 60, 1}}), "");
     cell.SetHighlighted(true);
     EXPECT_EQ(surface.Pixel(21, 31), 0xFFFF00);
-
-    cell.Hide();  // in the form's colour
-    EXPECT_FALSE(cell.IsCreated());
-    EXPECT_EQ(surface.CountOther(20, 30, 60, 20, 0x5080B0), 0);
+    cell.Hide();
+    EXPECT_EQ(surface.CountOther(20, 30, 60, 20, kForm), 0);
 }
 
+// Left-aligned text wraps, and lines below the box are dropped.
 TEST_F(CellControlDisplayTest, LongTextWrapsAndLinesBelowTheBoxAreDropped)
 {
     CellControl cell(&surface.Get());
     cell.SetTextAlign(0);
     ShowCell(cell, 60, 20, "aaaa bbbb cccc dddd eeee");
     EXPECT_FALSE(surface.FindColor(20, 30, 60, 20, kBlack).Empty());
-    EXPECT_EQ(surface.CountOther(20, 50, 100, 30, 0x5080B0), 0) << "nothing below the cell";
-
+    EXPECT_EQ(surface.CountOther(20, 50, 100, 30, kForm), 0);
     cell.SetSize(60, 60);
     cell.Paint();
-    const testsupport::InkBox ink = surface.FindColor(20, 30, 60, 60, kBlack);
-    EXPECT_GT(ink.bottom, 30 + 2 * 15) << "three lines or more";
+    const InkBox ink = surface.FindColor(20, 30, 60, 60, kBlack);
+    EXPECT_GT(ink.bottom, 30 + 2 * 15);  // three lines or more
     EXPECT_LE(ink.right, 79);
 }
 
@@ -116,19 +102,17 @@ TEST_F(CellControlDisplayTest, AFramedSunkenPanelHasDarkTopLeftAndLightBottomRig
     panel.SetSize(100, 50);
     panel.SetFramed(true);
     panel.Show();
-    EXPECT_EQ(surface.CountOther(10, 10, 99, 1, kBlack), 0);
-    EXPECT_EQ(surface.CountOther(10, 10, 1, 49, kBlack), 0);
-    EXPECT_EQ(surface.CountOther(109, 10, 1, 50, kWhite), 0);
-    EXPECT_EQ(surface.CountOther(10, 59, 100, 1, kWhite), 0);
-    EXPECT_EQ(surface.Pixel(50, 30), kGrey);
-    EXPECT_EQ(surface.CountOther(12, 12, 96, 12, kGrey), 0) << "no caption, no text";
-
+    EXPECT_EQ(Unmet(surface, {{10, 10, kBlack, 99, 1}, {10, 10, kBlack, 1, 49},
+                              {109, 10, kWhite, 1, 50}, {10, 59, kWhite, 100, 1},
+                              {12, 12, kGrey, 96, 40}}), "");
     panel.SetText("Caption");
     panel.SetCaptionColor(0xFF0000);
     panel.Paint();
     EXPECT_FALSE(surface.FindColor(12, 2, 96, 20, 0xFF0000).Empty());
 }
 
+// Children sit in the panel's coordinates and are found there; hiding the panel hides them
+// first, then clears its whole area; with a child back colour each child is painted twice.
 TEST_F(CellControlDisplayTest, HidingAPanelHidesItsChildrenFirstThenClearsItsWholeArea)
 {
     std::vector<std::string> journal;
@@ -138,20 +122,17 @@ TEST_F(CellControlDisplayTest, HidingAPanelHidesItsChildrenFirstThenClearsItsWho
     CellControl label(&panel);
     label.SetPosition(5, 5);
     label.SetSize(40, 20);
-    label.SetText("in");
     label.SetBackColor(kWhite);
-    testsupport::RecordingChild recorder(&panel, "child", &journal);
+    RecordingChild recorder(&panel, "child", &journal);
     recorder.SetDrawable(true);
     panel.Show();
-    EXPECT_EQ(surface.Pixel(15, 15), kWhite) << "the label sits in the panel's coordinates";
+    EXPECT_EQ(surface.Pixel(15, 15), kWhite);
     EXPECT_EQ(Application::ElementAt(surface.Get().GetId(), Point{17, 17}), &label);
 
     panel.Hide();
-    EXPECT_FALSE(label.IsCreated());
-    EXPECT_FALSE(recorder.IsVisible());
-    EXPECT_EQ(surface.CountOther(10, 10, 100, 50, 0x5080B0), 0);
+    EXPECT_FALSE(label.IsCreated() || recorder.IsVisible());
+    EXPECT_EQ(surface.CountOther(10, 10, 100, 50, kForm), 0);
 
-    // With a child back colour, each created child is painted twice per panel paint.
     panel.SetChildBackColor(0x00FF00);
     panel.Show();
     journal.clear();

@@ -15,10 +15,12 @@
 namespace tarnbrook {
 namespace {
 
-// A child that counts the Apply operations and paints, and is created and visible by Create.
+using Calls = std::vector<std::string>;
+Calls calls;
+
+// A child that counts what it applies and paints, and is created and visible by Create.
 class Probe : public Child {
 public:
-    Probe() { kind = "probe"; }
     void Create() override
     {
         AssignId();
@@ -26,64 +28,28 @@ public:
         visible = true;
     }
     void Paint() override { ++paints; }
-    void SetParentElement(GUIElement* value) { parent = value; }
     int64_t UserValue() const { return userValue; }
-
-    int paints = 0;
-    int sizeApplied = 0;
-    int positionApplied = 0;
-    int fontApplied = 0;
-    std::string valueText;  // what GetValueText answers when not empty
     std::string GetValueText() const override { return valueText.empty() ? GetText() : valueText; }
 
+    int paints = 0;
+    int applied = 0;        // sizes, positions and fonts
+    std::string valueText;  // what GetValueText answers when not empty
+
 protected:
-    void ApplySize() override { ++sizeApplied; }
-    void ApplyPosition() override { ++positionApplied; }
-    void ApplyFont() override { ++fontApplied; }
+    void ApplySize() override { ++applied; }
+    void ApplyPosition() override { ++applied; }
+    void ApplyFont() override { ++applied; }
 };
 
-std::vector<std::string> calls;
-
-void RecordMouseUp(GUIElement*, int64_t value, Point point)
+void Note(const std::string& call)
 {
-    calls.push_back("MouseUp " + std::to_string(value) + " " + std::to_string(point.x) + "," +
-                    std::to_string(point.y));
-}
-
-void RecordDblClick(GUIElement*, int64_t, Point)
-{
-    calls.push_back("DblClick");
-}
-
-void RecordLoad(GUIElement*, int64_t value)
-{
-    calls.push_back("Load " + std::to_string(value));
-}
-
-void RecordLostFocus(GUIElement*)
-{
-    calls.push_back("LostFocus");
-}
-
-void RecordChange(GUIElement*)
-{
-    calls.push_back("Change");
-}
-
-void RecordResize(GUIElement* element)
-{
-    calls.push_back("Resize paints=" + std::to_string(static_cast<Probe*>(element)->paints));
+    calls.push_back(call);
 }
 
 void DeleteElement(GUIElement* element)
 {
-    calls.push_back("deleted");
+    Note("deleted");
     delete element;
-}
-
-void DeleteOnMouse(GUIElement* element, int64_t, Point)
-{
-    DeleteElement(element);
 }
 
 class GUIElementTest : public ::testing::Test {
@@ -101,10 +67,10 @@ TEST(PointTest, IsPackedInOneWordWithXInTheLowHalf)
     const Point point{-2, 7};
     uint64_t word = 0;
     std::memcpy(&word, &point, sizeof word);
-    EXPECT_EQ(static_cast<uint32_t>(word), static_cast<uint32_t>(-2));
-    EXPECT_EQ(static_cast<uint32_t>(word >> 32), 7u);
+    EXPECT_EQ(word, (uint64_t{7} << 32) | uint32_t(-2));
 }
 
+// Both edges are inside; nothing is inside an element not created and visible.
 TEST_F(GUIElementTest, ContainsOnlyWhenCreatedAndVisibleWithBothEdgesInside)
 {
     Probe probe;
@@ -112,41 +78,38 @@ TEST_F(GUIElementTest, ContainsOnlyWhenCreatedAndVisibleWithBothEdgesInside)
     probe.SetSize(30, 40);
     EXPECT_FALSE(probe.Contains(Point{15, 25}));
     probe.Show();
-    EXPECT_TRUE(probe.Contains(Point{10, 20}));
-    EXPECT_TRUE(probe.Contains(Point{40, 60}));
-    EXPECT_FALSE(probe.Contains(Point{9, 20}));
-    EXPECT_FALSE(probe.Contains(Point{41, 60}));
-    EXPECT_FALSE(probe.Contains(Point{40, 61}));
+    for (Point inside : {Point{10, 20}, Point{40, 60}}) {
+        EXPECT_TRUE(probe.Contains(inside));
+    }
+    for (Point outside : {Point{9, 20}, Point{41, 60}, Point{40, 61}}) {
+        EXPECT_FALSE(probe.Contains(outside));
+    }
     probe.Hide();
     EXPECT_FALSE(probe.Contains(Point{15, 25}));
 }
 
+// Before creation setters only store; after it a change is applied (an unchanged size is not),
+// a new back colour repaints, and negative coordinates become zero.
 TEST_F(GUIElementTest, SettersStoreAndApplyOnlyOnceCreated)
 {
     Probe probe;
     probe.SetSize(20, 20);
     probe.SetPosition(5, 5);
     probe.SetBackColor(0x123456);
-    EXPECT_EQ(probe.sizeApplied + probe.positionApplied + probe.paints, 0);
-
+    EXPECT_EQ(probe.applied + probe.paints, 0);
     probe.Create();
     probe.SetSize(20, 20);
-    EXPECT_EQ(probe.sizeApplied, 0);
+    EXPECT_EQ(probe.applied, 0);
     probe.SetSize(21, 20);
-    EXPECT_EQ(probe.sizeApplied, 1);
-    EXPECT_EQ(probe.GetSize().x, 21);
-    probe.SetBackColor(0x654321);
-    EXPECT_EQ(probe.paints, 1);
-    EXPECT_EQ(probe.GetBackColor(), 0x654321);
     probe.SetFont(FontDescriptor("misc-fixed", 12));
-    EXPECT_EQ(probe.fontApplied, 1);
-    EXPECT_EQ(probe.GetFont().GetFamily(), "misc-fixed");
-    probe.Move(-5, 10);  // negative coordinates become zero
+    probe.Move(-5, 10);
+    probe.SetBackColor(0x654321);
+    EXPECT_EQ(probe.applied, 3);
+    EXPECT_EQ(probe.paints, 1);
     EXPECT_EQ(probe.GetPosition().x, 0);
-    EXPECT_EQ(probe.GetPosition().y, 10);
-    EXPECT_EQ(probe.positionApplied, 1);
 }
 
+// The user value starts as the id.
 TEST_F(GUIElementTest, IdsFollowCreationOrderAndAreNeverReused)
 {
     auto first = std::make_unique<Probe>();
@@ -169,85 +132,73 @@ TEST_F(GUIElementTest, IdsFollowCreationOrderAndAreNeverReused)
 TEST_F(GUIElementTest, EventOperationsAndTheirCallbacks)
 {
     Probe probe;
-    EXPECT_TRUE(probe.KeyChar('x'));
-    EXPECT_TRUE(probe.QueryClose());
+    EXPECT_TRUE(probe.KeyChar('x') && probe.QueryClose());
     probe.SetOnKeyChar([](GUIElement*, char character) { return character == 'y'; });
     probe.SetOnQueryClose([](GUIElement*) { return false; });
-    EXPECT_FALSE(probe.KeyChar('x'));
+    EXPECT_FALSE(probe.KeyChar('x') || probe.QueryClose());
     EXPECT_TRUE(probe.KeyChar('y'));
-    EXPECT_FALSE(probe.QueryClose());
 
-    probe.SetOnLoad(RecordLoad);
+    probe.SetOnLoad([](GUIElement*, int64_t value) { Note("Load " + std::to_string(value)); });
     probe.Load(42);
     probe.Load(7);
     EXPECT_EQ(probe.UserValue(), 42);
     probe.Create();
-    probe.SetOnResize(RecordResize);
-    probe.Resized();
-    probe.SetOnClose([](GUIElement* element) {
-        calls.push_back(element->IsClosed() ? "closed" : "open");
+    probe.SetOnResize([](GUIElement* element) {
+        Note("Resize paints=" + std::to_string(static_cast<Probe*>(element)->paints));
     });
+    probe.Resized();
+    probe.SetOnClose([](GUIElement* element) { Note(element->IsClosed() ? "closed" : "open"); });
     probe.Close();
     EXPECT_TRUE(probe.IsClosed());
-    EXPECT_EQ(calls, (std::vector<std::string>{"Load 42", "Resize paints=1", "open"}));
+    EXPECT_EQ(calls, (Calls{"Load 42", "Resize paints=1", "open"}));
 }
 
 TEST_F(GUIElementTest, LostFocusReportsAChangeOnlyWhenTheValueTextChanged)
 {
     Probe probe;
-    probe.SetOnLostFocus(RecordLostFocus);
-    probe.SetOnChange(RecordChange);
+    probe.SetOnLostFocus([](GUIElement*) { Note("LostFocus"); });
+    probe.SetOnChange([](GUIElement*) { Note("Change"); });
     probe.SetText("same");
     probe.GotFocus();
     EXPECT_TRUE(probe.HasFocus());
     probe.LostFocus();
     EXPECT_FALSE(probe.HasFocus());
-    EXPECT_EQ(calls, (std::vector<std::string>{"LostFocus"}));
-
-    calls.clear();
     probe.GotFocus();
     probe.valueText = "edited";
     probe.LostFocus();
-    EXPECT_EQ(calls, (std::vector<std::string>{"LostFocus", "Change"}));
+    EXPECT_EQ(calls, (Calls{"LostFocus", "LostFocus", "Change"}));
 }
 
 // The seconds of a click time come from the clock and the milliseconds from the loop's tick
 // counter: a counter 990 ms ahead at construction keeps any MouseUp in the next second within
-// the double-click bound.
-TEST_F(GUIElementTest, AMouseUpSoonAfterConstructionOrAnotherMouseUpIsADoubleClick)
+// the double-click bound of 999 ms; a MouseUp a whole second later is none.
+TEST_F(GUIElementTest, AMouseUpWithin999MillisecondsOfTheLastIsADoubleClick)
 {
     Application::tickCounter = 990;
-    Probe probe;
-    probe.Create();
-    probe.SetOnDblClick(RecordDblClick);
-    probe.SetOnMouseUp(RecordMouseUp);
+    Probe soon;
+    soon.SetOnDblClick([](GUIElement*, int64_t, Point) { Note("DblClick"); });
     Application::tickCounter = 0;
-    probe.MouseUp(Point{1, 1});
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[1], "DblClick");
-}
+    soon.MouseUp(Point{1, 1});
+    EXPECT_EQ(calls, Calls{"DblClick"});
 
-TEST_F(GUIElementTest, AMouseUpMoreThan999MillisecondsLaterIsNoDoubleClick)
-{
-    Probe probe;
-    probe.SetOnDblClick(RecordDblClick);
+    Probe late;
+    late.SetOnDblClick([](GUIElement*, int64_t, Point) { Note("late DblClick"); });
     const std::time_t constructed = std::time(nullptr);
     ASSERT_TRUE(testsupport::WaitFor([&] { return std::time(nullptr) > constructed; }, 3000));
-    probe.MouseUp(Point{1, 1});
-    EXPECT_TRUE(calls.empty());
+    late.MouseUp(Point{1, 1});
+    EXPECT_EQ(calls, Calls{"DblClick"});
 }
 
 TEST_F(GUIElementTest, ACallbackMayDeleteTheElementThatCalledIt)
 {
     auto* probe = new Probe;
-    probe->SetOnMouseUp(DeleteOnMouse);
-    probe->SetOnDblClick(RecordDblClick);
+    probe->SetOnMouseUp([](GUIElement* element, int64_t, Point) { DeleteElement(element); });
+    probe->SetOnDblClick([](GUIElement*, int64_t, Point) { Note("DblClick"); });
     probe->MouseUp(Point{0, 0});
-    EXPECT_EQ(calls, (std::vector<std::string>{"deleted"}));
 
     probe = new Probe;
     probe->SetOnLostFocus(DeleteElement);
-    probe->SetOnChange(RecordChange);
+    probe->SetOnChange([](GUIElement*) { Note("Change"); });
     probe->GotFocus();
     probe->valueText = "changed";
     probe->LostFocus();
@@ -255,7 +206,7 @@ TEST_F(GUIElementTest, ACallbackMayDeleteTheElementThatCalledIt)
     probe = new Probe;
     probe->SetOnClose(DeleteElement);
     probe->Close();
-    EXPECT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls, (Calls{"deleted", "deleted", "deleted"}));
     EXPECT_TRUE(Application::elements.empty());
 }
 

@@ -10,13 +10,15 @@
 #include "gfx/GraphicsContext.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
+#include "support/WidgetPixels.h"
 
 namespace tarnbrook {
 namespace {
 
-constexpr int kMarker = 0x13579B;
+using namespace testsupport;
 
-class ImageFrameDisplayTest : public testsupport::SurfaceTest {
+// Squares of the terrain strip at (30, 40).
+class ImageFrameDisplayTest : public SurfaceTest {
 protected:
     ImageFrameDisplayTest() : SurfaceTest(300, 200) {}
     void SetUp() override
@@ -31,82 +33,71 @@ protected:
         const unsigned char* pixel = tiles.data() + 3 * (stripY * kTileStripWidth + stripX);
         return (pixel[0] << 16) | (pixel[1] << 8) | pixel[2];
     }
-    std::unique_ptr<ImageFrame> Square(int x, int y, int tile)
+    std::unique_ptr<ImageFrame> Square(int tile, int x = 30, int y = 40)
     {
         auto frame = std::make_unique<ImageFrame>(&surface.Get(), tiles.data(), 1, kTileStripWidth,
                                                   kTileSide, tile, 0);
         frame->SetPosition(x, y);
         frame->SetSize(kTileSide, kTileSide);
+        frame->Show();
         return frame;
     }
-    void Mark(int x, int y, int w, int h)
-    {
-        GraphicsContext gc(&surface.Get());
-        gc.FillRectangle(x, y, w + 1, h + 1, 0, 0, kMarker);
-    }
+    // Pixels of the square that are not the marker.
+    int Unmarked() { return surface.CountOther(30, 40, kTileSide, kTileSide, kMarker); }
 
-    testsupport::ScratchFolder folder;
+    ScratchFolder folder;
     std::vector<unsigned char> tiles;
 };
 
+// SetCell (5, 0) shows strip columns 135 to 161; squares over one strip share one image of it,
+// which outlives none of them.
 TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneImage)
 {
-    std::unique_ptr<ImageFrame> square = Square(30, 40, 0);
-    square->Show();
+    std::unique_ptr<ImageFrame> square = Square(0);
     square->SetCell(5, 0);
-    EXPECT_EQ(square->GetCell(), 5);
-    const std::vector<int> shown = surface.Area(30, 40, kTileSide, kTileSide);
+    std::vector<int> expected;
     for (int y = 0; y < kTileSide; ++y) {
         for (int x = 0; x < kTileSide; ++x) {
-            ASSERT_EQ(shown[static_cast<size_t>(y * kTileSide + x)], TilePixel(135 + x, y)) << x << "," << y;
+            expected.push_back(TilePixel(135 + x, y));
         }
     }
+    EXPECT_EQ(surface.Area(30, 40, kTileSide, kTileSide), expected);
 
-    // Squares over one strip share one image of it.
     std::vector<std::unique_ptr<ImageFrame>> squares;
     for (int i = 0; i < 3; ++i) {
-        squares.push_back(Square(30 * i, 0, i));
-        squares.back()->Show();
+        squares.push_back(Square(i, 30 * i, 0));
+        EXPECT_EQ(squares.back()->GetSheetImage(), square->GetSheetImage());
     }
-    ASSERT_NE(squares[0]->GetSheetImage(), nullptr);
-    EXPECT_EQ(squares[1]->GetSheetImage(), squares[0]->GetSheetImage());
-    EXPECT_EQ(squares[2]->GetSheetImage(), squares[0]->GetSheetImage());
-    EXPECT_EQ(squares[2]->GetSheetImage(), square->GetSheetImage());
+    ASSERT_NE(square->GetSheetImage(), nullptr);
     squares.clear();
     square.reset();
-    std::unique_ptr<ImageFrame> later = Square(0, 0, 1);
-    later->Show();
+    const auto later = Square(1, 0, 0);
     EXPECT_EQ(surface.Pixel(13, 13), TilePixel(27 + 13, 13));
 }
 
+// Nor does a cell outside the strip: column 19 and beyond, negative, or row 1.
 TEST_F(ImageFrameDisplayTest, AnUnchangedCellIsNotRepaintedAndCellsOutsideShowNothing)
 {
-    std::unique_ptr<ImageFrame> square = Square(30, 40, 2);
-    square->Show();
-    Mark(30, 40, kTileSide, kTileSide);
+    std::unique_ptr<ImageFrame> square = Square(2);
+    Paint(surface, 30, 40, kTileSide, kTileSide);
     square->SetCell(2, 0);
-    EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, kMarker), 0);
-    for (int column : {19, -1, 100000}) {
-        square->SetCell(column, 0);
-        EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, kMarker), 0) << column;
+    EXPECT_EQ(Unmarked(), 0);
+    for (Point cell : {Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
+        square->SetCell(cell.x, cell.y);
+        EXPECT_EQ(Unmarked(), 0) << XY(cell);
     }
-    square->SetCell(3, 1);
-    EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, kMarker), 0) << "row 1";
     square->SetCell(3, 0);
     EXPECT_EQ(surface.Pixel(30, 40), TilePixel(81, 0));
 }
 
+// In grey without a back colour, else in the form's; nothing around the square is touched.
 TEST_F(ImageFrameDisplayTest, HidingErasesExactlyTheAreaInTheContainersColour)
 {
-    std::unique_ptr<ImageFrame> square = Square(30, 40, 0);
-    Mark(20, 30, 50, 50);
-    square->Show();
+    Paint(surface, 20, 30, 50, 50);
+    std::unique_ptr<ImageFrame> square = Square(0);
     square->Hide();
-    EXPECT_FALSE(square->IsCreated());
-    EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, 0xAAAAAA), 0);
-    EXPECT_EQ(surface.Pixel(30 + kTileSide, 40), kMarker);
-    EXPECT_EQ(surface.Pixel(30, 40 + kTileSide), kMarker);
-
+    EXPECT_EQ(Unmet(surface, {{30, 40, kGrey, kTileSide, kTileSide},
+                              {30 + kTileSide, 40, kMarker}, {30, 40 + kTileSide, kMarker}}), "");
     surface.Get().SetBackColor(0x224466);
     square->Show();
     square->SetCellErase(4, 0, true);
@@ -116,7 +107,7 @@ TEST_F(ImageFrameDisplayTest, HidingErasesExactlyTheAreaInTheContainersColour)
 }
 
 // Two embedded 2 x 2 pictures: palette 0 black, 1 red, 2 green; the first all red with one
-// black pixel, the second all green.
+// black pixel, the second all green. Entry 2 is past the list.
 TEST_F(ImageFrameDisplayTest, TransparentListPicturesShowTheBackColourThroughBlack)
 {
     std::vector<unsigned char> first(EmbeddedImageBytes(2, 2), 0);
@@ -135,16 +126,16 @@ TEST_F(ImageFrameDisplayTest, TransparentListPicturesShowTheBackColourThroughBla
     frame.SetSize(2, 2);
     frame.SetTransparent(true);
     frame.Show();
-    EXPECT_EQ(surface.Pixel(10, 10), 0xFF0000);
-    EXPECT_EQ(surface.Pixel(11, 10), 0x336699) << "black shows the back colour";
-    EXPECT_EQ(surface.Pixel(10, 11), 0xFF0000);
+    EXPECT_EQ(surface.Area(10, 10, 2, 2),
+              (std::vector<int>{0xFF0000, 0x336699, 0xFF0000, 0xFF0000}));
     frame.SetCell(1, 0);
     EXPECT_EQ(surface.Pixel(11, 10), 0x00FF00);
-    Mark(10, 10, 2, 2);
+    Paint(surface, 10, 10, 2, 2);
     frame.SetCell(1, 1);
-    EXPECT_EQ(surface.CountOther(10, 10, 2, 2, 0x336699), 0) << "entry 2 is past the list";
+    EXPECT_EQ(surface.CountOther(10, 10, 2, 2, 0x336699), 0);
 }
 
+// A sheet given by the caller is cut by cell and stays the caller's.
 TEST_F(ImageFrameDisplayTest, AGivenSheetStaysTheCallersAndIsCutByCell)
 {
     ImagePtr sheet = CreateXImage(&surface.Get(), tiles.data(), kTileStripWidth, kTileSide);

@@ -13,35 +13,16 @@
 namespace tarnbrook {
 namespace {
 
-std::vector<Timer*> fired;
-Timer* victim = nullptr;            // destroyed by DestroyVictim
-std::unique_ptr<Timer> spawned;     // made by SpawnTimer
-std::unique_ptr<Timer> selfOwned;   // destroyed by its own callback
+using Timers = std::vector<Timer*>;
+
+Timers fired;
+Timer* victim = nullptr;           // destroyed by the killer's callback
+std::unique_ptr<Timer> selfOwned;  // destroyed by its own callback
+std::unique_ptr<Timer> spawned;    // made by the maker's callback
 
 void RecordFire(Timer* timer)
 {
     fired.push_back(timer);
-}
-
-void DestroyVictim(Timer* timer)
-{
-    RecordFire(timer);
-    delete victim;
-    victim = nullptr;
-}
-
-void SpawnTimer(Timer* timer)
-{
-    RecordFire(timer);
-    spawned = std::make_unique<Timer>(nullptr, 0);
-    spawned->SetOnTimer(RecordFire);
-    spawned->Start();
-}
-
-void DestroySelf(Timer* timer)
-{
-    RecordFire(timer);
-    selfOwned.reset();
 }
 
 // Ticks in 10 ms idle slices until a timer fires; answers how many slices that took.
@@ -60,18 +41,24 @@ int SlicesUntilFire(int limit = 100)
 class TimerTest : public ::testing::Test {
 protected:
     void SetUp() override { fired.clear(); }
+    // A running timer of the form's.
+    Timer* Started(Timer* timer, void (*onTimer)(Timer*) = RecordFire)
+    {
+        timer->SetOnTimer(onTimer);
+        timer->Start();
+        return timer;
+    }
+
     std::vector<std::string> journal;
     testsupport::RecordingForm form{&journal};
 };
 
+// The id is not copied into the user value.
 TEST_F(TimerTest, A25MillisecondTimerFiresEveryThirdIdleSliceAndAZeroOneOnEach)
 {
     Timer timer(&form, 25);
-    EXPECT_EQ(timer.GetParent(), &form);
-    EXPECT_FALSE(timer.IsRunning());
-    timer.SetOnTimer(RecordFire);
-    timer.Start();
-    EXPECT_EQ(*timer.GetUserValueRef(), 0);  // the id is not copied into the user value
+    Started(&timer);
+    EXPECT_EQ(*timer.GetUserValueRef(), 0);
     EXPECT_EQ(SlicesUntilFire(), 3);
     EXPECT_EQ(SlicesUntilFire(), 3);
     EXPECT_EQ(timer.GetElapsed(), 0u);
@@ -85,14 +72,12 @@ TEST_F(TimerTest, A25MillisecondTimerFiresEveryThirdIdleSliceAndAZeroOneOnEach)
 TEST_F(TimerTest, StoppingAndRestartingKeepsWhatWasCounted)
 {
     Timer timer(&form, 100);
-    timer.SetOnTimer(RecordFire);
-    timer.Start();
+    Started(&timer);
     for (int slice = 0; slice < 4; ++slice) {
         TickAll(10);
     }
     timer.Stop();
     TickAll(10);
-    EXPECT_EQ(timer.GetElapsed(), 40u);
     const uint32_t id = timer.GetId();
     timer.Start();
     timer.Start();
@@ -102,35 +87,36 @@ TEST_F(TimerTest, StoppingAndRestartingKeepsWhatWasCounted)
     EXPECT_EQ(SlicesUntilFire(), 7);
 }
 
+// A timer made during the walk waits for the next one.
 TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
 {
     Timer killer(&form, 0);
-    killer.SetOnTimer(DestroyVictim);
-    killer.Start();
-    victim = new Timer(&form, 0);
-    victim->SetOnTimer(RecordFire);
-    victim->Start();
-    TickAll(10);
-    EXPECT_EQ(fired, (std::vector<Timer*>{&killer}));
-    killer.Stop();
-
-    fired.clear();
+    Started(&killer, [](Timer* timer) {
+        RecordFire(timer);
+        delete victim;
+    });
+    victim = Started(new Timer(&form, 0));
     selfOwned = std::make_unique<Timer>(&form, 0);
-    Timer* self = selfOwned.get();
-    selfOwned->SetOnTimer(DestroySelf);
-    selfOwned->Start();
+    Timer* self = Started(selfOwned.get(), [](Timer* timer) {
+        RecordFire(timer);
+        selfOwned.reset();
+    });
     Timer maker(&form, 0);
-    maker.SetOnTimer(SpawnTimer);
-    maker.Start();
+    Started(&maker, [](Timer* timer) {
+        RecordFire(timer);
+        spawned = std::make_unique<Timer>(nullptr, 0);
+        spawned->SetOnTimer(RecordFire);
+        spawned->Start();
+    });
     TickAll(10);
-    // The timer made during the walk waits for the next one.
-    EXPECT_EQ(fired, (std::vector<Timer*>{self, &maker}));
+    EXPECT_EQ(fired, (Timers{&killer, self, &maker}));
+    killer.Stop();
     maker.Stop();
     fired.clear();
     TickAll(10);
-    EXPECT_EQ(fired, (std::vector<Timer*>{spawned.get()}));
+    EXPECT_EQ(fired, Timers{spawned.get()});
     spawned.reset();
-    EXPECT_EQ(Application::timers, (std::vector<Timer*>{&killer, &maker}));
+    EXPECT_EQ(Application::timers, (Timers{&killer, &maker}));
 }
 
 TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadable)

@@ -7,50 +7,40 @@
 #include <string>
 #include <vector>
 
-#include "support/MarkColors.h"
 #include "support/SurfaceTest.h"
-#include "ui/widgets/MarkPictures.h"
+#include "support/WidgetPixels.h"
 
 namespace tarnbrook {
 namespace {
 
+using namespace testsupport;
 using Events = std::vector<std::string>;
 
-constexpr int kFace = 0xC8D2DC;
 constexpr int kX = 20;
 constexpr int kY = 30;
 constexpr int kW = 120;
 
 Events events;
 
-class CheckBoxDisplayTest : public testsupport::InputSurfaceTest {
+class CheckBoxDisplayTest : public InputSurfaceTest {
 protected:
     void SetUp() override
     {
         InputSurfaceTest::SetUp();
-        box.SetSize(kW, 30);
-        box.SetPosition(kX, kY);
-        box.SetBackColor(kFace);
         box.SetCommand([](GUIElement*) { events.push_back("command"); });
         box.SetOnMouseUp([](GUIElement*, int64_t, Point) { events.push_back("OnMouseUp"); });
-        box.Show();
+        ShowAt(box, kX, kY, kW, 30);
     }
-
-    // Pixels of the tick box that differ from the map in the box's current state.
     int TickBoxDifferences()
     {
-        const std::vector<int> pixels = surface.Area(kX + 1, kY + 1, kMarkSize, kMarkSize);
-        int wrong = 0;
-        for (int row = 0; row < kMarkSize; ++row) {
-            for (int column = 0; column < kMarkSize; ++column) {
-                const int expected = testsupport::MarkLetterColor(
-                    kTickBoxMap[row][column], box.IsEnabled(), box.IsChecked(), false);
-                wrong += pixels[static_cast<size_t>(row * kMarkSize + column)] != expected;
-            }
-        }
-        return wrong;
+        return MarkDifferencesAt(surface, kX + 1, kY + 1, kTickBoxMap, box.IsEnabled(),
+                                 box.IsChecked(), false, 0);
     }
-    void ClickCaption() { input.Click(FormWindow(), kX + 40, kY + 10); }
+    void ClickCaption()
+    {
+        input.Click(FormWindow(), kX + 40, kY + 10);
+        Pump();
+    }
 
     CheckBox box{&surface.Get(), "Sound"};
 };
@@ -74,7 +64,6 @@ TEST_F(CheckBoxDisplayTest, ClicksAndSpaceToggleWhileEnabled)
 {
     box.KeyChar(' ');  // no focus yet
     ClickCaption();
-    Pump();
     EXPECT_TRUE(box.IsChecked());
     EXPECT_EQ(TickBoxDifferences(), 0);
     input.Click(FormWindow(), kX + 5, kY + 5);
@@ -84,7 +73,6 @@ TEST_F(CheckBoxDisplayTest, ClicksAndSpaceToggleWhileEnabled)
     EXPECT_TRUE(box.IsChecked());  // toggled twice more
     box.Enable(false);
     ClickCaption();
-    Pump();
     box.KeyChar(' ');
     EXPECT_TRUE(box.IsChecked());
     EXPECT_EQ(events, (Events{"command", "OnMouseUp", "command", "OnMouseUp", "command",
@@ -93,26 +81,21 @@ TEST_F(CheckBoxDisplayTest, ClicksAndSpaceToggleWhileEnabled)
 
 TEST_F(CheckBoxDisplayTest, CaptionFocusRectangleDisabledGreyAndHiding)
 {
-    const testsupport::InkBox caption = surface.FindColor(kX + 21, kY, kW - 21, 30, 0x000000);
-    ASSERT_FALSE(caption.Empty());
-    EXPECT_GE(caption.left, kX + 26);
+    EXPECT_GE(surface.FindColor(kX + 21, kY, kW - 21, 30, kBlack).left, kX + 26);  // the caption
     box.GotFocus();
-    EXPECT_EQ(surface.Pixel(kX + 23, kY + 2), 0x000000);  // the dashes start on
-    EXPECT_EQ(surface.Pixel(kX + 23, kY + 29), 0x000000);
-    EXPECT_EQ(surface.Pixel(kX + kW - 8, kY + 2), 0x000000);
+    EXPECT_EQ(Unmet(surface, {{kX + 23, kY + 2, kBlack}, {kX + 23, kY + 29, kBlack},
+                              {kX + kW - 8, kY + 2, kBlack}}), "");
     box.LostFocus();
-    EXPECT_EQ(surface.Pixel(kX + 23, kY + 2), kFace);
-    EXPECT_EQ(surface.CountOther(kX, kY + 30, kW + 1, 2, 0xAAAAAA), 0);  // nothing left below
+    EXPECT_EQ(Unmet(surface, {{kX + 23, kY + 2, kFace}, {kX, kY + 30, kGrey, kW + 1, 2}}), "");
     box.GotFocus();
     box.Enable(false);
-    EXPECT_TRUE(surface.FindColor(kX + 21, kY, kW - 21, 30, 0x000000).Empty());
-    EXPECT_FALSE(surface.FindColor(kX + 26, kY, kW - 26, 30, 0x9B9B9B).Empty());
+    EXPECT_TRUE(surface.FindColor(kX + 21, kY, kW - 21, 30, kBlack).Empty());
+    EXPECT_FALSE(surface.FindColor(kX + 26, kY, kW - 26, 30, kDisabled).Empty());
 
     box.SetSize(kW, 10);  // too low for the tick box: it grows
     EXPECT_EQ(box.GetHeight(), 22);
     box.Hide();
-    EXPECT_EQ(surface.CountOther(kX, kY, kW, 22, 0xAAAAAA), 0);
-    EXPECT_FALSE(box.IsCreated());
+    EXPECT_EQ(surface.CountOther(kX, kY, kW, 22, kGrey), 0);
 }
 
 TEST_F(CheckBoxDisplayTest, TheCommandMayDeleteTheBox)

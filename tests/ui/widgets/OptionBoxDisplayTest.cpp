@@ -7,16 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "support/MarkColors.h"
 #include "support/SurfaceTest.h"
-#include "ui/widgets/MarkPictures.h"
+#include "support/WidgetPixels.h"
 
 namespace tarnbrook {
 namespace {
 
+using namespace testsupport;
 using Events = std::vector<std::string>;
 
-constexpr int kFace = 0xC8D2DC;
 constexpr int kX = 20;
 constexpr int kY = 20;
 constexpr int kW = 150;
@@ -25,41 +24,26 @@ constexpr int kRow = 26;
 Events events;
 OptionBox* watched = nullptr;
 
-class OptionBoxDisplayTest : public testsupport::InputSurfaceTest {
+class OptionBoxDisplayTest : public InputSurfaceTest {
 protected:
     void SetUp() override
     {
         InputSurfaceTest::SetUp();
         watched = &box;
-        box.SetSize(kW, 30);
-        box.SetPosition(kX, kY);
-        box.SetBackColor(kFace);
         box.SetCommand([](GUIElement*) {
             events.push_back("command " + std::to_string(watched->GetSelectedIndex()));
         });
         box.SetOnKeyDown([](GUIElement*, KeySym) { events.push_back("OnKeyDown"); });
-        box.Show();
-        box.AddItem("Easy", "e");
-        box.AddItem("Normal", "n");
-        box.AddItem("Hard", "h");
+        ShowAt(box, kX, kY, kW, 30);
+        for (const char* caption : {"Easy", "Normal", "Hard"}) {
+            box.AddItem(caption, caption);
+        }
     }
-
-    // Pixels of option i's mark that differ from the map, the surround showing the face.
+    // Pixels of the option's mark that differ from the map, the surround showing the face.
     int MarkDifferences(int option, int face = kFace)
     {
-        const bool selected = option == box.GetSelectedIndex();
-        const std::vector<int> pixels =
-            surface.Area(kX + 1, kY + kRow * option + 6, kMarkSize, kMarkSize);
-        int wrong = 0;
-        for (int row = 0; row < kMarkSize; ++row) {
-            for (int column = 0; column < kMarkSize; ++column) {
-                int expected = testsupport::MarkLetterColor(kOptionMarkMap[row][column],
-                                                            box.IsEnabled(), selected, true);
-                expected = expected == testsupport::kSeeThrough ? face : expected;
-                wrong += pixels[static_cast<size_t>(row * kMarkSize + column)] != expected;
-            }
-        }
-        return wrong;
+        return MarkDifferencesAt(surface, kX + 1, kY + kRow * option + 6, kOptionMarkMap,
+                                 box.IsEnabled(), option == box.GetSelectedIndex(), true, face);
     }
     void ClickRow(int row) { input.Click(FormWindow(), kX + 60, kY + kRow * row + 13); }
 
@@ -86,22 +70,20 @@ TEST_F(OptionBoxDisplayTest, EachRowShowsItsMarkOverTheFaceAndItsCaption)
 }
 
 // Down on the last selects the first and Up on the first the last; a click below the last
-// option selects the last even when it is selected; each runs the command.
+// option selects the last even when it is selected; each runs the command. The user's
+// OnKeyDown is not served.
 TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
 {
     box.SetSize(kW, 130);
     ClickRow(4);
     ClickRow(4);
-    input.TypeKey(XK_Down);
-    input.TypeKey(XK_Up);
-    input.TypeKey(XK_Up);
-    input.TypeKey(XK_space);  // Down
-    input.TypeKey(XK_Left);   // nothing
+    for (KeySym key : {XK_Down, XK_Up, XK_Up, XK_space /* Down */, XK_Left /* nothing */}) {
+        input.TypeKey(key);
+    }
     Pump();
     EXPECT_EQ(events, (Events{"command 2", "command 2", "command 0", "command 2", "command 1",
                               "command 2"}));
-    EXPECT_EQ(MarkDifferences(2), 0);
-    EXPECT_EQ(MarkDifferences(1), 0);
+    EXPECT_EQ(MarkDifferences(2) + MarkDifferences(1), 0);
     box.Enable(false);
     ClickRow(0);  // a disabled box is not hit at all
     Pump();
@@ -111,15 +93,14 @@ TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
 TEST_F(OptionBoxDisplayTest, WithNothingSelectedTheFocusRectangleIsAroundTheFirstOption)
 {
     box.GotFocus();
-    EXPECT_EQ(surface.Pixel(kX + 25, kY + 2), 0x000000);
-    EXPECT_EQ(surface.Pixel(kX + 25, kY + 25), 0x000000);
-    EXPECT_EQ(surface.Pixel(kX + kW - 6, kY + 2), 0x000000);
-    EXPECT_EQ(surface.CountOther(kX + 25, kY + kRow + 1, 1, 2 * kRow - 1, kFace), 0);
+    EXPECT_EQ(Unmet(surface, {{kX + 25, kY + 2, kBlack}, {kX + 25, kY + 25, kBlack},
+                              {kX + kW - 6, kY + 2, kBlack},
+                              {kX + 25, kY + kRow + 1, kFace, 1, 2 * kRow - 1}}), "");
     box.SetSelectedIndex(2);
-    EXPECT_EQ(surface.Pixel(kX + 25, kY + 2 * kRow + 2), 0x000000);
-    EXPECT_EQ(surface.CountOther(kX + 25, kY, 1, 2 * kRow, kFace), 0);
+    EXPECT_EQ(Unmet(surface, {{kX + 25, kY + 2 * kRow + 2, kBlack},
+                              {kX + 25, kY, kFace, 1, 2 * kRow}}), "");
     box.LostFocus();
-    EXPECT_EQ(surface.CountOther(kX, kY + 3 * kRow, kW + 1, 2, 0xAAAAAA), 0);  // nothing below
+    EXPECT_EQ(surface.CountOther(kX, kY + 3 * kRow, kW + 1, 2, kGrey), 0);  // nothing below
 }
 
 TEST_F(OptionBoxDisplayTest, TheCommandMayDeleteTheBox)

