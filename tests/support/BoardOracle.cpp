@@ -13,12 +13,6 @@ bool IsNumber(int tile)
     return tile >= 1 && tile <= 8;
 }
 
-std::string Describe(int index, const std::string& what)
-{
-    return "row " + std::to_string(index / kColumns) + " column " +
-           std::to_string(index % kColumns) + ": " + what;
-}
-
 }  // namespace
 
 bool IsInteriorCell(int index)
@@ -61,11 +55,15 @@ int CountUncovered(const std::vector<int>& board)
 std::vector<std::string> RuleViolations(const std::vector<int>& board)
 {
     std::vector<std::string> violations;
+    const auto violation = [&](int index, const std::string& what) {
+        violations.push_back("row " + std::to_string(index / kColumns) + " column " +
+                             std::to_string(index % kColumns) + ": " + what);
+    };
     for (int i = 0; i < kCells; ++i) {
         const int tile = board[static_cast<size_t>(i)];
         if (!IsInteriorCell(i)) {
             if (tile == kHazard || tile == kCovered) {
-                violations.push_back(Describe(i, "the frame shows a board tile"));
+                violation(i, "the frame shows a board tile");
             }
             continue;
         }
@@ -76,14 +74,13 @@ std::vector<std::string> RuleViolations(const std::vector<int>& board)
             covered += IsInteriorCell(n) && board[static_cast<size_t>(n)] == kCovered;
         }
         if (IsNumber(tile) && tile != hazards) {
-            violations.push_back(Describe(i, "shows " + std::to_string(tile) + " next to " +
-                                                 std::to_string(hazards) + " hazards"));
+            violation(i, "shows " + std::to_string(tile) + " next to " + std::to_string(hazards) + " hazards");
         }
         if (tile == kOpen && (hazards > 0 || covered > 0)) {
-            violations.push_back(Describe(i, "open ground next to a hazard or a covered square"));
+            violation(i, "open ground next to a hazard or a covered square");
         }
         if (tile == kUnknown) {
-            violations.push_back(Describe(i, "matches no tile"));
+            violation(i, "matches no tile");
         }
     }
     return violations;

@@ -24,23 +24,18 @@ auto Quietly(Display* display, Call call)
     return result;
 }
 
-// The children of a window, bottom first in stacking order, and its parent.
-std::vector<Window> Children(Display* display, Window window, Window* parent = nullptr)
+// The children of a window, bottom first in stacking order.
+std::vector<Window> Children(Display* display, Window window)
 {
     Window root = 0;
-    Window up = 0;
+    Window parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
     std::vector<Window> list;
-    if (XQueryTree(display, window, &root, &up, &children, &count)) {
+    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
         list.assign(children, children + count);
     }
-    if (children) {
-        XFree(children);
-    }
-    if (parent) {
-        *parent = up == root ? 0 : up;
-    }
+    XFree(children);
     return list;
 }
 
@@ -99,20 +94,11 @@ void GameWindow::Origin(int& rootX, int& rootY)
                           &rootY, &child);
 }
 
-// The child of the root window that holds the window: itself, or a window manager's frame.
-Window GameWindow::TopLevelOf(Window window)
-{
-    for (Window parent = window; parent; Children(GetDisplay(), window, &parent)) {
-        window = parent;
-    }
-    return window;
-}
-
 bool GameWindow::IsAbove(Window other)
 {
     const std::vector<Window> stack = Children(GetDisplay(), DefaultRootWindow(GetDisplay()));
-    const auto upper = std::find(stack.begin(), stack.end(), TopLevelOf(window_));
-    const auto lower = std::find(stack.begin(), stack.end(), TopLevelOf(other));
+    const auto upper = std::find(stack.begin(), stack.end(), window_);
+    const auto lower = std::find(stack.begin(), stack.end(), other);
     return upper != stack.end() && lower != stack.end() && upper > lower;
 }
 

@@ -28,14 +28,13 @@ public:
     void ClickAt(int x, int y);              // left button
     // Where the window's inside lies on the screen.
     void Origin(int& rootX, int& rootY);
-    // Whether this window (or the frame a window manager put around it) is stacked above the
-    // other one.
+    // Whether this window is stacked above the other one, both children of the root window
+    // (no window manager frames them).
     bool IsAbove(Window other);
     bool Exists();
 
 private:
     Window FindByTitle(Window parent, const std::string& titlePrefix);
-    Window TopLevelOf(Window window);
 
     InputDriver input_;
     Window window_ = 0;
