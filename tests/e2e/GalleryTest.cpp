@@ -114,10 +114,4 @@ TEST_F(GalleryTest, TheButtonsOpenEachDialogAndQuitEndsTheGallery)
     EXPECT_EQ(gallery.WaitForExit(), 0);
 }
 
-TEST_F(GalleryTest, TheWindowManagersCloseEndsTheGallery)
-{
-    window.Input().SendDeleteWindow(window.Id());
-    EXPECT_EQ(gallery.WaitForExit(), 0);
-}
-
 }  // namespace
