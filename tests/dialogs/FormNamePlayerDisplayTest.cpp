@@ -65,7 +65,7 @@ TEST_F(FormNamePlayerDisplayTest, AnEmptyOkBeepsAndTheDialogStays)
     EXPECT_EQ(Application::focused, dialog->GetTextBox());
 }
 
-TEST_F(FormNamePlayerDisplayTest, ReturnTakesTheTypedNameAsOkDoes)
+TEST_F(FormNamePlayerDisplayTest, ReturnOrDeleteTakesTheTypedNameAsOkDoes)
 {
     auto dialog = OpenDialog();
     Type(dialog.get(), {XK_a, XK_n, XK_n, XK_Return});
@@ -79,11 +79,8 @@ TEST_F(FormNamePlayerDisplayTest, ReturnTakesTheTypedNameAsOkDoes)
     ClickMiddle(dialog.get(), dialog->GetOkButton());
     EXPECT_EQ(closings, (Names{"ann", "bo"}));
     EXPECT_EQ(beeps.Count(), 0);
-}
 
-TEST_F(FormNamePlayerDisplayTest, TheEleventhCharacterBeepsAndDeleteActsAsOk)
-{
-    auto dialog = OpenDialog();
+    dialog = OpenDialog();  // the eleventh character beeps; Delete acts as OK
     Type(dialog.get(), {XK_a, XK_b, XK_c, XK_d, XK_e, XK_f, XK_g, XK_h, XK_i, XK_j, XK_k});
     EXPECT_EQ(beeps.Count(), 1);
     Type(dialog.get(), {XK_Delete});
