@@ -8,8 +8,13 @@ class Form;
 // input: the loop gives a disabled form's children no pointer events, and since keys follow
 // the keyboard focus whatever window they are typed in, an element of the owner that holds the
 // focus loses it. A null owner is ignored.
+//
+// More than one dialog may be open over one owner (the window manager's close button on the
+// main window asks its exit question while the name dialog is open). The owner then takes
+// input again only when the last of them has gone; meanwhile it names the latest one still
+// open as its active dialog.
 void TakeOwnerInput(Form* owner, Form* dialog);
-// The owner takes input again and no longer names a dialog.
-void GiveOwnerInputBack(Form* owner);
+// The dialog no longer holds its owner, which may be null when the owner has gone already.
+void GiveOwnerInputBack(Form* owner, Form* dialog);
 
 }  // namespace tarnbrook

@@ -186,7 +186,7 @@ bool FormAbout::ReleaseOwner()
 {
     if (holdingOwner_) {
         holdingOwner_ = false;
-        GiveOwnerInputBack(owner_.Get());
+        GiveOwnerInputBack(owner_.Get(), this);
     }
     return true;
 }

@@ -146,7 +146,7 @@ bool FormMsgBox::ReleaseOwner()
 {
     if (holdingOwner_) {
         holdingOwner_ = false;
-        GiveOwnerInputBack(owner_.Get());
+        GiveOwnerInputBack(owner_.Get(), this);
     }
     return true;
 }

@@ -102,7 +102,7 @@ bool FormNamePlayer::ReleaseOwner()
 {
     if (holdingOwner_) {
         holdingOwner_ = false;
-        GiveOwnerInputBack(owner_.Get());
+        GiveOwnerInputBack(owner_.Get(), this);
     }
     return true;
 }
