@@ -31,15 +31,24 @@ const Area kGameAreas[] = {
     {527, 200, 100, 28, 2},    // EXIT
 };
 
-// The exit question's YES button (right, 40 pixels above the bottom) would end the game; the
-// soak answers NO or closes the question instead.
-const char* const kExitTitle = "Exit";
-constexpr int kYesFromRight = 120;
-constexpr int kYesFromBottom = 40;
-// An element takes the clicks on all four edges of its 110 x 28 rectangle.
-constexpr int kYesWidth = 111;
-constexpr int kYesHeight = 29;
-// A window wholly covered by YES buttons is clicked all the same after this many tries.
+// Buttons that end the program: the soak answers NO to the game's exit question or closes it,
+// and leaves the gallery's Quit alone. Each is placed from the left or from the right and
+// bottom of its window; an element takes the clicks on all four edges of its rectangle.
+struct EndingButton {
+    const char* title;
+    bool fromBottomRight;
+    int x;
+    int y;
+    int width;
+    int height;
+};
+const EndingButton kEndingButtons[] = {
+    {"Exit", true, 120, 40, 111, 29},                        // YES
+    {"Tarnbrook widget gallery", false, 394, 370, 91, 29},  // Quit
+};
+// Closing the gallery's window ends it without a question: it is asked for less often.
+constexpr double kCloseWithoutQuestion = 0.2;
+// A window wholly covered by ending buttons is clicked all the same after this many tries.
 constexpr int kMostAttempts = 100;
 
 const KeySym kKeys[] = {
@@ -84,31 +93,38 @@ std::string Monkey::Act(const std::vector<ShownWindow>& windows)
     if (windows.empty()) {
         return "";
     }
-    FindYesButtons(windows);
-    const int roll = Between(1, 100);
+    FindEndingButtons(windows);
+    const int roll = Between(1, 1000);  // per mille
     const bool dialogOpen = windows.size() > 1;
-    if (roll <= 50) {
+    if (roll <= 470) {
         return ClickSomewhere(PickTarget(windows));
     }
-    if (roll <= 54) {
+    if (roll <= 510) {
         return DoubleClick(PickTarget(windows));
     }
-    if (roll <= 62) {
+    if (roll <= 580) {
         return Drag(PickTarget(windows));
     }
-    if (roll <= 66) {
+    if (roll <= 620) {
         return Hover(PickTarget(windows));
     }
-    if (roll <= 84) {
+    if (roll <= 640) {
+        return Burst(PickTarget(windows));
+    }
+    if (roll <= 800) {
         return PressKey();
     }
-    if (roll <= 89) {
+    if (roll <= 850) {
         return TypeWord();
     }
-    if (roll <= 97 && dialogOpen) {
+    if (roll <= 870) {
+        return ManageWindow(PickTarget(windows));
+    }
+    if (roll <= 980 && dialogOpen) {
         return CloseOne(windows, true);
     }
-    if (roll >= 99) {
+    if (roll > 980 &&
+        (windows.front().title.rfind(kGameTitle, 0) == 0 || Chance(kCloseWithoutQuestion))) {
         return CloseOne(windows, false);
     }
     return ClickSomewhere(PickTarget(windows));
@@ -128,33 +144,39 @@ Monkey::Spot Monkey::Anywhere(const ShownWindow& target)
     return {Between(0, std::max(0, target.width - 1)), Between(0, std::max(0, target.height - 1))};
 }
 
-// Where the exit questions' YES buttons are on the screen. Windows overlap: a click meant for
-// another dialog may land on the question stacked above it.
-void Monkey::FindYesButtons(const std::vector<ShownWindow>& windows)
+// Where the ending buttons are on the screen. Windows overlap: a click meant for another dialog
+// may land on the question stacked above it.
+void Monkey::FindEndingButtons(const std::vector<ShownWindow>& windows)
 {
-    yesButtons_.clear();
+    endingButtons_.clear();
     const Window root = DefaultRootWindow(display_);
     for (const ShownWindow& window : windows) {
-        int x = 0;
-        int y = 0;
-        Window child = 0;
-        if (window.title == kExitTitle &&
-            XTranslateCoordinates(display_, window.id, root, window.width - kYesFromRight,
-                                  window.height - kYesFromBottom, &x, &y, &child)) {
-            yesButtons_.push_back({x, y, kYesWidth, kYesHeight});
+        for (const EndingButton& button : kEndingButtons) {
+            if (window.title != button.title) {
+                continue;
+            }
+            const int left = button.fromBottomRight ? window.width - button.x : button.x;
+            const int top = button.fromBottomRight ? window.height - button.y : button.y;
+            int x = 0;
+            int y = 0;
+            Window child = 0;
+            if (XTranslateCoordinates(display_, window.id, root, left, top, &x, &y, &child)) {
+                endingButtons_.push_back({x, y, button.width, button.height});
+            }
         }
     }
 }
 
-bool Monkey::OnYes(Window window, Spot spot)
+bool Monkey::OnEndingButton(Window window, Spot spot)
 {
     const Window root = DefaultRootWindow(display_);
     int x = 0;
     int y = 0;
     Window child = 0;
     XTranslateCoordinates(display_, window, root, spot.x, spot.y, &x, &y, &child);
-    for (const Rectangle& yes : yesButtons_) {
-        if (x >= yes.x && x < yes.x + yes.width && y >= yes.y && y < yes.y + yes.height) {
+    for (const Rectangle& button : endingButtons_) {
+        if (x >= button.x && x < button.x + button.width && y >= button.y &&
+            y < button.y + button.height) {
             return true;
         }
     }
@@ -164,7 +186,7 @@ bool Monkey::OnYes(Window window, Spot spot)
 Monkey::Spot Monkey::Aim(const ShownWindow& target)
 {
     Spot spot = Favourite(target);
-    for (int attempt = 0; attempt < kMostAttempts && OnYes(target.id, spot); ++attempt) {
+    for (int attempt = 0; attempt < kMostAttempts && OnEndingButton(target.id, spot); ++attempt) {
         spot = Anywhere(target);
     }
     return spot;
@@ -248,7 +270,7 @@ std::string Monkey::Drag(const ShownWindow& target)
 {
     const Spot from = Aim(target);
     Spot to = Anywhere(target);
-    for (int attempt = 0; attempt < kMostAttempts && OnYes(target.id, to); ++attempt) {
+    for (int attempt = 0; attempt < kMostAttempts && OnEndingButton(target.id, to); ++attempt) {
         to = Anywhere(target);
     }
     MoveTo(target.id, from);
@@ -268,6 +290,69 @@ std::string Monkey::Hover(const ShownWindow& target)
     const Spot spot = Anywhere(target);
     MoveTo(target.id, spot);
     return "move to " + At(spot.x, spot.y) + " in " + Describe(target);
+}
+
+// Clicks as fast as the server takes them, the way an impatient player hammers a button.
+std::string Monkey::Burst(const ShownWindow& target)
+{
+    const Spot spot = Aim(target);
+    const int clicks = Between(3, 15);
+    MoveTo(target.id, spot);
+    for (int i = 0; i < clicks; ++i) {
+        XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+        XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+    }
+    Pace(50, 150);
+    return std::to_string(clicks) + " quick clicks at " + At(spot.x, spot.y) + " in " +
+           Describe(target);
+}
+
+// What a player does with the window manager: maximize and back, move, minimize.
+std::string Monkey::ManageWindow(const ShownWindow& target)
+{
+    const Window root = DefaultRootWindow(display_);
+    const int roll = Between(1, 3);
+    std::string what;
+    if (roll == 1) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = target.id;
+        event.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = 2;  // toggle
+        event.xclient.data.l[1] =
+            static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+        event.xclient.data.l[2] =
+            static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+        event.xclient.data.l[3] = 2;  // asked by a user's tool
+        XSendEvent(display_, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &event);
+        what = "maximize or restore ";
+    } else if (roll == 2) {
+        const int x = Between(0, 600);
+        const int y = Between(0, 500);
+        XMoveWindow(display_, target.id, x, y);
+        what = "move to " + At(x, y) + " ";
+    } else {
+        XIconifyWindow(display_, target.id, DefaultScreen(display_));
+        what = "minimize ";
+    }
+    Pace(100, 250);
+    return what + Describe(target);
+}
+
+void Monkey::Activate(Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2;  // asked by a user's tool
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, DefaultRootWindow(display_), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    Pace(100, 200);
 }
 
 void Monkey::Key(KeySym symbol, bool shifted)

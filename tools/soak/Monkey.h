@@ -25,6 +25,8 @@ public:
     // Asks the window to close: as the window manager's close button does (the manager
     // sends WM_DELETE_WINDOW), or with WM_DELETE_WINDOW sent straight to the window.
     void RequestClose(Window window, bool throughWindowManager);
+    // Brings a minimized window back, as a task bar would.
+    void Activate(Window window);
 
 private:
     struct Spot {
@@ -42,14 +44,16 @@ private:
     std::string DoubleClick(const ShownWindow& target);
     std::string Drag(const ShownWindow& target);
     std::string Hover(const ShownWindow& target);
+    std::string Burst(const ShownWindow& target);
+    std::string ManageWindow(const ShownWindow& target);
     std::string PressKey();
     std::string TypeWord();
     std::string CloseOne(const std::vector<ShownWindow>& windows, bool dialog);
 
     const ShownWindow& PickTarget(const std::vector<ShownWindow>& windows);
-    void FindYesButtons(const std::vector<ShownWindow>& windows);
-    bool OnYes(Window window, Spot spot);
-    // A spot that is not a YES button, chosen as a player of the window would choose.
+    void FindEndingButtons(const std::vector<ShownWindow>& windows);
+    bool OnEndingButton(Window window, Spot spot);
+    // A spot on no button that ends the program, chosen as a player of the window would.
     Spot Aim(const ShownWindow& target);
     Spot Favourite(const ShownWindow& target);
     Spot Anywhere(const ShownWindow& target);
@@ -63,7 +67,7 @@ private:
 
     Display* display_;
     std::mt19937 random_;
-    std::vector<Rectangle> yesButtons_;  // screen coordinates
+    std::vector<Rectangle> endingButtons_;  // screen coordinates
 };
 
 }  // namespace soak

@@ -24,6 +24,8 @@ constexpr int kYesFromBottom = 26;
 constexpr int kStartTimeoutMs = 30000;
 constexpr int kSampleEveryMs = 1000;
 constexpr int kHiddenMainLimitMs = 10000;
+// A minimized main window is brought back after this while.
+constexpr int kRestoreAfterMs = 1000;
 // Leak checking at the program's end takes a while under the sanitizers.
 constexpr int kEndTimeoutMs = 60000;
 constexpr int kMostErrorLines = 40;
@@ -140,9 +142,14 @@ int Soak::Play(SoakedProgram& program, double deadline, RunFigures& figures,
             nextSample += kSampleEveryMs;
         }
         if (!mainShown) {
-            if (NowMs() - mainLastShown > kHiddenMainLimitMs) {
+            const double hiddenMs = NowMs() - mainLastShown;
+            if (hiddenMs > kHiddenMainLimitMs) {
                 Finding("the main window is not shown while the program runs");
                 break;
+            }
+            if (hiddenMs > kRestoreAfterMs && windows_.Located()) {
+                Note("bring back the main window");
+                monkey_.Activate(windows_.Main());
             }
             SleepMs(50);
             continue;
