@@ -1,0 +1,119 @@
+// The random-input soak: runs a program of the project (the game or the gallery) under a window
+// manager for a number of seconds and reports crashes, sanitizer reports, log lines, leaked
+// children and the growth of memory and X windows. Run it through scripts/soak.sh, which
+// prepares the X server, the window manager, the Data folder and the fake external commands.
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "Soak.h"
+#include "SoakedProgram.h"
+
+namespace soak {
+
+namespace {
+
+// Windows of the program come and go while the soak looks at them.
+int IgnoreXError(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+Display* OpenDisplayPatiently()
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr)) {
+            return display;
+        }
+        SleepMs(20);
+    }
+    return nullptr;
+}
+
+// A window manager announces itself before it serves map requests: a probe window mapped
+// (again, if need be) until it is framed shows that it serves.
+bool WindowManagerServes(Display* display)
+{
+    const Window root = DefaultRootWindow(display);
+    const Window probe = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
+    bool framed = false;
+    for (int attempt = 0; attempt < 100 && !framed; ++attempt) {
+        XUnmapWindow(display, probe);
+        XMapWindow(display, probe);
+        XSync(display, False);
+        SleepMs(100);
+        Window top = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(display, probe, &top, &parent, &children, &count)) {
+            framed = parent != root;
+            if (children) {
+                XFree(children);
+            }
+        }
+    }
+    XDestroyWindow(display, probe);
+    XSync(display, False);
+    return framed;
+}
+
+bool ParseOptions(int argc, char** argv, SoakOptions& options)
+{
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const char* value = argv[i + 1];
+        if (name == "--binary") {
+            options.binary = value;
+        } else if (name == "--output") {
+            options.outputFolder = value;
+        } else if (name == "--title") {
+            options.titlePrefix = value;
+        } else if (name == "--seconds") {
+            options.seconds = std::atoi(value);
+        } else if (name == "--seed") {
+            options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+        } else {
+            return false;
+        }
+    }
+    return argc % 2 == 1 && !options.binary.empty() && !options.outputFolder.empty() &&
+           options.seconds > 0;
+}
+
+}  // namespace
+
+}  // namespace soak
+
+int main(int argc, char** argv)
+{
+    soak::SoakOptions options;
+    if (!soak::ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: %s --binary PROGRAM --output FOLDER [--seconds N] [--seed N] "
+                     "[--title MAIN_TITLE_PREFIX]\n",
+                     argv[0]);
+        return 2;
+    }
+    Display* display = soak::OpenDisplayPatiently();
+    if (!display) {
+        std::fprintf(stderr, "no X display\n");
+        return 2;
+    }
+    XSetErrorHandler(soak::IgnoreXError);
+    if (!soak::WindowManagerServes(display)) {
+        std::fprintf(stderr, "no window manager frames windows on this display\n");
+        XCloseDisplay(display);
+        return 2;
+    }
+    int findings = 0;
+    {
+        soak::Soak soak(options, display);
+        findings = soak.Run();
+    }
+    XCloseDisplay(display);
+    return findings == 0 ? 0 : 1;
+}
