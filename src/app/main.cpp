@@ -28,6 +28,7 @@ void ResetLog()
 
 int RunProgram()
 {
+    PrepareLog();
     ResetLog();
     // The display connection keeps a pointer to the title's characters: it outlives the Screen.
     const std::string title = ComposeTitle();
