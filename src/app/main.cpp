@@ -11,6 +11,7 @@
 #include "app/Log.h"
 #include "app/ProductInfo.h"
 #include "game/FormMain.h"
+#include "game/SoundPlayer.h"
 #include "gfx/Screen.h"
 
 namespace tarnbrook {
@@ -47,6 +48,8 @@ int RunProgram()
         WriteLog("Chiusura screen non riuscita");
     }
     screen.reset();
+    // The sounds still playing go with the game; the browser and the mail program stay.
+    EndSounds();
     return 0;
 }
 
