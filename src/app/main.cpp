@@ -11,6 +11,7 @@
 #include "app/Log.h"
 #include "app/ProductInfo.h"
 #include "game/FormMain.h"
+#include "game/SoundPlayer.h"
 #include "gfx/Screen.h"
 
 namespace tarnbrook {
@@ -28,6 +29,7 @@ void ResetLog()
 
 int RunProgram()
 {
+    PrepareLog();
     ResetLog();
     // The display connection keeps a pointer to the title's characters: it outlives the Screen.
     const std::string title = ComposeTitle();
@@ -46,6 +48,8 @@ int RunProgram()
         WriteLog("Chiusura screen non riuscita");
     }
     screen.reset();
+    // The sounds still playing go with the game; the browser and the mail program stay.
+    EndSounds();
     return 0;
 }
 

@@ -215,9 +215,9 @@ void FormAbout::ButtonClicked(GUIElement* element)
 void FormAbout::ElementClicked(GUIElement* element)
 {
     if (IsElement(webCell_, element) && !webAddress_.empty()) {
-        LaunchInBackground("firefox " + QuoteForShell(webAddress_));
+        LaunchInBackground({"firefox", webAddress_});
     } else if (IsElement(mailCell_, element) && !mailCell_->GetText().empty()) {
-        LaunchInBackground("thunderbird -compose " + QuoteForShell("to=" + mailCell_->GetText()));
+        LaunchInBackground({"thunderbird", "-compose", "to=" + mailCell_->GetText()});
     }
 }
 

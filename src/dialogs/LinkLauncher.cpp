@@ -9,34 +9,15 @@
 
 namespace tarnbrook {
 
-std::string QuoteForShell(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'') {
-            quoted += "'\\''";
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "'";
-}
-
-void LaunchInBackground(const std::string& commandLine)
+void LaunchInBackground(const std::vector<std::string>& words)
 {
     const pid_t child = fork();
-    if (child < 0) {
-        RunShell(commandLine);
-        return;
-    }
     if (child == 0) {
-        // Without a grandchild the command runs in this child, and the parent waits for it.
-        if (fork() <= 0) {
-            RunShell(commandLine);
-        }
-        _exit(0);
+        // Never runs the program itself, not even when it cannot be started: the game would
+        // then wait for it. Ends without the game's exit path.
+        _exit(StartProgram(words) > 0 ? 0 : 1);
     }
-    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    while (child > 0 && waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
     }
 }
 

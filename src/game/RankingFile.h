@@ -8,7 +8,9 @@ namespace tarnbrook {
 // The ten best results, one line each, in Data/<folder name>/Score/Classifica.txt:
 // the score in eight digits, a blank, then the entry text (see Entry). Lines are kept in
 // descending byte order, which is descending order of score. Nothing is held between calls:
-// every operation reads or writes the file anew.
+// every operation reads or writes the file anew, under a lock on its folder, so that games
+// saving at once take turns. Only a small regular file is read; anything else counts as
+// unreadable, is logged and is never overwritten. A failed save writes one log line.
 class RankingFile {
 public:
     explicit RankingFile(const std::string& folderName);
@@ -27,6 +29,11 @@ public:
     bool HasError() const { return error_; }
 
 private:
+    std::string FilePath() const;
+    bool Fail(const char* what);
+    std::vector<std::string> ReadFrom(const std::string& folder);
+    bool WriteTo(const std::string& folder, std::vector<std::string> lines);
+
     std::string folderName_;
     bool error_ = false;
 };

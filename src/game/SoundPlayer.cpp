@@ -1,9 +1,14 @@
 #include "game/SoundPlayer.h"
 
-#include <cerrno>
-#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <thread>
+#include <vector>
 
 #include "app/Log.h"
 #include "util/Command.h"
@@ -13,11 +18,68 @@ namespace tarnbrook {
 
 namespace {
 
-const char* const kBeepFile = "Data/beep.wav";
+using Clock = std::chrono::steady_clock;
 
-bool PlayCommand(const std::string& path)
+const char* const kBeepFile = "Data/beep.wav";
+// How long a sound asked to stop may take before it is killed.
+constexpr auto kGrace = std::chrono::milliseconds(250);
+
+struct SoundChild {
+    pid_t pid;
+    bool stopping;
+    Clock::time_point killAt;
+};
+
+// Every sound child not collected yet. Each leads a group of its own, so a signal to the
+// group also reaches the aplay a repeating shell started.
+std::vector<SoundChild> soundChildren;
+pid_t beepPid = 0;
+
+// Collects the children that have ended, without waiting; kills those past their grace.
+void CollectSounds()
 {
-    return RunCommand("aplay", path);
+    const Clock::time_point now = Clock::now();
+    auto ended = [now](SoundChild& child) {
+        const pid_t reaped = waitpid(child.pid, nullptr, WNOHANG);
+        // ECHILD: someone else collected it, so it is over all the same.
+        if (reaped == child.pid || (reaped < 0 && errno == ECHILD)) {
+            return true;
+        }
+        if (child.stopping && now >= child.killAt) {
+            kill(-child.pid, SIGKILL);
+        }
+        return false;
+    };
+    soundChildren.erase(std::remove_if(soundChildren.begin(), soundChildren.end(), ended),
+                        soundChildren.end());
+}
+
+bool IsRunning(pid_t pid)
+{
+    CollectSounds();
+    return pid > 0 && std::any_of(soundChildren.begin(), soundChildren.end(),
+                                  [pid](const SoundChild& child) { return child.pid == pid; });
+}
+
+void AskToStop(SoundChild& child)
+{
+    if (!child.stopping) {
+        kill(-child.pid, SIGTERM);
+        child.stopping = true;
+        child.killAt = Clock::now() + kGrace;
+    }
+}
+
+// "aplay" and the path; repeating, a shell plays it again each time it ends well.
+pid_t StartSound(const std::string& path, bool repeat)
+{
+    CollectSounds();
+    const pid_t pid = repeat ? StartProgram({"/bin/sh", "-c", "while aplay \"$0\"; do :; done", path})
+                             : StartProgram({"aplay", path});
+    if (pid > 0) {
+        soundChildren.push_back(SoundChild{pid, false, Clock::time_point()});
+    }
+    return pid;
 }
 
 bool FileThere(const std::string& path)
@@ -27,29 +89,6 @@ bool FileThere(const std::string& path)
     }
     WriteLog(path + " non trovato.");
     return false;
-}
-
-// Blocks until the child has ended, through interruptions by signals.
-void WaitForChild(pid_t pid)
-{
-    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-    }
-}
-
-// A sound child must be stoppable whatever the game did with SIGTERM, and it never runs the
-// game's exit path (static destructors, atexit handlers, buffers of the X connection).
-[[noreturn]] void RunSoundChild(const std::string& path, bool repeat)
-{
-    setpgid(0, 0);
-    std::signal(SIGTERM, SIG_DFL);
-    sigset_t terminate;
-    sigemptyset(&terminate);
-    sigaddset(&terminate, SIGTERM);
-    sigprocmask(SIG_UNBLOCK, &terminate, nullptr);
-    do {
-        PlayCommand(path);
-    } while (repeat);
-    _exit(0);
 }
 
 }  // namespace
@@ -65,28 +104,20 @@ void SoundPlayer::Play(const std::string& path, bool repeat)
         return;
     }
     Stop();
-    const pid_t child = fork();
-    if (child < 0) {
-        PlayCommand(path);
-        return;
-    }
-    if (child == 0) {
-        RunSoundChild(path, repeat);
-    }
-    // Set from both sides, so the group exists before either of them goes on.
-    setpgid(child, child);
-    pid_ = child;
-    playing_ = true;
+    pid_ = StartSound(path, repeat);
+    playing_ = pid_ > 0;
 }
 
 void SoundPlayer::Stop()
 {
-    ReapIfFinished();
-    if (!playing_) {
-        return;
+    if (playing_) {
+        for (SoundChild& child : soundChildren) {
+            if (child.pid == pid_) {
+                AskToStop(child);
+            }
+        }
     }
-    kill(-pid_, SIGTERM);
-    WaitForChild(pid_);
+    CollectSounds();
     pid_ = 0;
     playing_ = false;
 }
@@ -97,26 +128,15 @@ void SoundPlayer::PlayAndWait(const std::string& path)
         return;
     }
     Stop();
-    PlayCommand(path);
+    const pid_t pid = StartProgram({"aplay", path});
+    while (pid > 0 && waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
 }
 
 bool SoundPlayer::IsPlaying()
 {
-    ReapIfFinished();
+    playing_ = IsRunning(pid_) && playing_;
     return playing_;
-}
-
-void SoundPlayer::ReapIfFinished()
-{
-    if (!playing_) {
-        return;
-    }
-    // ECHILD: someone else collected it, so it is over all the same.
-    const pid_t reaped = waitpid(pid_, nullptr, WNOHANG);
-    if (reaped == pid_ || (reaped < 0 && errno == ECHILD)) {
-        pid_ = 0;
-        playing_ = false;
-    }
 }
 
 void PlayOnce(const std::string& path)
@@ -127,23 +147,21 @@ void PlayOnce(const std::string& path)
 
 void Beep()
 {
-    if (!FileExists(kBeepFile)) {
+    if (!FileExists(kBeepFile) || IsRunning(beepPid)) {
         return;
     }
-    // The intermediate child ends at once and is waited for here; the grandchild that plays is
-    // then an orphan, reaped by the system, so a beep never leaves a zombie behind.
-    const pid_t child = fork();
-    if (child < 0) {
-        PlayCommand(kBeepFile);
-        return;
+    beepPid = StartSound(kBeepFile, false);
+}
+
+void EndSounds()
+{
+    for (SoundChild& child : soundChildren) {
+        AskToStop(child);
     }
-    if (child == 0) {
-        if (fork() == 0) {
-            PlayCommand(kBeepFile);
-        }
-        _exit(0);
+    const Clock::time_point giveUp = Clock::now() + 2 * kGrace;
+    for (CollectSounds(); !soundChildren.empty() && Clock::now() < giveUp; CollectSounds()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    WaitForChild(child);
 }
 
 }  // namespace tarnbrook

@@ -5,10 +5,10 @@
 
 namespace tarnbrook {
 
-// Plays WAVE files with the external "aplay" in a forked child, so the game never waits for a
-// sound. The child leads a process group of its own, so that stopping it also ends the shell
-// and the aplay it started. A finished child is reaped at the player's next Play, Stop,
-// IsPlaying or at its end, so at most the last one waits meanwhile.
+// Plays WAVE files with the external "aplay", started directly as a child of the game, so the
+// game never waits for a sound. Every sound child of the process is kept in one list: finished
+// ones are collected, without waiting, at the next sound call; one asked to stop gets SIGTERM
+// and, if it is still there after a short grace, SIGKILL at a later call or at EndSounds.
 class SoundPlayer {
 public:
     SoundPlayer() = default;
@@ -19,21 +19,24 @@ public:
     // Starts the file and returns at once; a sound still playing is stopped first. With repeat
     // the file plays over and over until Stop.
     void Play(const std::string& path, bool repeat);
+    // Asks the sound to end and returns at once.
     void Stop();
-    // Plays the file in the calling process and returns when it has ended.
+    // Plays the file and returns when it has ended.
     void PlayAndWait(const std::string& path);
     bool IsPlaying();
 
 private:
-    void ReapIfFinished();
-
     pid_t pid_ = 0;
     bool playing_ = false;
 };
 
 // Plays the file once and returns when it has ended.
 void PlayOnce(const std::string& path);
-// Starts "Data/beep.wav", if it is there, without waiting for it.
+// Starts "Data/beep.wav", if it is there, without waiting for it. A beep asked for while the
+// last one still plays is dropped: at most one beep plays at a time.
 void Beep();
+// Ends every sound child still there and collects it, waiting half a second at most; a child
+// that ignores SIGTERM is killed. For the end of the program.
+void EndSounds();
 
 }  // namespace tarnbrook

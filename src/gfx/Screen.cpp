@@ -1,5 +1,7 @@
 #include "gfx/Screen.h"
 
+#include <fcntl.h>
+
 #include "app/Log.h"
 
 namespace tarnbrook {
@@ -33,6 +35,9 @@ void Screen::Open()
         WriteLog("XOpenDisplay(0) failed.");
         return;
     }
+    // Programs the game starts must not hold its connection: the server would keep the
+    // game's windows while any of them runs.
+    fcntl(ConnectionNumber(display_), F_SETFD, FD_CLOEXEC);
     screenNumber_ = DefaultScreen(display_);
     ::Screen* description = ScreenOfDisplay(display_, screenNumber_);
     width_ = description->width;

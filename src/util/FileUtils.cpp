@@ -1,9 +1,11 @@
 #include "util/FileUtils.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 #include "app/Log.h"
@@ -150,6 +152,37 @@ std::string FileDigest(const std::string& path)
         text += ByteToHex(byte);
     }
     return text;
+}
+
+FileRead ReadRegularFile(const std::string& path, size_t maxBytes, std::string& bytes)
+{
+    bytes.clear();
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return errno == ENOENT ? FileRead::kMissing : FileRead::kRefused;
+    }
+    struct stat info;
+    bool complete = fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
+    // One byte more than allowed tells a file that is too big, whatever its size said.
+    std::string read(complete ? maxBytes + 1 : 0, '\0');
+    size_t total = 0;
+    while (complete && total < read.size()) {
+        const ssize_t got = ::read(descriptor, &read[total], read.size() - total);
+        if (got == 0) {
+            break;
+        }
+        if (got < 0 && errno != EINTR) {
+            complete = false;
+        }
+        total += got > 0 ? static_cast<size_t>(got) : 0;
+    }
+    close(descriptor);
+    if (!complete || total > maxBytes) {
+        return FileRead::kRefused;
+    }
+    read.resize(total);
+    bytes = std::move(read);
+    return FileRead::kRead;
 }
 
 std::vector<std::string> ListFiles(const std::string& folder)

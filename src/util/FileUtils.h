@@ -34,6 +34,12 @@ bool CopyFile(const std::string& source, const std::string& destination);
 // Every byte exclusive-or'ed into 16 bytes at its offset modulo 16, as 32 upper-case hex digits.
 // An unreadable file gives 32 zeros.
 std::string FileDigest(const std::string& path);
+// What ReadRegularFile found.
+enum class FileRead { kRead, kMissing, kRefused };
+// Reads a whole regular file of at most maxBytes into bytes. Opening never waits (a FIFO or a
+// device answers at once); anything but a regular file, a bigger file or a failed read is
+// refused, and bytes stays empty.
+FileRead ReadRegularFile(const std::string& path, size_t maxBytes, std::string& bytes);
 // Names of the regular files in the folder, in directory order. A folder that cannot be
 // opened gives no names and a log line.
 std::vector<std::string> ListFiles(const std::string& folder);

@@ -17,25 +17,29 @@ std::vector<std::string> TextFile::ReadLines()
         notFound_ = true;
         return lines;
     }
-    std::string line;
-    bool pending = false;  // a line has begun but has not met its "\n" yet
-    for (int ch = std::fgetc(file); ch != EOF; ch = std::fgetc(file)) {
-        if (ch == '\n') {
-            lines.push_back(line);
-            line.clear();
-            pending = false;
-        } else {
-            line += static_cast<char>(ch);
-            pending = true;
-        }
+    std::string bytes;
+    char block[4096];
+    for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) {
+        bytes.append(block, got);
     }
-    if (pending) {
-        lines.push_back(line);
-    }
+    lines = SplitLines(bytes);
     if (std::ferror(file)) {
         failed_ = true;
     }
     std::fclose(file);
+    return lines;
+}
+
+std::vector<std::string> TextFile::SplitLines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    if (start < bytes.size()) {
+        lines.push_back(bytes.substr(start));
+    }
     return lines;
 }
 

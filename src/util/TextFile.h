@@ -21,6 +21,9 @@ public:
     // Adds one line followed by "\n" at the end, creating the file if needed.
     bool AppendLine(const std::string& line);
 
+    // The same splitting over bytes already read.
+    static std::vector<std::string> SplitLines(const std::string& bytes);
+
     bool Failed() const { return failed_; }
     bool NotFound() const { return notFound_; }
     const std::string& Path() const { return path_; }

@@ -15,6 +15,7 @@
 #include "app/Application.h"
 #include "app/ProductInfo.h"
 #include "gfx/XImageFactory.h"
+#include "support/ChildProcesses.h"
 #include "support/DialogTest.h"
 #include "support/FakeCommands.h"
 #include "support/ReferencePaint.h"
@@ -144,7 +145,7 @@ TEST_F(FormAboutDisplayTest, KeysOkTheWindowManagerOrDeletionCloseItAndEnableThe
 }
 
 // The loop goes on while both browsers wait; each gets the address; the mail cell starts the
-// mail program; no child is left to reap.
+// mail program; no child is left to reap and no copy of the game waits with the programs.
 TEST_F(FormAboutDisplayTest, LinkCellsStartTheirProgramsWithoutWaitingAndLeaveNoZombie)
 {
     FakeProgramWaitingForGo("firefox");
@@ -155,6 +156,7 @@ TEST_F(FormAboutDisplayTest, LinkCellsStartTheirProgramsWithoutWaitingAndLeaveNo
     Type(about.get(), {XK_Escape});
     EXPECT_FALSE(about->IsCreated());
     EXPECT_TRUE(Arguments().empty());
+    EXPECT_EQ(testsupport::CopiesOfThisProgram(), std::vector<pid_t>{});
 
     folder.Write("go", "");
     ASSERT_TRUE(ArgumentLines(4));

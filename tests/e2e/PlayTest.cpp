@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "support/ChildProcesses.h"
 #include "support/GameSession.h"
 #include "support/WaitFor.h"
 
@@ -110,6 +111,22 @@ TEST_F(Play, TheFirstClickIsNeverAHazardAndEveryNumberCountsItsHazards)
     }
     EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count(kBeep) == 5; }));
     EXPECT_EQ(game.Fakes().Count(kExplosion), 0);
+}
+
+// The sound still playing when the player leaves goes with the game, even one that ignores
+// SIGTERM.
+TEST_F(Play, LeavingTheGameEndsTheSoundStillPlaying)
+{
+    game.Folder().Write("fake-bin/aplay", "#!/bin/sh\ntrap '' TERM\necho $$ > aplay.pid\nexec sleep 60\n");
+    Click(13, StartGame());
+    ASSERT_TRUE(WaitFor([&] { return game.Folder().Read("aplay.pid").find('\n') != std::string::npos; }));
+    const pid_t aplay = std::stoi(game.Folder().Read("aplay.pid"));
+    game.ClickExit();
+    auto question = game.WaitForDialog("Exit");
+    ASSERT_NE(question, nullptr);
+    question->ClickAt(185, 124);
+    EXPECT_EQ(game.Process().WaitForExit(), 0);
+    EXPECT_TRUE(WaitFor([&] { return ProcessEnded(aplay); }));
 }
 
 TEST_F(Play, ALostGameShowsEveryHazardAndTheNamedResultEntersTheRankingAndTheTicker)

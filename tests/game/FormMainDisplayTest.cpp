@@ -114,9 +114,9 @@ TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
     Build(LowerRightBlock());
     Start();
     Click(kUpperLeft);
-    EXPECT_FALSE(testsupport::ChildProcesses().empty());
+    ASSERT_TRUE(testsupport::WaitFor([&] { return slowAplay.Pids().size() == 1; }));
     form.reset();
-    EXPECT_EQ(testsupport::ChildProcesses(), std::vector<pid_t>{});
+    EXPECT_TRUE(testsupport::WaitFor([&] { return testsupport::ProcessEnded(slowAplay.Pids()[0]); }));
 }
 
 }  // namespace

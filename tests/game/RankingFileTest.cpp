@@ -4,11 +4,13 @@
 
 #include <linux/capability.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,8 @@ namespace tarnbrook {
 namespace {
 
 const std::string kPath = "Data/Tarnbrook/Score/Classifica.txt";
+const std::string kReadError = "Errore lettura " + kPath + "\n";
+const std::string kSaveError = "Errore salvataggio " + kPath + "\n";
 
 std::string EightDigits(int value)
 {
@@ -122,36 +126,151 @@ TEST(RankingFile, AFolderInTheWayIsAnErrorAndWritesNothing)
     EXPECT_EQ(folder.Read("Data/Tarnbrook"), "a file, not a folder");
 }
 
-TEST(RankingFile, AnUnreadableFileIsNeverOverwritten)
+// Each case puts something that is no readable ranking where the file belongs.
+TEST(RankingFile, OnlyASmallRegularFileIsReadAndAnythingElseIsNeverOverwritten)
 {
-    testsupport::ScratchFolder folder;
+    using Scratch = testsupport::ScratchFolder;
     const std::string ten = TenScores();
-    folder.Write(kPath, ten);
-    ASSERT_EQ(chmod(kPath.c_str(), 0), 0);
-    ASSERT_TRUE(EnforcePermissionBits(true));
-    RankingFile ranking("Tarnbrook");
-    EXPECT_TRUE(ranking.ReadLines().empty());
-    EXPECT_TRUE(ranking.HasError());
-    EXPECT_FALSE(ranking.AddEntry(5000, "Carl"));
-    EXPECT_TRUE(ranking.HasError());
-    EXPECT_TRUE(EnforcePermissionBits(false));
-    ASSERT_EQ(chmod(kPath.c_str(), 0644), 0);
-    EXPECT_EQ(folder.Read(kPath), ten);
+    const struct {
+        const char* what;
+        std::function<void(const Scratch&)> make;
+    } cases[] = {
+        {"no permission", [&](const Scratch& f) { f.Write(kPath, ten), chmod(kPath.c_str(), 0); }},
+        {"a device", [](const Scratch&) { symlink("/dev/zero", kPath.c_str()); }},
+        {"a FIFO", [](const Scratch&) { mkfifo(kPath.c_str(), 0644); }},
+        {"above 64 KiB", [&](const Scratch& f) { f.Write(kPath, std::string(65537 - ten.size(), '0') + ten); }},
+    };
+    for (const auto& entry : cases) {
+        Scratch folder;
+        RankingFile ranking("Tarnbrook");
+        ranking.RankingFolder();
+        entry.make(folder);
+        struct stat before;
+        ASSERT_EQ(lstat(kPath.c_str(), &before), 0) << entry.what;
+        ASSERT_TRUE(EnforcePermissionBits(true));
+        EXPECT_TRUE(ranking.ReadLines().empty()) << entry.what;
+        EXPECT_TRUE(ranking.HasError()) << entry.what;
+        EXPECT_FALSE(ranking.AddEntry(5000, "Carl")) << entry.what;
+        EXPECT_TRUE(ranking.HasError()) << entry.what;
+        EXPECT_TRUE(EnforcePermissionBits(false));
+        struct stat after;
+        ASSERT_EQ(lstat(kPath.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode) << entry.what;
+        EXPECT_EQ(after.st_size, before.st_size) << entry.what;
+        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec) << entry.what;
+        EXPECT_EQ(folder.Read("log.txt"), kReadError + kReadError) << entry.what;
+    }
 }
 
-TEST(RankingFile, AFullDiskLeavesThePreviousRanking)
+// A link left under the temporary name is removed, not written through; a file or a folder
+// there is no obstacle either. A write that fails (a full disk) keeps the old ranking.
+TEST(RankingFile, ATemporaryLeftInTheWayNeverBlocksASaveAndAFailedWriteKeepsTheOldFile)
 {
+    const std::string temporary = kPath + ".tmp";
+    for (const std::string left : {"link", "file", "folder"}) {
+        testsupport::ScratchFolder folder;
+        folder.Write(kPath, "00000010 Old\n");
+        folder.Write("other.txt", "not the ranking\n");
+        if (left == "link") {
+            ASSERT_EQ(symlink("../../../other.txt", temporary.c_str()), 0);
+        } else if (left == "file") {
+            folder.Write(temporary, "half a ranking");
+        } else {
+            ASSERT_EQ(mkdir(temporary.c_str(), 0755), 0);
+        }
+        EXPECT_TRUE(RankingFile("Tarnbrook").AddEntry(20, "New")) << left;
+        EXPECT_EQ(folder.Read(kPath), "00000020 New\n00000010 Old\n") << left;
+        EXPECT_EQ(folder.Read("other.txt"), "not the ranking\n") << left;
+        struct stat info;
+        EXPECT_TRUE(lstat(kPath.c_str(), &info) == 0 && S_ISREG(info.st_mode)) << left;
+        EXPECT_FALSE(folder.Exists(temporary)) << left;
+    }
+
     testsupport::ScratchFolder folder;
     const std::string ten = TenScores();
     folder.Write(kPath, ten);
-    // The new ranking is written beside the old one first; here that write meets a full disk.
-    ASSERT_EQ(symlink("/dev/full", (kPath + ".tmp").c_str()), 0);
+    // Files may not grow past 200 bytes: the new ranking cannot be written whole.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit previous;
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 200;
+    setrlimit(RLIMIT_FSIZE, &small);
     RankingFile ranking("Tarnbrook");
     EXPECT_FALSE(ranking.AddEntry(5000, "Carl"));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    signal(SIGXFSZ, SIG_DFL);
     EXPECT_TRUE(ranking.HasError());
     EXPECT_EQ(folder.Read(kPath), ten);
-    EXPECT_FALSE(folder.Exists(kPath + ".tmp"));
+    EXPECT_FALSE(folder.Exists(temporary));
+    EXPECT_EQ(folder.Read("log.txt"), kSaveError);
     EXPECT_TRUE(ranking.AddEntry(5000, "Carl"));
+}
+
+// A folder the user may not write still lets the file be rewritten where it is; a file the
+// user may not write is left as it is; either way the file keeps its mode.
+TEST(RankingFile, ASaveKeepsTheModeAndGoesInPlaceWhenTheFolderIsReadOnly)
+{
+    testsupport::ScratchFolder folder;
+    folder.Write(kPath, "00000010 Old\n");
+    ASSERT_EQ(chmod(kPath.c_str(), 0600), 0);
+    RankingFile ranking("Tarnbrook");
+    EXPECT_TRUE(ranking.AddEntry(20, "New"));
+
+    ASSERT_EQ(chmod("Data/Tarnbrook/Score", 0555), 0);
+    ASSERT_TRUE(EnforcePermissionBits(true));
+    EXPECT_TRUE(ranking.AddEntry(30, "InPlace"));
+    ASSERT_EQ(chmod(kPath.c_str(), 0444), 0);
+    ASSERT_EQ(chmod("Data/Tarnbrook/Score", 0755), 0);
+    EXPECT_FALSE(ranking.AddEntry(40, "Refused"));
+    EXPECT_TRUE(EnforcePermissionBits(false));
+
+    EXPECT_EQ(folder.Read(kPath), "00000030 InPlace\n00000020 New\n00000010 Old\n");
+    struct stat info;
+    ASSERT_EQ(stat(kPath.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_EQ(folder.Read("log.txt"), kSaveError);
+    ASSERT_EQ(chmod(kPath.c_str(), 0600), 0);
+    EXPECT_TRUE(ranking.AddEntry(50, "Kept"));
+    ASSERT_EQ(stat(kPath.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
+
+// Two games each add five results at the same moment, round after round: all ten stay.
+TEST(RankingFile, TwoGamesSavingAtOnceKeepBothResults)
+{
+    testsupport::ScratchFolder folder;
+    RankingFile("Tarnbrook").RankingFolder();
+    for (int round = 1; round <= 3; ++round) {
+        int go[2];
+        ASSERT_EQ(pipe(go), 0);
+        pid_t games[2];
+        for (int game = 0; game < 2; ++game) {
+            games[game] = fork();
+            ASSERT_GE(games[game], 0);
+            if (games[game] == 0) {
+                char start;
+                close(go[1]);
+                bool saved = read(go[0], &start, 1) == 0;
+                for (int entry = 0; entry < 5; ++entry) {
+                    saved = RankingFile("Tarnbrook").AddEntry(round * 100 + game * 10 + entry, "G") && saved;
+                }
+                _exit(saved ? 0 : 1);
+            }
+        }
+        close(go[0]);
+        close(go[1]);  // both start
+        for (pid_t game : games) {
+            int status = -1;
+            waitpid(game, &status, 0);
+            EXPECT_EQ(status, 0);
+        }
+        std::string expected;
+        for (int score : {14, 13, 12, 11, 10, 4, 3, 2, 1, 0}) {
+            expected += EightDigits(round * 100 + score) + " G\n";
+        }
+        ASSERT_EQ(folder.Read(kPath), expected) << "round " << round;
+    }
 }
 
 TEST(RankingFile, ASaveKilledAtAnyMomentLeavesACompleteRanking)

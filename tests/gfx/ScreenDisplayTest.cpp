@@ -2,6 +2,8 @@
 
 #include "gfx/Screen.h"
 
+#include <fcntl.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -25,6 +27,8 @@ TEST(ScreenDisplay, TheFirstScreenIsTheDefaultAndClosesOnce)
     EXPECT_EQ(ScreenHeight(), 1024);
 
     Display* display = screen->GetDisplay();
+    // Programs the game starts do not inherit its connection.
+    EXPECT_EQ(fcntl(ConnectionNumber(display), F_GETFD) & FD_CLOEXEC, FD_CLOEXEC);
     XWarpPointer(display, None, RootWindow(display, screen->GetScreenNumber()), 0, 0, 0, 0, 321, 123);
     XSync(display, False);
     EXPECT_EQ(GetPointerPosition().x, 321);

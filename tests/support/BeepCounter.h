@@ -6,10 +6,11 @@
 
 namespace testsupport {
 
-// Counts the beeps of the program exactly. It puts "Data/beep.wav" in the working folder and the
-// fake aplay first on PATH, and while it lives this process adopts the orphans of its children
-// (a child subreaper): the player that Beep leaves behind stays a child of ours, so Count can
-// wait until every one of them has ended and the fake's record is complete.
+// Counts the beeps of the program exactly. It puts "Data/beep.wav" in the working folder and a
+// fake aplay first on PATH that records its call and then plays until the next Count, so a beep
+// asked for meanwhile is dropped, as one asked for while another plays is. While it lives this
+// process adopts the orphans of its children (a child subreaper), so Count can wait until every
+// player has ended and the record is complete.
 class BeepCounter {
 public:
     explicit BeepCounter(const std::string& folder);
@@ -21,6 +22,7 @@ public:
     int Count();
 
 private:
+    std::string stop_;
     FakeCommands commands_;
 };
 

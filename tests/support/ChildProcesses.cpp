@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -33,6 +34,25 @@ std::vector<pid_t> ChildProcesses(char state)
         }
     }
     return children;
+}
+
+std::vector<pid_t> CopiesOfThisProgram()
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    std::vector<pid_t> copies;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename();
+        if (name.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoi(name) == getpid()) {
+            continue;
+        }
+        if (fs::read_symlink(entry.path() / "exe", error) == self && !error) {
+            copies.push_back(std::stoi(name));
+        }
+    }
+    return copies;
 }
 
 bool ProcessEnded(pid_t pid)

@@ -10,6 +10,9 @@ namespace testsupport {
 // ('Z' for zombies), only those in that state.
 std::vector<pid_t> ChildProcesses(char state = 0);
 
+// Other processes running this program's executable: copies of it made by fork.
+std::vector<pid_t> CopiesOfThisProgram();
+
 // True when the process is gone or only waits to be reaped.
 bool ProcessEnded(pid_t pid);
 

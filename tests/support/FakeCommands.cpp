@@ -16,7 +16,8 @@ FakeCommands::FakeCommands(const std::string& folder, int seconds)
     for (const char* name : {"aplay", "firefox", "thunderbird"}) {
         const std::string script = bin_ + "/" + name;
         std::ofstream out(script);
-        out << "#!/bin/sh\necho \"" << name << " $*\" >> '" << record_ << "'\n";
+        out << "#!/bin/sh\necho $PPID >> '" << record_ << ".parents'\n"
+            << "echo \"" << name << " $*\" >> '" << record_ << "'\n";
         if (seconds > 0) {
             out << "echo $$ >> '" << record_ << ".pids'\nexec sleep " << seconds << "\n";
         }
@@ -49,14 +50,28 @@ int FakeCommands::Count(const std::string& call) const
     return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
 
-std::vector<pid_t> FakeCommands::Pids() const
+namespace {
+
+std::vector<pid_t> ReadPids(const std::string& file)
 {
     std::vector<pid_t> pids;
-    std::ifstream in(record_ + ".pids");
+    std::ifstream in(file);
     for (pid_t pid; in >> pid;) {
         pids.push_back(pid);
     }
     return pids;
+}
+
+}  // namespace
+
+std::vector<pid_t> FakeCommands::Pids() const
+{
+    return ReadPids(record_ + ".pids");
+}
+
+std::vector<pid_t> FakeCommands::Parents() const
+{
+    return ReadPids(record_ + ".parents");
 }
 
 }  // namespace testsupport

@@ -29,8 +29,9 @@ constexpr int kRestoreAfterMs = 1000;
 // Leak checking at the program's end takes a while under the sanitizers.
 constexpr int kEndTimeoutMs = 60000;
 constexpr int kMostErrorLines = 40;
-// The sound player keeps its last finished child until its next sound.
-constexpr int kZombiesAllowed = 1;
+// Sound children are collected at the next sound: until then the last one, and one it stopped,
+// may wait.
+constexpr int kZombiesAllowed = 2;
 
 std::string ReadText(const std::string& path)
 {
