@@ -12,8 +12,9 @@ namespace tarnbrook {
 class Screen;
 
 // A top-level X window: the main window and every dialog. The form owns its window, gives it
-// its window-manager properties (fixed size, names, class, close protocol, dialog type),
-// applies the geometry set through the GUIElement setters to it and paints its children.
+// its window-manager properties (fixed size, names, class, close protocol, dialog type,
+// process id, icon), applies the geometry set through the GUIElement setters to it and paints
+// its children.
 // Its children are the registered elements whose parent it is; it does not own them.
 class Form : public GUIElement {
 public:
