@@ -1,25 +1,38 @@
 # Thin wrapper: each target installs what is missing, builds, then does its one thing.
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+RELEASE = cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTARNBROOK_TESTS=OFF
 
-.PHONY: run test bench deps clean
+.PHONY: run test bench install deb clean
 
-deps:
-	@scripts/install-deps.sh
-
-run: deps
-	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTARNBROOK_TESTS=OFF
+run:
+	@scripts/install-deps.sh run
+	$(RELEASE)
 	cmake --build build/release -j $(JOBS) --target tarnbrook
 	scripts/run-game.sh build/release/tarnbrook
 
-test: deps
+test:
+	@scripts/install-deps.sh test
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTARNBROOK_SANITIZE=ON
 	cmake --build build/test -j $(JOBS)
 	scripts/run-tests.sh build/test
 
-bench: deps
-	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTARNBROOK_TESTS=OFF
+bench:
+	@scripts/install-deps.sh bench
+	$(RELEASE)
 	cmake --build build/release -j $(JOBS)
 	scripts/bench.sh build/release
+
+# make install PREFIX=/opt/tarnbrook (DESTDIR is honoured too)
+install:
+	@scripts/install-deps.sh run
+	$(RELEASE)
+	cmake --build build/release -j $(JOBS) --target tarnbrook tarnbrook_docs
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)" --strip
+
+deb:
+	@scripts/install-deps.sh deb
+	scripts/build-package.sh build/release build
 
 clean:
 	rm -rf build

@@ -1,9 +1,24 @@
 #!/usr/bin/env bash
 # Installs only the Debian packages that are missing; runs apt-get update at most once.
+# usage: install-deps.sh [run|deb|bench|test]   (default: run)
+#   run    build and play (without a display: a private X server and a screenshot)
+#   deb    run, plus what builds the Debian package
+#   bench  run, plus XTest for the benchmark
+#   test   everything: the test suite, its window manager and the packaging validators
 set -euo pipefail
 
-packages=(g++ cmake make libx11-dev libxtst-dev googletest libgtest-dev xvfb xfonts-base openbox
-          alsa-utils imagemagick x11-utils)
+run=(g++ cmake make libx11-dev xvfb xfonts-base alsa-utils imagemagick x11-utils)
+deb=(dpkg-dev file)
+bench=(libxtst-dev)
+test=(googletest libgtest-dev openbox desktop-file-utils appstream mandoc lintian)
+
+case ${1:-run} in
+  run) packages=("${run[@]}") ;;
+  deb) packages=("${run[@]}" "${deb[@]}") ;;
+  bench) packages=("${run[@]}" "${bench[@]}") ;;
+  test) packages=("${run[@]}" "${deb[@]}" "${bench[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 [run|deb|bench|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

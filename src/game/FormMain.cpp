@@ -124,6 +124,10 @@ FormMain::FormMain(Screen* screen, const std::string& title, Board::RandomSource
     InstallHandlers();
     SetBackColor(kBackColor);
     LoadBinaryFile(kTileFilePath, tileData_, tileDataSize_, kTileFileBytes);
+    if (tileDataSize_ == kTileFileBytes) {
+        // The revealed hazard is also the game's icon in menus and task bars.
+        SetIconPixels(TileIcon(tileData_.data(), Board::kHazardTile));
+    }
     Create();
     if (!Application::mainForm) {
         Application::mainForm = this;

@@ -41,4 +41,17 @@ bool LoadBinaryFile(const std::string& path, std::vector<unsigned char>& buffer,
     return true;
 }
 
+std::vector<unsigned long> TileIcon(const unsigned char* strip, int tile)
+{
+    std::vector<unsigned long> icon{kTileSide, kTileSide};
+    for (int y = 0; y < kTileSide; ++y) {
+        const unsigned char* rgb = strip + 3 * (y * kTileStripWidth + tile * kTileSide);
+        for (int x = 0; x < kTileSide; ++x, rgb += 3) {
+            icon.push_back(0xFF000000UL | (static_cast<unsigned long>(rgb[0]) << 16) |
+                           (static_cast<unsigned long>(rgb[1]) << 8) | rgb[2]);
+        }
+    }
+    return icon;
+}
+
 }  // namespace tarnbrook

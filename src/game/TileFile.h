@@ -20,4 +20,8 @@ extern const char* const kTileFilePath;
 bool LoadBinaryFile(const std::string& path, std::vector<unsigned char>& buffer, int& size,
                     int expectedSize);
 
+// One tile of a whole strip as a window icon: width, height, then the pixels row by row as
+// opaque 0xAARRGGBB values (the layout of _NET_WM_ICON).
+std::vector<unsigned long> TileIcon(const unsigned char* strip, int tile);
+
 }  // namespace tarnbrook

@@ -1,11 +1,14 @@
 #include "ui/Form.h"
 
+#include <unistd.h>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Application.h"
@@ -264,6 +267,8 @@ void Form::SetWindowManagerProperties(Display* display)
         classHint->res_class = &className[0];
         XSetWMProperties(display, window, windowName.Get(), iconName.Get(), nullptr, 0, sizeHints,
                          wmHints, classHint);
+        SetProcessProperties(display);
+        ApplyIconPixels(display);
 
         wmDeleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(display, window, &wmDeleteWindow, 1);
@@ -278,6 +283,35 @@ void Form::SetWindowManagerProperties(Display* display)
             XFree(hint);
         }
     }
+}
+
+// XSetWMProperties has named the machine (WM_CLIENT_MACHINE); with the process id beside it a
+// window manager can end a game that no longer answers.
+void Form::SetProcessProperties(Display* display)
+{
+    const unsigned long pid = static_cast<unsigned long>(getpid());
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+}
+
+void Form::SetIconPixels(std::vector<unsigned long> pixels)
+{
+    iconPixels = std::move(pixels);
+    Display* display = GetDisplay();
+    if (window != None && display) {
+        ApplyIconPixels(display);
+    }
+}
+
+void Form::ApplyIconPixels(Display* display)
+{
+    if (iconPixels.empty()) {
+        return;
+    }
+    // Format 32 items travel as longs, whatever their size on this machine.
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(iconPixels.data()),
+                    static_cast<int>(iconPixels.size()));
 }
 
 void Form::ApplyPosition()

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/GUIElement.h"
 
@@ -11,8 +12,9 @@ namespace tarnbrook {
 class Screen;
 
 // A top-level X window: the main window and every dialog. The form owns its window, gives it
-// its window-manager properties (fixed size, names, class, close protocol, dialog type),
-// applies the geometry set through the GUIElement setters to it and paints its children.
+// its window-manager properties (fixed size, names, class, close protocol, dialog type,
+// process id, icon), applies the geometry set through the GUIElement setters to it and paints
+// its children.
 // Its children are the registered elements whose parent it is; it does not own them.
 class Form : public GUIElement {
 public:
@@ -74,6 +76,10 @@ public:
     virtual void SetFlagBOn();
     virtual void SetFlagBOff();
 
+    // The picture task bars and window switchers show (_NET_WM_ICON): width, height, then the
+    // pixels row by row as 0xAARRGGBB. Stored, and given to the window when it exists.
+    void SetIconPixels(std::vector<unsigned long> pixels);
+
     Form* GetActiveDialog() const { return activeDialog; }
     Atom GetWmDeleteWindow() const { return wmDeleteWindow; }
     // Clears the active dialog when it names the given element (which is going away).
@@ -91,11 +97,14 @@ protected:
     bool styleFlagC = true;
     bool isDialog;
     bool styleFlagD = false;
+    std::vector<unsigned long> iconPixels;
 
 private:
     Display* GetDisplay() const;  // null without a screen or an open connection
     void CreateWindow(Display* display);
     void SetWindowManagerProperties(Display* display);
+    void SetProcessProperties(Display* display);
+    void ApplyIconPixels(Display* display);
     void DestroyOwnWindow();
 };
 

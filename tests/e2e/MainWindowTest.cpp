@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include "app/ProductInfo.h"
@@ -54,6 +55,23 @@ TEST_F(MainWindow, HasTheTitleTheClassAFixedSizeAndItsPartsInTheirPlaces)
     EXPECT_STREQ(hint.res_class, "Tarnbrook.exe");
     XFree(hint.res_name);
     XFree(hint.res_class);
+    // Task bars show the revealed hazard: 27 x 27 opaque pixels of the tile file.
+    Atom type;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 1024,
+                       False, XA_CARDINAL, &type, &format, &count, &after, &data);
+    std::vector<unsigned long> icon;
+    for (unsigned long i = 0; i < count; ++i) {
+        icon.push_back(reinterpret_cast<unsigned long*>(data)[i] & 0xFFFFFFFF);  // sign-extended
+    }
+    XFree(data);
+    std::vector<unsigned long> expected{27, 27};
+    for (int pixel : GameSession::Tile(tarnbrook::Board::kHazardTile).pixels) {
+        expected.push_back(0xFF000000UL | static_cast<unsigned long>(pixel));
+    }
+    EXPECT_EQ(icon, expected);
     XSizeHints sizes{};
     long supplied = 0;
     ASSERT_TRUE(XGetWMNormalHints(display, window, &sizes, &supplied));

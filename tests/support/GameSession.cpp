@@ -32,13 +32,25 @@ std::vector<Area> ReadTiles()
 }  // namespace
 
 GameSession::GameSession(const Preparation& prepare, const std::vector<std::string>& environment)
+    : GameSession(TARNBROOK_BINARY,
+                  [&prepare](const ScratchFolder& folder) {
+                      folder.CopyDataFolder();
+                      if (prepare) {
+                          prepare(folder);
+                      }
+                  },
+                  environment)
+{
+}
+
+GameSession::GameSession(const std::string& program, const Preparation& prepare,
+                         const std::vector<std::string>& environment)
     : fakes_(folder_.Path())
 {
-    folder_.CopyDataFolder();
     if (prepare) {
         prepare(folder_);
     }
-    game_ = std::make_unique<ChildProcess>(TARNBROOK_BINARY, environment);
+    game_ = std::make_unique<ChildProcess>(program, environment);
 }
 
 bool GameSession::WaitUntilShown(int timeoutMs)

@@ -35,6 +35,10 @@ public:
     // prepare may change the copied Data folder before the game starts.
     explicit GameSession(const Preparation& prepare = nullptr,
                          const std::vector<std::string>& environment = {});
+    // Another program that starts the game (an installed launcher), with no Data/ copied. It
+    // starts in the scratch folder, or in the working folder prepare changes to.
+    GameSession(const std::string& program, const Preparation& prepare,
+                const std::vector<std::string>& environment);
 
     // Waits until the main window is on the screen with its first paint complete.
     bool WaitUntilShown(int timeoutMs = 15000);

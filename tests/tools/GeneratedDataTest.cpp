@@ -38,6 +38,8 @@ TEST(GeneratedData, CommittedFilesAreWhatTheGeneratorsMake)
         {"generate_sounds", "Data/", {"beep.wav", "Explosion.wav"}},
         {"generate_pictures", "tools/pictures/", {"banner.bmp", "aboutbanner.bmp", "staircase.bmp", "column.bmp"}},
         {"generate_tiles", "Data/", {"terreno27x27.bin"}},
+        {"generate_icons " TARNBROOK_SOURCE_DIR "/Data/terreno27x27.bin", "packaging/icons/",
+         {"16x16.png", "24x24.png", "32x32.png", "48x48.png", "64x64.png", "128x128.png", "256x256.png"}},
     };
     for (const auto& entry : generators) {
         testsupport::ScratchFolder folder;

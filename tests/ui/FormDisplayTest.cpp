@@ -87,10 +87,17 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     form.SetCaption("Caption before creation");
     form.SetPosition(30, 40);
     form.SetSize(320, 200);
+    form.SetIconPixels({2, 1, 0x7F102030, 0x00405060});
     Show(form);
     const Window window = form.GetWindow();
     ASSERT_NE(window, None);
     EXPECT_EQ(reader.Property(window, "WM_NAME"), "Caption before creation");
+    // A window manager can name and end the process behind the window.
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    EXPECT_EQ(reader.Property(window, "WM_CLIENT_MACHINE"), host);
+    EXPECT_EQ(reader.Property(window, "_NET_WM_PID"), std::to_string(getpid()));
+    EXPECT_EQ(reader.Property(window, "_NET_WM_ICON"), "2 1 2131763248 4214880");
     EXPECT_EQ(reader.Property(window, "WM_ICON_NAME"), "Tarnbrook.exe");
     EXPECT_EQ(reader.Property(window, "WM_CLASS"),
               std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
@@ -114,10 +121,15 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     EXPECT_EQ(reader.Property(window, "WM_NAME") + reader.Property(window, "WM_ICON_NAME"),
               "RenamedRenamed");
 
+    form.SetIconPixels({1, 1, 0x7FFFFFFF});
+    Sync();
+    EXPECT_EQ(reader.Property(window, "_NET_WM_ICON"), "1 1 2147483647");
+
     Form dialog(nullptr, true);  // only a dialog is marked as one
     Show(dialog);
     EXPECT_EQ(reader.Property(dialog.GetWindow(), "_NET_WM_WINDOW_TYPE"),
               std::to_string(reader.AtomNamed("_NET_WM_WINDOW_TYPE_DIALOG")));
+    EXPECT_EQ(reader.Property(dialog.GetWindow(), "_NET_WM_ICON"), "");  // none was given
 }
 
 TEST_F(FormDisplayTest, ShowWithoutAScreenIsLoggedAndCreatesNothing)
