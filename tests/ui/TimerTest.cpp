@@ -4,10 +4,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/Application.h"
+#include "app/IdleWait.h"
 #include "support/RecordingForm.h"
 
 namespace tarnbrook {
@@ -117,6 +122,152 @@ TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
     EXPECT_EQ(fired, Timers{spawned.get()});
     spawned.reset();
     EXPECT_EQ(Application::timers, (Timers{&killer, &maker}));
+}
+
+// Idle time on a clock the test moves. A wait ends at the first input that arrives before its
+// time-out, else at the time-out; handling an input takes 3 ms.
+namespace idle {
+
+const int64_t kHandlingUs = 3000;
+int64_t nowUs = 0;
+std::vector<int64_t> inputsUs;
+size_t nextInput = 0;
+int waits = 0;
+std::vector<std::string> journal;
+std::map<std::string, int> fires;
+Timer* juggler = nullptr;
+Timer* sleeper = nullptr;
+
+int64_t Now()
+{
+    return nowUs;
+}
+
+int Wait(int, int milliseconds)
+{
+    ++waits;
+    const int64_t end = milliseconds < 0 ? INT64_MAX : nowUs + milliseconds * int64_t{1000};
+    if (nextInput < inputsUs.size() && inputsUs[nextInput] < end) {
+        nowUs = std::max(nowUs, inputsUs[nextInput++]);
+        return 1;
+    }
+    nowUs = end;
+    return 0;
+}
+
+// The loop as it was, the reference: a slice of 10 ms is an idle step unless input arrives
+// inside it.
+void PollingLoop()
+{
+    while (nextInput < inputsUs.size()) {
+        if (inputsUs[nextInput] < nowUs + 10000) {
+            nowUs = std::max(nowUs, inputsUs[nextInput++]) + kHandlingUs;
+        } else {
+            nowUs += 10000;
+            Application::tickCounter = (Application::tickCounter + 10) % 1000;
+            TickAll(10);
+        }
+    }
+}
+
+void SleepingLoop()
+{
+    IdleWait wait(Now, Wait);
+    while (nextInput < inputsUs.size()) {
+        if (wait.WaitForInput(0)) {
+            nowUs += kHandlingUs;
+        }
+    }
+}
+
+int Note(Timer* timer)
+{
+    journal.push_back(timer->GetTag() + " at " + std::to_string(nowUs / 1000) + " tick " +
+                      std::to_string(Application::tickCounter));
+    return ++fires[timer->GetTag()];
+}
+
+// The ticker stops every timer at its second call. The juggler's second call stops it, starts
+// the sleeper (interval 0) and makes a timer; the sleeper's third call destroys that timer,
+// stops the sleeper and starts the juggler again with a longer interval.
+void Ticker(Timer* timer)
+{
+    if (Note(timer) == 2) {
+        for (Timer* each : Application::timers) {
+            each->Stop();
+        }
+    }
+}
+
+void Juggler(Timer* timer)
+{
+    if (Note(timer) == 2) {
+        timer->Stop();
+        sleeper->Start();
+        spawned = std::make_unique<Timer>(nullptr, 20);
+        spawned->SetTag("spawned");
+        spawned->SetOnTimer([](Timer* self) { Note(self); });
+        spawned->Start();
+    }
+}
+
+void Sleeper(Timer* timer)
+{
+    if (Note(timer) == 3) {
+        spawned.reset();
+        timer->Stop();
+        juggler->SetInterval(500);
+        juggler->Start();
+    }
+}
+
+}  // namespace idle
+
+// Runs the timers above through one of the loops over a fixed stream of input; answers what
+// they did and where they and the tick counter ended.
+std::vector<std::string> IdleScenario(Form* form, void (*loop)())
+{
+    Application::tickCounter = 0;
+    idle::nowUs = 0;
+    idle::inputsUs = {47000, 52000, 58000, 333000, 1801500, 2650000, 3100000};
+    idle::nextInput = 0;
+    idle::journal.clear();
+    idle::fires.clear();
+    Timer ticker(form, 1200);
+    Timer sleeper(form, 0);
+    Timer juggler(form, 25);
+    idle::sleeper = &sleeper;
+    idle::juggler = &juggler;
+    for (auto [timer, tag, onTimer] : {std::make_tuple(&ticker, "ticker", idle::Ticker),
+                                       std::make_tuple(&sleeper, "sleeper", idle::Sleeper),
+                                       std::make_tuple(&juggler, "juggler", idle::Juggler)}) {
+        timer->SetTag(tag);
+        timer->SetOnTimer(onTimer);
+    }
+    ticker.Start();
+    juggler.Start();
+    loop();
+    std::vector<std::string> result = idle::journal;
+    for (Timer* timer : {&ticker, &sleeper, &juggler}) {
+        result.push_back(timer->GetTag() + " elapsed " + std::to_string(timer->GetElapsed()));
+    }
+    result.push_back("tick " + std::to_string(Application::tickCounter));
+    spawned.reset();
+    return result;
+}
+
+// Input at 47, 52 and 58 ms takes those slices away from the 25 ms juggler; no timer runs after
+// the ticker's second call, yet the last two waits still reach the tick counter.
+TEST_F(TimerTest, SleepingUntilATimerIsDueLeavesTimersAndTickCounterWherePollingDoes)
+{
+    const std::vector<std::string> polled = IdleScenario(&form, idle::PollingLoop);
+    idle::waits = 0;
+    const std::vector<std::string> slept = IdleScenario(&form, idle::SleepingLoop);
+    EXPECT_EQ(slept, polled);
+    ASSERT_EQ(polled.size(), 16u);
+    EXPECT_EQ(polled[1], "juggler at 81 tick 60");
+    EXPECT_EQ(polled[15], "tick 50");
+    EXPECT_LE(idle::waits, 12 + 7);  // at most one per timer call or input, against 290 steps
 }
 
 TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadable)
