@@ -128,8 +128,8 @@ bool WaitForEventOrTick(Display* display, IdleWait& idle)
     if (!idle.WaitForInput(ConnectionNumber(display))) {
         return false;
     }
-    // A timer that fired on waking may have ended the loop: the polling loop would have ended
-    // before this input. What arrived may be no event (a reply, an error): do not block in
+    // A timer that fired on waking may have ended the loop: the input came after that step and
+    // stays unread. What arrived may be no event (a reply, an error): do not block in
     // XNextEvent for one.
     return !quitRequested && XPending(display) > 0;
 }
