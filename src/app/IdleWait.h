@@ -6,8 +6,8 @@
 
 namespace tarnbrook {
 
-// Microseconds of a monotonic clock: it never jumps with the wall clock and stands still
-// while the machine is suspended, as a loop polling every 10 ms would.
+// Microseconds of a monotonic clock: it never jumps with the wall clock and stands still while
+// the machine is suspended, so neither counts as idle steps.
 int64_t MonotonicMicroseconds();
 
 // How the event loop spends idle time. Timers count idle time in whole steps of 10 ms, and a

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,35 +123,25 @@ TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
     EXPECT_EQ(Application::timers, (Timers{&killer, &maker}));
 }
 
-// Idle time on a clock the test moves. A wait ends at the first input that arrives before its
-// time-out, else at the time-out; handling an input takes 3 ms.
+// Idle time on a clock the test moves, over a fixed stream of input that takes 3 ms to handle.
 namespace idle {
 
-const int64_t kHandlingUs = 3000;
 int64_t nowUs = 0;
 std::vector<int64_t> inputsUs;
 size_t nextInput = 0;
 int waits = 0;
 std::vector<std::string> journal;
-std::map<std::string, int> fires;
 Timer* juggler = nullptr;
 Timer* sleeper = nullptr;
 
-int64_t Now()
-{
-    return nowUs;
-}
-
+// A wait ends at the first input before its time-out, else at the time-out.
 int Wait(int, int milliseconds)
 {
     ++waits;
     const int64_t end = milliseconds < 0 ? INT64_MAX : nowUs + milliseconds * int64_t{1000};
-    if (nextInput < inputsUs.size() && inputsUs[nextInput] < end) {
-        nowUs = std::max(nowUs, inputsUs[nextInput++]);
-        return 1;
-    }
-    nowUs = end;
-    return 0;
+    const bool input = nextInput < inputsUs.size() && inputsUs[nextInput] < end;
+    nowUs = input ? std::max(nowUs, inputsUs[nextInput++]) : end;
+    return input;
 }
 
 // The loop as it was, the reference: a slice of 10 ms is an idle step unless input arrives
@@ -161,7 +150,7 @@ void PollingLoop()
 {
     while (nextInput < inputsUs.size()) {
         if (inputsUs[nextInput] < nowUs + 10000) {
-            nowUs = std::max(nowUs, inputsUs[nextInput++]) + kHandlingUs;
+            nowUs = std::max(nowUs, inputsUs[nextInput++]) + 3000;
         } else {
             nowUs += 10000;
             Application::tickCounter = (Application::tickCounter + 10) % 1000;
@@ -172,24 +161,25 @@ void PollingLoop()
 
 void SleepingLoop()
 {
-    IdleWait wait(Now, Wait);
+    IdleWait wait([] { return nowUs; }, Wait);
     while (nextInput < inputsUs.size()) {
         if (wait.WaitForInput(0)) {
-            nowUs += kHandlingUs;
+            nowUs += 3000;
         }
     }
 }
 
-int Note(Timer* timer)
+// Notes the call; answers how many calls the timer has had.
+int64_t Note(Timer* timer)
 {
     journal.push_back(timer->GetTag() + " at " + std::to_string(nowUs / 1000) + " tick " +
                       std::to_string(Application::tickCounter));
-    return ++fires[timer->GetTag()];
+    return ++*timer->GetUserValueRef();
 }
 
-// The ticker stops every timer at its second call. The juggler's second call stops it, starts
-// the sleeper (interval 0) and makes a timer; the sleeper's third call destroys that timer,
-// stops the sleeper and starts the juggler again with a longer interval.
+// The ticker's second call stops every timer. The juggler's second call stops it, starts the
+// sleeper (interval 0) and makes a timer; the sleeper's third call destroys that timer, stops
+// the sleeper and starts the juggler again with a longer interval.
 void Ticker(Timer* timer)
 {
     if (Note(timer) == 2) {
@@ -221,62 +211,59 @@ void Sleeper(Timer* timer)
     }
 }
 
-}  // namespace idle
-
-// Runs the timers above through one of the loops over a fixed stream of input; answers what
-// they did and where they and the tick counter ended.
-std::vector<std::string> IdleScenario(Form* form, void (*loop)())
+// Runs the timers above through one of the loops; answers what they did and where they and
+// the tick counter ended.
+std::vector<std::string> Scenario(Form* form, void (*loop)())
 {
     Application::tickCounter = 0;
-    idle::nowUs = 0;
-    idle::inputsUs = {47000, 52000, 58000, 333000, 1801500, 2650000, 3100000};
-    idle::nextInput = 0;
-    idle::journal.clear();
-    idle::fires.clear();
+    nowUs = 0;
+    inputsUs = {47000, 52000, 58000, 333000, 1801500, 2650000, 3100000};
+    nextInput = 0;
+    journal.clear();
     Timer ticker(form, 1200);
-    Timer sleeper(form, 0);
-    Timer juggler(form, 25);
-    idle::sleeper = &sleeper;
-    idle::juggler = &juggler;
-    for (auto [timer, tag, onTimer] : {std::make_tuple(&ticker, "ticker", idle::Ticker),
-                                       std::make_tuple(&sleeper, "sleeper", idle::Sleeper),
-                                       std::make_tuple(&juggler, "juggler", idle::Juggler)}) {
-        timer->SetTag(tag);
-        timer->SetOnTimer(onTimer);
-    }
+    Timer sleeping(form, 0);
+    Timer juggling(form, 25);
+    sleeper = &sleeping;
+    juggler = &juggling;
+    ticker.SetTag("ticker");
+    sleeping.SetTag("sleeper");
+    juggling.SetTag("juggler");
+    ticker.SetOnTimer(Ticker);
+    sleeping.SetOnTimer(Sleeper);
+    juggling.SetOnTimer(Juggler);
     ticker.Start();
-    juggler.Start();
+    juggling.Start();
     loop();
-    std::vector<std::string> result = idle::journal;
-    for (Timer* timer : {&ticker, &sleeper, &juggler}) {
-        result.push_back(timer->GetTag() + " elapsed " + std::to_string(timer->GetElapsed()));
+    for (Timer* timer : {&ticker, &sleeping, &juggling}) {
+        journal.push_back(timer->GetTag() + " elapsed " + std::to_string(timer->GetElapsed()));
     }
-    result.push_back("tick " + std::to_string(Application::tickCounter));
+    journal.push_back("tick " + std::to_string(Application::tickCounter));
     spawned.reset();
-    return result;
+    return journal;
 }
+
+}  // namespace idle
 
 // Input at 47, 52 and 58 ms takes those slices away from the 25 ms juggler; no timer runs after
 // the ticker's second call, yet the last two waits still reach the tick counter.
 TEST_F(TimerTest, SleepingUntilATimerIsDueLeavesTimersAndTickCounterWherePollingDoes)
 {
-    const std::vector<std::string> polled = IdleScenario(&form, idle::PollingLoop);
+    const std::vector<std::string> polled = idle::Scenario(&form, idle::PollingLoop);
     idle::waits = 0;
-    const std::vector<std::string> slept = IdleScenario(&form, idle::SleepingLoop);
-    EXPECT_EQ(slept, polled);
+    EXPECT_EQ(idle::Scenario(&form, idle::SleepingLoop), polled);
     ASSERT_EQ(polled.size(), 16u);
     EXPECT_EQ(polled[1], "juggler at 81 tick 60");
     EXPECT_EQ(polled[15], "tick 50");
     EXPECT_LE(idle::waits, 12 + 7);  // at most one per timer call or input, against 290 steps
 }
 
-TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadable)
+TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadableWithOrWithoutLimit)
 {
     int ends[2];
     ASSERT_EQ(pipe(ends), 0);
     EXPECT_EQ(WaitForInput(ends[0], 10), 0);
     ASSERT_EQ(write(ends[1], "x", 1), 1);
-    EXPECT_EQ(WaitForInput(ends[0], 1000), 1);
+    EXPECT_EQ(WaitForInput(ends[0], -1), 1);  // no limit
     close(ends[0]);
     close(ends[1]);
 }
