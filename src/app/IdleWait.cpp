@@ -45,8 +45,8 @@ void AdvanceTickCounter(int64_t steps)
     Application::tickCounter = static_cast<int>(advanced % 1000);
 }
 
-// One step at a time, as the polling loop: a step may fire timers whose callbacks start, stop,
-// make or destroy timers or end the loop, and the steps after it see what they did.
+// One step at a time, as a loop waking every 10 ms: a step may fire timers whose callbacks
+// start, stop, make or destroy timers or end the loop, and the steps after it see what they did.
 void ApplyIdleSteps(int64_t steps)
 {
     for (; steps > 0 && !Application::timers.empty() && !Application::quitRequested; --steps) {
