@@ -14,4 +14,4 @@ printf '#!/bin/sh\nexit 0\n' >"$fake/aplay"
 chmod +x "$fake/aplay"
 export PATH="$fake:$PATH"
 
-"$build/tools/tarnbrook_bench" "$build/tarnbrook" "$root/Data"
+"$build/tools/tarnbrook_bench" "$build/tarnbrook" "$root/Data" "$build/tools/tarnbrook_polling"

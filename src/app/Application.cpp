@@ -9,6 +9,7 @@
 
 #include "app/ElementWatch.h"
 #include "app/EventDispatch.h"
+#include "app/IdleWait.h"
 #include "app/Log.h"
 #include "gfx/Screen.h"
 #include "ui/Form.h"
@@ -35,8 +36,6 @@ Form* mainForm = nullptr;
 namespace {
 
 std::vector<GUIElement**> watchSlots;
-
-const int kIdleSliceMs = 10;
 
 template <typename T>
 bool EraseFirst(std::vector<T*>& list, const GUIElement* element)
@@ -113,24 +112,26 @@ void FlushNewRequests(Display* display)
     flushedUpTo = NextRequest(display);
 }
 
-// Waits for the next X event while timers need the idle time counted; answers whether an
-// event is ready to be read. An idle slice costs one select and nothing more.
-bool WaitForEventOrTick(Display* display)
+// Waits for the next X event, counting idle time while timers need it; answers whether an
+// event is ready to be read.
+bool WaitForEventOrTick(Display* display, IdleWait& idle)
 {
     if (timers.empty()) {
+        idle.Restart();
         return true;
     }
     FlushNewRequests(display);
     if (XEventsQueued(display, QueuedAlready) > 0) {
+        idle.Restart();
         return true;
     }
-    if (WaitForInput(ConnectionNumber(display), kIdleSliceMs) == 0) {
-        tickCounter = (tickCounter + kIdleSliceMs) % 1000;
-        TickAll(kIdleSliceMs);
+    if (!idle.WaitForInput(ConnectionNumber(display))) {
         return false;
     }
-    // What arrived may be no event (a reply, an error): do not block in XNextEvent for one.
-    return XPending(display) > 0;
+    // A timer that fired on waking may have ended the loop: the input came after that step and
+    // stays unread. What arrived may be no event (a reply, an error): do not block in
+    // XNextEvent for one.
+    return !quitRequested && XPending(display) > 0;
 }
 
 void EndRun(ElementWatch<Form>& runForm)
@@ -311,8 +312,9 @@ void Run(Form* mainForm)
     InstallXErrorHandlers();
     ElementWatch<Form> runForm(mainForm);
     ClearKeyTable();
+    IdleWait idle;
     while (!quitRequested) {
-        if (!WaitForEventOrTick(display)) {
+        if (!WaitForEventOrTick(display, idle)) {
             continue;
         }
         XEvent event;

@@ -77,6 +77,14 @@ void Timer::Advance(uint32_t milliseconds)
     }
 }
 
+int64_t Timer::StepsUntilDue(uint32_t step) const
+{
+    if (elapsed >= interval) {
+        return 1;
+    }
+    return (static_cast<int64_t>(interval - elapsed) + step - 1) / step;
+}
+
 void TickAll(uint32_t milliseconds)
 {
     std::list<ElementWatch<Timer>> snapshot;
@@ -98,7 +106,7 @@ int WaitForInput(int fd, int milliseconds)
     timeval timeout{};
     timeout.tv_sec = milliseconds / 1000;
     timeout.tv_usec = (milliseconds % 1000) * 1000;
-    return select(fd + 1, &readable, nullptr, nullptr, &timeout);
+    return select(fd + 1, &readable, nullptr, nullptr, milliseconds < 0 ? nullptr : &timeout);
 }
 
 }  // namespace tarnbrook

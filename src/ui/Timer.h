@@ -30,6 +30,8 @@ public:
 
     // Counts ms more on this timer when it runs, and fires it when the interval is reached.
     void Advance(uint32_t milliseconds);
+    // How many Advance calls of step ms it takes to fire this timer when it runs.
+    int64_t StepsUntilDue(uint32_t step) const;
 
 private:
     bool running = false;
@@ -41,8 +43,8 @@ private:
 // Advances every registered timer by ms. Callbacks may start, stop, create or destroy timers:
 // the walk covers the timers registered when it began that are still alive.
 void TickAll(uint32_t milliseconds);
-// Waits up to ms for the descriptor to become readable; answers what select answers
-// (0 on time-out, -1 on failure).
+// Waits up to ms for the descriptor to become readable, without limit when ms is negative;
+// answers what select answers (0 on time-out, -1 on failure).
 int WaitForInput(int fd, int milliseconds);
 
 }  // namespace tarnbrook

@@ -327,7 +327,8 @@ TEST_F(RunDisplayTest, WithoutTimersTheLoopBlocksAndCountsNoIdleTime)
     EXPECT_EQ(Application::tickCounter, 0);
 }
 
-TEST_F(RunDisplayTest, AStoppedTimerIsEnoughToMakeTheLoopPoll)
+// With no timer running the loop sleeps without limit, and still counts the idle time on waking.
+TEST_F(RunDisplayTest, AStoppedTimerIsEnoughToCountIdleTime)
 {
     PingedForm pinged(&journal, 50);
     ShowDialog(pinged);
@@ -338,6 +339,41 @@ TEST_F(RunDisplayTest, AStoppedTimerIsEnoughToMakeTheLoopPoll)
     waitpid(pinger, nullptr, 0);
     EXPECT_LT(pinged.pings, 50);
     EXPECT_NE(Application::tickCounter, 0);
+}
+
+// Answers each user message with the next one, up to kEchoes: until then the connection is
+// never quiet for a whole idle step.
+constexpr int kEchoes = 1000;
+
+class EchoingForm : public RecordingForm {
+public:
+    using RecordingForm::RecordingForm;
+    void OnUserMessage() override
+    {
+        if (++echoes < kEchoes) {
+            inputInUse->SendUserMessage(GetWindow());
+        }
+    }
+    int echoes = 0;
+};
+
+EchoingForm* echoingInUse = nullptr;
+int echoesAtFire = 0;
+
+TEST_F(RunDisplayTest, WhileEventsKeepComingNoTimerAdvances)
+{
+    EchoingForm echoing(&journal);
+    ShowDialog(echoing);
+    echoingInUse = &echoing;
+    Timer timer(&echoing, 30);
+    timer.SetOnTimer([](Timer*) {
+        echoesAtFire = echoingInUse->echoes;
+        Application::quitRequested = true;
+    });
+    timer.Start();
+    input.SendUserMessage(echoing.GetWindow());
+    Application::Run(&echoing);
+    EXPECT_EQ(echoesAtFire, kEchoes);
 }
 
 }  // namespace

@@ -4,10 +4,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/Application.h"
+#include "app/IdleWait.h"
 #include "support/RecordingForm.h"
 
 namespace tarnbrook {
@@ -119,13 +123,147 @@ TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
     EXPECT_EQ(Application::timers, (Timers{&killer, &maker}));
 }
 
-TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadable)
+// Idle time on a clock the test moves, over a fixed stream of input that takes 3 ms to handle.
+namespace idle {
+
+int64_t nowUs = 0;
+std::vector<int64_t> inputsUs;
+size_t nextInput = 0;
+int waits = 0;
+std::vector<std::string> journal;
+Timer* juggler = nullptr;
+Timer* sleeper = nullptr;
+
+// A wait ends at the first input before its time-out, else at the time-out.
+int Wait(int, int milliseconds)
+{
+    ++waits;
+    const int64_t end = milliseconds < 0 ? INT64_MAX : nowUs + milliseconds * int64_t{1000};
+    const bool input = nextInput < inputsUs.size() && inputsUs[nextInput] < end;
+    nowUs = input ? std::max(nowUs, inputsUs[nextInput++]) : end;
+    return input;
+}
+
+// The loop as it was, the reference: a slice of 10 ms is an idle step unless input arrives
+// inside it.
+void PollingLoop()
+{
+    while (nextInput < inputsUs.size()) {
+        if (inputsUs[nextInput] < nowUs + 10000) {
+            nowUs = std::max(nowUs, inputsUs[nextInput++]) + 3000;
+        } else {
+            nowUs += 10000;
+            Application::tickCounter = (Application::tickCounter + 10) % 1000;
+            TickAll(10);
+        }
+    }
+}
+
+void SleepingLoop()
+{
+    IdleWait wait([] { return nowUs; }, Wait);
+    while (nextInput < inputsUs.size()) {
+        if (wait.WaitForInput(0)) {
+            nowUs += 3000;
+        }
+    }
+}
+
+// Notes the call; answers how many calls the timer has had.
+int64_t Note(Timer* timer)
+{
+    journal.push_back(timer->GetTag() + " at " + std::to_string(nowUs / 1000) + " tick " +
+                      std::to_string(Application::tickCounter));
+    return ++*timer->GetUserValueRef();
+}
+
+// The ticker's second call stops every timer. The juggler's second call stops it, starts the
+// sleeper (interval 0) and makes a timer; the sleeper's third call destroys that timer, stops
+// the sleeper and starts the juggler again with a longer interval.
+void Ticker(Timer* timer)
+{
+    if (Note(timer) == 2) {
+        for (Timer* each : Application::timers) {
+            each->Stop();
+        }
+    }
+}
+
+void Juggler(Timer* timer)
+{
+    if (Note(timer) == 2) {
+        timer->Stop();
+        sleeper->Start();
+        spawned = std::make_unique<Timer>(nullptr, 20);
+        spawned->SetTag("spawned");
+        spawned->SetOnTimer([](Timer* self) { Note(self); });
+        spawned->Start();
+    }
+}
+
+void Sleeper(Timer* timer)
+{
+    if (Note(timer) == 3) {
+        spawned.reset();
+        timer->Stop();
+        juggler->SetInterval(500);
+        juggler->Start();
+    }
+}
+
+// Runs the timers above through one of the loops; answers what they did and where they and
+// the tick counter ended.
+std::vector<std::string> Scenario(Form* form, void (*loop)())
+{
+    Application::tickCounter = 0;
+    nowUs = 0;
+    inputsUs = {47000, 52000, 58000, 333000, 1801500, 2650000, 3100000};
+    nextInput = 0;
+    journal.clear();
+    Timer ticker(form, 1200);
+    Timer sleeping(form, 0);
+    Timer juggling(form, 25);
+    sleeper = &sleeping;
+    juggler = &juggling;
+    ticker.SetTag("ticker");
+    sleeping.SetTag("sleeper");
+    juggling.SetTag("juggler");
+    ticker.SetOnTimer(Ticker);
+    sleeping.SetOnTimer(Sleeper);
+    juggling.SetOnTimer(Juggler);
+    ticker.Start();
+    juggling.Start();
+    loop();
+    for (Timer* timer : {&ticker, &sleeping, &juggling}) {
+        journal.push_back(timer->GetTag() + " elapsed " + std::to_string(timer->GetElapsed()));
+    }
+    journal.push_back("tick " + std::to_string(Application::tickCounter));
+    spawned.reset();
+    return journal;
+}
+
+}  // namespace idle
+
+// Input at 47, 52 and 58 ms takes those slices away from the 25 ms juggler; no timer runs after
+// the ticker's second call, yet the last two waits still reach the tick counter.
+TEST_F(TimerTest, SleepingUntilATimerIsDueLeavesTimersAndTickCounterWherePollingDoes)
+{
+    const std::vector<std::string> polled = idle::Scenario(&form, idle::PollingLoop);
+    idle::waits = 0;
+    EXPECT_EQ(idle::Scenario(&form, idle::SleepingLoop), polled);
+    ASSERT_EQ(polled.size(), 16u);
+    EXPECT_EQ(polled[1], "juggler at 81 tick 60");
+    EXPECT_EQ(polled[15], "tick 50");
+    EXPECT_LE(idle::waits, 12 + 7);  // at most one per timer call or input, against 290 steps
+}
+
+TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadableWithOrWithoutLimit)
 {
     int ends[2];
     ASSERT_EQ(pipe(ends), 0);
     EXPECT_EQ(WaitForInput(ends[0], 10), 0);
     ASSERT_EQ(write(ends[1], "x", 1), 1);
-    EXPECT_EQ(WaitForInput(ends[0], 1000), 1);
+    EXPECT_EQ(WaitForInput(ends[0], -1), 1);  // no limit
     close(ends[0]);
     close(ends[1]);
 }

@@ -1,6 +1,8 @@
 // The game's benchmark: start-up to the first complete paint, peak resident memory, processor
-// time while idle and the repaint of a whole-board flood. It prints figures and judges nothing.
-// Run it through scripts/bench.sh, which gives it a private X server and a silent aplay.
+// time and wake-ups while idle, and the repaint of a whole-board flood. It prints figures and
+// judges nothing. Run it through scripts/bench.sh, which gives it a private X server and a
+// silent aplay. Given the game built with the loop that polled every 10 ms, it measures that
+// one idle too, for comparison.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -70,7 +72,8 @@ private:
 
 struct IdleFigures {
     std::vector<double> cpuSeconds;
-    std::vector<double> floorSeconds;  // a bare 10 ms select loop over the same seconds
+    std::vector<double> cpuTicks;
+    std::vector<double> wakeUps;
     std::vector<double> peakBytes;
 };
 
@@ -96,13 +99,13 @@ IdleFigures MeasureIdle(const std::string& binary)
         if (game.WaitForFirstPaint(kPaintTimeoutMs) < 0) {
             continue;
         }
-        IdleLoopProcess bareLoop;
         std::this_thread::sleep_for(std::chrono::seconds(1));
-        const double before = game.CpuSeconds();
-        const double floorBefore = bareLoop.CpuSeconds();
+        const Usage before = game.Used();
         std::this_thread::sleep_for(std::chrono::seconds(kIdleSeconds));
-        figures.cpuSeconds.push_back(game.CpuSeconds() - before);
-        figures.floorSeconds.push_back(bareLoop.CpuSeconds() - floorBefore);
+        const Usage used = game.Used() - before;
+        figures.cpuSeconds.push_back(used.cpuSeconds);
+        figures.cpuTicks.push_back(static_cast<double>(used.cpuTicks));
+        figures.wakeUps.push_back(static_cast<double>(used.wakeUps));
         figures.peakBytes.push_back(static_cast<double>(game.PeakResidentBytes()));
     }
     return figures;
@@ -136,15 +139,46 @@ void PrintFigure(const char* what, double value, const char* unit, const char* t
                 runs);
 }
 
+void PrintIdle(const IdleFigures& idle)
+{
+    const double cpu = Median(idle.cpuSeconds);
+    PrintFigure("CPU time over 10 idle seconds", cpu * 1000.0, "ms", "<= 20 ms",
+                idle.cpuSeconds.size());
+    if (idle.cpuSeconds.empty()) {
+        return;
+    }
+    std::printf("  %-38s %9.3f %%   of one core\n", "", cpu * 100.0 / kIdleSeconds);
+    std::printf("  %-38s %9.0f     (target 0 at CLK_TCK %ld; median of %zu)\n",
+                "CPU clock ticks over 10 idle seconds", Median(idle.cpuTicks),
+                sysconf(_SC_CLK_TCK), idle.cpuTicks.size());
+    std::printf("  %-38s %9.0f     (target <= 10; median of %zu)\n",
+                "wake-ups over 10 idle seconds", Median(idle.wakeUps), idle.wakeUps.size());
+}
+
+// The same figures of the game built with the loop that polled every 10 ms.
+void PrintPollingIdle(const IdleFigures& idle)
+{
+    if (idle.cpuSeconds.empty()) {
+        std::printf("  %-38s failed\n", "the 10 ms polling loop, idle 10 s");
+        return;
+    }
+    std::printf("  %-38s %9.0f wake-ups, %.0f clock ticks, %.2f ms CPU (median of %zu)\n",
+                "the 10 ms polling loop, idle 10 s", Median(idle.wakeUps),
+                Median(idle.cpuTicks), Median(idle.cpuSeconds) * 1000.0,
+                idle.cpuSeconds.size());
+}
+
 }  // namespace
 
 int Main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s GAME_BINARY DATA_FOLDER\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s GAME_BINARY DATA_FOLDER [POLLING_GAME_BINARY]\n",
+                     argv[0]);
         return 2;
     }
     const std::string binary = std::filesystem::absolute(argv[1]);
+    const std::string pollingBinary = argc == 4 ? std::filesystem::absolute(argv[3]) : "";
     ScratchCopy scratch(std::filesystem::absolute(argv[2]));
     if (!scratch.Made()) {
         std::fprintf(stderr, "no scratch folder\n");
@@ -153,21 +187,18 @@ int Main(int argc, char** argv)
     std::vector<double> peakBytes;
     const std::vector<double> paint = MeasureFirstPaint(binary, peakBytes);
     const IdleFigures idle = MeasureIdle(binary);
+    const IdleFigures pollingIdle = pollingBinary.empty() ? IdleFigures{}
+                                                          : MeasureIdle(pollingBinary);
     peakBytes.insert(peakBytes.end(), idle.peakBytes.begin(), idle.peakBytes.end());
     const std::vector<double> flood = MeasureFlood();
 
-    const double cpu = Median(idle.cpuSeconds);
     std::printf("Tarnbrook benchmark on %s\n", getenv("DISPLAY") ? getenv("DISPLAY") : "?");
     PrintFigure("start to first complete paint", Median(paint), "ms", "<= 40 ms", paint.size());
     PrintFigure("peak resident memory", Median(peakBytes) / (1024.0 * 1024.0), "MB", "<= 8 MB",
                 peakBytes.size());
-    PrintFigure("CPU time over 10 idle seconds", cpu * 1000.0, "ms", "<= 20 ms",
-                idle.cpuSeconds.size());
-    if (!idle.cpuSeconds.empty()) {
-        std::printf("  %-38s %9.3f %%   of one core\n", "", cpu * 100.0 / kIdleSeconds);
-        std::printf("  %-38s %9.3f %%   of one core (the floor of a 10 ms poll here)\n",
-                    "a bare 10 ms select loop meanwhile",
-                    Median(idle.floorSeconds) * 100.0 / kIdleSeconds);
+    PrintIdle(idle);
+    if (!pollingBinary.empty()) {
+        PrintPollingIdle(pollingIdle);
     }
     PrintFigure("whole-board flood, click to repaint", Median(flood), "ms", "<= 10 ms",
                 flood.size());

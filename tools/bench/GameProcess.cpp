@@ -2,7 +2,6 @@
 
 #include <X11/Xutil.h>
 #include <fcntl.h>
-#include <sys/select.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -169,53 +168,31 @@ long GameProcess::PeakResidentBytes() const
     return 0;
 }
 
-double CpuSecondsOf(pid_t pid)
+Usage UsageOf(pid_t pid)
 {
-    // schedstat counts nanoseconds on the processor; stat only whole clock ticks.
-    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
-    long long nanoseconds = 0;
-    if (schedstat >> nanoseconds) {
-        return static_cast<double>(nanoseconds) / 1e9;
-    }
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    const std::string folder = "/proc/" + std::to_string(pid);
+    Usage usage;
+    std::ifstream stat(folder + "/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
     std::istringstream fields(text.substr(text.rfind(')') + 2));
     std::string field;
-    long ticks = 0;
-    for (int index = 3; fields >> field; ++index) {
-        if (index == 14 || index == 15) {
-            ticks += std::stol(field);
+    for (int index = 3; fields >> field && index <= 15; ++index) {
+        if (index == 14 || index == 15) {  // utime, stime
+            usage.cpuTicks += std::stol(field);
         }
     }
-    return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-IdleLoopProcess::IdleLoopProcess()
-{
-    pid_ = fork();
-    if (pid_ != 0) {
-        return;
+    std::ifstream schedstat(folder + "/schedstat");
+    long long nanoseconds = 0;
+    usage.cpuSeconds = schedstat >> nanoseconds
+                           ? static_cast<double>(nanoseconds) / 1e9
+                           : static_cast<double>(usage.cpuTicks) / sysconf(_SC_CLK_TCK);
+    std::ifstream status(folder + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("voluntary_ctxt_switches:", 0) == 0) {
+            usage.wakeUps = std::stol(line.substr(line.find(':') + 1));
+        }
     }
-    Display* display = OpenDisplayPatiently();
-    if (!display) {
-        _exit(1);
-    }
-    const int fd = ConnectionNumber(display);
-    for (;;) {
-        fd_set readable;
-        FD_ZERO(&readable);
-        FD_SET(fd, &readable);
-        timeval timeout{0, 10000};
-        select(fd + 1, &readable, nullptr, nullptr, &timeout);
-    }
-}
-
-IdleLoopProcess::~IdleLoopProcess()
-{
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
+    return usage;
 }
 
 }  // namespace benchmark

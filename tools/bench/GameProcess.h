@@ -13,12 +13,25 @@ double NowMs();
 // moment (EAGAIN), so this tries again for a while; null when it never succeeds.
 Display* OpenDisplayPatiently();
 
-// Processor time a process has used so far, user and system, in seconds.
-double CpuSecondsOf(pid_t pid);
+// What a process has used so far: processor time, user and system, in seconds (to the
+// nanosecond where the kernel keeps schedstat) and in whole clock ticks as top sees it, and how
+// often it went to sleep of its own accord (voluntary context switches: each is one wake-up).
+struct Usage {
+    double cpuSeconds = 0;
+    long cpuTicks = 0;
+    long wakeUps = 0;
+
+    Usage operator-(const Usage& earlier) const
+    {
+        return Usage{cpuSeconds - earlier.cpuSeconds, cpuTicks - earlier.cpuTicks,
+                     wakeUps - earlier.wakeUps};
+    }
+};
+Usage UsageOf(pid_t pid);
 
 // One run of the game binary in the current folder, watched from a connection of its own:
-// when its main window shows its first complete paint, how much memory it holds and how much
-// processor time it has used.
+// when its main window shows its first complete paint, how much memory it holds and what it
+// has used.
 class GameProcess {
 public:
     explicit GameProcess(const std::string& binary);
@@ -32,8 +45,7 @@ public:
     double WaitForFirstPaint(int timeoutMs);
     // Peak resident memory in bytes (VmHWM), 0 when it cannot be read.
     long PeakResidentBytes() const;
-    // Processor time used so far, user and system, in seconds.
-    double CpuSeconds() const { return CpuSecondsOf(pid_); }
+    Usage Used() const { return UsageOf(pid_); }
 
 private:
     bool FindWindow();
@@ -43,21 +55,6 @@ private:
     Display* display_ = nullptr;
     Window window_ = 0;
     double startMs_ = 0;
-};
-
-// A process that does nothing but what an idle event loop cannot avoid: a 10 ms select on a
-// connection to the X server, over and over. Its processor time is the floor for the game's.
-class IdleLoopProcess {
-public:
-    IdleLoopProcess();
-    ~IdleLoopProcess();
-    IdleLoopProcess(const IdleLoopProcess&) = delete;
-    IdleLoopProcess& operator=(const IdleLoopProcess&) = delete;
-
-    double CpuSeconds() const { return CpuSecondsOf(pid_); }
-
-private:
-    pid_t pid_ = -1;
 };
 
 }  // namespace benchmark
