@@ -25,7 +25,7 @@ using Watch = ElementWatch<GUIElement>;
 
 struct Key {
     KeySym keysym;
-    char character;  // 0 for a key that makes no character
+    unsigned char character;  // 0 for a key that makes no character
 };
 
 Key LookupKey(XKeyEvent& event)
@@ -33,12 +33,12 @@ Key LookupKey(XKeyEvent& event)
     char buffer[50] = {};
     KeySym keysym = NoSymbol;
     XLookupString(&event, buffer, sizeof buffer, &keysym, nullptr);
-    return Key{keysym, buffer[0]};
+    return Key{keysym, static_cast<unsigned char>(buffer[0])};
 }
 
-void SetKeyFlag(char character, unsigned char value)
+void SetKeyFlag(unsigned char character, unsigned char value)
 {
-    Application::keyTable[static_cast<unsigned char>(character)] = value;
+    Application::keyTable[character] = value;
 }
 
 bool ReceivesDrag(GUIElement* element)
@@ -62,7 +62,7 @@ void KeyPressed(Form* form, XKeyEvent& event)
     if (focused) {
         focused->KeyDown(key.keysym);
     }
-    if (key.character > 0) {
+    if (key.character != 0) {
         SetKeyFlag(key.character, 1);
     }
     if (formWatch) {
@@ -103,8 +103,8 @@ void NavigateTab(Form* form)
 void DeliverKeyRelease(GUIElement* element, const Key& key)
 {
     Watch target(element);
-    if (key.character > 0) {
-        element->KeyChar(key.character);
+    if (key.character != 0) {
+        element->KeyChar(static_cast<char>(key.character));
     }
     if (target) {
         element->KeyUp(key.keysym);
@@ -123,10 +123,10 @@ void KeyReleased(Form* form, XKeyEvent& event)
     } else if (focused) {
         DeliverKeyRelease(focused, key);
     }
-    if (key.character > 0) {
+    if (key.character != 0) {
         SetKeyFlag(key.character, 0);
         if (formWatch) {
-            form->KeyChar(key.character);
+            form->KeyChar(static_cast<char>(key.character));
         }
     }
     if (formWatch) {

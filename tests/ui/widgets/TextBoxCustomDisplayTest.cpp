@@ -249,6 +249,16 @@ TEST_F(TextBoxInputTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheLoop
     EXPECT_EQ(beeps.Count(), 2);
 }
 
+// A character from 128 up reaches the box, which refuses it with a beep.
+TEST_F(TextBoxInputTest, KeysGiveTheCharactersTheyWerePressedWith)
+{
+    auto box = Box("");
+    ClickAndType(*box, 0, {XK_eacute});
+    Run();
+    EXPECT_EQ(texts, (Journal{""}));
+    EXPECT_EQ(beeps.Count(), 1);
+}
+
 // Out without editing, back, then out after an edit: only the last leaving is a change.
 TEST_F(TextBoxInputTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
 {
