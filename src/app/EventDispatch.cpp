@@ -3,6 +3,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include <array>
 #include <vector>
 
 #include "app/Application.h"
@@ -36,6 +37,23 @@ Key LookupKey(XKeyEvent& event)
     return Key{keysym, static_cast<unsigned char>(buffer[0])};
 }
 
+// The character each key gave when it went down, by keycode, until it comes up: the release
+// delivers it, so Shift let go before the letter still gives the capital.
+std::array<unsigned char, 256> pressedCharacters{};
+
+void RememberPressed(const XKeyEvent& event, unsigned char character)
+{
+    pressedCharacters[event.keycode & 0xFF] = character;
+}
+
+// A release whose press went elsewhere keeps the character the release gives.
+unsigned char TakePressed(const XKeyEvent& event, unsigned char released)
+{
+    const unsigned char pressed = pressedCharacters[event.keycode & 0xFF];
+    pressedCharacters[event.keycode & 0xFF] = 0;
+    return pressed != 0 ? pressed : released;
+}
+
 void SetKeyFlag(unsigned char character, unsigned char value)
 {
     Application::keyTable[character] = value;
@@ -59,6 +77,7 @@ void KeyPressed(Form* form, XKeyEvent& event)
     }
     FormWatch formWatch(form);
     const Key key = LookupKey(event);
+    RememberPressed(event, key.character);
     if (focused) {
         focused->KeyDown(key.keysym);
     }
@@ -117,7 +136,8 @@ void KeyReleased(Form* form, XKeyEvent& event)
         return;
     }
     FormWatch formWatch(form);
-    const Key key = LookupKey(event);
+    Key key = LookupKey(event);
+    key.character = TakePressed(event, key.character);
     if (key.keysym == XK_Tab && (!focused || focused->IsTabStop())) {
         NavigateTab(form);
     } else if (focused) {
