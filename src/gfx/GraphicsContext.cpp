@@ -231,9 +231,15 @@ int GraphicsContext::LineHeight()
     return font ? font->ascent + 1 : kMinLineHeight;
 }
 
+int GraphicsContext::TextLineHeightFor(int ascent)
+{
+    return ascent > kMinLineHeight ? ascent + 1 : kMinLineHeight;
+}
+
 int GraphicsContext::TextLineHeight()
 {
-    return std::max(LineHeight(), kMinLineHeight);
+    XFontStruct* font = gc_ ? Font() : nullptr;
+    return TextLineHeightFor(font ? font->ascent : 0);
 }
 
 int GraphicsContext::TextWidth(std::string_view text)

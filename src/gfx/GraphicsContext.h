@@ -34,6 +34,8 @@ public:
     uint32_t GetPixel(int x, int y);
 
     int LineHeight();  // font ascent + 1
+    // The line height of the text operations: ascent + 1 above an ascent of 15, else 15.
+    static int TextLineHeightFor(int ascent);
     int CharWidthM();
     int CharWidthA();
 
