@@ -157,6 +157,11 @@ GraphicsContext::GraphicsContext(Form* target) : target_(TargetOrFirstForm(targe
         WriteLog("Errore nella creazione del GC");
         return;
     }
+    link_.Attach(display_, [this](Display* closing) {
+        XFreeGC(closing, gc_);
+        gc_ = nullptr;
+        display_ = nullptr;
+    });
     const int screenNumber = screen->GetScreenNumber();
     XSetForeground(display_, gc_, WhitePixel(display_, screenNumber));
     XSetBackground(display_, gc_, BlackPixel(display_, screenNumber));
