@@ -38,7 +38,8 @@ Key LookupKey(XKeyEvent& event)
 }
 
 // The character each key gave when it went down, by keycode, until it comes up: the release
-// delivers it, so Shift let go before the letter still gives the capital.
+// delivers it, so Shift let go before the letter still gives the capital. Presses and
+// releases are noted whatever the form's state, so no key delivers an earlier press's.
 std::array<unsigned char, 256> pressedCharacters{};
 
 void RememberPressed(const XKeyEvent& event, unsigned char character)
@@ -72,12 +73,12 @@ bool IsFocusedOn(Form* form, Point point)
 
 void KeyPressed(Form* form, XKeyEvent& event)
 {
+    const Key key = LookupKey(event);
+    RememberPressed(event, key.character);
     if (!form->IsEnabled()) {
         return;
     }
     FormWatch formWatch(form);
-    const Key key = LookupKey(event);
-    RememberPressed(event, key.character);
     if (focused) {
         focused->KeyDown(key.keysym);
     }
@@ -132,12 +133,12 @@ void DeliverKeyRelease(GUIElement* element, const Key& key)
 
 void KeyReleased(Form* form, XKeyEvent& event)
 {
+    Key key = LookupKey(event);
+    key.character = TakePressed(event, key.character);
     if (!form->IsEnabled()) {
         return;
     }
     FormWatch formWatch(form);
-    Key key = LookupKey(event);
-    key.character = TakePressed(event, key.character);
     if (key.keysym == XK_Tab && (!focused || focused->IsTabStop())) {
         NavigateTab(form);
     } else if (focused) {
