@@ -266,7 +266,8 @@ void FormGallery::BuildPictures()
     picture->SetPosition(10, 10);
     MyImage* tickBox = Keep(elements_, std::move(picture));
 
-    auto turning = std::make_unique<ImageFrame>(frame, kMarkStates, 4, 0, 0);
+    auto turning =
+        std::make_unique<ImageFrame>(frame, kMarkStates, 4, kMarkSize, kMarkSize, 0, 0);
     turning->SetSize(kMarkSize, kMarkSize);
     turning->SetPosition(40, 10);
     turningMark_ = Keep(elements_, std::move(turning));

@@ -75,6 +75,11 @@ void ForgetReferences(GUIElement* element)
             *slot = nullptr;
         }
     }
+    for (GUIElement* child : elements) {
+        if (child->GetParent() == element) {
+            child->ClearParent();
+        }
+    }
 }
 
 bool HasParentWithId(GUIElement* element, uint32_t containerId)

@@ -3,6 +3,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include <array>
 #include <vector>
 
 #include "app/Application.h"
@@ -25,7 +26,7 @@ using Watch = ElementWatch<GUIElement>;
 
 struct Key {
     KeySym keysym;
-    char character;  // 0 for a key that makes no character
+    unsigned char character;  // 0 for a key that makes no character
 };
 
 Key LookupKey(XKeyEvent& event)
@@ -33,12 +34,30 @@ Key LookupKey(XKeyEvent& event)
     char buffer[50] = {};
     KeySym keysym = NoSymbol;
     XLookupString(&event, buffer, sizeof buffer, &keysym, nullptr);
-    return Key{keysym, buffer[0]};
+    return Key{keysym, static_cast<unsigned char>(buffer[0])};
 }
 
-void SetKeyFlag(char character, unsigned char value)
+// The character each key gave when it went down, by keycode, until it comes up: the release
+// delivers it, so Shift let go before the letter still gives the capital. Presses and
+// releases are noted whatever the form's state, so no key delivers an earlier press's.
+std::array<unsigned char, 256> pressedCharacters{};
+
+void RememberPressed(const XKeyEvent& event, unsigned char character)
 {
-    Application::keyTable[static_cast<unsigned char>(character)] = value;
+    pressedCharacters[event.keycode & 0xFF] = character;
+}
+
+// A release whose press went elsewhere keeps the character the release gives.
+unsigned char TakePressed(const XKeyEvent& event, unsigned char released)
+{
+    const unsigned char pressed = pressedCharacters[event.keycode & 0xFF];
+    pressedCharacters[event.keycode & 0xFF] = 0;
+    return pressed != 0 ? pressed : released;
+}
+
+void SetKeyFlag(unsigned char character, unsigned char value)
+{
+    Application::keyTable[character] = value;
 }
 
 bool ReceivesDrag(GUIElement* element)
@@ -54,15 +73,16 @@ bool IsFocusedOn(Form* form, Point point)
 
 void KeyPressed(Form* form, XKeyEvent& event)
 {
+    const Key key = LookupKey(event);
+    RememberPressed(event, key.character);
     if (!form->IsEnabled()) {
         return;
     }
     FormWatch formWatch(form);
-    const Key key = LookupKey(event);
     if (focused) {
         focused->KeyDown(key.keysym);
     }
-    if (key.character > 0) {
+    if (key.character != 0) {
         SetKeyFlag(key.character, 1);
     }
     if (formWatch) {
@@ -103,8 +123,8 @@ void NavigateTab(Form* form)
 void DeliverKeyRelease(GUIElement* element, const Key& key)
 {
     Watch target(element);
-    if (key.character > 0) {
-        element->KeyChar(key.character);
+    if (key.character != 0) {
+        element->KeyChar(static_cast<char>(key.character));
     }
     if (target) {
         element->KeyUp(key.keysym);
@@ -113,20 +133,21 @@ void DeliverKeyRelease(GUIElement* element, const Key& key)
 
 void KeyReleased(Form* form, XKeyEvent& event)
 {
+    Key key = LookupKey(event);
+    key.character = TakePressed(event, key.character);
     if (!form->IsEnabled()) {
         return;
     }
     FormWatch formWatch(form);
-    const Key key = LookupKey(event);
     if (key.keysym == XK_Tab && (!focused || focused->IsTabStop())) {
         NavigateTab(form);
     } else if (focused) {
         DeliverKeyRelease(focused, key);
     }
-    if (key.character > 0) {
+    if (key.character != 0) {
         SetKeyFlag(key.character, 0);
         if (formWatch) {
-            form->KeyChar(key.character);
+            form->KeyChar(static_cast<char>(key.character));
         }
     }
     if (formWatch) {

@@ -268,6 +268,11 @@ void Board::EndGame()
 
 void Board::CellClicked(int cell)
 {
+    // A completed level is announced and paused for once; until it advances, clicks change
+    // nothing (the hazards still covered stay covered).
+    if (LevelCompleted()) {
+        return;
+    }
     // An explicit stack instead of recursion; a cell pushed twice is skipped once uncovered.
     std::vector<int> stack{cell};
     bool quiet = false;  // only the clicked cell makes a sound
@@ -278,6 +283,11 @@ void Board::CellClicked(int cell)
         quiet = true;
     }
     CheckLevelComplete();
+}
+
+bool Board::LevelCompleted() const
+{
+    return gameRunning_ && (levelCompletePending_ || advancePending_);
 }
 
 int Board::CountCoveredSafeCells() const

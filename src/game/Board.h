@@ -50,7 +50,8 @@ public:
     // The level advance of the periodic tick: the next level appears on the second tick after
     // "Level completed!". Does nothing while no game runs.
     void AdvanceOnTick();
-    // A click on cell: uncovers it and its flood, then updates the remaining counter.
+    // A click on cell: uncovers it and its flood, then updates the remaining counter; nothing
+    // while a completed level waits for its advance.
     void CellClicked(int cell);
 
     void PrepareLevel();
@@ -76,6 +77,8 @@ private:
     void SetTile(int cell, int tile);
     void UncoverSafeCell(std::vector<int>& stack, int cell, bool quiet);
     void EndGame();
+    // From "Level completed!" until the next level appears.
+    bool LevelCompleted() const;
     int CountCoveredSafeCells() const;
 
     BoardView& view_;

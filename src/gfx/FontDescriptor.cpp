@@ -38,11 +38,13 @@ FontDescriptor::~FontDescriptor()
     Release();
 }
 
+// After its display closed the font is already gone (see LoadFont): nothing to call.
 void FontDescriptor::Release()
 {
-    if (loaded_ && fontStruct_ && display_) {
-        XFreeFont(display_, fontStruct_);
+    if (loaded_ && fontStruct_ && display_.GetDisplay()) {
+        XFreeFont(display_.GetDisplay(), fontStruct_);
     }
+    display_.Detach();
     fontStruct_ = nullptr;
     loaded_ = false;
     loadFailed_ = false;
@@ -86,7 +88,6 @@ std::string FontDescriptor::BuildName()
 bool FontDescriptor::LoadFont(Display* display)
 {
     Release();
-    display_ = display;
     if (!display) {
         return false;
     }
@@ -97,6 +98,14 @@ bool FontDescriptor::LoadFont(Display* display)
     }
     loaded_ = fontStruct_ != nullptr;
     loadFailed_ = !loaded_;
+    if (loaded_) {
+        // A descriptor may outlive the display: the font is then freed while it closes.
+        display_.Attach(display, [this](Display* closing) {
+            XFreeFont(closing, fontStruct_);
+            fontStruct_ = nullptr;
+            loaded_ = false;
+        });
+    }
     return loaded_;
 }
 

@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "gfx/DisplayLink.h"
+
 namespace tarnbrook {
 
 // Describes a font by family, pixel size and style as an XLFD pattern and loads the matching
 // server font on first use. The descriptor owns the loaded font; a copy takes the description
-// only and loads its own font when it is first used.
+// only and loads its own font when it is first used. A font whose display closes goes with it.
 class FontDescriptor {
 public:
     FontDescriptor();
@@ -37,7 +39,7 @@ private:
     XFontStruct* fontStruct_ = nullptr;
     bool loaded_ = false;
     bool loadFailed_ = false;  // not even the fallback loaded: do not ask (and log) on every paint
-    Display* display_ = nullptr;
+    DisplayLink display_;  // the display the font was loaded on
     std::string family_;
     int size_ = 14;
     bool bold_ = false;

@@ -157,6 +157,11 @@ GraphicsContext::GraphicsContext(Form* target) : target_(TargetOrFirstForm(targe
         WriteLog("Errore nella creazione del GC");
         return;
     }
+    link_.Attach(display_, [this](Display* closing) {
+        XFreeGC(closing, gc_);
+        gc_ = nullptr;
+        display_ = nullptr;
+    });
     const int screenNumber = screen->GetScreenNumber();
     XSetForeground(display_, gc_, WhitePixel(display_, screenNumber));
     XSetBackground(display_, gc_, BlackPixel(display_, screenNumber));
@@ -231,9 +236,15 @@ int GraphicsContext::LineHeight()
     return font ? font->ascent + 1 : kMinLineHeight;
 }
 
+int GraphicsContext::TextLineHeightFor(int ascent)
+{
+    return ascent > kMinLineHeight ? ascent + 1 : kMinLineHeight;
+}
+
 int GraphicsContext::TextLineHeight()
 {
-    return std::max(LineHeight(), kMinLineHeight);
+    XFontStruct* font = gc_ ? Font() : nullptr;
+    return TextLineHeightFor(font ? font->ascent : 0);
 }
 
 int GraphicsContext::TextWidth(std::string_view text)

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "gfx/DisplayLink.h"
 #include "gfx/XImageFactory.h"
 
 namespace tarnbrook {
@@ -17,8 +18,8 @@ class Form;
 // coordinates and is flushed at once. Colours are 0xRRGGBB; NoColor keeps the current colour.
 // Text uses one font for the whole program, the main window's (the first form's).
 //
-// When no GC could be made (no form, display or window) the object draws nothing, measures
-// nothing and never calls Xlib.
+// When no GC could be made (no form, display or window), or its display has closed since, the
+// object draws nothing, measures nothing and never calls Xlib.
 class GraphicsContext {
 public:
     static constexpr int64_t NoColor = -1;
@@ -34,6 +35,8 @@ public:
     uint32_t GetPixel(int x, int y);
 
     int LineHeight();  // font ascent + 1
+    // The line height of the text operations: ascent + 1 above an ascent of 15, else 15.
+    static int TextLineHeightFor(int ascent);
     int CharWidthM();
     int CharWidthA();
 
@@ -101,6 +104,7 @@ private:
     Form* target_ = nullptr;
     Display* display_ = nullptr;
     Window window_ = None;
+    DisplayLink link_;  // a display closing under the object takes the GC with it
 };
 
 }  // namespace tarnbrook

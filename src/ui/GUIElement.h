@@ -128,6 +128,8 @@ public:
     uint32_t GetId() const { return id; }
     GUIElement* GetOwner() const { return owner; }
     GUIElement* GetParent() const { return parent; }
+    // The container went away before the element: it has no parent from now on.
+    void ClearParent() { parent = nullptr; }
     bool IsClosed() const { return closed; }
     bool HasFocus() const { return hasFocus; }
     bool IsLoaded() const { return loaded; }

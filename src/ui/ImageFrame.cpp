@@ -78,11 +78,13 @@ ImageFrame::ImageFrame(GUIElement* container, const std::vector<XImage*>& images
 }
 
 ImageFrame::ImageFrame(GUIElement* container, const unsigned char* const* frameData,
-                       int frameCount, int column, int row)
+                       int frameCount, int pictureWidth, int pictureHeight, int column, int row)
     : ImageFrame(container, column, row)
 {
     frameData_ = frameData;
     frameCount_ = frameData ? frameCount : 0;
+    pictureWidth_ = pictureWidth;
+    pictureHeight_ = pictureHeight;
 }
 
 ImageFrame::ImageFrame(GUIElement* container, const unsigned char* sheetRgb,
@@ -145,16 +147,35 @@ void ImageFrame::SetTransparent(bool value)
     Paint();
 }
 
+// Images need the server's pixel layout, which is learned on the form's window: until the
+// form has one nothing is built, and a list that could not be built whole is tried again.
 void ImageFrame::BuildImages()
 {
+    Form* form = Application::GetParentForm(this);
+    if (!form || form->GetWindow() == None) {
+        return;
+    }
     if (frameData_ && images_.empty() && !GetSheetImage()) {
-        for (int i = 0; i < frameCount_; ++i) {
-            builtImages_.push_back(CreateXImage(this, Convert4BitImage(width, height, frameData_[i])));
-            images_.push_back(builtImages_.back().get());
-        }
+        BuildListImages();
     }
     if (sheetRgb_ && !sharedSheet_ && !givenSheet_) {
         sharedSheet_ = SharedSheet(this, sheetRgb_, sheetWidth_, sheetHeight_, DisplayOf(this));
+    }
+}
+
+// Each picture is decoded at the size it was given with, whatever the element's size.
+void ImageFrame::BuildListImages()
+{
+    for (int i = 0; i < frameCount_; ++i) {
+        ImagePtr image =
+            CreateXImage(this, Convert4BitImage(pictureWidth_, pictureHeight_, frameData_[i]));
+        if (!image) {
+            builtImages_.clear();
+            images_.clear();
+            return;
+        }
+        images_.push_back(image.get());
+        builtImages_.push_back(std::move(image));
     }
 }
 

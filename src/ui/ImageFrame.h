@@ -21,9 +21,10 @@ public:
     ImageFrame(GUIElement* container, XImage* sheetImage, int column, int row);
     // A ready picture list; the images are not owned.
     ImageFrame(GUIElement* container, const std::vector<XImage*>& images, int column, int row);
-    // Embedded 16-colour pictures of the element's own size, converted on the first paint.
+    // Embedded 16-colour pictures of pictureWidth x pictureHeight pixels each, converted at
+    // the first paint once the form has a window.
     ImageFrame(GUIElement* container, const unsigned char* const* frameData, int frameCount,
-               int column, int row);
+               int pictureWidth, int pictureHeight, int column, int row);
     // An RGB sheet of sheetWidth x sheetHeight pixels, which must outlive the frame.
     ImageFrame(GUIElement* container, const unsigned char* sheetRgb, unsigned char storedFlag,
                int sheetWidth, int sheetHeight, int column, int row);
@@ -43,6 +44,7 @@ public:
 private:
     ImageFrame(GUIElement* container, int column, int row);
     void BuildImages();
+    void BuildListImages();
     XImage* ShownListImage() const;
     bool CellInsideSheet(XImage* sheet) const;
 
@@ -54,6 +56,8 @@ private:
     const unsigned char* const* frameData_ = nullptr;
     const unsigned char* sheetRgb_ = nullptr;
     int frameCount_ = 0;
+    int pictureWidth_ = 0;
+    int pictureHeight_ = 0;
     int column_ = 0;
     int row_ = 0;
     unsigned char storedFlag_ = 0;

@@ -82,6 +82,7 @@ TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
     auto dialog = std::make_unique<IdForm>();
     auto box = std::make_unique<IdForm>();
     auto child = std::make_unique<RecordingChild>(form.get(), "child", &journal);
+    auto inner = std::make_unique<RecordingChild>(child.get(), "inner", &journal);
     Application::focused = child.get();
     Application::mainForm = form.get();
     Application::messageBox = box.get();
@@ -91,6 +92,10 @@ TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
     child.reset();
     EXPECT_EQ(Application::focused, nullptr);
     EXPECT_FALSE(watch);
+    // A container deleted before its child leaves the child without a parent.
+    EXPECT_EQ(inner->GetParent(), nullptr);
+    EXPECT_EQ(Application::GetParentForm(inner.get()), nullptr);
+    inner.reset();
     dialog.reset();
     EXPECT_EQ(form->GetActiveDialog(), nullptr);
     box.reset();

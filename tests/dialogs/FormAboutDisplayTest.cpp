@@ -103,7 +103,7 @@ TEST_F(FormAboutDisplayTest, TheBoxShowsItsPictureAndTextsCentredOnItsOwner)
     const Point ownerAt = owner.GetPosition();
     EXPECT_EQ(At(about->GetPosition()),
               At(Point{ownerAt.x + (400 - 600) / 2 + 1, ownerAt.y + (300 - 210) / 2 + 1}));
-    EXPECT_EQ(about->GetMailCell()->GetText(), "info@tarnbrook.example");
+    EXPECT_EQ(about->GetMailCell()->GetText(), "info@tarnbrook.test");
 
     const testsupport::Area shot =
         testsupport::ReadArea(owner.GetDisplay(), about->GetWindow(), 0, 0, 600, 210);
@@ -113,6 +113,23 @@ TEST_F(FormAboutDisplayTest, TheBoxShowsItsPictureAndTextsCentredOnItsOwner)
     EXPECT_EQ(pixel(10, 23), 0);  // the sunken frame's dark corner
     const testsupport::Area productLine = shot.Crop(kPictureWidth + 45, 17, 500, 25);
     EXPECT_GT(std::count(productLine.pixels.begin(), productLine.pixels.end(), 0xFFFFFF), 20);
+
+    // Each link is drawn whole inside its cell: its ink reaches past where the text without
+    // its last character would end.
+    XFontStruct* font = owner.GetFont().GetFontStruct(owner.GetDisplay());
+    for (CellControl* link : {about->GetWebCell(), about->GetMailCell()}) {
+        const std::string text = link->GetText();
+        const Point at = link->GetPosition();
+        const testsupport::Area cell = shot.Crop(at.x, at.y, link->GetWidth(), link->GetHeight());
+        int inkRight = -1;
+        for (int i = 0; i < static_cast<int>(cell.pixels.size()); ++i) {
+            if (cell.pixels[static_cast<size_t>(i)] == 0x0000FF) {
+                inkRight = std::max(inkRight, i % cell.width);
+            }
+        }
+        EXPECT_GE(inkRight, XTextWidth(font, text.data(), static_cast<int>(text.size()) - 1))
+            << text;
+    }
 }
 
 // Escape, Return and Delete close it, other keys do not; so do OK, the window manager and
@@ -162,7 +179,7 @@ TEST_F(FormAboutDisplayTest, LinkCellsStartTheirProgramsWithoutWaitingAndLeaveNo
     ASSERT_TRUE(ArgumentLines(4));
     EXPECT_EQ(Arguments(), (Lines{"1", kWebAddress, "1", kWebAddress}));
     ASSERT_TRUE(testsupport::WaitFor([this] { return !commands.Calls().empty(); }));
-    EXPECT_EQ(commands.Calls(), Lines{"thunderbird -compose to=info@tarnbrook.example"});
+    EXPECT_EQ(commands.Calls(), Lines{"thunderbird -compose to=info@tarnbrook.test"});
     errno = 0;
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);

@@ -302,7 +302,7 @@ TEST(BoardRules, CancelShowsTheHazardsEvenBeforeTheFirstUncover)
     EXPECT_EQ(game.CountTiles(Board::kCoveredTile), 130);
 }
 
-TEST(BoardRules, ACompletedLevelAdvancesOnlyWhileItsGameRuns)
+TEST(BoardRules, ACompletedLevelIsAnnouncedOnceAndAdvancesOnlyWhileItsGameRuns)
 {
     Game game;
     game.board.StartGame();
@@ -310,12 +310,19 @@ TEST(BoardRules, ACompletedLevelAdvancesOnlyWhileItsGameRuns)
     game.ClickEverySafeCell();
     ASSERT_TRUE(game.board.LevelCompletePending());
 
-    // Clicking during the announcement uncovers nothing, announces again and restarts the wait.
+    // Clicks before and after the first tick, on a covered hazard too, change nothing: no
+    // second announcement, no pause, no sound, no explosion.
+    const int hazard = game.board.Hazards().front();
+    const auto state = [&] {
+        return std::make_tuple(game.view.tiles, game.view.sounds, game.view.pauses,
+                               game.view.remaining, game.board.GameRunning());
+    };
+    const auto before = state();
+    game.board.CellClicked(hazard);
     game.board.AdvanceOnTick();
-    game.board.CellClicked(13);
-    EXPECT_EQ(game.view.pauses, 2);
-    game.board.AdvanceOnTick();
-    EXPECT_EQ(game.board.Level(), 1);
+    game.board.CellClicked(hazard);
+    EXPECT_TRUE(state() == before);
+    EXPECT_EQ(game.view.pauses, 1);
 
     // Cancelled between the two ticks and started again: the new game stays on level 1.
     game.board.CancelGame();

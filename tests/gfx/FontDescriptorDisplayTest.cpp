@@ -2,8 +2,10 @@
 
 #include "gfx/FontDescriptor.h"
 
+#include "gfx/GraphicsContext.h"
 #include "gfx/Screen.h"
 #include "support/ScratchFolder.h"
+#include "ui/Form.h"
 
 namespace tarnbrook {
 namespace {
@@ -24,6 +26,22 @@ TEST(FontDescriptorDisplay, LoadsOnFirstUseAndACopyLoadsItsOwn)
     EXPECT_EQ(copy.BuildName(), font.BuildName());
     EXPECT_NE(copy.GetFontStruct(screen.GetDisplay()), nullptr);
     EXPECT_FALSE(folder.Exists("log.txt"));
+}
+
+// A font and a graphics context that outlive their display go with it: nothing is freed
+// through the closed connection afterwards (libX11 would read freed memory, unseen by ASan).
+TEST(FontDescriptorDisplay, AFontAndAContextOutlivingTheirDisplayGoWithIt)
+{
+    Screen screen("title");
+    Form form(nullptr);
+    form.SetScreen(&screen);
+    form.Show();
+    GraphicsContext gc(&form);
+    ASSERT_TRUE(gc.IsValid());
+    ASSERT_TRUE(form.GetFont().IsLoaded());
+    screen.Close();
+    EXPECT_FALSE(gc.IsValid());
+    EXPECT_FALSE(form.GetFont().IsLoaded());
 }
 
 }  // namespace

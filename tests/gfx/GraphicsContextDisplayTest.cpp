@@ -38,7 +38,7 @@ protected:
         top = baseline - overall.ascent;
         bottom = baseline + overall.descent - 1;
     }
-    int TextLineHeight() { return std::max(ProgramFont()->ascent + 1, 15); }
+    int TextLineHeight() { return GraphicsContext::TextLineHeightFor(ProgramFont()->ascent); }
     // Left, top, right, bottom and count of the pixels of a colour.
     std::vector<int> Ink(int x, int y, int w, int h, int color)
     {

@@ -21,5 +21,12 @@ TEST(GraphicsContext, WithoutAnyFormItDrawsAndMeasuresNothing)
     EXPECT_EQ(folder.Read("log.txt"), "Errore nella creazione del GC\n");
 }
 
+TEST(GraphicsContext, TextLinesAreFifteenHighUpToAnAscentOfFifteen)
+{
+    EXPECT_EQ(GraphicsContext::TextLineHeightFor(12), 15);
+    EXPECT_EQ(GraphicsContext::TextLineHeightFor(15), 15);
+    EXPECT_EQ(GraphicsContext::TextLineHeightFor(16), 17);
+}
+
 }  // namespace
 }  // namespace tarnbrook

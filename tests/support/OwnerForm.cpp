@@ -5,9 +5,9 @@
 
 namespace testsupport {
 
-OwnerForm::OwnerForm(int x, int y, int width, int height) : Form(nullptr), screen_("tests")
+OwnerForm::OwnerForm(int x, int y, int width, int height) : Form(nullptr)
 {
-    SetScreen(&screen_);
+    SetScreen(&ownScreen);
     SetPosition(x, y);
     SetSize(width, height);
     Show();

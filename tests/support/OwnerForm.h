@@ -12,10 +12,16 @@
 
 namespace testsupport {
 
+// The connection of an OwnerForm. A base listed before the form, so that it opens before the
+// form is made and closes only after the form (its window and font) is gone.
+struct OwnConnection {
+    tarnbrook::Screen ownScreen{"tests"};
+};
+
 // A form shown on the tests' X server for dialogs to open over. It records every result a
 // dialog reports (dialog id, result), runs an optional action when one arrives, and ends the
 // event loop on a user message.
-class OwnerForm : public tarnbrook::Form {
+class OwnerForm : private OwnConnection, public tarnbrook::Form {
 public:
     using Result = std::pair<uint32_t, uint32_t>;
 
@@ -28,11 +34,10 @@ public:
 
     const std::vector<Result>& Results() const { return results_; }
     void OnResult(std::function<void(uint32_t dialogId)> action) { action_ = std::move(action); }
-    tarnbrook::Screen& GetOwnScreen() { return screen_; }
-    Display* GetDisplay() const { return screen_.GetDisplay(); }
+    tarnbrook::Screen& GetOwnScreen() { return ownScreen; }
+    Display* GetDisplay() const { return ownScreen.GetDisplay(); }
 
 private:
-    tarnbrook::Screen screen_;
     std::vector<Result> results_;
     std::function<void(uint32_t)> action_;
 };

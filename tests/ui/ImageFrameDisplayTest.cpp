@@ -8,6 +8,7 @@
 #include "game/TileFile.h"
 #include "gfx/EmbeddedImage.h"
 #include "gfx/GraphicsContext.h"
+#include "support/OwnerForm.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/WidgetPixels.h"
@@ -107,7 +108,8 @@ TEST_F(ImageFrameDisplayTest, HidingErasesExactlyTheAreaInTheContainersColour)
 }
 
 // Two embedded 2 x 2 pictures: palette 0 black, 1 red, 2 green; the first all red with one
-// black pixel, the second all green. Entry 2 is past the list.
+// black pixel, the second all green. Entry 2 is past the list. The frame, larger than its
+// pictures, is shown before its form has a window and built once it has one.
 TEST_F(ImageFrameDisplayTest, TransparentListPicturesShowTheBackColourThroughBlack)
 {
     std::vector<unsigned char> first(EmbeddedImageBytes(2, 2), 0);
@@ -121,11 +123,15 @@ TEST_F(ImageFrameDisplayTest, TransparentListPicturesShowTheBackColourThroughBla
     const unsigned char* pictures[] = {first.data(), second.data()};
 
     surface.Get().SetBackColor(0x336699);
-    ImageFrame frame(&surface.Get(), pictures, 2, 0, 0);
+    surface.Get().DestroyWindow();
+    ImageFrame frame(&surface.Get(), pictures, 2, 2, 2, 0, 0);
     frame.SetPosition(10, 10);
-    frame.SetSize(2, 2);
+    frame.SetSize(3, 3);
     frame.SetTransparent(true);
     frame.Show();
+    surface.Get().Show();
+    ASSERT_TRUE(WaitViewable(surface.GetDisplay(), surface.Get().GetWindow()));
+    frame.Paint();
     EXPECT_EQ(surface.Area(10, 10, 2, 2),
               (std::vector<int>{0xFF0000, 0x336699, 0xFF0000, 0xFF0000}));
     frame.SetCell(1, 0);

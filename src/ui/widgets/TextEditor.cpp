@@ -233,11 +233,8 @@ TextEditor::Outcome TextEditor::DateBackspace()
 
 TextEditor::Outcome TextEditor::LineBreak()
 {
-    if (!options_.multiLine) {
+    if (!options_.multiLine || caret_ >= maxLength_) {
         return Outcome::Unchanged;
-    }
-    if (caret_ >= maxLength_) {
-        return Outcome::Refused;
     }
     return Insert(kLineBreak);
 }

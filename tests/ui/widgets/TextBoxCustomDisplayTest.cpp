@@ -249,6 +249,21 @@ TEST_F(TextBoxInputTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheLoop
     EXPECT_EQ(beeps.Count(), 1);
 }
 
+// A character from 128 up reaches the box, which refuses it with a beep; Shift let go before
+// its letter still gives the capital.
+TEST_F(TextBoxInputTest, KeysGiveTheCharactersTheyWerePressedWith)
+{
+    auto box = Box("");
+    ClickAndType(*box, 0, {XK_eacute});
+    input.PressKey(XK_Shift_L);
+    input.PressKey(XK_a);
+    input.ReleaseKey(XK_Shift_L);
+    input.ReleaseKey(XK_a);
+    Run();
+    EXPECT_EQ(texts, (Journal{"", "", "A"}));
+    EXPECT_EQ(beeps.Count(), 1);
+}
+
 // Out without editing, back, then out after an edit: only the last leaving is a change.
 TEST_F(TextBoxInputTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
 {

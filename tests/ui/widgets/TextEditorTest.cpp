@@ -154,6 +154,8 @@ TEST(TextEditor, MultiLineTextIsInsertedUntilTheGridIsFull)
     Expect(editor, "def" CR, "ccrr", "ab\rdec", 5);  // "dec" fills the last row
     EXPECT_FALSE(editor.FitsText(7, "ab\rdecf"));
     EXPECT_TRUE(editor.FitsText(6, "ab\rdecf"));
+    TextEditor full = Editor(10, 2, "abc", "m", 3);  // a line break at the maximum: ignored
+    Expect(full, CR, "u", "abc", 3);
 }
 
 TEST(TextEditor, ArrowsMoveWithinTheTextAndTheRows)
