@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <optional>
+
 #include "app/Application.h"
 #include "app/ProductInfo.h"
 #include "dialogs/FormAbout.h"
@@ -17,7 +19,7 @@
 #include "ui/ImageFrame.h"
 #include "ui/Timer.h"
 #include "ui/widgets/ButtonCustom.h"
-#include "util/StringUtils.h"
+#include "util/DateTime.h"
 
 namespace tarnbrook {
 
@@ -41,7 +43,6 @@ constexpr int64_t kTopBarColor = 0x0000FF;
 constexpr int64_t kTickerTextColor = 0x00FFFF;
 
 constexpr uint32_t kYesResult = 3;
-constexpr long long kSecondsPerRankingLine = 5;
 
 const char* const kRankingFolder = "Tarnbrook";
 const char* const kStartCaption = "START";
@@ -147,7 +148,6 @@ FormMain::~FormMain()
     imageBottomRight_.reset();
     imageTopRight_.reset();
     std::vector<unsigned char>().swap(tileData_);
-    ranking_.clear();
 }
 
 void FormMain::ReleaseChildren()
@@ -197,7 +197,7 @@ void FormMain::InitControls()
     CreateLabels();
     CreateButtons();
     CreateTextLines();
-    ranking_ = RankingFile(kRankingFolder).ReadLines();
+    ticker_.SetLines(RankingFile(kRankingFolder).ReadLines());
     tickTimer_ = std::make_unique<Timer>(this, kTickInterval);
     tickTimer_->SetOnTimer(DispatchTimer);
 }
@@ -356,34 +356,11 @@ void FormMain::OnUserMessage()
         return;
     }
     tickBusy_ = true;
-    AdvanceTicker();
+    if (std::optional<std::string> text = ticker_.Advance(DateTime::Now())) {
+        labelTopTen_->SetText(*text);
+    }
     board_.AdvanceOnTick();
     tickBusy_ = false;
-}
-
-void FormMain::AdvanceTicker()
-{
-    const DateTime now = DateTime::Now();
-    if (!tickerClockSet_) {
-        lastTickerChange_ = now;
-        tickerClockSet_ = true;
-    }
-    if (lastTickerChange_.SecondsUntil(now) <= kSecondsPerRankingLine) {
-        return;
-    }
-    lastTickerChange_ = now;
-    const int lines = static_cast<int>(ranking_.size());
-    if (lines == 0) {
-        return;
-    }
-    if (nextRankingLine_ < lines) {
-        labelTopTen_->SetText("Top Ten: " + IntToString(nextRankingLine_ + 1) + "  Score " +
-                              ranking_[static_cast<size_t>(nextRankingLine_)]);
-        ++nextRankingLine_;
-    } else {
-        labelTopTen_->SetText("");
-        nextRankingLine_ = 0;
-    }
 }
 
 void FormMain::OnDialogResult(uint32_t dialogId, uint32_t result)
@@ -513,7 +490,7 @@ void FormMain::StoreRankingEntry()
 {
     RankingFile file(kRankingFolder);
     file.AddEntry(endedScore_, RankingFile::Entry(playerName, endedLevel_));
-    ranking_ = file.ReadLines();
+    ticker_.SetLines(file.ReadLines());
 }
 
 bool FormMain::IsInterior(int cell) const

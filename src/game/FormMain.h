@@ -9,10 +9,10 @@
 
 #include "game/Board.h"
 #include "game/BoardView.h"
+#include "game/RankingTicker.h"
 #include "game/SoundPlayer.h"
 #include "gfx/XImageFactory.h"
 #include "ui/Form.h"
-#include "util/DateTime.h"
 
 namespace tarnbrook {
 
@@ -100,7 +100,6 @@ private:
     void StartOrCancel();
     void OpenAboutBox();
     void AskPlayerName();
-    void AdvanceTicker();
     int CellIndex(const GUIElement* cell) const;
     void ReleaseChildren();
 
@@ -128,7 +127,7 @@ private:
     ImagePtr aboutPicture_;
     bool firstPaintDone_ = false;
 
-    std::vector<std::string> ranking_;
+    RankingTicker ticker_;
     std::unique_ptr<Timer> tickTimer_;
     std::unique_ptr<FormAbout> aboutForm_;
     std::unique_ptr<FormNamePlayer> namePlayerForm_;
@@ -136,12 +135,8 @@ private:
     int endedScore_ = 0;
     int endedLevel_ = 0;
 
-    // The ticker: a tick that runs into itself returns at once; each ranking line stays about
-    // six seconds, then an empty period follows the last one.
+    // A tick that runs into itself (the three-second pause of a completed level) returns at once.
     bool tickBusy_ = false;
-    bool tickerClockSet_ = false;
-    DateTime lastTickerChange_;
-    int nextRankingLine_ = 0;
 };
 
 }  // namespace tarnbrook
