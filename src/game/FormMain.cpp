@@ -59,17 +59,11 @@ FormMain* MainFormOf(GUIElement* element)
     return dynamic_cast<FormMain*>(form);
 }
 
-// The cells' OnMouseUp and the window's OnMouseDown.
-void DispatchMouse(GUIElement* sender, int64_t, Point point)
+// A released left button over a board square (its OnMouseUp).
+void CellReleased(GUIElement* cell, int64_t, Point)
 {
-    if (sender->GetKind() == "form") {
-        if (auto* form = dynamic_cast<FormMain*>(sender)) {
-            form->FormMouseDown(point);
-        }
-    } else if (sender->IsChild()) {
-        if (FormMain* form = MainFormOf(sender)) {
-            form->CellClicked(sender);
-        }
+    if (FormMain* form = MainFormOf(cell)) {
+        form->CellClicked(cell);
     }
 }
 
@@ -183,7 +177,7 @@ void FormMain::InstallHandlers()
     SetOnKeyChar([](GUIElement* form, char) { return Self(form).AcceptKeyChar(); });
     SetOnKeyDown([](GUIElement* form, KeySym) { Self(form).FormKeyDown(); });
     SetOnKeyUp([](GUIElement* form, KeySym) { Self(form).FormKeyUp(); });
-    SetOnMouseDown(DispatchMouse);
+    SetOnMouseDown([](GUIElement* form, int64_t, Point point) { Self(form).FormMouseDown(point); });
 }
 
 void FormMain::InitControls()
@@ -253,11 +247,13 @@ void FormMain::CreateBoardCell(int index, const unsigned char* tiles)
     cell->SetSize(kCellSide, kCellSide);
     cell->Move(column * kCellSide + kBoardLeft, row * kCellSide + kBoardTop);
     cell->SetBackColor(kCellBackColor);
-    cell->SetOnMouseUp(DispatchMouse);
+    cell->SetOnMouseUp(CellReleased);
     if (Board::IsInteriorIndex(index)) {
         cell->SetTag("1");
     }
     cell->Create();
+    // Creating gives the square its id as its user value; from now on it carries its index.
+    *cell->GetUserValueRef() = index;
     cells_[static_cast<size_t>(index)] = std::move(cell);
 }
 
@@ -396,21 +392,11 @@ void FormMain::FormKeyDown() {}
 
 void FormMain::FormKeyUp() {}
 
-int FormMain::CellIndex(const GUIElement* cell) const
-{
-    for (int index = 0; index < Board::kCellCount; ++index) {
-        if (cells_[static_cast<size_t>(index)]->GetId() == cell->GetId()) {
-            return index;
-        }
-    }
-    return -1;
-}
-
 void FormMain::CellClicked(GUIElement* cell)
 {
-    const int index = CellIndex(cell);
-    if (index >= 0) {
-        board_.CellClicked(index);
+    const int64_t index = *cell->GetUserValueRef();
+    if (index >= 0 && index < Board::kCellCount && GetCell(static_cast<int>(index)) == cell) {
+        board_.CellClicked(static_cast<int>(index));
     }
 }
 

@@ -100,7 +100,6 @@ private:
     void StartOrCancel();
     void OpenAboutBox();
     void AskPlayerName();
-    int CellIndex(const GUIElement* cell) const;
     void ReleaseChildren();
 
     Board board_;
