@@ -125,6 +125,8 @@ FormMain::FormMain(Screen* screen, const std::string& title, Board::RandomSource
     }
 }
 
+// The timer and the sounds stop while the window exists; the members then go in the order
+// their declaration gives.
 FormMain::~FormMain()
 {
     if (tickTimer_) {
@@ -136,32 +138,6 @@ FormMain::~FormMain()
     }
     soundPlayer_.reset();
     DestroyWindow();
-    ReleaseChildren();
-    aboutPicture_.reset();
-    imageLeft_.reset();
-    imageBottomRight_.reset();
-    imageTopRight_.reset();
-    std::vector<unsigned char>().swap(tileData_);
-}
-
-void FormMain::ReleaseChildren()
-{
-    aboutForm_.reset();
-    namePlayerForm_.reset();
-    buttonExit_.reset();
-    buttonInfo_.reset();
-    buttonStart_.reset();
-    pictureTopRight_.reset();
-    pictureBottomRight_.reset();
-    pictureLeft_.reset();
-    labelTopTen_.reset();
-    labelMessage_.reset();
-    labelRemaining_.reset();
-    for (auto& cell : cells_) {
-        cell.reset();
-    }
-    labelLevel_.reset();
-    labelScore_.reset();
 }
 
 void FormMain::SleepThreeSeconds()

@@ -100,42 +100,42 @@ private:
     void StartOrCancel();
     void OpenAboutBox();
     void AskPlayerName();
-    void ReleaseChildren();
 
     Board board_;
     PauseFunction pause_;
+    RankingTicker ticker_;
+    bool firstPaintDone_ = false;
+    // A tick that runs into itself (the three-second pause of a completed level) returns at once.
+    bool tickBusy_ = false;
+    // The result the name dialog is asked for, kept from the moment the game ended.
+    int endedScore_ = 0;
+    int endedLevel_ = 0;
+    // Stopped and released by the destructor while the window still exists.
     std::unique_ptr<SoundPlayer> soundPlayer_;
+    std::unique_ptr<Timer> tickTimer_;
+
+    // Everything below goes after the window, in the reverse of this order: the dialogs first,
+    // then the elements, then the pictures the elements show and the tiles the cells draw from.
     std::vector<unsigned char> tileData_;
     int tileDataSize_ = 0;
-
-    std::array<std::unique_ptr<ImageFrame>, Board::kCellCount> cells_;
-    std::unique_ptr<ButtonCustom> buttonStart_;
-    std::unique_ptr<ButtonCustom> buttonInfo_;
-    std::unique_ptr<ButtonCustom> buttonExit_;
-    std::unique_ptr<CellControl> labelScore_;
-    std::unique_ptr<CellControl> labelLevel_;
-    std::unique_ptr<CellControl> labelRemaining_;
-    std::unique_ptr<CellControl> labelMessage_;
-    std::unique_ptr<CellControl> labelTopTen_;
-    std::unique_ptr<MyImage> pictureTopRight_;
-    std::unique_ptr<MyImage> pictureBottomRight_;
-    std::unique_ptr<MyImage> pictureLeft_;
     ImagePtr imageTopRight_;
     ImagePtr imageBottomRight_;
     ImagePtr imageLeft_;
     ImagePtr aboutPicture_;
-    bool firstPaintDone_ = false;
-
-    RankingTicker ticker_;
-    std::unique_ptr<Timer> tickTimer_;
-    std::unique_ptr<FormAbout> aboutForm_;
+    std::unique_ptr<CellControl> labelScore_;
+    std::unique_ptr<CellControl> labelLevel_;
+    std::array<std::unique_ptr<ImageFrame>, Board::kCellCount> cells_;
+    std::unique_ptr<CellControl> labelRemaining_;
+    std::unique_ptr<CellControl> labelMessage_;
+    std::unique_ptr<CellControl> labelTopTen_;
+    std::unique_ptr<MyImage> pictureLeft_;
+    std::unique_ptr<MyImage> pictureBottomRight_;
+    std::unique_ptr<MyImage> pictureTopRight_;
+    std::unique_ptr<ButtonCustom> buttonStart_;
+    std::unique_ptr<ButtonCustom> buttonInfo_;
+    std::unique_ptr<ButtonCustom> buttonExit_;
     std::unique_ptr<FormNamePlayer> namePlayerForm_;
-    // The result the name dialog is asked for, kept from the moment the game ended.
-    int endedScore_ = 0;
-    int endedLevel_ = 0;
-
-    // A tick that runs into itself (the three-second pause of a completed level) returns at once.
-    bool tickBusy_ = false;
+    std::unique_ptr<FormAbout> aboutForm_;
 };
 
 }  // namespace tarnbrook
