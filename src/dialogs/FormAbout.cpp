@@ -1,11 +1,11 @@
 #include "dialogs/FormAbout.h"
 
-#include "app/Application.h"
 #include "app/ProductInfo.h"
 #include "dialogs/DialogOwner.h"
 #include "dialogs/LinkLauncher.h"
 #include "gfx/MyImage.h"
 #include "ui/CellControl.h"
+#include "ui/FormOf.h"
 #include "ui/PanelChildren.h"
 #include "ui/widgets/ButtonCustom.h"
 
@@ -28,27 +28,10 @@ const char kCarriageReturn = 13;
 const char kEscape = 27;
 const char kDelete = 127;
 
-FormAbout* Self(GUIElement* about)
-{
-    return static_cast<FormAbout*>(about);
-}
-
-FormAbout* AboutOf(GUIElement* element)
-{
-    return dynamic_cast<FormAbout*>(Application::GetParentForm(element));
-}
-
 void LinkPressed(GUIElement* cell, int64_t, Point)
 {
-    if (FormAbout* about = AboutOf(cell)) {
+    if (FormAbout* about = FormOf<FormAbout>(cell)) {
         about->ElementClicked(cell);
-    }
-}
-
-void OkPressed(GUIElement* button)
-{
-    if (FormAbout* about = AboutOf(button)) {
-        about->ButtonClicked(button);
     }
 }
 
@@ -99,9 +82,10 @@ void FormAbout::CentreOnOwner()
 
 void FormAbout::InstallHandlers()
 {
-    SetOnLoad([](GUIElement* about, int64_t) { Self(about)->BuildContent(); });
-    SetOnQueryClose([](GUIElement* about) { return Self(about)->ReleaseOwner(); });
-    SetOnKeyChar([](GUIElement* about, char c) { return Self(about)->HandleKeyChar(c); });
+    SetOnLoad([](GUIElement* about, int64_t) { FormOf<FormAbout>(about)->BuildContent(); });
+    SetOnQueryClose([](GUIElement* about) { return FormOf<FormAbout>(about)->ReleaseOwner(); });
+    SetOnKeyChar(
+        [](GUIElement* about, char c) { return FormOf<FormAbout>(about)->HandleKeyChar(c); });
 }
 
 void FormAbout::SetPicture(XImage* image, int imageWidth, int imageHeight)
@@ -134,7 +118,7 @@ void FormAbout::BuildContent()
     okButton_ = std::make_unique<ButtonCustom>(this, "OK");
     okButton_->SetSize(80, 28);
     okButton_->Move(textLeft + textWidth / 2 - 40, h - 37);
-    okButton_->SetCommand(OkPressed);
+    okButton_->SetCommand(CallFormMember<FormAbout, &FormAbout::ButtonClicked>);
     okButton_->Create();
 }
 

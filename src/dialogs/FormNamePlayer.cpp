@@ -1,9 +1,9 @@
 #include "dialogs/FormNamePlayer.h"
 
-#include "app/Application.h"
 #include "dialogs/DialogOwner.h"
 #include "game/SoundPlayer.h"
 #include "ui/CellControl.h"
+#include "ui/FormOf.h"
 #include "ui/widgets/ButtonCustom.h"
 #include "ui/widgets/TextBoxCustom.h"
 
@@ -16,18 +16,6 @@ namespace {
 const char kCarriageReturn = 13;
 const char kDelete = 127;
 const int kAlignCentre = 2;
-
-FormNamePlayer* Self(GUIElement* dialog)
-{
-    return static_cast<FormNamePlayer*>(dialog);
-}
-
-void OkPressed(GUIElement* button)
-{
-    if (auto* dialog = dynamic_cast<FormNamePlayer*>(Application::GetParentForm(button))) {
-        dialog->ButtonClicked(button);
-    }
-}
 
 }  // namespace
 
@@ -58,9 +46,12 @@ FormNamePlayer::~FormNamePlayer()
 
 void FormNamePlayer::InstallHandlers()
 {
-    SetOnLoad([](GUIElement* dialog, int64_t) { Self(dialog)->BuildContent(); });
-    SetOnQueryClose([](GUIElement* dialog) { return Self(dialog)->ReleaseOwner(); });
-    SetOnKeyChar([](GUIElement* dialog, char key) { return Self(dialog)->FilterKeyChar(key); });
+    SetOnLoad([](GUIElement* dialog, int64_t) { FormOf<FormNamePlayer>(dialog)->BuildContent(); });
+    SetOnQueryClose(
+        [](GUIElement* dialog) { return FormOf<FormNamePlayer>(dialog)->ReleaseOwner(); });
+    SetOnKeyChar([](GUIElement* dialog, char key) {
+        return FormOf<FormNamePlayer>(dialog)->FilterKeyChar(key);
+    });
 }
 
 void FormNamePlayer::SetPrompt(const std::string& text)
@@ -92,7 +83,7 @@ void FormNamePlayer::BuildContent()
     buttonOk_ = std::make_unique<ButtonCustom>(this, "OK");
     buttonOk_->SetSize(80, 28);
     buttonOk_->Move((w - 80) / 2, 80);
-    buttonOk_->SetCommand(OkPressed);
+    buttonOk_->SetCommand(CallFormMember<FormNamePlayer, &FormNamePlayer::ButtonClicked>);
     buttonOk_->Create();
 
     textBox_->SetFocus();

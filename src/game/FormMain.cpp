@@ -16,6 +16,7 @@
 #include "gfx/GraphicsContext.h"
 #include "gfx/MyImage.h"
 #include "ui/CellControl.h"
+#include "ui/FormOf.h"
 #include "ui/ImageFrame.h"
 #include "ui/Timer.h"
 #include "ui/widgets/ButtonCustom.h"
@@ -49,50 +50,27 @@ const char* const kStartCaption = "START";
 const char* const kCancelCaption = "CANCEL";
 const char* const kVersion = "1.0.0.0";
 
-// The form of an element: the nearest form among its containers, else the main window.
-FormMain* MainFormOf(GUIElement* element)
-{
-    Form* form = Application::GetParentForm(element);
-    if (!form) {
-        form = Application::mainForm;
-    }
-    return dynamic_cast<FormMain*>(form);
-}
-
 // A released left button over a board square (its OnMouseUp).
 void CellReleased(GUIElement* cell, int64_t, Point)
 {
-    if (FormMain* form = MainFormOf(cell)) {
+    if (FormMain* form = FormOf<FormMain>(cell)) {
         form->CellClicked(cell);
     }
 }
 
-// The command of the three buttons.
-void DispatchCommand(GUIElement* sender)
+void TimerTicked(Timer* timer)
 {
-    if (FormMain* form = MainFormOf(sender)) {
-        form->CommandClicked(sender);
-    }
-}
-
-void DispatchTimer(Timer* timer)
-{
-    if (auto* form = dynamic_cast<Form*>(timer->GetParent())) {
+    if (FormMain* form = FormOf<FormMain>(timer)) {
         form->OnUserMessage();
     }
 }
 
-void DispatchNameDialogClosed(GUIElement* dialog)
+void NameDialogClosed(GUIElement* dialog)
 {
-    auto* nameDialog = dynamic_cast<FormNamePlayer*>(dialog);
+    auto* nameDialog = FormOf<FormNamePlayer>(dialog);
     if (auto* form = nameDialog ? dynamic_cast<FormMain*>(nameDialog->GetOwnerForm()) : nullptr) {
         form->StoreRankingEntry();
     }
-}
-
-FormMain& Self(GUIElement* element)
-{
-    return *static_cast<FormMain*>(element);
 }
 
 ImagePtr PictureImage(GUIElement* element, const BuiltInPicture& picture)
@@ -147,13 +125,15 @@ void FormMain::SleepThreeSeconds()
 
 void FormMain::InstallHandlers()
 {
-    SetOnLoad([](GUIElement* form, int64_t) { Self(form).InitControls(); });
-    SetOnQueryClose([](GUIElement* form) { return Self(form).ConfirmExit(); });
-    SetOnResize([](GUIElement* form) { Self(form).FormResized(); });
-    SetOnKeyChar([](GUIElement* form, char) { return Self(form).AcceptKeyChar(); });
-    SetOnKeyDown([](GUIElement* form, KeySym) { Self(form).FormKeyDown(); });
-    SetOnKeyUp([](GUIElement* form, KeySym) { Self(form).FormKeyUp(); });
-    SetOnMouseDown([](GUIElement* form, int64_t, Point point) { Self(form).FormMouseDown(point); });
+    SetOnLoad([](GUIElement* form, int64_t) { FormOf<FormMain>(form)->InitControls(); });
+    SetOnQueryClose([](GUIElement* form) { return FormOf<FormMain>(form)->ConfirmExit(); });
+    SetOnResize([](GUIElement* form) { FormOf<FormMain>(form)->FormResized(); });
+    SetOnKeyChar([](GUIElement* form, char) { return FormOf<FormMain>(form)->AcceptKeyChar(); });
+    SetOnKeyDown([](GUIElement* form, KeySym) { FormOf<FormMain>(form)->FormKeyDown(); });
+    SetOnKeyUp([](GUIElement* form, KeySym) { FormOf<FormMain>(form)->FormKeyUp(); });
+    SetOnMouseDown([](GUIElement* form, int64_t, Point point) {
+        FormOf<FormMain>(form)->FormMouseDown(point);
+    });
 }
 
 void FormMain::InitControls()
@@ -169,7 +149,7 @@ void FormMain::InitControls()
     CreateTextLines();
     ticker_.SetLines(RankingFile(kRankingFolder).ReadLines());
     tickTimer_ = std::make_unique<Timer>(this, kTickInterval);
-    tickTimer_->SetOnTimer(DispatchTimer);
+    tickTimer_->SetOnTimer(TimerTicked);
 }
 
 void FormMain::CreatePictures()
@@ -249,7 +229,7 @@ std::unique_ptr<ButtonCustom> FormMain::NewButton(const std::string& caption, in
     auto button = std::make_unique<ButtonCustom>(this, caption);
     button->SetSize(100, 28);
     button->Move(kRightColumnX, buttonY);
-    button->SetCommand(DispatchCommand);
+    button->SetCommand(CallFormMember<FormMain, &FormMain::CommandClicked>);
     button->SetForeColor(foreColor);
     button->SetBackColor(faceColor);
     button->Create();
@@ -438,7 +418,7 @@ void FormMain::AskPlayerName()
 {
     namePlayerForm_.reset();
     namePlayerForm_ = std::make_unique<FormNamePlayer>(this, "Top Ten");
-    namePlayerForm_->SetOnClose(DispatchNameDialogClosed);
+    namePlayerForm_->SetOnClose(NameDialogClosed);
     namePlayerForm_->SetPrompt("Insert your name:");
     const Point position = GetPosition();
     const Point size = GetSize();

@@ -9,7 +9,7 @@
 #include "gfx/MyImage.h"
 #include "gfx/PixelFormat.h"
 #include "gfx/Screen.h"
-#include "ui/Form.h"
+#include "ui/FormOf.h"
 
 namespace tarnbrook {
 
