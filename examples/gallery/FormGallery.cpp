@@ -27,7 +27,6 @@ namespace tarnbrook {
 namespace {
 
 constexpr int64_t kHeading = 0x000080;
-constexpr int kAlignLeft = 0;
 constexpr int kLabelHeight = 16;
 constexpr int kTimerInterval = 500;  // ms of idle time between two turns of the mark
 
@@ -90,7 +89,7 @@ CellControl* FormGallery::AddLabel(const std::string& caption, int left, int top
 {
     auto label = std::make_unique<CellControl>(this);
     label->SetText(caption);
-    label->SetTextAlign(kAlignLeft);
+    label->SetTextAlign(TextAlign::Left);
     label->SetBackColor(kBackColor);
     label->SetSize(w, h);
     label->SetPosition(left, top);
@@ -269,7 +268,7 @@ void FormGallery::BuildPictures()
 
     auto count = std::make_unique<CellControl>(frame);
     count->SetText("0 turns");
-    count->SetTextAlign(kAlignLeft);
+    count->SetTextAlign(TextAlign::Left);
     count->SetBackColor(0xFFFFFF);
     count->SetSize(70, 20);
     count->SetPosition(66, 10);

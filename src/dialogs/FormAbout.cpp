@@ -6,6 +6,7 @@
 #include "gfx/MyImage.h"
 #include "ui/CellControl.h"
 #include "ui/FormOf.h"
+#include "ui/KeyCharacters.h"
 #include "ui/PanelChildren.h"
 #include "ui/widgets/ButtonCustom.h"
 
@@ -16,7 +17,6 @@ namespace {
 const char* const kCaption = "Info...";
 const int64_t kProductColor = 0xFFFFFF;
 const int64_t kLinkColor = 0x0000FF;
-const int kAlignLeft = 0;
 const int kPictureMargin = 5;
 const int kLinkHeight = 12;
 const int kWebCellWidth = 200;
@@ -24,9 +24,6 @@ const int kMailCellWidth = 150;
 const int kLinksTop = 68;
 // "https://www." comes before the domain that the mail address is made from.
 const size_t kWebPrefixLength = 12;
-const char kCarriageReturn = 13;
-const char kEscape = 27;
-const char kDelete = 127;
 
 void LinkPressed(GUIElement* cell, int64_t, Point)
 {
@@ -141,7 +138,7 @@ std::unique_ptr<CellControl> FormAbout::MakeCell(const std::string& text, int ce
 {
     auto cell = std::make_unique<CellControl>(this);
     cell->SetText(text);
-    cell->SetTextAlign(kAlignLeft);
+    cell->SetTextAlign(TextAlign::Left);
     cell->SetSize(cellWidth, cellHeight);
     cell->Move(cellX, cellY);
     return cell;
@@ -177,7 +174,8 @@ bool FormAbout::ReleaseOwner()
 
 bool FormAbout::HandleKeyChar(char character)
 {
-    if (character != kCarriageReturn && character != kEscape && character != kDelete) {
+    if (character != kReturnCharacter && character != kEscapeCharacter &&
+        character != kDeleteCharacter) {
         return true;
     }
     ButtonClicked(okButton_.get());

@@ -4,6 +4,7 @@
 #include "game/SoundPlayer.h"
 #include "ui/CellControl.h"
 #include "ui/FormOf.h"
+#include "ui/KeyCharacters.h"
 #include "ui/widgets/ButtonCustom.h"
 #include "ui/widgets/TextBoxCustom.h"
 
@@ -13,9 +14,6 @@ std::string playerName;
 
 namespace {
 
-const char kCarriageReturn = 13;
-const char kDelete = 127;
-const int kAlignCentre = 2;
 
 }  // namespace
 
@@ -70,7 +68,7 @@ void FormNamePlayer::BuildContent()
     promptLabel_->SetSize(w, 14);
     promptLabel_->Move(0, 15);
     promptLabel_->SetText(prompt_);
-    promptLabel_->SetTextAlign(kAlignCentre);
+    promptLabel_->SetTextAlign(TextAlign::Centre);
     promptLabel_->Create();
 
     textBox_ = std::make_unique<TextBoxCustom>(this, "");
@@ -100,7 +98,7 @@ bool FormNamePlayer::ReleaseOwner()
 
 bool FormNamePlayer::FilterKeyChar(char key)
 {
-    if (key != kCarriageReturn && key != kDelete) {
+    if (key != kReturnCharacter && key != kDeleteCharacter) {
         return true;
     }
     ButtonClicked(buttonOk_.get());

@@ -18,6 +18,7 @@
 #include "ui/CellControl.h"
 #include "ui/FormOf.h"
 #include "ui/ImageFrame.h"
+#include "ui/KeyCharacters.h"
 #include "ui/Timer.h"
 #include "ui/widgets/ButtonCustom.h"
 #include "util/DateTime.h"
@@ -42,8 +43,6 @@ constexpr int64_t kCommandFaceColor = 0xFFFDE5;
 constexpr int64_t kStartFaceColor = 0xFF0000;
 constexpr int64_t kTopBarColor = 0x0000FF;
 constexpr int64_t kTickerTextColor = 0x00FFFF;
-
-constexpr uint32_t kYesResult = 3;
 
 const char* const kRankingFolder = "Tarnbrook";
 const char* const kStartCaption = "START";
@@ -250,7 +249,7 @@ void FormMain::CreateTextLines()
     labelTopTen_ = NewLabel(width, 18, 0, 10);
     labelTopTen_->SetBackColor(kTopBarColor);
     labelTopTen_->SetForeColor(kTickerTextColor);
-    labelTopTen_->SetTextAlign(2);
+    labelTopTen_->SetTextAlign(TextAlign::Centre);
     labelTopTen_->Create();
 }
 
@@ -296,10 +295,10 @@ void FormMain::PaintDecorations()
     GraphicsContext gc(this);
     const int clientHeight = GetClientHeight();
     const int clientWidth = GetClientWidth();
-    gc.FillRectangle(33, clientHeight - 40, 20, 15, 0, 0, 0x00AA00);
-    gc.FillRectangle(53, clientHeight - 40, 20, 15, 0, 0, 0xFFFFFF);
-    gc.FillRectangle(73, clientHeight - 40, 20, 15, 0, 0, 0xFF0000);
-    gc.FillRectangle(0, 0, clientWidth, 20, 0, 0, kTopBarColor);
+    gc.FillRectangle(33, clientHeight - 40, 20, 15, 0x00AA00);
+    gc.FillRectangle(53, clientHeight - 40, 20, 15, 0xFFFFFF);
+    gc.FillRectangle(73, clientHeight - 40, 20, 15, 0xFF0000);
+    gc.FillRectangle(0, 0, clientWidth, 20, kTopBarColor);
 }
 
 void FormMain::OnUserMessage()
@@ -317,7 +316,7 @@ void FormMain::OnUserMessage()
 
 void FormMain::OnDialogResult(uint32_t dialogId, uint32_t result)
 {
-    if (dialogId != kExitDialogId || result != kYesResult) {
+    if (dialogId != kExitDialogId || result != FormMsgBox::kResultYes) {
         return;
     }
     if (tickTimer_) {
@@ -341,7 +340,7 @@ bool FormMain::AcceptKeyChar()
 
 bool FormMain::IsNavigationKey(int key)
 {
-    return key != 9 && key != 13;
+    return key != kTabCharacter && key != kReturnCharacter;
 }
 
 void FormMain::FormKeyDown() {}

@@ -185,7 +185,7 @@ void ImageFrame::Paint()
     XImage* sheet = GetSheetImage();
     if (transparent_) {
         // The whole area, since the keyed put shows what lies under the black pixels.
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, ContainerBackColor(this));
+        gc.FillRectangle(at.x, at.y, width + 1, height + 1, ContainerBackColor(this));
     }
     if (sheet) {
         if (!CellInsideSheet(sheet)) {

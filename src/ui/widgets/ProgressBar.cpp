@@ -66,15 +66,13 @@ void ProgressBar::Paint()
     }
     const Point at = WindowPosition();
     GraphicsContext gc(form);
-    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
-                     OwnOrDefaultBackColor(this));
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, OwnOrDefaultBackColor(this));
     if (bevel) {
         gc.DrawBevel(at.x, at.y, width, height, kShadow, kLight);
     }
     const int bar = BarWidth(width - 2, minimum, maximum, value);
     if (bar > 0) {
-        gc.FillRectangle(at.x + 1, at.y + 1, bar + 1, height - 1, 0, GraphicsContext::NoColor,
-                         kBarColor);
+        gc.FillRectangle(at.x + 1, at.y + 1, bar + 1, height - 1, kBarColor);
     }
 }
 

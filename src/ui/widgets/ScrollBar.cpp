@@ -202,7 +202,7 @@ void ScrollBar::Paint()
     const int64_t ink = Ink();
     const int right = at.x + width;
     const int bottom = at.y + height;
-    gc.FillRectangle(at.x, at.y, width, height, 0, GraphicsContext::NoColor, FaceColor(this));
+    gc.FillRectangle(at.x, at.y, width, height, FaceColor(this));
     gc.DrawLine(at.x, at.y, right, at.y, kHighlight);
     gc.DrawLine(at.x, at.y, at.x, bottom, kHighlight);
     gc.DrawLine(right, at.y, right, bottom, ink);
@@ -260,11 +260,9 @@ void ScrollBar::DrawPageBlock(GraphicsContext& gc, Point at)
     const int start = kScrollBarArrowZone + pages.CellStart(pages.currentCell);
     const int length = pages.CellLength(pages.currentCell);
     if (vertical) {
-        gc.FillRectangle(at.x + kBlockInset, at.y + start, width - kBlockInset, length, 0,
-                         GraphicsContext::NoColor, Ink());
+        gc.FillRectangle(at.x + kBlockInset, at.y + start, width - kBlockInset, length, Ink());
     } else {
-        gc.FillRectangle(at.x + start, at.y + kBlockInset, length, height - kBlockInset, 0,
-                         GraphicsContext::NoColor, Ink());
+        gc.FillRectangle(at.x + start, at.y + kBlockInset, length, height - kBlockInset, Ink());
     }
 }
 

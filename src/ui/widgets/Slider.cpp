@@ -177,7 +177,7 @@ void Slider::Paint()
     }
     GraphicsContext gc(form);
     const int64_t face = FaceColor(this);
-    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor, face);
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, face);
     if (vertical) {
         DrawVertical(gc, at, face);
     } else {
@@ -206,9 +206,9 @@ void Slider::DrawHorizontal(GraphicsContext& gc, Point at, int64_t face)
     const int64_t ink = Ink();
     if (showLabels) {
         gc.DrawText(at.x, at.y, kSliderLabelWidth, height, std::to_string(range.Minimum()), ink,
-                    face, kAlignCentre);
+                    face, TextAlign::Centre);
         gc.DrawText(at.x + width - kSliderLabelWidth + 1, at.y, kSliderLabelWidth, height,
-                    std::to_string(range.Maximum()), ink, face, kAlignCentre);
+                    std::to_string(range.Maximum()), ink, face, TextAlign::Centre);
     }
     const size_t thumb = ThumbTick();
     const int ym = ticks.front().y;
@@ -231,9 +231,9 @@ void Slider::DrawVertical(GraphicsContext& gc, Point at, int64_t face)
     const int64_t ink = Ink();
     if (showLabels) {
         gc.DrawText(at.x, at.y, width + 1, kSliderLabelHeight, std::to_string(range.Minimum()),
-                    ink, face, kAlignCentre);
+                    ink, face, TextAlign::Centre);
         gc.DrawText(at.x, at.y + height - kSliderLabelHeight, width + 1, kSliderLabelHeight,
-                    std::to_string(range.Maximum()), ink, face, kAlignCentre);
+                    std::to_string(range.Maximum()), ink, face, TextAlign::Centre);
     }
     const size_t thumb = ThumbTick();
     const int xm = ticks.front().x;

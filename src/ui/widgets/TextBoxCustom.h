@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx/TextAlign.h"
 #include "ui/PaintedChild.h"
 #include "ui/widgets/TextEditor.h"
 
@@ -92,7 +93,7 @@ private:
     bool ShowsCaret() const;
     int64_t Background() const;
     int64_t CellForeColor() const;
-    int Align() const;
+    TextAlign Align() const;
     void DrawBorder(class GraphicsContext& gc, Point at);
 
     TextEditor editor_;
