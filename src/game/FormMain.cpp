@@ -197,7 +197,7 @@ void FormMain::CreateBoardCell(int index, const unsigned char* tiles)
 {
     const int column = index % Board::kColumns + 1;
     const int row = index / Board::kColumns + 1;
-    auto cell = std::make_unique<ImageFrame>(this, tiles, 1, kTileStripWidth, kTileSide,
+    auto cell = std::make_unique<ImageFrame>(this, tiles, kTileStripWidth, kTileSide,
                                              Board::FrameTile(index), 0);
     cell->SetSize(kCellSide, kCellSide);
     cell->Move(column * kCellSide + kBoardLeft, row * kCellSide + kBoardTop);

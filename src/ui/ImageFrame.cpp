@@ -85,13 +85,11 @@ ImageFrame::ImageFrame(GUIElement* container, const unsigned char* const* frameD
     frameCount_ = frameData ? frameCount : 0;
 }
 
-ImageFrame::ImageFrame(GUIElement* container, const unsigned char* sheetRgb,
-                       unsigned char storedFlag, int sheetWidth, int sheetHeight, int column,
-                       int row)
+ImageFrame::ImageFrame(GUIElement* container, const unsigned char* sheetRgb, int sheetWidth,
+                       int sheetHeight, int column, int row)
     : ImageFrame(container, column, row)
 {
     sheetRgb_ = sheetRgb;
-    storedFlag_ = storedFlag;
     sheetWidth_ = sheetWidth;
     sheetHeight_ = sheetHeight;
 }

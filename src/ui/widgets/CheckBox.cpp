@@ -20,7 +20,7 @@ constexpr char kSpace = ' ';
 }  // namespace
 
 CheckBox::CheckBox(GUIElement* container, const std::string& caption)
-    : PaintedChild(container, "checkbox", true), pictures(TickBoxPicture)
+    : PaintedChild(container, "checkbox", true), pictures_(TickBoxPicture)
 {
     text = caption;
     width = 80;
@@ -125,7 +125,7 @@ void CheckBox::Paint()
     const int64_t face = FaceColor(this);
     GraphicsContext gc(form);
     gc.FillRectangle(at.x, at.y, width + 1, height + 1, face);
-    if (XImage* box = pictures.Get(this, enabled, checked)) {
+    if (XImage* box = pictures_.Get(this, enabled, checked)) {
         gc.PutImage(at.x + 1, at.y + 1, kMarkSize, kMarkSize, box);
     }
     // The caption's box ends on the element's last row: its background stays inside.

@@ -24,7 +24,7 @@ constexpr char kSpace = ' ';
 }  // namespace
 
 OptionBox::OptionBox(GUIElement* container)
-    : PaintedChild(container, "optionbox", true), pictures(OptionMarkPicture)
+    : PaintedChild(container, "optionbox", true), pictures_(OptionMarkPicture)
 {
     width = 80;
     height = 30;
@@ -232,7 +232,7 @@ void OptionBox::Paint()
     gc.FillRectangle(at.x, at.y, width + 1, height + 1, face);
     for (int i = 0; i < GetItemCount(); ++i) {
         const int top = at.y + kRowHeight * i;
-        if (XImage* mark = pictures.Get(this, enabled, i == selectedIndex)) {
+        if (XImage* mark = pictures_.Get(this, enabled, i == selectedIndex)) {
             gc.PutImagePartKeyed(at.x + kMarkLeft, top + kMarkTop, kMarkSize, kMarkSize, mark, 0,
                                  0, kTransparent);
         }

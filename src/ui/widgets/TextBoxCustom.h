@@ -72,13 +72,10 @@ public:
     void Refresh();
 
     int GetCaret() const { return editor_.Caret(); }
-    int GetLength() const { return editor_.Length(); }
     int GetMaxLength() const { return editor_.GetMaxLength(); }
     int GetCellWidth() const { return cellWidth_; }
     int GetLineHeight() const { return lineHeight_; }
     int64_t GetForeColor() const { return foreColor_; }
-    int64_t GetCaretColor() const { return caretColor_; }
-    bool IsReadOnly() const { return readOnly_; }
     const TextGrid& GetGrid() const { return editor_.GetGrid(); }
     const std::vector<TextCell>& GetCells() const { return cells_; }
     // The column and row of the cell showing the buffer index; (0, 0) when none does.
