@@ -12,11 +12,6 @@ namespace tarnbrook {
 
 std::string playerName;
 
-namespace {
-
-
-}  // namespace
-
 FormNamePlayer::FormNamePlayer(Form* owner, const std::string& title)
     : Form(nullptr, true), owner_(owner)
 {
