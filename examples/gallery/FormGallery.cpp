@@ -9,6 +9,7 @@
 #include "gfx/EmbeddedImage.h"
 #include "gfx/MyImage.h"
 #include "ui/CellControl.h"
+#include "ui/FormOf.h"
 #include "ui/ImageFrame.h"
 #include "ui/PanelChildren.h"
 #include "ui/Timer.h"
@@ -26,7 +27,6 @@ namespace tarnbrook {
 namespace {
 
 constexpr int64_t kHeading = 0x000080;
-constexpr int kAlignLeft = 0;
 constexpr int kLabelHeight = 16;
 constexpr int kTimerInterval = 500;  // ms of idle time between two turns of the mark
 
@@ -63,12 +63,7 @@ FormGallery::~FormGallery() = default;
 
 void FormGallery::Loaded(GUIElement* form, int64_t)
 {
-    static_cast<FormGallery*>(form)->BuildContent();
-}
-
-FormGallery* FormGallery::Of(GUIElement* element)
-{
-    return dynamic_cast<FormGallery*>(Application::GetParentForm(element));
+    FormOf<FormGallery>(form)->BuildContent();
 }
 
 // The window manager's close button ends the gallery like Quit.
@@ -94,7 +89,7 @@ CellControl* FormGallery::AddLabel(const std::string& caption, int left, int top
 {
     auto label = std::make_unique<CellControl>(this);
     label->SetText(caption);
-    label->SetTextAlign(kAlignLeft);
+    label->SetTextAlign(TextAlign::Left);
     label->SetBackColor(kBackColor);
     label->SetSize(w, h);
     label->SetPosition(left, top);
@@ -274,7 +269,7 @@ void FormGallery::BuildPictures()
 
     auto count = std::make_unique<CellControl>(frame);
     count->SetText("0 turns");
-    count->SetTextAlign(kAlignLeft);
+    count->SetTextAlign(TextAlign::Left);
     count->SetBackColor(0xFFFFFF);
     count->SetSize(70, 20);
     count->SetPosition(66, 10);
@@ -293,32 +288,32 @@ void FormGallery::BuildPictures()
 
 void FormGallery::SliderMoved(Slider* slider, int value)
 {
-    FormGallery* gallery = Of(slider);
+    FormGallery* gallery = FormOf<FormGallery>(slider);
     gallery->progress_->SetValue(value);
     gallery->sliderValue_->SetText("Value " + std::to_string(value));
 }
 
 void FormGallery::LevelMoved(Slider* slider, int value)
 {
-    Of(slider)->levelValue_->SetText("Level " + std::to_string(value));
+    FormOf<FormGallery>(slider)->levelValue_->SetText("Level " + std::to_string(value));
 }
 
 void FormGallery::Scrolled(ScrollBar* bar, int64_t tenTimesValue)
 {
-    Of(bar)->scrollValue_->SetText("At " + std::to_string(tenTimesValue / 10));
+    FormOf<FormGallery>(bar)->scrollValue_->SetText("At " + std::to_string(tenTimesValue / 10));
 }
 
 void FormGallery::OptionChosen(GUIElement* sender)
 {
     auto* options = static_cast<OptionBox*>(sender);
     const int chosen = options->GetSelectedIndex();
-    Of(sender)->choice_->SetText("Chosen: " + options->GetCaption(chosen) + " (" +
-                                 options->GetValue(chosen) + ")");
+    FormOf<FormGallery>(sender)->choice_->SetText("Chosen: " + options->GetCaption(chosen) +
+                                                  " (" + options->GetValue(chosen) + ")");
 }
 
 void FormGallery::LabelsSwitched(GUIElement* sender)
 {
-    FormGallery* gallery = Of(sender);
+    FormGallery* gallery = FormOf<FormGallery>(sender);
     const bool shown = gallery->labelsBox_->IsChecked();
     gallery->slider_->SetShowLabels(shown);
     gallery->levelSlider_->SetShowLabels(shown);
@@ -326,7 +321,7 @@ void FormGallery::LabelsSwitched(GUIElement* sender)
 
 void FormGallery::InputSwitched(GUIElement* sender)
 {
-    FormGallery* gallery = Of(sender);
+    FormGallery* gallery = FormOf<FormGallery>(sender);
     const bool on = gallery->inputBox_->IsChecked();
     gallery->slider_->Enable(on);
     gallery->levelSlider_->Enable(on);
@@ -334,7 +329,7 @@ void FormGallery::InputSwitched(GUIElement* sender)
 
 void FormGallery::ButtonPressed(GUIElement* sender)
 {
-    FormGallery* gallery = Of(sender);
+    FormGallery* gallery = FormOf<FormGallery>(sender);
     if (sender == gallery->messageButton_) {
         ShowMsgBox(kMessageId, gallery, "A message box with one button.", "Message");
     } else if (sender == gallery->questionButton_) {
@@ -412,7 +407,7 @@ void FormGallery::OpenAbout()
 
 void FormGallery::TimerTicked(Timer* timer)
 {
-    FormGallery* gallery = Of(timer);
+    FormGallery* gallery = FormOf<FormGallery>(timer);
     ++gallery->ticks_;
     gallery->turningMark_->SetCell(gallery->ticks_ % 4, 0);
     gallery->tickCount_->SetText(std::to_string(gallery->ticks_) + " turns");

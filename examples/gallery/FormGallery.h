@@ -61,7 +61,6 @@ private:
     TextBoxCustom* AddTextBox(const std::string& caption, const std::string& text, int top);
     ButtonCustom* AddButton(const std::string& caption, int left, int top);
 
-    static FormGallery* Of(GUIElement* element);
     static void SliderMoved(Slider* slider, int value);
     static void LevelMoved(Slider* slider, int value);
     static void Scrolled(ScrollBar* bar, int64_t tenTimesValue);

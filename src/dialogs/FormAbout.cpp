@@ -1,11 +1,12 @@
 #include "dialogs/FormAbout.h"
 
-#include "app/Application.h"
 #include "app/ProductInfo.h"
 #include "dialogs/DialogOwner.h"
 #include "dialogs/LinkLauncher.h"
 #include "gfx/MyImage.h"
 #include "ui/CellControl.h"
+#include "ui/FormOf.h"
+#include "ui/KeyCharacters.h"
 #include "ui/PanelChildren.h"
 #include "ui/widgets/ButtonCustom.h"
 
@@ -16,7 +17,6 @@ namespace {
 const char* const kCaption = "Info...";
 const int64_t kProductColor = 0xFFFFFF;
 const int64_t kLinkColor = 0x0000FF;
-const int kAlignLeft = 0;
 const int kPictureMargin = 5;
 const int kLinkHeight = 12;
 const int kWebCellWidth = 200;
@@ -24,31 +24,11 @@ const int kMailCellWidth = 150;
 const int kLinksTop = 68;
 // "https://www." comes before the domain that the mail address is made from.
 const size_t kWebPrefixLength = 12;
-const char kCarriageReturn = 13;
-const char kEscape = 27;
-const char kDelete = 127;
-
-FormAbout* Self(GUIElement* about)
-{
-    return static_cast<FormAbout*>(about);
-}
-
-FormAbout* AboutOf(GUIElement* element)
-{
-    return dynamic_cast<FormAbout*>(Application::GetParentForm(element));
-}
 
 void LinkPressed(GUIElement* cell, int64_t, Point)
 {
-    if (FormAbout* about = AboutOf(cell)) {
+    if (FormAbout* about = FormOf<FormAbout>(cell)) {
         about->ElementClicked(cell);
-    }
-}
-
-void OkPressed(GUIElement* button)
-{
-    if (FormAbout* about = AboutOf(button)) {
-        about->ButtonClicked(button);
     }
 }
 
@@ -99,9 +79,10 @@ void FormAbout::CentreOnOwner()
 
 void FormAbout::InstallHandlers()
 {
-    SetOnLoad([](GUIElement* about, int64_t) { Self(about)->BuildContent(); });
-    SetOnQueryClose([](GUIElement* about) { return Self(about)->ReleaseOwner(); });
-    SetOnKeyChar([](GUIElement* about, char c) { return Self(about)->HandleKeyChar(c); });
+    SetOnLoad([](GUIElement* about, int64_t) { FormOf<FormAbout>(about)->BuildContent(); });
+    SetOnQueryClose([](GUIElement* about) { return FormOf<FormAbout>(about)->ReleaseOwner(); });
+    SetOnKeyChar(
+        [](GUIElement* about, char c) { return FormOf<FormAbout>(about)->HandleKeyChar(c); });
 }
 
 void FormAbout::SetPicture(XImage* image, int imageWidth, int imageHeight)
@@ -134,7 +115,7 @@ void FormAbout::BuildContent()
     okButton_ = std::make_unique<ButtonCustom>(this, "OK");
     okButton_->SetSize(80, 28);
     okButton_->Move(textLeft + textWidth / 2 - 40, h - 37);
-    okButton_->SetCommand(OkPressed);
+    okButton_->SetCommand(CallFormMember<FormAbout, &FormAbout::ButtonClicked>);
     okButton_->Create();
 }
 
@@ -157,7 +138,7 @@ std::unique_ptr<CellControl> FormAbout::MakeCell(const std::string& text, int ce
 {
     auto cell = std::make_unique<CellControl>(this);
     cell->SetText(text);
-    cell->SetTextAlign(kAlignLeft);
+    cell->SetTextAlign(TextAlign::Left);
     cell->SetSize(cellWidth, cellHeight);
     cell->Move(cellX, cellY);
     return cell;
@@ -193,7 +174,8 @@ bool FormAbout::ReleaseOwner()
 
 bool FormAbout::HandleKeyChar(char character)
 {
-    if (character != kCarriageReturn && character != kEscape && character != kDelete) {
+    if (character != kReturnCharacter && character != kEscapeCharacter &&
+        character != kDeleteCharacter) {
         return true;
     }
     ButtonClicked(okButton_.get());

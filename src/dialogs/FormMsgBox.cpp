@@ -4,6 +4,7 @@
 #include "app/Log.h"
 #include "dialogs/DialogOwner.h"
 #include "ui/CellControl.h"
+#include "ui/FormOf.h"
 #include "ui/widgets/ButtonCustom.h"
 
 namespace tarnbrook {
@@ -18,19 +19,6 @@ const int kMargin = 10;
 const int kButtonWidth = 110;
 const int kButtonHeight = 28;
 const int kButtonsFromBottom = 40;
-
-FormMsgBox* BoxOf(GUIElement* element)
-{
-    return static_cast<FormMsgBox*>(element);
-}
-
-// The command of both buttons: the box that holds the button decides.
-void BoxButtonCommand(GUIElement* button)
-{
-    if (auto* box = dynamic_cast<FormMsgBox*>(Application::GetParentForm(button))) {
-        box->ButtonClicked(button);
-    }
-}
 
 Form* FirstForm()
 {
@@ -99,9 +87,9 @@ void FormMsgBox::CentreOnOwner()
 
 void FormMsgBox::InstallHandlers()
 {
-    SetOnLoad([](GUIElement* box, int64_t) { BoxOf(box)->BuildContent(); });
-    SetOnQueryClose([](GUIElement* box) { return BoxOf(box)->ReleaseOwner(); });
-    SetOnClose([](GUIElement* box) { BoxOf(box)->ReportResult(); });
+    SetOnLoad([](GUIElement* box, int64_t) { FormOf<FormMsgBox>(box)->BuildContent(); });
+    SetOnQueryClose([](GUIElement* box) { return FormOf<FormMsgBox>(box)->ReleaseOwner(); });
+    SetOnClose([](GUIElement* box) { FormOf<FormMsgBox>(box)->ReportResult(); });
 }
 
 void FormMsgBox::Setup(uint32_t dialogId, bool yesNo, const std::string& title,
@@ -129,13 +117,13 @@ void FormMsgBox::BuildContent()
     firstButton_ = std::make_unique<ButtonCustom>(this, yesNo_ ? "YES" : "OK");
     firstButton_->SetSize(kButtonWidth, kButtonHeight);
     firstButton_->Move(w - kButtonWidth - kMargin, h - kButtonsFromBottom);
-    firstButton_->SetCommand(BoxButtonCommand);
+    firstButton_->SetCommand(CallFormMember<FormMsgBox, &FormMsgBox::ButtonClicked>);
     firstButton_->Create();
 
     secondButton_ = std::make_unique<ButtonCustom>(this, "NO");
     secondButton_->SetSize(kButtonWidth, kButtonHeight);
     secondButton_->Move(kMargin, h - kButtonsFromBottom);
-    secondButton_->SetCommand(BoxButtonCommand);
+    secondButton_->SetCommand(CallFormMember<FormMsgBox, &FormMsgBox::ButtonClicked>);
     secondButton_->Create();
     if (!yesNo_) {
         secondButton_->Hide();

@@ -1,35 +1,16 @@
 #include "dialogs/FormNamePlayer.h"
 
-#include "app/Application.h"
 #include "dialogs/DialogOwner.h"
 #include "game/SoundPlayer.h"
 #include "ui/CellControl.h"
+#include "ui/FormOf.h"
+#include "ui/KeyCharacters.h"
 #include "ui/widgets/ButtonCustom.h"
 #include "ui/widgets/TextBoxCustom.h"
 
 namespace tarnbrook {
 
 std::string playerName;
-
-namespace {
-
-const char kCarriageReturn = 13;
-const char kDelete = 127;
-const int kAlignCentre = 2;
-
-FormNamePlayer* Self(GUIElement* dialog)
-{
-    return static_cast<FormNamePlayer*>(dialog);
-}
-
-void OkPressed(GUIElement* button)
-{
-    if (auto* dialog = dynamic_cast<FormNamePlayer*>(Application::GetParentForm(button))) {
-        dialog->ButtonClicked(button);
-    }
-}
-
-}  // namespace
 
 FormNamePlayer::FormNamePlayer(Form* owner, const std::string& title)
     : Form(nullptr, true), owner_(owner)
@@ -58,9 +39,12 @@ FormNamePlayer::~FormNamePlayer()
 
 void FormNamePlayer::InstallHandlers()
 {
-    SetOnLoad([](GUIElement* dialog, int64_t) { Self(dialog)->BuildContent(); });
-    SetOnQueryClose([](GUIElement* dialog) { return Self(dialog)->ReleaseOwner(); });
-    SetOnKeyChar([](GUIElement* dialog, char key) { return Self(dialog)->FilterKeyChar(key); });
+    SetOnLoad([](GUIElement* dialog, int64_t) { FormOf<FormNamePlayer>(dialog)->BuildContent(); });
+    SetOnQueryClose(
+        [](GUIElement* dialog) { return FormOf<FormNamePlayer>(dialog)->ReleaseOwner(); });
+    SetOnKeyChar([](GUIElement* dialog, char key) {
+        return FormOf<FormNamePlayer>(dialog)->FilterKeyChar(key);
+    });
 }
 
 void FormNamePlayer::SetPrompt(const std::string& text)
@@ -79,7 +63,7 @@ void FormNamePlayer::BuildContent()
     promptLabel_->SetSize(w, 14);
     promptLabel_->Move(0, 15);
     promptLabel_->SetText(prompt_);
-    promptLabel_->SetTextAlign(kAlignCentre);
+    promptLabel_->SetTextAlign(TextAlign::Centre);
     promptLabel_->Create();
 
     textBox_ = std::make_unique<TextBoxCustom>(this, "");
@@ -92,7 +76,7 @@ void FormNamePlayer::BuildContent()
     buttonOk_ = std::make_unique<ButtonCustom>(this, "OK");
     buttonOk_->SetSize(80, 28);
     buttonOk_->Move((w - 80) / 2, 80);
-    buttonOk_->SetCommand(OkPressed);
+    buttonOk_->SetCommand(CallFormMember<FormNamePlayer, &FormNamePlayer::ButtonClicked>);
     buttonOk_->Create();
 
     textBox_->SetFocus();
@@ -109,7 +93,7 @@ bool FormNamePlayer::ReleaseOwner()
 
 bool FormNamePlayer::FilterKeyChar(char key)
 {
-    if (key != kCarriageReturn && key != kDelete) {
+    if (key != kReturnCharacter && key != kDeleteCharacter) {
         return true;
     }
     ButtonClicked(buttonOk_.get());

@@ -30,6 +30,7 @@ constexpr int kLastInterior = Board::kCellCount - Board::kColumns - 2;
 // The start-screen logo, "TB" over "GO": X marks a covered cell, from row 2 and column 3.
 constexpr int kLogoTop = 2;
 constexpr int kLogoLeft = 3;
+// clang-format off
 const char* const kLogo[] = {
     "XXX.XX.",
     ".X..XXX",
@@ -42,6 +43,7 @@ const char* const kLogo[] = {
     "X.X.X.X",
     "XXX..X.",
 };
+// clang-format on
 
 int RowOf(int cell) { return cell / Board::kColumns; }
 int ColumnOf(int cell) { return cell % Board::kColumns; }

@@ -54,26 +54,25 @@ public:
     // while a completed level waits for its advance.
     void CellClicked(int cell);
 
-    void PrepareLevel();
-    void PlaceHazards(int excluded);
+    // Shows the score and level texts.
+    void RefreshScoreLevel();
     std::vector<int> GetNeighbours(int cell) const;
     bool IsHazard(int cell) const;
-    void RevealHazards();
-    void UncoverCell(std::vector<int>& stack, int cell, bool quiet);
-    void CheckLevelComplete();
-    void RefreshScoreLevel();
 
     int Tile(int cell) const { return tiles_[cell]; }
     int Level() const { return level_; }
     int Score() const { return score_; }
     const std::vector<int>& Hazards() const { return hazards_; }
     bool GameRunning() const { return gameRunning_; }
-    bool FirstUncoverPending() const { return firstUncoverPending_; }
     bool LevelCompletePending() const { return levelCompletePending_; }
-    bool AdvancePending() const { return advancePending_; }
 
 private:
     static bool IsOnBoard(int cell);
+    void PrepareLevel();
+    void PlaceHazards(int excluded);
+    void RevealHazards();
+    void UncoverCell(std::vector<int>& stack, int cell, bool quiet);
+    void CheckLevelComplete();
     void SetTile(int cell, int tile);
     void UncoverSafeCell(std::vector<int>& stack, int cell, bool quiet);
     void EndGame();

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <optional>
+
 #include "app/Application.h"
 #include "app/ProductInfo.h"
 #include "dialogs/FormAbout.h"
@@ -14,10 +16,12 @@
 #include "gfx/GraphicsContext.h"
 #include "gfx/MyImage.h"
 #include "ui/CellControl.h"
+#include "ui/FormOf.h"
 #include "ui/ImageFrame.h"
+#include "ui/KeyCharacters.h"
 #include "ui/Timer.h"
 #include "ui/widgets/ButtonCustom.h"
-#include "util/StringUtils.h"
+#include "util/DateTime.h"
 
 namespace tarnbrook {
 
@@ -40,64 +44,32 @@ constexpr int64_t kStartFaceColor = 0xFF0000;
 constexpr int64_t kTopBarColor = 0x0000FF;
 constexpr int64_t kTickerTextColor = 0x00FFFF;
 
-constexpr uint32_t kYesResult = 3;
-constexpr long long kSecondsPerRankingLine = 5;
-
 const char* const kRankingFolder = "Tarnbrook";
 const char* const kStartCaption = "START";
 const char* const kCancelCaption = "CANCEL";
 const char* const kVersion = "1.0.0.0";
 
-// The form of an element: the nearest form among its containers, else the main window.
-FormMain* MainFormOf(GUIElement* element)
+// A released left button over a board square (its OnMouseUp).
+void CellReleased(GUIElement* cell, int64_t, Point)
 {
-    Form* form = Application::GetParentForm(element);
-    if (!form) {
-        form = Application::mainForm;
-    }
-    return dynamic_cast<FormMain*>(form);
-}
-
-// The cells' OnMouseUp and the window's OnMouseDown.
-void DispatchMouse(GUIElement* sender, int64_t, Point point)
-{
-    if (sender->GetKind() == "form") {
-        if (auto* form = dynamic_cast<FormMain*>(sender)) {
-            form->FormMouseDown(point);
-        }
-    } else if (sender->IsChild()) {
-        if (FormMain* form = MainFormOf(sender)) {
-            form->CellClicked(sender);
-        }
+    if (FormMain* form = FormOf<FormMain>(cell)) {
+        form->CellClicked(cell);
     }
 }
 
-// The command of the three buttons.
-void DispatchCommand(GUIElement* sender)
+void TimerTicked(Timer* timer)
 {
-    if (FormMain* form = MainFormOf(sender)) {
-        form->CommandClicked(sender);
-    }
-}
-
-void DispatchTimer(Timer* timer)
-{
-    if (auto* form = dynamic_cast<Form*>(timer->GetParent())) {
+    if (FormMain* form = FormOf<FormMain>(timer)) {
         form->OnUserMessage();
     }
 }
 
-void DispatchNameDialogClosed(GUIElement* dialog)
+void NameDialogClosed(GUIElement* dialog)
 {
-    auto* nameDialog = dynamic_cast<FormNamePlayer*>(dialog);
+    auto* nameDialog = FormOf<FormNamePlayer>(dialog);
     if (auto* form = nameDialog ? dynamic_cast<FormMain*>(nameDialog->GetOwnerForm()) : nullptr) {
         form->StoreRankingEntry();
     }
-}
-
-FormMain& Self(GUIElement* element)
-{
-    return *static_cast<FormMain*>(element);
 }
 
 ImagePtr PictureImage(GUIElement* element, const BuiltInPicture& picture)
@@ -134,6 +106,8 @@ FormMain::FormMain(Screen* screen, const std::string& title, Board::RandomSource
     }
 }
 
+// The timer and the sounds stop while the window exists; the members then go in the order
+// their declaration gives.
 FormMain::~FormMain()
 {
     if (tickTimer_) {
@@ -145,33 +119,6 @@ FormMain::~FormMain()
     }
     soundPlayer_.reset();
     DestroyWindow();
-    ReleaseChildren();
-    aboutPicture_.reset();
-    imageLeft_.reset();
-    imageBottomRight_.reset();
-    imageTopRight_.reset();
-    std::vector<unsigned char>().swap(tileData_);
-    ranking_.clear();
-}
-
-void FormMain::ReleaseChildren()
-{
-    aboutForm_.reset();
-    namePlayerForm_.reset();
-    buttonExit_.reset();
-    buttonInfo_.reset();
-    buttonStart_.reset();
-    pictureTopRight_.reset();
-    pictureBottomRight_.reset();
-    pictureLeft_.reset();
-    labelTopTen_.reset();
-    labelMessage_.reset();
-    labelRemaining_.reset();
-    for (auto& cell : cells_) {
-        cell.reset();
-    }
-    labelLevel_.reset();
-    labelScore_.reset();
 }
 
 void FormMain::SleepThreeSeconds()
@@ -181,13 +128,15 @@ void FormMain::SleepThreeSeconds()
 
 void FormMain::InstallHandlers()
 {
-    SetOnLoad([](GUIElement* form, int64_t) { Self(form).InitControls(); });
-    SetOnQueryClose([](GUIElement* form) { return Self(form).ConfirmExit(); });
-    SetOnResize([](GUIElement* form) { Self(form).FormResized(); });
-    SetOnKeyChar([](GUIElement* form, char) { return Self(form).AcceptKeyChar(); });
-    SetOnKeyDown([](GUIElement* form, KeySym) { Self(form).FormKeyDown(); });
-    SetOnKeyUp([](GUIElement* form, KeySym) { Self(form).FormKeyUp(); });
-    SetOnMouseDown(DispatchMouse);
+    SetOnLoad([](GUIElement* form, int64_t) { FormOf<FormMain>(form)->InitControls(); });
+    SetOnQueryClose([](GUIElement* form) { return FormOf<FormMain>(form)->ConfirmExit(); });
+    SetOnResize([](GUIElement* form) { FormOf<FormMain>(form)->FormResized(); });
+    SetOnKeyChar([](GUIElement* form, char) { return FormOf<FormMain>(form)->AcceptKeyChar(); });
+    SetOnKeyDown([](GUIElement* form, KeySym) { FormOf<FormMain>(form)->FormKeyDown(); });
+    SetOnKeyUp([](GUIElement* form, KeySym) { FormOf<FormMain>(form)->FormKeyUp(); });
+    SetOnMouseDown([](GUIElement* form, int64_t, Point point) {
+        FormOf<FormMain>(form)->FormMouseDown(point);
+    });
 }
 
 void FormMain::InitControls()
@@ -201,9 +150,9 @@ void FormMain::InitControls()
     CreateLabels();
     CreateButtons();
     CreateTextLines();
-    ranking_ = RankingFile(kRankingFolder).ReadLines();
+    ticker_.SetLines(RankingFile(kRankingFolder).ReadLines());
     tickTimer_ = std::make_unique<Timer>(this, kTickInterval);
-    tickTimer_->SetOnTimer(DispatchTimer);
+    tickTimer_->SetOnTimer(TimerTicked);
 }
 
 void FormMain::CreatePictures()
@@ -252,16 +201,18 @@ void FormMain::CreateBoardCell(int index, const unsigned char* tiles)
 {
     const int column = index % Board::kColumns + 1;
     const int row = index / Board::kColumns + 1;
-    auto cell = std::make_unique<ImageFrame>(this, tiles, 1, kTileStripWidth, kTileSide,
+    auto cell = std::make_unique<ImageFrame>(this, tiles, kTileStripWidth, kTileSide,
                                              Board::FrameTile(index), 0);
     cell->SetSize(kCellSide, kCellSide);
     cell->Move(column * kCellSide + kBoardLeft, row * kCellSide + kBoardTop);
     cell->SetBackColor(kCellBackColor);
-    cell->SetOnMouseUp(DispatchMouse);
+    cell->SetOnMouseUp(CellReleased);
     if (Board::IsInteriorIndex(index)) {
         cell->SetTag("1");
     }
     cell->Create();
+    // Creating gives the square its id as its user value; from now on it carries its index.
+    *cell->GetUserValueRef() = index;
     cells_[static_cast<size_t>(index)] = std::move(cell);
 }
 
@@ -281,7 +232,7 @@ std::unique_ptr<ButtonCustom> FormMain::NewButton(const std::string& caption, in
     auto button = std::make_unique<ButtonCustom>(this, caption);
     button->SetSize(100, 28);
     button->Move(kRightColumnX, buttonY);
-    button->SetCommand(DispatchCommand);
+    button->SetCommand(CallFormMember<FormMain, &FormMain::CommandClicked>);
     button->SetForeColor(foreColor);
     button->SetBackColor(faceColor);
     button->Create();
@@ -302,7 +253,7 @@ void FormMain::CreateTextLines()
     labelTopTen_ = NewLabel(width, 18, 0, 10);
     labelTopTen_->SetBackColor(kTopBarColor);
     labelTopTen_->SetForeColor(kTickerTextColor);
-    labelTopTen_->SetTextAlign(2);
+    labelTopTen_->SetTextAlign(TextAlign::Centre);
     labelTopTen_->Create();
 }
 
@@ -348,10 +299,10 @@ void FormMain::PaintDecorations()
     GraphicsContext gc(this);
     const int clientHeight = GetClientHeight();
     const int clientWidth = GetClientWidth();
-    gc.FillRectangle(33, clientHeight - 40, 20, 15, 0, 0, 0x00AA00);
-    gc.FillRectangle(53, clientHeight - 40, 20, 15, 0, 0, 0xFFFFFF);
-    gc.FillRectangle(73, clientHeight - 40, 20, 15, 0, 0, 0xFF0000);
-    gc.FillRectangle(0, 0, clientWidth, 20, 0, 0, kTopBarColor);
+    gc.FillRectangle(33, clientHeight - 40, 20, 15, 0x00AA00);
+    gc.FillRectangle(53, clientHeight - 40, 20, 15, 0xFFFFFF);
+    gc.FillRectangle(73, clientHeight - 40, 20, 15, 0xFF0000);
+    gc.FillRectangle(0, 0, clientWidth, 20, kTopBarColor);
 }
 
 void FormMain::OnUserMessage()
@@ -360,39 +311,16 @@ void FormMain::OnUserMessage()
         return;
     }
     tickBusy_ = true;
-    AdvanceTicker();
+    if (std::optional<std::string> text = ticker_.Advance(DateTime::Now())) {
+        labelTopTen_->SetText(*text);
+    }
     board_.AdvanceOnTick();
     tickBusy_ = false;
 }
 
-void FormMain::AdvanceTicker()
-{
-    const DateTime now = DateTime::Now();
-    if (!tickerClockSet_) {
-        lastTickerChange_ = now;
-        tickerClockSet_ = true;
-    }
-    if (lastTickerChange_.SecondsUntil(now) <= kSecondsPerRankingLine) {
-        return;
-    }
-    lastTickerChange_ = now;
-    const int lines = static_cast<int>(ranking_.size());
-    if (lines == 0) {
-        return;
-    }
-    if (nextRankingLine_ < lines) {
-        labelTopTen_->SetText("Top Ten: " + IntToString(nextRankingLine_ + 1) + "  Score " +
-                              ranking_[static_cast<size_t>(nextRankingLine_)]);
-        ++nextRankingLine_;
-    } else {
-        labelTopTen_->SetText("");
-        nextRankingLine_ = 0;
-    }
-}
-
 void FormMain::OnDialogResult(uint32_t dialogId, uint32_t result)
 {
-    if (dialogId != kExitDialogId || result != kYesResult) {
+    if (dialogId != kExitDialogId || result != FormMsgBox::kResultYes) {
         return;
     }
     if (tickTimer_) {
@@ -416,28 +344,18 @@ bool FormMain::AcceptKeyChar()
 
 bool FormMain::IsNavigationKey(int key)
 {
-    return key != 9 && key != 13;
+    return key != kTabCharacter && key != kReturnCharacter;
 }
 
 void FormMain::FormKeyDown() {}
 
 void FormMain::FormKeyUp() {}
 
-int FormMain::CellIndex(const GUIElement* cell) const
-{
-    for (int index = 0; index < Board::kCellCount; ++index) {
-        if (cells_[static_cast<size_t>(index)]->GetId() == cell->GetId()) {
-            return index;
-        }
-    }
-    return -1;
-}
-
 void FormMain::CellClicked(GUIElement* cell)
 {
-    const int index = CellIndex(cell);
-    if (index >= 0) {
-        board_.CellClicked(index);
+    const int64_t index = *cell->GetUserValueRef();
+    if (index >= 0 && index < Board::kCellCount && GetCell(static_cast<int>(index)) == cell) {
+        board_.CellClicked(static_cast<int>(index));
     }
 }
 
@@ -503,7 +421,7 @@ void FormMain::AskPlayerName()
 {
     namePlayerForm_.reset();
     namePlayerForm_ = std::make_unique<FormNamePlayer>(this, "Top Ten");
-    namePlayerForm_->SetOnClose(DispatchNameDialogClosed);
+    namePlayerForm_->SetOnClose(NameDialogClosed);
     namePlayerForm_->SetPrompt("Insert your name:");
     const Point position = GetPosition();
     const Point size = GetSize();
@@ -517,7 +435,7 @@ void FormMain::StoreRankingEntry()
 {
     RankingFile file(kRankingFolder);
     file.AddEntry(endedScore_, RankingFile::Entry(playerName, endedLevel_));
-    ranking_ = file.ReadLines();
+    ticker_.SetLines(file.ReadLines());
 }
 
 bool FormMain::IsInterior(int cell) const

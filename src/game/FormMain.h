@@ -9,10 +9,10 @@
 
 #include "game/Board.h"
 #include "game/BoardView.h"
+#include "game/RankingTicker.h"
 #include "game/SoundPlayer.h"
 #include "gfx/XImageFactory.h"
 #include "ui/Form.h"
-#include "util/DateTime.h"
 
 namespace tarnbrook {
 
@@ -100,48 +100,42 @@ private:
     void StartOrCancel();
     void OpenAboutBox();
     void AskPlayerName();
-    void AdvanceTicker();
-    int CellIndex(const GUIElement* cell) const;
-    void ReleaseChildren();
 
     Board board_;
     PauseFunction pause_;
+    RankingTicker ticker_;
+    bool firstPaintDone_ = false;
+    // A tick that runs into itself (the three-second pause of a completed level) returns at once.
+    bool tickBusy_ = false;
+    // The result the name dialog is asked for, kept from the moment the game ended.
+    int endedScore_ = 0;
+    int endedLevel_ = 0;
+    // Stopped and released by the destructor while the window still exists.
     std::unique_ptr<SoundPlayer> soundPlayer_;
+    std::unique_ptr<Timer> tickTimer_;
+
+    // Everything below goes after the window, in the reverse of this order: the dialogs first,
+    // then the elements, then the pictures the elements show and the tiles the cells draw from.
     std::vector<unsigned char> tileData_;
     int tileDataSize_ = 0;
-
-    std::array<std::unique_ptr<ImageFrame>, Board::kCellCount> cells_;
-    std::unique_ptr<ButtonCustom> buttonStart_;
-    std::unique_ptr<ButtonCustom> buttonInfo_;
-    std::unique_ptr<ButtonCustom> buttonExit_;
-    std::unique_ptr<CellControl> labelScore_;
-    std::unique_ptr<CellControl> labelLevel_;
-    std::unique_ptr<CellControl> labelRemaining_;
-    std::unique_ptr<CellControl> labelMessage_;
-    std::unique_ptr<CellControl> labelTopTen_;
-    std::unique_ptr<MyImage> pictureTopRight_;
-    std::unique_ptr<MyImage> pictureBottomRight_;
-    std::unique_ptr<MyImage> pictureLeft_;
     ImagePtr imageTopRight_;
     ImagePtr imageBottomRight_;
     ImagePtr imageLeft_;
     ImagePtr aboutPicture_;
-    bool firstPaintDone_ = false;
-
-    std::vector<std::string> ranking_;
-    std::unique_ptr<Timer> tickTimer_;
-    std::unique_ptr<FormAbout> aboutForm_;
+    std::unique_ptr<CellControl> labelScore_;
+    std::unique_ptr<CellControl> labelLevel_;
+    std::array<std::unique_ptr<ImageFrame>, Board::kCellCount> cells_;
+    std::unique_ptr<CellControl> labelRemaining_;
+    std::unique_ptr<CellControl> labelMessage_;
+    std::unique_ptr<CellControl> labelTopTen_;
+    std::unique_ptr<MyImage> pictureLeft_;
+    std::unique_ptr<MyImage> pictureBottomRight_;
+    std::unique_ptr<MyImage> pictureTopRight_;
+    std::unique_ptr<ButtonCustom> buttonStart_;
+    std::unique_ptr<ButtonCustom> buttonInfo_;
+    std::unique_ptr<ButtonCustom> buttonExit_;
     std::unique_ptr<FormNamePlayer> namePlayerForm_;
-    // The result the name dialog is asked for, kept from the moment the game ended.
-    int endedScore_ = 0;
-    int endedLevel_ = 0;
-
-    // The ticker: a tick that runs into itself returns at once; each ranking line stays about
-    // six seconds, then an empty period follows the last one.
-    bool tickBusy_ = false;
-    bool tickerClockSet_ = false;
-    DateTime lastTickerChange_;
-    int nextRankingLine_ = 0;
+    std::unique_ptr<FormAbout> aboutForm_;
 };
 
 }  // namespace tarnbrook

@@ -71,12 +71,12 @@ Form* TargetOrFirstForm(Form* target)
     return Application::forms.front();
 }
 
-int LineLeft(int x, int w, int lineWidth, int align)
+int LineLeft(int x, int w, int lineWidth, TextAlign align)
 {
-    if (w <= 0 || align == 0 || lineWidth == 0) {
+    if (w <= 0 || align == TextAlign::Left || lineWidth == 0) {
         return x;
     }
-    if (align == 1) {
+    if (align == TextAlign::Right) {
         return x + w - lineWidth;
     }
     return x + (w - lineWidth) / 2;
@@ -334,6 +334,11 @@ void GraphicsContext::FillRectangle(int x, int y, int w, int h, int borderWidth,
     }
 }
 
+void GraphicsContext::FillRectangle(int x, int y, int w, int h, int64_t fillColor)
+{
+    FillRectangle(x, y, w, h, 0, NoColor, fillColor);
+}
+
 void GraphicsContext::DrawPolyline(const XPoint* points, int count, int64_t color)
 {
     if (!gc_ || !points || count <= 0) {
@@ -432,7 +437,7 @@ void GraphicsContext::DrawString(int x, int baseline, std::string_view line)
 }
 
 void GraphicsContext::DrawText(int x, int y, int w, int h, const std::string& text, int64_t fg,
-                               int64_t bg, int align)
+                               int64_t bg, TextAlign align)
 {
     if (!gc_) {
         return;
@@ -447,7 +452,7 @@ void GraphicsContext::DrawText(int x, int y, int w, int h, const std::string& te
         }
         const TextLine next = NextLine(rest, w);
         if (first && w > 0 && bg != NoColor) {
-            FillRectangle(x, y, w, h + 1, 0, 0, bg);
+            FillRectangle(x, y, w, h + 1, bg);
             SetForeground(fg);
         }
         const int lineWidth = TextWidth(next.line);
@@ -457,7 +462,7 @@ void GraphicsContext::DrawText(int x, int y, int w, int h, const std::string& te
             return;
         }
         if (next.shortened) {
-            align = 0;
+            align = TextAlign::Left;
         }
         DrawString(LineLeft(x, w, lineWidth, align), y + lineHeight - 1, next.line);
         // A box narrower than one character would never use the text up, and lines below the

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "gfx/DisplayLink.h"
+#include "gfx/TextAlign.h"
 #include "gfx/XImageFactory.h"
 
 namespace tarnbrook {
@@ -52,6 +53,7 @@ public:
     // A border is drawn on the edge of that same area.
     void FillRectangle(int x, int y, int w, int h, int borderWidth, int64_t borderColor,
                        int64_t fillColor);
+    void FillRectangle(int x, int y, int w, int h, int64_t fillColor);  // without a border
     void DrawPolyline(const XPoint* points, int count, int64_t color);
     void FillPolygon(const XPoint* points, int count, int borderWidth, int64_t borderColor,
                      int64_t fillColor);
@@ -59,10 +61,10 @@ public:
     void FillEllipse(int x, int y, int w, int h, int borderWidth, int64_t borderColor,
                      int64_t fillColor);
 
-    // Text wrapped into the w x h box, one line per line height; align 0 left, 1 right, other
-    // values centred. Only a text that is a single line is centred vertically.
+    // Text wrapped into the w x h box, one line per line height. Only a text that is a single
+    // line is centred vertically.
     void DrawText(int x, int y, int w, int h, const std::string& text, int64_t fg, int64_t bg,
-                  int align);
+                  TextAlign align);
     // Line height times the lines DrawText makes of text at that width, without a height limit.
     int MeasureTextHeight(int width, const std::string& text);
 

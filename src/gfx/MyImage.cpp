@@ -69,7 +69,7 @@ void MyImage::Paint()
     if (image_) {
         gc.PutImage(at.x, at.y, width, height, image_);
     } else {
-        gc.FillRectangle(at.x, at.y, width, height, 0, 0, ContainerBackColor(this));
+        gc.FillRectangle(at.x, at.y, width, height, ContainerBackColor(this));
     }
     if (border_) {
         gc.DrawBevel(at.x, at.y, width, height, kBlack, kWhite);

@@ -35,7 +35,6 @@ public:
     virtual void SetImageEnabled(bool value);
 
     XImage* GetImage() const { return image_; }
-    bool HasBorder() const { return border_; }
 
 private:
     void ForgetBuiltImage();

@@ -5,13 +5,12 @@
 
 #include <string>
 
-#include "app/Application.h"
 #include "app/Log.h"
 #include "gfx/GraphicsContext.h"
 #include "gfx/MyImage.h"
 #include "gfx/Screen.h"
 #include "gfx/XImageFactory.h"
-#include "ui/Form.h"
+#include "ui/FormOf.h"
 
 namespace tarnbrook {
 
@@ -125,20 +124,6 @@ void LearnFromVisual(Display* display, Form* form)
 const PixelFormat& CurrentPixelFormat()
 {
     return pixelFormat;
-}
-
-Form* FormOf(GUIElement* element)
-{
-    if (element && element->GetKind() == "form") {
-        return static_cast<Form*>(element);
-    }
-    if (Form* form = Application::GetParentForm(element)) {
-        return form;
-    }
-    if (Application::mainForm) {
-        return Application::mainForm;
-    }
-    return Application::forms.empty() ? nullptr : Application::forms.front();
 }
 
 void ProbePixelFormat(GUIElement* element)

@@ -2,7 +2,6 @@
 
 namespace tarnbrook {
 
-class Form;
 class GUIElement;
 
 // How the X server lays out the pixels of a client-side image, learned once per process by
@@ -24,9 +23,5 @@ const PixelFormat& CurrentPixelFormat();
 // Runs the probe on the element's form unless it already ran; differences from the usual
 // 32-bit little-endian layout are written to the log as WARNING lines.
 void ProbePixelFormat(GUIElement* element);
-
-// The form of any element: the element itself when it is a form, else the nearest form among
-// its containers, else the main window (else the first form). Null when there is none.
-Form* FormOf(GUIElement* element);
 
 }  // namespace tarnbrook

@@ -9,7 +9,7 @@
 #include "gfx/MyImage.h"
 #include "gfx/PixelFormat.h"
 #include "gfx/Screen.h"
-#include "ui/Form.h"
+#include "ui/FormOf.h"
 
 namespace tarnbrook {
 
@@ -104,28 +104,6 @@ ImagePtr CreateXImage(GUIElement* element, const RgbBuffer& rgb)
         return nullptr;
     }
     return CreateXImage(element, rgb.Data(), rgb.Width(), rgb.Height());
-}
-
-Pixmap CreatePixmapFromImage(GUIElement* element, XImage* image)
-{
-    Form* form = FormOf(element);
-    Display* display = DisplayOf(form);
-    if (!display || !image || form->GetWindow() == None) {
-        return None;
-    }
-    const Pixmap pixmap =
-        XCreatePixmap(display, form->GetWindow(), static_cast<unsigned>(image->width),
-                      static_cast<unsigned>(image->height), static_cast<unsigned>(image->depth));
-    XGCValues values{};
-    GC gc = XCreateGC(display, pixmap, GCCapStyle | GCJoinStyle, &values);
-    if (!gc) {
-        WriteLog("Errore XCreateGC");
-        return pixmap;
-    }
-    XPutImage(display, pixmap, gc, image, 0, 0, 0, 0, static_cast<unsigned>(image->width),
-              static_cast<unsigned>(image->height));
-    XFreeGC(display, gc);
-    return pixmap;
 }
 
 }  // namespace tarnbrook

@@ -25,8 +25,4 @@ using ImagePtr = std::unique_ptr<XImage, XImageDeleter>;
 ImagePtr CreateXImage(GUIElement* element, const unsigned char* rgb, int width, int height);
 ImagePtr CreateXImage(GUIElement* element, const RgbBuffer& rgb);
 
-// A server pixmap holding the whole image, on the element's form; the caller frees it.
-// None when there is no form or image.
-Pixmap CreatePixmapFromImage(GUIElement* element, XImage* image);
-
 }  // namespace tarnbrook

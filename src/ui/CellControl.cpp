@@ -35,9 +35,9 @@ void CellControl::SetText(const std::string& value)
     }
 }
 
-void CellControl::SetTextAlign(int code)
+void CellControl::SetTextAlign(TextAlign align)
 {
-    if (Changed(textAlign_, code)) {
+    if (Changed(textAlign_, align)) {
         RepaintIfCreated();
     }
 }
@@ -141,7 +141,7 @@ void CellControl::Paint()
     gc.DrawText(innerX, innerY, innerWidth, innerHeight, text, fg, bg, textAlign_);
     if (asterisk_) {
         gc.DrawText(innerX + innerWidth - lineHeight, innerY + innerHeight - lineHeight - kAsteriskLift,
-                    lineHeight, lineHeight, "*", fg, bg, 2);
+                    lineHeight, lineHeight, "*", fg, bg, TextAlign::Centre);
     }
     if (icon_) {
         DrawIcon(gc, innerX, innerY, innerWidth, innerHeight);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "gfx/TextAlign.h"
 #include "ui/PaintedChild.h"
 
 namespace tarnbrook {
@@ -16,7 +17,7 @@ public:
     explicit CellControl(GUIElement* container);
 
     void SetText(const std::string& value) override;
-    void SetTextAlign(int code);  // 0 left, 1 right, other values centred
+    void SetTextAlign(TextAlign align);
     void SetForeColor(int64_t color);
     int64_t GetForeColor() const { return foreColor_; }
     void SetBevel(bool value);
@@ -46,7 +47,7 @@ private:
     bool asterisk_ = false;
     std::string fontName_ = "Topaz";
     int fontSize_ = 8;
-    int textAlign_ = 2;
+    TextAlign textAlign_ = TextAlign::Centre;
     int64_t foreColor_ = 0x000000;
     bool bevel_ = false;
     bool highlighted_ = false;

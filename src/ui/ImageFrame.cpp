@@ -87,13 +87,11 @@ ImageFrame::ImageFrame(GUIElement* container, const unsigned char* const* frameD
     pictureHeight_ = pictureHeight;
 }
 
-ImageFrame::ImageFrame(GUIElement* container, const unsigned char* sheetRgb,
-                       unsigned char storedFlag, int sheetWidth, int sheetHeight, int column,
-                       int row)
+ImageFrame::ImageFrame(GUIElement* container, const unsigned char* sheetRgb, int sheetWidth,
+                       int sheetHeight, int column, int row)
     : ImageFrame(container, column, row)
 {
     sheetRgb_ = sheetRgb;
-    storedFlag_ = storedFlag;
     sheetWidth_ = sheetWidth;
     sheetHeight_ = sheetHeight;
 }
@@ -206,7 +204,7 @@ void ImageFrame::Paint()
     XImage* sheet = GetSheetImage();
     if (transparent_) {
         // The whole area, since the keyed put shows what lies under the black pixels.
-        gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, 0, ContainerBackColor(this));
+        gc.FillRectangle(at.x, at.y, width + 1, height + 1, ContainerBackColor(this));
     }
     if (sheet) {
         if (!CellInsideSheet(sheet)) {

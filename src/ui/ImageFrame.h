@@ -26,16 +26,14 @@ public:
     ImageFrame(GUIElement* container, const unsigned char* const* frameData, int frameCount,
                int pictureWidth, int pictureHeight, int column, int row);
     // An RGB sheet of sheetWidth x sheetHeight pixels, which must outlive the frame.
-    ImageFrame(GUIElement* container, const unsigned char* sheetRgb, unsigned char storedFlag,
-               int sheetWidth, int sheetHeight, int column, int row);
+    ImageFrame(GUIElement* container, const unsigned char* sheetRgb, int sheetWidth,
+               int sheetHeight, int column, int row);
     ~ImageFrame() override;
 
     int64_t GetCell() const;  // column in the low 32 bits, row in the high ones
     void SetCell(int newColumn, int newRow);
     void SetCellErase(int newColumn, int newRow, bool eraseFirst);
     void SetTransparent(bool value);
-    bool IsTransparent() const { return transparent_; }
-    unsigned char GetStoredFlag() const { return storedFlag_; }  // kept as given, unused
     // The X image of the sheet once the first paint made or took it (for tests and sharing).
     XImage* GetSheetImage() const;
 
@@ -60,7 +58,6 @@ private:
     int pictureHeight_ = 0;
     int column_ = 0;
     int row_ = 0;
-    unsigned char storedFlag_ = 0;
     int sheetWidth_ = 0;
     int sheetHeight_ = 0;
 };

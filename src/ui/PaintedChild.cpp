@@ -77,7 +77,7 @@ void PaintedChild::HideErasing(int w, int h, int64_t color)
     if (Form* form = PaintableForm()) {
         const Point at = WindowPosition();
         GraphicsContext gc(form);
-        gc.FillRectangle(at.x, at.y, w + 1, h + 1, 0, GraphicsContext::NoColor, color);
+        gc.FillRectangle(at.x, at.y, w + 1, h + 1, color);
     }
     Child::Hide();
     created = false;

@@ -80,7 +80,7 @@ void PanelChildren::Paint()
     const int64_t bg = OwnOrDefaultBackColor(this);
     GraphicsContext gc(Application::GetParentForm(this));
     const Point at = Application::ToFormCoordinates(this, x, y);
-    gc.FillRectangle(at.x, at.y, width, height, 0, 0, bg);
+    gc.FillRectangle(at.x, at.y, width, height, bg);
     if (framed_ && flatFrame_) {
         gc.DrawRectangle(at.x, at.y, width, height, 1, kBlack);
     } else if (framed_) {
@@ -90,7 +90,7 @@ void PanelChildren::Paint()
     if (!text.empty()) {
         gc.DrawText(at.x + kCaptionInsetX, at.y + kCaptionInsetY, width - 2 * kCaptionInsetX,
                     kCaptionBand, text, captionColor_ == NoBackColor ? kBlack : captionColor_, bg,
-                    0);
+                    TextAlign::Left);
     }
     for (GUIElement* child : Application::GetChildren(id)) {
         if (!child->IsDrawable() || !child->IsCreated()) {

@@ -90,10 +90,10 @@ TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnAndOneLineIsCentr
 {
     ASSERT_EQ(TextLineHeight(), 15) << "the cases below assume a font with ascent under 15";
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 100, 9, "Mam", kInk, kWhite, 0);
+    gc.DrawText(10, 10, 100, 9, "Mam", kInk, kWhite, TextAlign::Left);
     EXPECT_EQ(surface.CountOther(10, 10, 100, 12, kGrey), 0);
 
-    gc.DrawText(10, 40, 100, 10, "Mam", kInk, kWhite, 0);
+    gc.DrawText(10, 40, 100, 10, "Mam", kInk, kWhite, TextAlign::Left);
     int top, bottom;
     InkRows("Mam", 40 + 12, top, bottom);  // baseline y + 14 + (10 - 15) / 2
     const InkBox ink = surface.FindColor(0, 20, 200, 50, kInk);
@@ -108,12 +108,12 @@ TEST_F(GraphicsContextDisplayTest, TextEndingInANewlineStartsAtTheTopAndDoubleNe
 {
     const int lh = TextLineHeight();
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 100, 60, "Mam\n", kInk, GraphicsContext::NoColor, 0);
+    gc.DrawText(10, 10, 100, 60, "Mam\n", kInk, GraphicsContext::NoColor, TextAlign::Left);
     int top, bottom;
     InkRows("Mam", 10 + lh - 1, top, bottom);
     EXPECT_EQ(surface.FindColor(0, 0, 200, 80, kInk).top, top);
 
-    gc.DrawText(10, 100, 100, 70, "Mam\n\nMam", kInk, GraphicsContext::NoColor, 0);
+    gc.DrawText(10, 100, 100, 70, "Mam\n\nMam", kInk, GraphicsContext::NoColor, TextAlign::Left);
     const InkBox both = surface.FindColor(0, 90, 200, 90, kInk);
     InkRows("Mam", 100 + 2 * lh - 1, top, bottom);
     EXPECT_EQ(both.bottom, bottom) << "the second text line follows the first at once";
@@ -126,7 +126,8 @@ TEST_F(GraphicsContextDisplayTest, LongWordsBreakAtTheLastFittingCharacterAndWor
     const int lh = TextLineHeight();
     const int m = Width("M");
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 3 * m + m / 2, 100, "MMMMMMM", kInk, GraphicsContext::NoColor, 0);
+    gc.DrawText(10, 10, 3 * m + m / 2, 100, "MMMMMMM", kInk, GraphicsContext::NoColor,
+                TextAlign::Left);
     EXPECT_EQ(gc.MeasureTextHeight(3 * m + m / 2, "MMMMMMM"), 3 * lh);
     const InkBox first = surface.FindColor(0, 10, 200, lh, kInk);
     const InkBox third = surface.FindColor(0, 10 + 2 * lh, 200, lh, kInk);
@@ -146,7 +147,8 @@ TEST_F(GraphicsContextDisplayTest, CentredLinesTurnLeftFromTheFirstShortenedLine
     const int lh = TextLineHeight();
     const int m = Width("M");
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 6 * m, 150, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor, 2);
+    gc.DrawText(10, 10, 6 * m, 150, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor,
+                TextAlign::Centre);
     const InkBox centred = surface.FindColor(0, 10, 220, lh, kInk);
     const InkBox shortened = surface.FindColor(0, 10 + lh, 220, lh, kInk);
     const InkBox after = surface.FindColor(0, 10 + 2 * lh, 220, lh, kInk);
@@ -167,10 +169,10 @@ TEST_F(GraphicsContextDisplayTest, HugeTextsAndBoxesEndWhereNothingMoreCanShow)
     }
     words += std::string(200000, 'M');
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 40, INT_MAX - 100, words, kInk, kWhite, 0);
-    gc.DrawText(130, 10, 40, 45, words.substr(0, 60), kInk, kWhite, 0);
+    gc.DrawText(10, 10, 40, INT_MAX - 100, words, kInk, kWhite, TextAlign::Left);
+    gc.DrawText(130, 10, 40, 45, words.substr(0, 60), kInk, kWhite, TextAlign::Left);
     EXPECT_EQ(surface.Area(10, 10, 40, 45), surface.Area(130, 10, 40, 45));
-    gc.DrawText(60, 10, 1, INT_MAX - 100, words, kInk, kWhite, 0);
+    gc.DrawText(60, 10, 1, INT_MAX - 100, words, kInk, kWhite, TextAlign::Left);
     EXPECT_TRUE(surface.FindColor(60, 10, 1, 100, kInk).Empty());
     EXPECT_GT(gc.MeasureTextHeight(40, words), 0);
 }
@@ -273,7 +275,8 @@ TEST_F(GraphicsContextDisplayTest, AFontThatCannotBeLoadedIsReportedOnceAndTextS
     surface.Get().SetFont(FontDescriptor("no-such-family-anywhere"));
     for (int paint = 0; paint < 3; ++paint) {
         GraphicsContext gc(&surface.Get());
-        gc.DrawText(10, 10 + 20 * paint, 100, 15, "Mam", kInk, GraphicsContext::NoColor, 0);
+        gc.DrawText(10, 10 + 20 * paint, 100, 15, "Mam", kInk, GraphicsContext::NoColor,
+                    TextAlign::Left);
     }
     EXPECT_FALSE(surface.FindColor(0, 50, 200, 30, kInk).Empty());
     EXPECT_EQ(folder.Read("log.txt"), "XLoadQueryFont failed\n");
@@ -286,7 +289,7 @@ TEST_F(GraphicsContextDisplayTest, WithoutAWindowNothingIsDrawnAndXIsNotCalled)
     GraphicsContext gc(&unshown);
     EXPECT_FALSE(gc.IsValid());
     gc.FillRectangle(0, 0, 50, 50, 1, 0, kInk);
-    gc.DrawText(0, 0, 50, 50, "text", kInk, kWhite, 0);
+    gc.DrawText(0, 0, 50, 50, "text", kInk, kWhite, TextAlign::Left);
     gc.DrawPoint(1, 1, kInk);
     gc.PutImage(0, 0, 0, 0, nullptr);
     EXPECT_EQ(gc.MeasureTextHeight(10, "text"), 0);

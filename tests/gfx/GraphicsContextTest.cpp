@@ -15,7 +15,7 @@ TEST(GraphicsContext, WithoutAnyFormItDrawsAndMeasuresNothing)
     GraphicsContext gc(nullptr);
     EXPECT_FALSE(gc.IsValid());
     gc.DrawLine(0, 0, 10, 10, 1, 0xFF);
-    gc.DrawText(0, 0, 100, 20, "text", 0, 0xFFFFFF, 2);
+    gc.DrawText(0, 0, 100, 20, "text", 0, 0xFFFFFF, TextAlign::Centre);
     EXPECT_EQ(gc.CharWidthM(), 0);
     EXPECT_EQ(gc.GetPixel(0, 0), 0u);
     EXPECT_EQ(folder.Read("log.txt"), "Errore nella creazione del GC\n");

@@ -70,7 +70,7 @@ Area PaintedLabel(const std::string& text, int width, int height, int64_t foreCo
     tarnbrook::CellControl label(&form.Get());
     label.SetBackColor(backColor);
     label.SetForeColor(foreColor);
-    label.SetTextAlign(align);
+    label.SetTextAlign(static_cast<tarnbrook::TextAlign>(align));
     label.SetBevel(bevel);
     label.SetText(text);
     return PaintedOnItsOwnForm(label, form, width, height);

@@ -56,7 +56,7 @@ TEST_F(CellControlDisplayTest, DefaultsPaintGreyWithBlackTextCentredBothWays)
 
     Paint(surface, 20, 30, 100, 20);
     cell.SetText("123");
-    cell.SetTextAlign(2);
+    cell.SetTextAlign(TextAlign::Centre);
     cell.SetForeColor(kBlack);
     EXPECT_EQ(surface.CountOther(20, 30, 100, 20, kMarker), 0);
     cell.SetText("other");
@@ -84,7 +84,7 @@ TEST_F(CellControlDisplayTest, TheBevelIsBlackAllRoundOnWhiteAndLightElsewhere)
 TEST_F(CellControlDisplayTest, LongTextWrapsAndLinesBelowTheBoxAreDropped)
 {
     CellControl cell(&surface.Get());
-    cell.SetTextAlign(0);
+    cell.SetTextAlign(TextAlign::Left);
     ShowCell(cell, 60, 20, "aaaa bbbb cccc dddd eeee");
     EXPECT_FALSE(surface.FindColor(20, 30, 60, 20, kBlack).Empty());
     EXPECT_EQ(surface.CountOther(20, 50, 100, 30, kForm), 0);

@@ -36,7 +36,7 @@ protected:
     }
     std::unique_ptr<ImageFrame> Square(int tile, int x = 30, int y = 40)
     {
-        auto frame = std::make_unique<ImageFrame>(&surface.Get(), tiles.data(), 1, kTileStripWidth,
+        auto frame = std::make_unique<ImageFrame>(&surface.Get(), tiles.data(), kTileStripWidth,
                                                   kTileSide, tile, 0);
         frame->SetPosition(x, y);
         frame->SetSize(kTileSide, kTileSide);

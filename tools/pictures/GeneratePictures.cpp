@@ -13,10 +13,12 @@ namespace {
 using tarnbrook::PutLittleEndian;
 using tarnbrook::WriteBytes;
 
+// clang-format off
 enum Colour : uint8_t {
     kBlack, kTeal, kBlue, kNavy, kYellow, kOchre, kWhite, kGreen,
     kRed, kOrange, kGrey, kSilver, kCharcoal, kBrown, kPaleYellow, kDarkTeal
 };
+// clang-format on
 
 const uint32_t kPalette[16] = {
     0x000000, 0x00C0C0, 0x0000FF, 0x000080, 0xFFFF00, 0xC0A000, 0xFFFFFF, 0x00A000,

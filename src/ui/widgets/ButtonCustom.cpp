@@ -6,6 +6,7 @@
 #include "gfx/GraphicsContext.h"
 #include "ui/BackColors.h"
 #include "ui/Form.h"
+#include "ui/KeyCharacters.h"
 
 namespace tarnbrook {
 
@@ -14,12 +15,9 @@ namespace {
 const int64_t kLight = 0xFFFFFF;
 const int64_t kDark = 0x000000;
 const int kDashed = 1;
-const int kAlignLeft = 0;
-const int kAlignCentre = 2;
 const int kCaptionMargin = 6;   // between the caption box and the left and right edges
 const int kPictureLeft = 8;     // the picture's left edge, when a caption follows it
 const int kCaptionAfterPicture = 10;
-const char kCarriageReturn = 13;
 
 struct Box {
     int x, y, w, h;
@@ -38,11 +36,11 @@ void DrawContent(GraphicsContext& gc, Box b, const std::string& caption, XImage*
 {
     if (!caption.empty() && !picture) {
         gc.DrawText(b.x + kCaptionMargin, b.y + 4, b.w - 2 * kCaptionMargin, b.h - 8, caption,
-                    captionColor, face, kAlignCentre);
+                    captionColor, face, TextAlign::Centre);
     } else if (!caption.empty()) {
         const int left = picture->width + kCaptionAfterPicture;
         gc.DrawText(b.x + left, b.y + 4, b.w - left - kCaptionMargin, b.h - 8, caption,
-                    captionColor, face, kAlignLeft);
+                    captionColor, face, TextAlign::Left);
         gc.PutImage(b.x + kPictureLeft, b.y + (b.h - picture->height) / 2, picture->width,
                     picture->height, picture);
     } else if (picture) {
@@ -136,7 +134,7 @@ bool ButtonCustom::KeyChar(char character)
         return false;
     }
     ElementWatch<ButtonCustom> self(this);
-    if (hasFocus && character == kCarriageReturn) {
+    if (hasFocus && character == kReturnCharacter) {
         SetPressed(false);
         FireCommand(this);
         if (!self) {
@@ -174,7 +172,7 @@ void ButtonCustom::Paint()
     const Box box{at.x, at.y, width, height};
     const int64_t face = FaceColor(this);
     GraphicsContext gc(form);
-    gc.FillRectangle(box.x, box.y, box.w, box.h, 0, GraphicsContext::NoColor, face);
+    gc.FillRectangle(box.x, box.y, box.w, box.h, face);
     gc.DrawBevel(box.x, box.y, box.w, box.h, pressed ? kDark : kLight, pressed ? kLight : kDark);
     if (hasFocus && enabled && !pressed) {
         DrawFocusRectangle(gc, box, foreColor);

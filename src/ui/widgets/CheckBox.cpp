@@ -20,7 +20,7 @@ constexpr char kSpace = ' ';
 }  // namespace
 
 CheckBox::CheckBox(GUIElement* container, const std::string& caption)
-    : PaintedChild(container, "checkbox", true), pictures(TickBoxPicture)
+    : PaintedChild(container, "checkbox", true), pictures_(TickBoxPicture)
 {
     text = caption;
     width = 80;
@@ -124,13 +124,13 @@ void CheckBox::Paint()
     const Point at = WindowPosition();
     const int64_t face = FaceColor(this);
     GraphicsContext gc(form);
-    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor, face);
-    if (XImage* box = pictures.Get(this, enabled, checked)) {
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, face);
+    if (XImage* box = pictures_.Get(this, enabled, checked)) {
         gc.PutImage(at.x + 1, at.y + 1, kMarkSize, kMarkSize, box);
     }
     // The caption's box ends on the element's last row: its background stays inside.
     gc.DrawText(at.x + kCaptionLeft, at.y + 1, width - kCaptionMargin, height - 1, text,
-                enabled ? foreColor : kDisabledInk, face, kAlignLeft);
+                enabled ? foreColor : kDisabledInk, face, TextAlign::Left);
     if (hasFocus && enabled) {
         DrawFocusRectangle(gc, at);
     }

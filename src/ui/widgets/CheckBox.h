@@ -40,7 +40,7 @@ public:
 
 protected:
     bool checked = false;
-    MarkImages pictures;
+    MarkImages pictures_;
     int64_t foreColor = 0x000000;
 
 private:

@@ -13,7 +13,6 @@ using CommandHandler = void (*)(GUIElement* sender);
 class CommandElement {
 public:
     void SetCommand(CommandHandler handler) { command = handler; }
-    CommandHandler GetCommand() const { return command; }
     // Calls the handler with the sender when one is set.
     void FireCommand(GUIElement* sender);
 

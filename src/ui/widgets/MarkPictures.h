@@ -21,6 +21,7 @@ using MarkPicture = std::array<unsigned char, kMarkPictureBytes>;
 
 // D dark grey, K darker grey, L light, W white, G grey edge; I the interior and M the mark
 // change with the state; "." is black, which the option marks are drawn without.
+// clang-format off
 inline constexpr LetterMap kTickBoxMap = {{
     "DDDDDDDDDDDDDDDDDDDW",
     "DKKKKKKKKKKKKKKKKKLW",
@@ -66,6 +67,7 @@ inline constexpr LetterMap kOptionMarkMap = {{
     "....................",
     "....................",
 }};
+// clang-format on
 
 struct LetterColor {
     char letter;

@@ -24,7 +24,7 @@ constexpr char kSpace = ' ';
 }  // namespace
 
 OptionBox::OptionBox(GUIElement* container)
-    : PaintedChild(container, "optionbox", true), pictures(OptionMarkPicture)
+    : PaintedChild(container, "optionbox", true), pictures_(OptionMarkPicture)
 {
     width = 80;
     height = 30;
@@ -229,16 +229,16 @@ void OptionBox::Paint()
     const int64_t face = FaceColor(this);
     const int64_t ink = enabled ? foreColor : kDisabledInk;
     GraphicsContext gc(form);
-    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor, face);
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, face);
     for (int i = 0; i < GetItemCount(); ++i) {
         const int top = at.y + kRowHeight * i;
-        if (XImage* mark = pictures.Get(this, enabled, i == selectedIndex)) {
+        if (XImage* mark = pictures_.Get(this, enabled, i == selectedIndex)) {
             gc.PutImagePartKeyed(at.x + kMarkLeft, top + kMarkTop, kMarkSize, kMarkSize, mark, 0,
                                  0, kTransparent);
         }
         // The caption's box ends on the row's last line: its background stays inside.
         gc.DrawText(at.x + kCaptionLeft, top + 1, width - kCaptionMargin, kRowHeight - 1,
-                    captions[static_cast<size_t>(i)], ink, face, kAlignLeft);
+                    captions[static_cast<size_t>(i)], ink, face, TextAlign::Left);
     }
     if (hasFocus && enabled) {
         DrawFocusRectangle(gc, at, selectedIndex >= 0 ? selectedIndex : 0);

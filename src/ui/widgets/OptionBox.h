@@ -60,7 +60,7 @@ protected:
     std::vector<std::string> values;
     int selectedIndex = -1;
     int64_t foreColor = 0x000000;
-    MarkImages pictures;
+    MarkImages pictures_;
 
 private:
     static const std::string& Pick(const std::vector<std::string>& items, int index);

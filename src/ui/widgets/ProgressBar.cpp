@@ -17,9 +17,9 @@ constexpr int64_t kLight = 0xFFFFFF;   // right and bottom edges
 
 ProgressBar::ProgressBar(GUIElement* container, int minimum, int maximum)
     : PaintedChild(container, "progressbar", false),
-      minimum(minimum),
-      maximum(maximum),
-      value(minimum)
+      minimum_(minimum),
+      maximum_(maximum),
+      value_(minimum)
 {
     width = 190;
     height = 25;
@@ -40,21 +40,21 @@ int ProgressBar::BarWidth(int inside, int minimum, int maximum, int value)
 
 void ProgressBar::SetValue(int newValue)
 {
-    if (newValue == value) {
+    if (newValue == value_) {
         return;
     }
-    if (newValue < minimum) {
-        newValue = minimum;
-    } else if (newValue > maximum) {
-        newValue = maximum;
+    if (newValue < minimum_) {
+        newValue = minimum_;
+    } else if (newValue > maximum_) {
+        newValue = maximum_;
     }
-    value = newValue;
+    value_ = newValue;
     RepaintIfCreated();
 }
 
 void ProgressBar::SetBevel(bool value)
 {
-    bevel = value;
+    bevel_ = value;
     RepaintIfCreated();
 }
 
@@ -66,15 +66,13 @@ void ProgressBar::Paint()
     }
     const Point at = WindowPosition();
     GraphicsContext gc(form);
-    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor,
-                     OwnOrDefaultBackColor(this));
-    if (bevel) {
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, OwnOrDefaultBackColor(this));
+    if (bevel_) {
         gc.DrawBevel(at.x, at.y, width, height, kShadow, kLight);
     }
-    const int bar = BarWidth(width - 2, minimum, maximum, value);
+    const int bar = BarWidth(width - 2, minimum_, maximum_, value_);
     if (bar > 0) {
-        gc.FillRectangle(at.x + 1, at.y + 1, bar + 1, height - 1, 0, GraphicsContext::NoColor,
-                         kBarColor);
+        gc.FillRectangle(at.x + 1, at.y + 1, bar + 1, height - 1, kBarColor);
     }
 }
 

@@ -17,7 +17,7 @@ public:
 
     // Kept within the minimum and the maximum; the same value again paints nothing.
     void SetValue(int newValue);
-    int GetValue() const { return value; }
+    int GetValue() const { return value_; }
     void SetBevel(bool value);
 
     // The bar's width in pixels inside a box `inside` pixels wide: the share of the range the
@@ -25,10 +25,10 @@ public:
     static int BarWidth(int inside, int minimum, int maximum, int value);
 
 protected:
-    int minimum;
-    int maximum;
-    int value;
-    bool bevel = true;
+    int minimum_;
+    int maximum_;
+    int value_;
+    bool bevel_ = true;
 };
 
 }  // namespace tarnbrook

@@ -15,7 +15,7 @@ constexpr char kSpace = ' ';
 RangeControl::RangeControl(GUIElement* container, const std::string& kindName,
                            ValueRange valueRange, int initialValue, bool isVertical)
     : PaintedChild(container, kindName, true),
-      range(valueRange),
+      range_(valueRange),
       value(initialValue),
       vertical(isVertical)
 {

@@ -22,9 +22,7 @@ public:
     void LostFocus() override;
 
     int GetValue() const { return value; }
-    int GetMinimum() const { return range.Minimum(); }
-    int GetMaximum() const { return range.Maximum(); }
-    bool IsVertical() const { return vertical; }
+    int GetMaximum() const { return range_.Maximum(); }
     bool IsDragging() const { return dragging; }
     // The ticks of the last paint, in window coordinates.
     const std::vector<Point>& GetTicks() const { return ticks; }
@@ -36,7 +34,7 @@ protected:
     static bool IsArrowKey(KeySym keysym);
     int Along(Point point) const { return vertical ? point.y : point.x; }
 
-    ValueRange range;
+    ValueRange range_;
     int value;
     bool vertical;
     bool dragging = false;

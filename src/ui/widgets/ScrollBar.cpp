@@ -60,7 +60,7 @@ void ScrollBar::Enable(bool value)
 
 void ScrollBar::SetRange(int minimum, int maximum)
 {
-    range = ValueRange(minimum, maximum);
+    range_ = ValueRange(minimum, maximum);
     Paint();
 }
 
@@ -93,19 +93,19 @@ void ScrollBar::SetVertical(bool value)
 
 ScrollBarPages ScrollBar::GetPages() const
 {
-    return PagesOf(vertical, Point{width, height}, range, value);
+    return PagesOf(vertical, Point{width, height}, range_, value);
 }
 
 bool ScrollBar::SetValueFromPoint(int pointerX, int pointerY)
 {
     const int along = Along(Point{pointerX, pointerY});
     for (size_t cell = 0; cell < ticks.size(); ++cell) {
-        const int cellEnd = Along(ticks[cell]) + paintedPages.CellLength(static_cast<int>(cell));
+        const int cellEnd = Along(ticks[cell]) + paintedPages_.CellLength(static_cast<int>(cell));
         if (cellEnd < along) {
             continue;
         }
-        const int page = paintedPages.CellPage(static_cast<int>(cell));
-        const int chosen = paintedPages.PageValue(range, page);
+        const int page = paintedPages_.CellPage(static_cast<int>(cell));
+        const int chosen = paintedPages_.PageValue(range_, page);
         if (chosen == value) {
             return false;
         }
@@ -137,7 +137,7 @@ void ScrollBar::PressAt(Point point)
     }
     const int along = Along(point);
     const int trackEnd =
-        Along(ticks.back()) + paintedPages.CellLength(paintedPages.cellCount - 1);
+        Along(ticks.back()) + paintedPages_.CellLength(paintedPages_.cellCount - 1);
     if (along < Along(ticks.front())) {
         KeyDown(vertical ? XK_Up : XK_Left);
     } else if (along > trackEnd) {
@@ -170,7 +170,7 @@ void ScrollBar::KeyDown(KeySym keysym)
     const bool back = keysym == XK_Left || keysym == XK_Up;
     const int page = back ? std::max(pages.currentPage - 1, 0)
                           : std::min(pages.currentPage + 1, pages.pageCount - 1);
-    const int chosen = pages.PageValue(range, page);
+    const int chosen = pages.PageValue(range_, page);
     if (chosen == value) {
         return;
     }
@@ -202,7 +202,7 @@ void ScrollBar::Paint()
     const int64_t ink = Ink();
     const int right = at.x + width;
     const int bottom = at.y + height;
-    gc.FillRectangle(at.x, at.y, width, height, 0, GraphicsContext::NoColor, FaceColor(this));
+    gc.FillRectangle(at.x, at.y, width, height, FaceColor(this));
     gc.DrawLine(at.x, at.y, right, at.y, kHighlight);
     gc.DrawLine(at.x, at.y, at.x, bottom, kHighlight);
     gc.DrawLine(right, at.y, right, bottom, ink);
@@ -213,10 +213,10 @@ void ScrollBar::Paint()
 
 void ScrollBar::PlaceTicks(Point at)
 {
-    paintedPages = GetPages();
+    paintedPages_ = GetPages();
     ticks.clear();
-    for (int cell = 0; cell < paintedPages.cellCount; ++cell) {
-        const int start = kScrollBarArrowZone + paintedPages.CellStart(cell);
+    for (int cell = 0; cell < paintedPages_.cellCount; ++cell) {
+        const int start = kScrollBarArrowZone + paintedPages_.CellStart(cell);
         ticks.push_back(vertical ? Point{at.x, at.y + start} : Point{at.x + start, at.y});
     }
 }
@@ -253,18 +253,16 @@ void ScrollBar::DrawArrows(GraphicsContext& gc, Point at)
 // One page is all there is: no block.
 void ScrollBar::DrawPageBlock(GraphicsContext& gc, Point at)
 {
-    const ScrollBarPages& pages = paintedPages;
+    const ScrollBarPages& pages = paintedPages_;
     if (pages.pageCount <= 1) {
         return;
     }
     const int start = kScrollBarArrowZone + pages.CellStart(pages.currentCell);
     const int length = pages.CellLength(pages.currentCell);
     if (vertical) {
-        gc.FillRectangle(at.x + kBlockInset, at.y + start, width - kBlockInset, length, 0,
-                         GraphicsContext::NoColor, Ink());
+        gc.FillRectangle(at.x + kBlockInset, at.y + start, width - kBlockInset, length, Ink());
     } else {
-        gc.FillRectangle(at.x + start, at.y + kBlockInset, length, height - kBlockInset, 0,
-                         GraphicsContext::NoColor, Ink());
+        gc.FillRectangle(at.x + start, at.y + kBlockInset, length, height - kBlockInset, Ink());
     }
 }
 

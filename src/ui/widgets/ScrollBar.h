@@ -56,7 +56,7 @@ public:
 protected:
     ScrollHandler scrollHandler = nullptr;
     bool horizontal = true;
-    ScrollBarPages paintedPages;  // the pages the ticks (the page cells' starts) were placed for
+    ScrollBarPages paintedPages_;  // the pages the ticks (the page cells' starts) were placed for
 
 private:
     int64_t Ink() const;

@@ -26,7 +26,7 @@ constexpr int kTickSlack = 2;        // a point this far past a tick still takes
 Slider::Slider(GUIElement* container, bool vertical, int minimum, int maximum)
     : RangeControl(container, "slider", ValueRange(minimum, maximum), 0, vertical)
 {
-    value = range.Minimum();
+    value = range_.Minimum();
 }
 
 void Slider::SetSize(int newWidth, int newHeight)
@@ -51,7 +51,7 @@ void Slider::Enable(bool value)
 
 void Slider::SetValue(int newValue)
 {
-    value = range.Clamp(newValue);
+    value = range_.Clamp(newValue);
     Paint();
 }
 
@@ -133,9 +133,9 @@ void Slider::StepValue(int step)
 {
     const int before = value;
     if (step > 0) {
-        value = value >= range.Maximum() ? range.Minimum() : value + 1;
+        value = value >= range_.Maximum() ? range_.Minimum() : value + 1;
     } else {
-        value = value <= range.Minimum() ? range.Maximum() : value - 1;
+        value = value <= range_.Minimum() ? range_.Maximum() : value - 1;
     }
     Paint();
     if (value != before) {
@@ -151,14 +151,14 @@ int64_t Slider::Ink() const
 int Slider::TickValue(int tick) const
 {
     const int gaps = static_cast<int>(ticks.size()) - 1;
-    return static_cast<int>(range.Minimum() + SliderTickSteps(tick, gaps, range.Steps()));
+    return static_cast<int>(range_.Minimum() + SliderTickSteps(tick, gaps, range_.Steps()));
 }
 
 size_t Slider::ThumbTick() const
 {
     const int gaps = static_cast<int>(ticks.size()) - 1;
-    const int64_t fromMinimum = static_cast<int64_t>(value) - range.Minimum();
-    return static_cast<size_t>(SliderTickOfSteps(fromMinimum, gaps, range.Steps()));
+    const int64_t fromMinimum = static_cast<int64_t>(value) - range_.Minimum();
+    return static_cast<size_t>(SliderTickOfSteps(fromMinimum, gaps, range_.Steps()));
 }
 
 void Slider::Paint()
@@ -166,7 +166,7 @@ void Slider::Paint()
     if (Application::loading || !created) {
         return;
     }
-    const Point size = SliderSize(vertical, Point{width, height}, range.Steps());
+    const Point size = SliderSize(vertical, Point{width, height}, range_.Steps());
     width = size.x;
     height = size.y;
     const Point at = WindowPosition();
@@ -177,7 +177,7 @@ void Slider::Paint()
     }
     GraphicsContext gc(form);
     const int64_t face = FaceColor(this);
-    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor, face);
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, face);
     if (vertical) {
         DrawVertical(gc, at, face);
     } else {
@@ -192,7 +192,7 @@ void Slider::PlaceTicks(Point at)
 {
     ticks.clear();
     const int length = SliderTrackLength(vertical, Point{width, height});
-    for (int offset : SliderTickOffsets(length, range.Steps())) {
+    for (int offset : SliderTickOffsets(length, range_.Steps())) {
         if (vertical) {
             ticks.push_back(Point{at.x + (width + 1) / 2, at.y + kSliderLabelHeight + offset});
         } else {
@@ -205,10 +205,10 @@ void Slider::DrawHorizontal(GraphicsContext& gc, Point at, int64_t face)
 {
     const int64_t ink = Ink();
     if (showLabels) {
-        gc.DrawText(at.x, at.y, kSliderLabelWidth, height, std::to_string(range.Minimum()), ink,
-                    face, kAlignCentre);
+        gc.DrawText(at.x, at.y, kSliderLabelWidth, height, std::to_string(range_.Minimum()), ink,
+                    face, TextAlign::Centre);
         gc.DrawText(at.x + width - kSliderLabelWidth + 1, at.y, kSliderLabelWidth, height,
-                    std::to_string(range.Maximum()), ink, face, kAlignCentre);
+                    std::to_string(range_.Maximum()), ink, face, TextAlign::Centre);
     }
     const size_t thumb = ThumbTick();
     const int ym = ticks.front().y;
@@ -230,10 +230,10 @@ void Slider::DrawVertical(GraphicsContext& gc, Point at, int64_t face)
 {
     const int64_t ink = Ink();
     if (showLabels) {
-        gc.DrawText(at.x, at.y, width + 1, kSliderLabelHeight, std::to_string(range.Minimum()),
-                    ink, face, kAlignCentre);
+        gc.DrawText(at.x, at.y, width + 1, kSliderLabelHeight, std::to_string(range_.Minimum()),
+                    ink, face, TextAlign::Centre);
         gc.DrawText(at.x, at.y + height - kSliderLabelHeight, width + 1, kSliderLabelHeight,
-                    std::to_string(range.Maximum()), ink, face, kAlignCentre);
+                    std::to_string(range_.Maximum()), ink, face, TextAlign::Centre);
     }
     const size_t thumb = ThumbTick();
     const int xm = ticks.front().x;

@@ -187,7 +187,7 @@ void TextBoxCustom::Paint()
     ApplyHeightRule();
     GraphicsContext gc(Application::GetParentForm(this));
     const Point at = Application::ToFormCoordinates(this, x, y);
-    gc.FillRectangle(at.x, at.y, width + 1, height + 1, 0, GraphicsContext::NoColor, Background());
+    gc.FillRectangle(at.x, at.y, width + 1, height + 1, Background());
     if (border_) {
         DrawBorder(gc, at);
     }
@@ -393,15 +393,15 @@ int64_t TextBoxCustom::CellForeColor() const
 }
 
 // Characters sit left in their cells in multi-line text.
-int TextBoxCustom::Align() const
+TextAlign TextBoxCustom::Align() const
 {
     if (editor_.GetOptions().multiLine) {
-        return 0;
+        return TextAlign::Left;
     }
     if (alignCenter_) {
-        return 2;
+        return TextAlign::Centre;
     }
-    return alignRight_ ? 1 : 0;
+    return alignRight_ ? TextAlign::Right : TextAlign::Left;
 }
 
 }  // namespace tarnbrook

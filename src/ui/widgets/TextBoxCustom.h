@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx/TextAlign.h"
 #include "ui/PaintedChild.h"
 #include "ui/widgets/TextEditor.h"
 
@@ -71,13 +72,10 @@ public:
     void Refresh();
 
     int GetCaret() const { return editor_.Caret(); }
-    int GetLength() const { return editor_.Length(); }
     int GetMaxLength() const { return editor_.GetMaxLength(); }
     int GetCellWidth() const { return cellWidth_; }
     int GetLineHeight() const { return lineHeight_; }
     int64_t GetForeColor() const { return foreColor_; }
-    int64_t GetCaretColor() const { return caretColor_; }
-    bool IsReadOnly() const { return readOnly_; }
     const TextGrid& GetGrid() const { return editor_.GetGrid(); }
     const std::vector<TextCell>& GetCells() const { return cells_; }
     // The column and row of the cell showing the buffer index; (0, 0) when none does.
@@ -92,7 +90,7 @@ private:
     bool ShowsCaret() const;
     int64_t Background() const;
     int64_t CellForeColor() const;
-    int Align() const;
+    TextAlign Align() const;
     void DrawBorder(class GraphicsContext& gc, Point at);
 
     TextEditor editor_;

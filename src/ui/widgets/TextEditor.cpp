@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ui/KeyCharacters.h"
 #include "util/StringUtils.h"
 
 namespace tarnbrook {
 
 namespace {
 
-const char kDelete = 127;
-const char kBackspace = 8;
-const char kLineBreak = 13;
-const char kEscape = 27;
+const char kLineBreak = kReturnCharacter;
 const char kLineFeed = 10;
 const char kBlank = ' ';
 const char kDateSeparator = '/';
@@ -76,13 +74,13 @@ std::string TextEditor::Shown() const
 TextEditor::Outcome TextEditor::Type(char character)
 {
     switch (character) {
-    case kDelete:
+    case kDeleteCharacter:
         return Delete();
-    case kBackspace:
+    case kBackspaceCharacter:
         return Backspace();
     case kLineBreak:
         return LineBreak();
-    case kEscape:
+    case kEscapeCharacter:
         return Outcome::Unchanged;
     default:
         return IsPrintable(character) ? Printable(character) : Outcome::Refused;

@@ -13,8 +13,6 @@ class GraphicsContext;
 constexpr int64_t kDisabledInk = 0x9B9B9B;  // captions and marks of a disabled widget
 constexpr int64_t kHighlight = 0xDDDDDD;    // the light edge of tracks, ticks, thumbs and arrows
 constexpr int kDashedLine = 1;              // line style of focus rectangles
-constexpr int kAlignLeft = 0;
-constexpr int kAlignCentre = 2;
 
 // A dashed line in the colour.
 void DrawDashed(GraphicsContext& gc, Point from, Point to, int64_t color);
