@@ -60,7 +60,7 @@ public:
     virtual bool IsNavigationKey(int key);
     virtual void FormKeyDown();
     virtual void FormKeyUp();
-    virtual void CellClicked(GUIElement* cell);
+    virtual void CellClicked(GUIElement* cell);  // a square carries its index as its user value
     virtual void FormMouseDown(Point point);
     virtual void CommandClicked(GUIElement* sender);
 
