@@ -9,8 +9,7 @@ start_xvfb() {
   local depth=${1:-24} fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  # -noreset: when the last client leaves, a resetting server would refuse the next one for a moment.
-  Xvfb -displayfd 3 -screen 0 1280x1024x"$depth" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x"$depth" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   trap stop_xvfb EXIT
   local number
