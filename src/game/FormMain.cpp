@@ -315,6 +315,7 @@ void FormMain::OnUserMessage()
         labelTopTen_->SetText(*text);
     }
     board_.AdvanceOnTick();
+    CollectEndedSounds();
     tickBusy_ = false;
 }
 

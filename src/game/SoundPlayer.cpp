@@ -153,6 +153,11 @@ void Beep()
     beepPid = StartSound(kBeepFile, false);
 }
 
+void CollectEndedSounds()
+{
+    CollectSounds();
+}
+
 void EndSounds()
 {
     for (SoundChild& child : soundChildren) {

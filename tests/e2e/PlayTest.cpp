@@ -111,6 +111,8 @@ TEST_F(Play, TheFirstClickIsNeverAHazardAndEveryNumberCountsItsHazards)
     }
     EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count(kBeep) == 5; }));
     EXPECT_EQ(game.Fakes().Count(kExplosion), 0);
+    // The last beep is collected on a tick of the main window, not left a zombie.
+    EXPECT_TRUE(WaitFor([&] { return ChildProcesses('Z', game.Process().Pid()).empty(); }));
 }
 
 // The sound still playing when the player leaves goes with the game, even one that ignores

@@ -66,10 +66,15 @@ TEST(SoundPlayer, TheNextPlayAndTheEndOfThePlayerEndTheRunningAplay)
     EXPECT_EQ(scene.commands.Parents(), (std::vector<pid_t>{getpid(), getpid()}));
 }
 
-// Finished sounds are collected at the next sound call, without waiting.
+// Finished sounds are collected at the next sound call or collection, without waiting.
 TEST(SoundPlayer, ManySoundsLeaveNoZombie)
 {
     SoundScene scene;
+    Beep();
+    ASSERT_TRUE(testsupport::WaitFor([] { return testsupport::ChildProcesses('Z').size() == 1; }));
+    CollectEndedSounds();
+    EXPECT_TRUE(testsupport::ChildProcesses().empty());
+
     SoundPlayer player;
     for (int play = 0; play < 40; ++play) {
         player.Play("Data/beep.wav", false);

@@ -18,6 +18,7 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool Running();
+    pid_t Pid() const { return pid_; }
     // The exit status, or -1 when the program did not end within the bound (or died by a signal).
     int WaitForExit(int timeoutMs = 10000);
     std::string Output();  // everything written to standard output so far

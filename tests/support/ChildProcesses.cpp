@@ -23,9 +23,9 @@ char StateOf(pid_t pid)
 
 }  // namespace
 
-std::vector<pid_t> ChildProcesses(char state)
+std::vector<pid_t> ChildProcesses(char state, pid_t parent)
 {
-    const std::string pid = std::to_string(getpid());
+    const std::string pid = std::to_string(parent ? parent : getpid());
     std::ifstream in("/proc/" + pid + "/task/" + pid + "/children");
     std::vector<pid_t> children;
     for (pid_t child; in >> child;) {

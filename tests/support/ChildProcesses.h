@@ -6,9 +6,9 @@
 
 namespace testsupport {
 
-// The processes whose parent is this process, read from /proc; with a state letter given
-// ('Z' for zombies), only those in that state.
-std::vector<pid_t> ChildProcesses(char state = 0);
+// The processes whose parent is this process (or the one given), read from /proc; with a state
+// letter given ('Z' for zombies), only those in that state.
+std::vector<pid_t> ChildProcesses(char state = 0, pid_t parent = 0);
 
 // Other processes running this program's executable: copies of it made by fork.
 std::vector<pid_t> CopiesOfThisProgram();
