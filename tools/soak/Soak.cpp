@@ -70,8 +70,8 @@ void Collect(Display* display, Window parent, std::vector<Window>& found)
 
 }  // namespace
 
-// The mask of the resource-id bits a server gives each client to number its resources; the bits
-// above it name the client. Xlib keeps it in the public part of its connection record.
+// Xlib keeps the mask of the resource-id bits a server gives each client to number its resources
+// in the public part of its connection record; the bits above it name the client.
 Soak::Soak(const SoakOptions& options, Display* display)
     : options_(options),
       display_(display),
@@ -111,10 +111,10 @@ void Soak::RunOnce(double deadline)
     Note("start, process " + std::to_string(program.Pid()));
     std::string end = ", ended during the input";
     const double startLimit = NowMs() + kStartTimeoutMs;
-    while (program.Running() && NowMs() < startLimit && Viewable().empty()) {
+    while (program.Running() && NowMs() < startLimit && Windows(true).empty()) {
         SleepMs(50);
     }
-    if (program.Running() && Viewable().empty()) {
+    if (program.Running() && Windows(true).empty()) {
         Finding("no main window within " + std::to_string(kStartTimeoutMs / 1000) + " s");
         program.Stop();
     } else if (program.Running()) {
@@ -144,7 +144,7 @@ void Soak::Play(SoakedProgram& program, double deadline, RunFigures& figures)
             CheckLog();
             nextSample += kSampleEveryMs;
         }
-        const std::vector<ShownWindow> shown = Viewable();
+        const std::vector<ShownWindow> shown = Windows(true);
         if (!shown.empty() && shown.front().id == main_) {
             Note(monkey_.Act(shown));
             ++figures.actions;
@@ -160,7 +160,7 @@ bool Soak::EndOrderly(SoakedProgram& program)
     Note("end");
     bool asked = false;
     for (const double end = NowMs() + 10000; program.Running() && NowMs() < end; SleepMs(200)) {
-        const std::vector<ShownWindow> shown = Viewable();
+        const std::vector<ShownWindow> shown = Windows(true);
         for (const ShownWindow& window : shown) {
             if (window.title == kExitTitle) {
                 monkey_.Click(window.id, window.width - kYesFromRight,
@@ -189,9 +189,9 @@ void Soak::Sample(SoakedProgram& program, RunFigures& figures)
         Finding(std::to_string(zombies) + " ended children of the program were not collected");
     }
     figures.mostZombies = std::max(figures.mostZombies, zombies);
-    const int count = static_cast<int>(ProgramWindows().size());
+    const int count = static_cast<int>(Windows(false).size());
     figures.mostWindows = std::max(figures.mostWindows, count);
-    if (Viewable().size() == 1) {
+    if (Windows(true).size() == 1) {
         figures.firstWindows = figures.firstWindows < 0 ? count : figures.firstWindows;
         figures.lastWindows = count;
     }
@@ -223,51 +223,31 @@ void Soak::Judge(SoakedProgram& program)
     }
 }
 
-bool Soak::LocateMain()
+// The program's windows (viewable ones only, if so asked), the main window first. They are told
+// apart from the window manager's frames and the soak's own by the client part of their
+// resource ids; the program makes X windows for its forms only.
+std::vector<ShownWindow> Soak::Windows(bool viewableOnly)
 {
-    XWindowAttributes attributes;
-    if (main_ && XGetWindowAttributes(display_, main_, &attributes)) {
-        return true;
-    }
-    main_ = 0;
     std::vector<Window> all;
     Collect(display_, DefaultRootWindow(display_), all);
+    XWindowAttributes attributes;
+    if (!main_ || !XGetWindowAttributes(display_, main_, &attributes)) {
+        const auto main = std::find_if(all.begin(), all.end(), [&](Window window) {
+            return TitleOf(display_, window).rfind(options_.titlePrefix, 0) == 0;
+        });
+        main_ = main == all.end() ? 0 : *main;
+    }
+    std::vector<ShownWindow> found;
     for (Window window : all) {
-        if (TitleOf(display_, window).rfind(options_.titlePrefix, 0) == 0) {
-            main_ = window;
-            return true;
-        }
-    }
-    return false;
-}
-
-std::vector<Window> Soak::ProgramWindows()
-{
-    std::vector<Window> all;
-    if (LocateMain()) {
-        Collect(display_, DefaultRootWindow(display_), all);
-    }
-    const XID client = main_ & ~clientMask_;
-    all.erase(std::remove_if(all.begin(), all.end(),
-                             [&](Window window) { return (window & ~clientMask_) != client; }),
-              all.end());
-    return all;
-}
-
-// The program's viewable windows, the main window first.
-std::vector<ShownWindow> Soak::Viewable()
-{
-    std::vector<ShownWindow> shown;
-    for (Window window : ProgramWindows()) {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(display_, window, &attributes) &&
-            attributes.map_state == IsViewable) {
+        if (main_ && (window & ~clientMask_) == (main_ & ~clientMask_) &&
+            XGetWindowAttributes(display_, window, &attributes) &&
+            (!viewableOnly || attributes.map_state == IsViewable)) {
             const ShownWindow entry{window, TitleOf(display_, window), attributes.width,
                                     attributes.height};
-            shown.insert(window == main_ ? shown.begin() : shown.end(), entry);
+            found.insert(window == main_ ? found.begin() : found.end(), entry);
         }
     }
-    return shown;
+    return found;
 }
 
 void Soak::Note(const std::string& what)

@@ -50,11 +50,7 @@ private:
     void Sample(SoakedProgram& program, RunFigures& figures);
     void CheckLog();
     void Judge(SoakedProgram& program);
-    // The windows of the program, told apart from the window manager's frames and the soak's
-    // own by the client part of their resource ids; each is a top-level window.
-    bool LocateMain();
-    std::vector<Window> ProgramWindows();
-    std::vector<ShownWindow> Viewable();
+    std::vector<ShownWindow> Windows(bool viewableOnly);
     void Note(const std::string& what);
     void Finding(const std::string& what);
     void Summarise(const RunFigures& figures, const std::string& end);
