@@ -16,6 +16,8 @@ namespace {
 
 const char* const kOutputFile = "stdout.txt";
 const char* const kErrorFile = "stderr.txt";
+// The game's and the gallery's main windows both have titles beginning so.
+const char* const kMainTitlePrefix = "Tarnbrook";
 // The game asks before it ends; its question's YES button lies 65 pixels left of the right edge
 // and 26 above the bottom, at the button's middle.
 const char* const kExitTitle = "Exit";
@@ -233,7 +235,7 @@ std::vector<ShownWindow> Soak::Windows(bool viewableOnly)
     XWindowAttributes attributes;
     if (!main_ || !XGetWindowAttributes(display_, main_, &attributes)) {
         const auto main = std::find_if(all.begin(), all.end(), [&](Window window) {
-            return TitleOf(display_, window).rfind(options_.titlePrefix, 0) == 0;
+            return TitleOf(display_, window).rfind(kMainTitlePrefix, 0) == 0;
         });
         main_ = main == all.end() ? 0 : *main;
     }

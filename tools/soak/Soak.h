@@ -13,10 +13,9 @@ class SoakedProgram;
 
 struct SoakOptions {
     std::string binary;
-    std::string outputFolder;  // the summary and the traces of failed runs go here
-    std::string titlePrefix = "Tarnbrook";  // the main window's title begins with it
-    int seconds = 60;
-    unsigned seed = 1;
+    std::string outputFolder;  // the summary and the traces of the runs go here
+    int seconds;
+    unsigned seed;
 };
 
 // What one run of the program showed.

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "Soak.h"
 #include "SoakedProgram.h"
@@ -42,41 +41,16 @@ bool WindowManagerServes(Display* display)
     return parent != root;
 }
 
-bool ParseOptions(int argc, char** argv, soak::SoakOptions& options)
-{
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string name = argv[i];
-        const char* value = argv[i + 1];
-        if (name == "--binary") {
-            options.binary = value;
-        } else if (name == "--output") {
-            options.outputFolder = value;
-        } else if (name == "--title") {
-            options.titlePrefix = value;
-        } else if (name == "--seconds") {
-            options.seconds = std::atoi(value);
-        } else if (name == "--seed") {
-            options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
-        } else {
-            return false;
-        }
-    }
-    return argc % 2 == 1 && !options.binary.empty() && !options.outputFolder.empty() &&
-           options.seconds > 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    soak::SoakOptions options;
-    if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr,
-                     "usage: %s --binary PROGRAM --output FOLDER [--seconds N] [--seed N] "
-                     "[--title MAIN_TITLE_PREFIX]\n",
-                     argv[0]);
+    if (argc != 5 || std::atoi(argv[3]) <= 0) {
+        std::fprintf(stderr, "usage: %s PROGRAM OUTPUT_FOLDER SECONDS SEED\n", argv[0]);
         return 2;
     }
+    const soak::SoakOptions options{argv[1], argv[2], std::atoi(argv[3]),
+                                    static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10))};
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "no X display\n");
