@@ -27,7 +27,8 @@ bool GameSession::WaitUntilShown()
 const Area& GameSession::Tile(int tile)
 {
     static const std::vector<Area> tiles = [] {
-        std::ifstream in(std::string(TARNBROOK_SOURCE_DIR) + "/" + tarnbrook::kTileFilePath);
+        std::ifstream in(std::string(TARNBROOK_SOURCE_DIR) + "/" + tarnbrook::kTileFilePath,
+                         std::ios::binary);
         const std::string bytes(std::istreambuf_iterator<char>(in), {});
         std::vector<Area> all(tarnbrook::kTileCount, Area{board::kCellSize, board::kCellSize, {}});
         for (size_t i = 0; i + 2 < bytes.size(); i += 3) {
