@@ -18,7 +18,8 @@ const struct {
     int x, y, width, height, weight;
 } kGameAreas[] = {{232, 144, 270, 351, 55}, {527, 140, 100, 28, 10}, {527, 170, 100, 28, 3},
                   {527, 200, 100, 28, 2}};
-// The game's question before it ends: the soak answers it NO and asks again only now and then.
+// The game's question before it ends: closed at once, which answers NO, so that a run goes on
+// until the soak ends it.
 const char* const kExitTitle = "Exit";
 
 const KeySym kKeys[] = {XK_Return, XK_Escape, XK_Tab,  XK_BackSpace, XK_Delete, XK_Left,
@@ -41,16 +42,16 @@ void Monkey::Pace(int fromMs, int toMs)
 
 std::string Monkey::Act(const std::vector<ShownWindow>& windows)
 {
-    // A dialog holds the player's attention: most input goes to one when one is open.
-    const bool toDialog = windows.size() > 1 && Between(1, 4) > 1;
-    const ShownWindow& target =
-        toDialog ? windows[static_cast<size_t>(Between(1, static_cast<int>(windows.size()) - 1))]
-                 : windows.front();
     for (const ShownWindow& window : windows) {
         if (window.title == kExitTitle) {
             return Close(window);
         }
     }
+    // A dialog holds the player's attention: most input goes to one when one is open.
+    const bool toDialog = windows.size() > 1 && Between(1, 4) > 1;
+    const ShownWindow& target =
+        toDialog ? windows[static_cast<size_t>(Between(1, static_cast<int>(windows.size()) - 1))]
+                 : windows.front();
     const int roll = Between(1, 100);
     if (roll <= 70) {
         return ClickSomewhere(target);
