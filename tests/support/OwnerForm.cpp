@@ -14,9 +14,12 @@ OwnerForm::OwnerForm(int x, int y, int width, int height) : Form(nullptr), scree
     WaitViewable(GetDisplay(), GetWindow());
 }
 
+// The form's window and font go while the display is still open: the screen, a member, is
+// closed before the base form is destroyed.
 OwnerForm::~OwnerForm()
 {
     DestroyWindow();
+    GetFont() = tarnbrook::FontDescriptor();
 }
 
 void OwnerForm::OnDialogResult(uint32_t dialogId, uint32_t result)
