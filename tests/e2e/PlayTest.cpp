@@ -127,8 +127,9 @@ TEST_F(Play, ALostGameShowsEveryHazardAndTheNamedResultEntersTheRankingAndTheTic
     }
     ASSERT_TRUE(WaitFor([&] { return !dialog->Exists(); }));
 
-    // With the dialog gone the main window is whole again.
+    // With the dialog gone the main window is whole again, ready for the next game.
     EXPECT_TRUE(WaitFor([&] { return WronglyShown(tiles = game.Board()) == 0; }));
+    EXPECT_TRUE(StartShows("START"));
     EXPECT_EQ(CountTiles(tiles, board::kHazard), kLevelOneHazards);
     const std::string line = Digits(CountUncovered(tiles), 8) + " ada          Level 1";
     EXPECT_EQ(game.Folder().Read("Data/Tarnbrook/Score/Classifica.txt"), line + "\n");
