@@ -66,8 +66,7 @@ for seed in "${seeds[@]}"; do
   xvfb_start_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$XVFB_PID/status")
   echo "== $target, seed $seed, $seconds s, display $DISPLAY"
   if ! (cd "$scratch" && PATH="$scratch/bin:$PATH" \
-        "$build/tools/tarnbrook_soak" --binary "$build/$program" --output "$output" \
-        --seconds "$seconds" --seed "$seed"); then
+        "$build/tools/tarnbrook_soak" "$build/$program" "$output" "$seconds" "$seed"); then
     status=1
   fi
   echo "Xvfb VmRSS $xvfb_start_kb -> $(awk '/^VmRSS/ {print $2}' "/proc/$XVFB_PID/status") kB" |

@@ -108,6 +108,18 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
     EXPECT_EQ(form->GetStartButton()->GetText(), "CANCEL");
 }
 
+TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
+{
+    testsupport::FakeCommands commands(folder.Path());
+    Build(LowerRightBlock());
+    Start();
+    Click(12 * Board::kColumns + 5);  // beside two hazards: one point
+    const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
+    Click(12 * Board::kColumns + 6);
+    EXPECT_EQ(form->GetBoard().Score(), 1);
+    EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows + 1);
+}
+
 TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
 {
     testsupport::FakeCommands slowAplay(folder.Path(), 20);  // still playing when the window goes

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 namespace testsupport {
 
-// What a board read back from the screen must satisfy, worked out independently of the game:
-// 12 columns by 15 rows of 27-pixel squares, the frame around 10 by 13 playable squares.
+// The board as a player sees it, worked out independently of the game: 12 columns by 15 rows
+// of 27-pixel squares, the frame around 10 by 13 playable squares.
 namespace board {
 constexpr int kColumns = 12;
 constexpr int kRows = 15;
@@ -23,10 +22,7 @@ std::vector<int> NeighbourCells(int index);
 int CountTiles(const std::vector<int>& board, int tile);
 // Playable squares that are uncovered: numbers 1..8 and open ground.
 int CountUncovered(const std::vector<int>& board);
-
-// After the hazards have been revealed (lost or cancelled game): every number equals its
-// neighbouring hazards, open ground touches no hazard and no covered square, and only playable
-// squares hold hazards. Each violation is described in one line; none means the board agrees.
-std::vector<std::string> RuleViolations(const std::vector<int>& board);
+// Playable squares that match no tile or whose number is not the count of hazards around them.
+int WronglyShown(const std::vector<int>& board);
 
 }  // namespace testsupport

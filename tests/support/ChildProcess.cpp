@@ -47,20 +47,17 @@ ChildProcess::~ChildProcess()
             waitpid(pid_, nullptr, 0);
         }
     }
-    if (outputFd_ >= 0) {
-        close(outputFd_);
-    }
+    close(outputFd_);
 }
 
 bool ChildProcess::Running()
 {
     int status = 0;
-    if (pid_ <= 0 || ended_ || waitpid(pid_, &status, WNOHANG) != pid_) {
-        return pid_ > 0 && !ended_;
+    if (pid_ > 0 && !ended_ && waitpid(pid_, &status, WNOHANG) == pid_) {
+        ended_ = true;
+        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    ended_ = true;
-    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return false;
+    return pid_ > 0 && !ended_;
 }
 
 int ChildProcess::WaitForExit(int timeoutMs)

@@ -41,7 +41,7 @@ public:
                 const std::vector<std::string>& environment);
 
     // Waits until the main window is on the screen with its first paint complete.
-    bool WaitUntilShown(int timeoutMs = 15000);
+    bool WaitUntilShown();
 
     ScratchFolder& Folder() { return folder_; }
     FakeCommands& Fakes() { return fakes_; }
@@ -58,13 +58,12 @@ public:
     std::vector<int> Board();
     // Waits until the board on the screen differs from before and stays so for one more read
     // (a flood is drawn square by square); answers the new board, or before on time-out.
-    std::vector<int> WaitForBoardChange(const std::vector<int>& before, int timeoutMs = 5000);
+    std::vector<int> WaitForBoardChange(const std::vector<int>& before);
 
-    void ClickCell(int index);
-    void ClickButton(int y) { window_.ClickAt(layout::kButtonX + 50, y + 14); }
-    void ClickStart() { ClickButton(layout::kStartY); }
-    void ClickInfo() { ClickButton(layout::kInfoY); }
-    void ClickExit() { ClickButton(layout::kExitY); }
+    void ClickCell(int index) { window_.ClickAt(CellX(index) + 13, CellY(index) + 13); }
+    void ClickStart() { window_.ClickAt(layout::kButtonX + 50, layout::kStartY + 14); }
+    void ClickInfo() { window_.ClickAt(layout::kButtonX + 50, layout::kInfoY + 14); }
+    void ClickExit() { window_.ClickAt(layout::kButtonX + 50, layout::kExitY + 14); }
     // Waits for a top-level window of the game whose title begins with title (a dialog).
     std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
 

@@ -27,9 +27,7 @@ auto Quietly(Display* display, Call call)
 // The children of a window, bottom first in stacking order.
 std::vector<Window> Children(Display* display, Window window)
 {
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
+    Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
     std::vector<Window> list;
     if (XQueryTree(display, window, &root, &parent, &children, &count)) {
@@ -58,13 +56,11 @@ Window GameWindow::FindByTitle(Window parent, const std::string& titlePrefix)
 {
     for (Window child : Children(GetDisplay(), parent)) {
         char* name = nullptr;
-        const bool named = XFetchName(GetDisplay(), child, &name) && name;
-        const bool found = named && std::string(name).rfind(titlePrefix, 0) == 0;
-        if (named) {
-            XFree(name);
-        }
-        const Window inside = found ? child : FindByTitle(child, titlePrefix);  // under a frame
-        if (inside) {
+        const bool found = XFetchName(GetDisplay(), child, &name) && name &&
+                           std::string(name).rfind(titlePrefix, 0) == 0;
+        XFree(name);
+        // A window manager puts the window inside a frame.
+        if (const Window inside = found ? child : FindByTitle(child, titlePrefix)) {
             return inside;
         }
     }
@@ -98,8 +94,7 @@ bool GameWindow::IsAbove(Window other)
 {
     const std::vector<Window> stack = Children(GetDisplay(), DefaultRootWindow(GetDisplay()));
     const auto upper = std::find(stack.begin(), stack.end(), window_);
-    const auto lower = std::find(stack.begin(), stack.end(), other);
-    return upper != stack.end() && lower != stack.end() && upper > lower;
+    return upper != stack.end() && std::find(stack.begin(), upper, other) != upper;
 }
 
 bool GameWindow::Exists()

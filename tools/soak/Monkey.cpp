@@ -1,11 +1,9 @@
 #include "Monkey.h"
 
-#include <X11/Xatom.h>
 #include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
 
-#include <algorithm>
-#include <cstdio>
+#include <iterator>
 
 #include "SoakedProgram.h"
 
@@ -13,60 +11,19 @@ namespace soak {
 
 namespace {
 
-struct Area {
-    int x;
-    int y;
-    int width;
-    int height;
-    int weight;  // in hundredths of the clicks on the window
-};
-
-// Where a player of the game clicks most: the covered field and the buttons. The rest of the
-// clicks land anywhere on the window.
+// Where a player of the game clicks most, in hundredths of the clicks on its main window: the
+// field and START / CANCEL, INFO and EXIT. The rest land anywhere on the window.
 const char* const kGameTitle = "Tarnbrook - ";
-const Area kGameAreas[] = {
-    {232, 144, 270, 351, 55},  // the field of 10 x 13 squares
-    {527, 140, 100, 28, 10},   // START / CANCEL
-    {527, 170, 100, 28, 3},    // INFO
-    {527, 200, 100, 28, 2},    // EXIT
-};
+const struct {
+    int x, y, width, height, weight;
+} kGameAreas[] = {{232, 144, 270, 351, 55}, {527, 140, 100, 28, 10}, {527, 170, 100, 28, 3},
+                  {527, 200, 100, 28, 2}};
+// The game's question before it ends: closed at once, which answers NO, so that a run goes on
+// until the soak ends it.
+const char* const kExitTitle = "Exit";
 
-// Buttons that end the program: the soak answers NO to the game's exit question or closes it,
-// and leaves the gallery's Quit alone. Each is placed from the left or from the right and
-// bottom of its window; an element takes the clicks on all four edges of its rectangle.
-struct EndingButton {
-    const char* title;
-    bool fromBottomRight;
-    int x;
-    int y;
-    int width;
-    int height;
-};
-const EndingButton kEndingButtons[] = {
-    {"Exit", true, 120, 40, 111, 29},                        // YES
-    {"Tarnbrook widget gallery", false, 394, 370, 91, 29},  // Quit
-};
-// Closing the gallery's window ends it without a question: it is asked for less often.
-constexpr double kCloseWithoutQuestion = 0.2;
-// A window wholly covered by ending buttons is clicked all the same after this many tries.
-constexpr int kMostAttempts = 100;
-
-const KeySym kKeys[] = {
-    XK_Return, XK_Escape, XK_Tab,  XK_BackSpace, XK_Delete, XK_Left,
-    XK_Right,  XK_Up,     XK_Down, XK_space,     XK_Home,   XK_End,
-};
-
-std::string Describe(const ShownWindow& window)
-{
-    char id[32];
-    std::snprintf(id, sizeof id, "0x%lx", window.id);
-    return std::string(id) + " '" + window.title + "'";
-}
-
-std::string At(int x, int y)
-{
-    return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
-}
+const KeySym kKeys[] = {XK_Return, XK_Escape, XK_Tab,  XK_BackSpace, XK_Delete, XK_Left,
+                        XK_Right,  XK_Up,     XK_Down, XK_space,     XK_Home,   XK_End};
 
 }  // namespace
 
@@ -77,11 +34,6 @@ int Monkey::Between(int from, int to)
     return std::uniform_int_distribution<int>(from, to)(random_);
 }
 
-bool Monkey::Chance(double probability)
-{
-    return std::uniform_real_distribution<double>(0.0, 1.0)(random_) < probability;
-}
-
 void Monkey::Pace(int fromMs, int toMs)
 {
     XSync(display_, False);
@@ -90,323 +42,89 @@ void Monkey::Pace(int fromMs, int toMs)
 
 std::string Monkey::Act(const std::vector<ShownWindow>& windows)
 {
-    if (windows.empty()) {
-        return "";
+    for (const ShownWindow& window : windows) {
+        if (window.title == kExitTitle) {
+            return Close(window);
+        }
     }
-    FindEndingButtons(windows);
-    const int roll = Between(1, 1000);  // per mille
-    const bool dialogOpen = windows.size() > 1;
-    if (roll <= 470) {
-        return ClickSomewhere(PickTarget(windows));
+    // A dialog holds the player's attention: most input goes to one when one is open.
+    const bool toDialog = windows.size() > 1 && Between(1, 4) > 1;
+    const ShownWindow& target =
+        toDialog ? windows[static_cast<size_t>(Between(1, static_cast<int>(windows.size()) - 1))]
+                 : windows.front();
+    const int roll = Between(1, 100);
+    if (roll <= 70) {
+        return ClickSomewhere(target);
     }
-    if (roll <= 510) {
-        return DoubleClick(PickTarget(windows));
-    }
-    if (roll <= 580) {
-        return Drag(PickTarget(windows));
-    }
-    if (roll <= 620) {
-        return Hover(PickTarget(windows));
-    }
-    if (roll <= 640) {
-        return Burst(PickTarget(windows));
-    }
-    if (roll <= 800) {
+    if (roll <= 95) {
         return PressKey();
     }
-    if (roll <= 850) {
-        return TypeWord();
-    }
-    if (roll <= 870) {
-        return ManageWindow(PickTarget(windows));
-    }
-    if (roll <= 980 && dialogOpen) {
-        return CloseOne(windows, true);
-    }
-    if (roll > 980 &&
-        (windows.front().title.rfind(kGameTitle, 0) == 0 || Chance(kCloseWithoutQuestion))) {
-        return CloseOne(windows, false);
-    }
-    return ClickSomewhere(PickTarget(windows));
-}
-
-// A dialog holds the player's attention: most input goes to one when one is open.
-const ShownWindow& Monkey::PickTarget(const std::vector<ShownWindow>& windows)
-{
-    if (windows.size() > 1 && Chance(0.75)) {
-        return windows[static_cast<size_t>(Between(1, static_cast<int>(windows.size()) - 1))];
-    }
-    return windows.front();
-}
-
-Monkey::Spot Monkey::Anywhere(const ShownWindow& target)
-{
-    return {Between(0, std::max(0, target.width - 1)), Between(0, std::max(0, target.height - 1))};
-}
-
-// Where the ending buttons are on the screen. Windows overlap: a click meant for another dialog
-// may land on the question stacked above it.
-void Monkey::FindEndingButtons(const std::vector<ShownWindow>& windows)
-{
-    endingButtons_.clear();
-    const Window root = DefaultRootWindow(display_);
-    for (const ShownWindow& window : windows) {
-        for (const EndingButton& button : kEndingButtons) {
-            if (window.title != button.title) {
-                continue;
-            }
-            const int left = button.fromBottomRight ? window.width - button.x : button.x;
-            const int top = button.fromBottomRight ? window.height - button.y : button.y;
-            int x = 0;
-            int y = 0;
-            Window child = 0;
-            if (XTranslateCoordinates(display_, window.id, root, left, top, &x, &y, &child)) {
-                endingButtons_.push_back({x, y, button.width, button.height});
-            }
-        }
-    }
-}
-
-bool Monkey::OnEndingButton(Window window, Spot spot)
-{
-    const Window root = DefaultRootWindow(display_);
-    int x = 0;
-    int y = 0;
-    Window child = 0;
-    XTranslateCoordinates(display_, window, root, spot.x, spot.y, &x, &y, &child);
-    for (const Rectangle& button : endingButtons_) {
-        if (x >= button.x && x < button.x + button.width && y >= button.y &&
-            y < button.y + button.height) {
-            return true;
-        }
-    }
-    return false;
-}
-
-Monkey::Spot Monkey::Aim(const ShownWindow& target)
-{
-    Spot spot = Favourite(target);
-    for (int attempt = 0; attempt < kMostAttempts && OnEndingButton(target.id, spot); ++attempt) {
-        spot = Anywhere(target);
-    }
-    return spot;
-}
-
-Monkey::Spot Monkey::Favourite(const ShownWindow& target)
-{
-    if (target.title.rfind(kGameTitle, 0) == 0) {
-        int roll = Between(1, 100);
-        for (const Area& area : kGameAreas) {
-            roll -= area.weight;
-            if (roll <= 0) {
-                return {area.x + Between(0, area.width - 1), area.y + Between(0, area.height - 1)};
-            }
-        }
-    }
-    return Anywhere(target);
-}
-
-// Mostly left, some right and middle, now and then a turn of the wheel (buttons 4 and 5).
-unsigned Monkey::PickButton()
-{
-    const int roll = Between(1, 100);
-    if (roll <= 84) {
-        return 1;
-    }
-    if (roll <= 91) {
-        return 3;
-    }
-    if (roll <= 96) {
-        return 2;
-    }
-    return roll <= 98 ? 4 : 5;
-}
-
-void Monkey::MoveTo(Window window, Spot spot)
-{
-    const Window root = DefaultRootWindow(display_);
-    int rootX = 0;
-    int rootY = 0;
-    Window child = 0;
-    XTranslateCoordinates(display_, window, root, spot.x, spot.y, &rootX, &rootY, &child);
-    XTestFakeMotionEvent(display_, DefaultScreen(display_), rootX, rootY, CurrentTime);
-    Pace(5, 20);
-}
-
-void Monkey::Button(unsigned button, bool press)
-{
-    XTestFakeButtonEvent(display_, button, press ? True : False, CurrentTime);
-    Pace(10, 40);
-}
-
-void Monkey::Click(Window window, int x, int y, unsigned button)
-{
-    MoveTo(window, {x, y});
-    Button(button, true);
-    Button(button, false);
+    return Close(target);
 }
 
 std::string Monkey::ClickSomewhere(const ShownWindow& target)
 {
-    const Spot spot = Aim(target);
-    const unsigned button = PickButton();
-    Click(target.id, spot.x, spot.y, button);
+    int x = Between(0, target.width - 1);
+    int y = Between(0, target.height - 1);
+    if (target.title.rfind(kGameTitle, 0) == 0) {
+        int roll = Between(1, 100);
+        for (const auto& area : kGameAreas) {
+            if ((roll -= area.weight) <= 0) {
+                x = area.x + Between(0, area.width - 1);
+                y = area.y + Between(0, area.height - 1);
+                break;
+            }
+        }
+    }
+    const unsigned button = Between(1, 10) <= 8 ? 1 : 3;
+    Click(target.id, x, y, button);
     Pace(20, 90);
-    return "click " + std::to_string(button) + " at " + At(spot.x, spot.y) + " in " +
-           Describe(target);
+    return "click " + std::to_string(button) + " at " + std::to_string(x) + "," +
+           std::to_string(y) + " in '" + target.title + "'";
 }
 
-std::string Monkey::DoubleClick(const ShownWindow& target)
+void Monkey::Click(Window window, int x, int y, unsigned button)
 {
-    const Spot spot = Aim(target);
-    Click(target.id, spot.x, spot.y);
-    Click(target.id, spot.x, spot.y);
-    Pace(20, 90);
-    return "double click at " + At(spot.x, spot.y) + " in " + Describe(target);
+    int rootX = 0;
+    int rootY = 0;
+    Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
+                          &child);
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), rootX, rootY, CurrentTime);
+    Pace(5, 20);
+    XTestFakeButtonEvent(display_, button, True, CurrentTime);
+    Pace(10, 40);
+    XTestFakeButtonEvent(display_, button, False, CurrentTime);
+    Pace(10, 40);
 }
 
-// Press, a few steps of motion, release: what moves a slider's knob or a scroll bar's thumb.
-std::string Monkey::Drag(const ShownWindow& target)
+// Letters and digits as a name is typed, and the keys that move or confirm.
+std::string Monkey::PressKey()
 {
-    const Spot from = Aim(target);
-    Spot to = Anywhere(target);
-    for (int attempt = 0; attempt < kMostAttempts && OnEndingButton(target.id, to); ++attempt) {
-        to = Anywhere(target);
-    }
-    MoveTo(target.id, from);
-    Button(1, true);
-    const int steps = Between(2, 6);
-    for (int step = 1; step <= steps; ++step) {
-        MoveTo(target.id, {from.x + (to.x - from.x) * step / steps,
-                           from.y + (to.y - from.y) * step / steps});
-    }
-    Button(1, false);
-    Pace(20, 90);
-    return "drag " + At(from.x, from.y) + " to " + At(to.x, to.y) + " in " + Describe(target);
+    const int roll = Between(1, 100);
+    const KeySym symbol = roll <= 40   ? XK_a + static_cast<KeySym>(Between(0, 25))
+                          : roll <= 60 ? XK_0 + static_cast<KeySym>(Between(0, 9))
+                                       : kKeys[Between(0, static_cast<int>(std::size(kKeys)) - 1)];
+    Key(symbol);
+    const char* name = XKeysymToString(symbol);
+    return std::string("key ") + (name ? name : "?");
 }
 
-std::string Monkey::Hover(const ShownWindow& target)
+void Monkey::Key(KeySym symbol)
 {
-    const Spot spot = Anywhere(target);
-    MoveTo(target.id, spot);
-    return "move to " + At(spot.x, spot.y) + " in " + Describe(target);
-}
-
-// Clicks as fast as the server takes them, the way an impatient player hammers a button.
-std::string Monkey::Burst(const ShownWindow& target)
-{
-    const Spot spot = Aim(target);
-    const int clicks = Between(3, 15);
-    MoveTo(target.id, spot);
-    for (int i = 0; i < clicks; ++i) {
-        XTestFakeButtonEvent(display_, 1, True, CurrentTime);
-        XTestFakeButtonEvent(display_, 1, False, CurrentTime);
-    }
-    Pace(50, 150);
-    return std::to_string(clicks) + " quick clicks at " + At(spot.x, spot.y) + " in " +
-           Describe(target);
-}
-
-// What a player does with the window manager: maximize and back, move, minimize.
-std::string Monkey::ManageWindow(const ShownWindow& target)
-{
-    const Window root = DefaultRootWindow(display_);
-    const int roll = Between(1, 3);
-    std::string what;
-    if (roll == 1) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = target.id;
-        event.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = 2;  // toggle
-        event.xclient.data.l[1] =
-            static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
-        event.xclient.data.l[2] =
-            static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
-        event.xclient.data.l[3] = 2;  // asked by a user's tool
-        XSendEvent(display_, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
-                   &event);
-        what = "maximize or restore ";
-    } else if (roll == 2) {
-        const int x = Between(0, 600);
-        const int y = Between(0, 500);
-        XMoveWindow(display_, target.id, x, y);
-        what = "move to " + At(x, y) + " ";
-    } else {
-        XIconifyWindow(display_, target.id, DefaultScreen(display_));
-        what = "minimize ";
-    }
-    Pace(100, 250);
-    return what + Describe(target);
-}
-
-void Monkey::Activate(Window window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = 2;  // asked by a user's tool
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display_, DefaultRootWindow(display_), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    Pace(100, 200);
-}
-
-void Monkey::Key(KeySym symbol, bool shifted)
-{
-    const KeyCode shift = XKeysymToKeycode(display_, XK_Shift_L);
     const KeyCode code = XKeysymToKeycode(display_, symbol);
-    if (!code) {
-        return;
-    }
-    if (shifted) {
-        XTestFakeKeyEvent(display_, shift, True, CurrentTime);
-    }
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     Pace(5, 30);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
-    if (shifted) {
-        XTestFakeKeyEvent(display_, shift, False, CurrentTime);
-    }
     Pace(10, 60);
 }
 
-std::string Monkey::PressKey()
+std::string Monkey::Close(const ShownWindow& target)
 {
-    KeySym symbol;
-    const int roll = Between(1, 100);
-    if (roll <= 40) {
-        symbol = XK_a + static_cast<KeySym>(Between(0, 25));
-    } else if (roll <= 60) {
-        symbol = XK_0 + static_cast<KeySym>(Between(0, 9));
-    } else {
-        symbol = kKeys[Between(0, static_cast<int>(sizeof kKeys / sizeof kKeys[0]) - 1)];
-    }
-    const bool shifted = Chance(0.1);
-    Key(symbol, shifted);
-    const char* name = XKeysymToString(symbol);
-    return std::string("key ") + (shifted ? "Shift+" : "") + (name ? name : "?");
-}
-
-// A name typed as a player would, sometimes ended with Return.
-std::string Monkey::TypeWord()
-{
-    std::string word;
-    const int length = Between(1, 24);
-    for (int i = 0; i < length; ++i) {
-        const KeySym symbol = Chance(0.8) ? XK_a + static_cast<KeySym>(Between(0, 25))
-                                          : XK_0 + static_cast<KeySym>(Between(0, 9));
-        Key(symbol, i == 0);
-        word += XKeysymToString(symbol);
-    }
-    const bool enter = Chance(0.6);
-    if (enter) {
-        Key(XK_Return, false);
-    }
-    return "type " + word + (enter ? " Return" : "");
+    const bool throughManager = Between(0, 1) == 1;
+    RequestClose(target.id, throughManager);
+    return std::string("close ") + (throughManager ? "through the window manager " : "") + "'" +
+           target.title + "'";
 }
 
 void Monkey::RequestClose(Window window, bool throughWindowManager)
@@ -415,31 +133,19 @@ void Monkey::RequestClose(Window window, bool throughWindowManager)
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
     event.xclient.format = 32;
+    event.xclient.data.l[1] = CurrentTime;
     if (throughWindowManager) {
         event.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
-        event.xclient.data.l[0] = CurrentTime;
-        event.xclient.data.l[1] = 2;  // asked by a pager or a user's tool
+        event.xclient.data.l[1] = 2;  // asked by a user's tool
         XSendEvent(display_, DefaultRootWindow(display_), False,
                    SubstructureRedirectMask | SubstructureNotifyMask, &event);
     } else {
         event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
         event.xclient.data.l[0] =
             static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
         XSendEvent(display_, window, False, NoEventMask, &event);
     }
     Pace(30, 120);
-}
-
-std::string Monkey::CloseOne(const std::vector<ShownWindow>& windows, bool dialog)
-{
-    const ShownWindow& target =
-        dialog ? windows[static_cast<size_t>(Between(1, static_cast<int>(windows.size()) - 1))]
-               : windows.front();
-    const bool throughManager = Chance(0.5);
-    RequestClose(target.id, throughManager);
-    return std::string("close ") + (throughManager ? "through the window manager " : "") +
-           Describe(target);
 }
 
 }  // namespace soak

@@ -6,13 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "GameWindows.h"
-
 namespace soak {
 
-// A player who knows nothing: random but plausible input to the program's windows through
-// XTest (clicks, drags, keys, typing) and close requests, paced so that the program gets to
-// handle each event. The same seed gives the same choices.
+// A top-level window of the program under test as the soak sees it.
+struct ShownWindow {
+    Window id = 0;
+    std::string title;
+    int width = 0;
+    int height = 0;
+};
+
+// A player who knows nothing: random but plausible clicks, keys and close requests through
+// XTest and client messages, paced so that the program gets to handle each event. The same
+// seed gives the same choices.
 class Monkey {
 public:
     Monkey(Display* display, unsigned seed);
@@ -20,54 +26,21 @@ public:
     // One random action on the windows shown (the main window first); answers what it did.
     std::string Act(const std::vector<ShownWindow>& windows);
 
-    // A left click at window coordinates.
     void Click(Window window, int x, int y, unsigned button = 1);
-    // Asks the window to close: as the window manager's close button does (the manager
-    // sends WM_DELETE_WINDOW), or with WM_DELETE_WINDOW sent straight to the window.
+    // Asks the window to close: through the window manager (as its close button does), or with
+    // WM_DELETE_WINDOW sent straight to the window.
     void RequestClose(Window window, bool throughWindowManager);
-    // Brings a minimized window back, as a task bar would.
-    void Activate(Window window);
 
 private:
-    struct Spot {
-        int x;
-        int y;
-    };
-    struct Rectangle {
-        int x;
-        int y;
-        int width;
-        int height;
-    };
-
     std::string ClickSomewhere(const ShownWindow& target);
-    std::string DoubleClick(const ShownWindow& target);
-    std::string Drag(const ShownWindow& target);
-    std::string Hover(const ShownWindow& target);
-    std::string Burst(const ShownWindow& target);
-    std::string ManageWindow(const ShownWindow& target);
     std::string PressKey();
-    std::string TypeWord();
-    std::string CloseOne(const std::vector<ShownWindow>& windows, bool dialog);
-
-    const ShownWindow& PickTarget(const std::vector<ShownWindow>& windows);
-    void FindEndingButtons(const std::vector<ShownWindow>& windows);
-    bool OnEndingButton(Window window, Spot spot);
-    // A spot on no button that ends the program, chosen as a player of the window would.
-    Spot Aim(const ShownWindow& target);
-    Spot Favourite(const ShownWindow& target);
-    Spot Anywhere(const ShownWindow& target);
-    unsigned PickButton();
-    void MoveTo(Window window, Spot spot);
-    void Button(unsigned button, bool press);
-    void Key(KeySym symbol, bool shifted);
+    std::string Close(const ShownWindow& target);
+    void Key(KeySym symbol);
     void Pace(int fromMs, int toMs);
     int Between(int from, int to);
-    bool Chance(double probability);
 
     Display* display_;
     std::mt19937 random_;
-    std::vector<Rectangle> endingButtons_;  // screen coordinates
 };
 
 }  // namespace soak

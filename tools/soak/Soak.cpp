@@ -1,5 +1,7 @@
 #include "Soak.h"
 
+#include <X11/Xutil.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -14,7 +16,8 @@ namespace {
 
 const char* const kOutputFile = "stdout.txt";
 const char* const kErrorFile = "stderr.txt";
-const char* const kLogFile = "log.txt";
+// The game's and the gallery's main windows both have titles beginning so.
+const char* const kMainTitlePrefix = "Tarnbrook";
 // The game asks before it ends; its question's YES button lies 65 pixels left of the right edge
 // and 26 above the bottom, at the button's middle.
 const char* const kExitTitle = "Exit";
@@ -23,15 +26,11 @@ constexpr int kYesFromBottom = 26;
 
 constexpr int kStartTimeoutMs = 30000;
 constexpr int kSampleEveryMs = 1000;
-constexpr int kHiddenMainLimitMs = 10000;
-// A minimized main window is brought back after this while.
-constexpr int kRestoreAfterMs = 1000;
 // Leak checking at the program's end takes a while under the sanitizers.
 constexpr int kEndTimeoutMs = 60000;
-constexpr int kMostErrorLines = 40;
-// Sound children are collected at the next sound: until then the last one, and one it stopped,
-// may wait.
-constexpr int kZombiesAllowed = 2;
+constexpr size_t kMostErrorBytes = 4000;
+// The main window collects finished sound children on its next tick.
+constexpr int kZombiesAllowed = 1;
 
 std::string ReadText(const std::string& path)
 {
@@ -39,38 +38,47 @@ std::string ReadText(const std::string& path)
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::string FirstLines(const std::string& text, int count)
-{
-    std::string kept;
-    for (const std::string& line : Lines(text)) {
-        if (count-- == 0) {
-            kept += "    ...\n";
-            break;
-        }
-        kept += "    " + line + "\n";
-    }
-    return kept;
-}
-
 void WriteText(const std::string& path, const std::string& text)
 {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+std::string TitleOf(Display* display, Window window)
+{
+    char* name = nullptr;
+    std::string title;
+    if (XFetchName(display, window, &name) && name) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+// Every window under parent, depth first.
+void Collect(Display* display, Window parent, std::vector<Window>& found)
+{
+    Window root = 0;
+    Window above = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, parent, &root, &above, &children, &count)) {
+        for (unsigned int i = 0; i < count; ++i) {
+            found.push_back(children[i]);
+            Collect(display, children[i], found);
+        }
+        XFree(children);
+    }
+}
+
 }  // namespace
 
+// Xlib keeps the mask of the resource-id bits a server gives each client to number its resources
+// in the public part of its connection record; the bits above it name the client.
 Soak::Soak(const SoakOptions& options, Display* display)
-    : options_(options), display_(display), windows_(display), monkey_(display, options.seed)
+    : options_(options),
+      display_(display),
+      monkey_(display, options.seed),
+      clientMask_(reinterpret_cast<_XPrivDisplay>(display)->private4)
 {
 }
 
@@ -80,123 +88,101 @@ int Soak::Run()
     while (NowMs() < deadline) {
         RunOnce(deadline);
     }
-    WriteSummary();
+    const std::string totals = "seed " + std::to_string(options_.seed) + ", " +
+                               std::to_string(options_.seconds) + " s, " + std::to_string(run_) +
+                               " runs, " + std::to_string(totalActions_) + " actions, " +
+                               std::to_string(findings_.size()) + " findings\n";
+    std::string text = totals + summary_;
+    for (const std::string& line : findings_) {
+        text += line + "\n";
+    }
+    WriteText(options_.outputFolder + "/summary.txt", text);
+    std::printf("%s", totals.c_str());
     return static_cast<int>(findings_.size());
-}
-
-void Soak::Note(const std::string& what)
-{
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%9.3f ", (NowMs() - runStartMs_) / 1000.0);
-    trace_.push_back(stamp + what);
 }
 
 void Soak::RunOnce(double deadline)
 {
     ++run_;
-    windows_.Forget();
+    main_ = 0;
+    logLinesSeen_ = 0;
     trace_.clear();
     runStartMs_ = NowMs();
     RunFigures figures;
-    std::vector<std::string> seenLines;
     SoakedProgram program(options_.binary, kOutputFile, kErrorFile);
     Note("start, process " + std::to_string(program.Pid()));
-    bool askedToEnd = false;
-    if (WaitForMainWindow(program)) {
-        figures.events = Play(program, deadline, figures, seenLines);
+    std::string end = ", ended during the input";
+    const double startLimit = NowMs() + kStartTimeoutMs;
+    while (program.Running() && NowMs() < startLimit && Windows(true).empty()) {
+        SleepMs(50);
+    }
+    if (program.Running() && Windows(true).empty()) {
+        Finding("no main window within " + std::to_string(kStartTimeoutMs / 1000) + " s");
+        program.Stop();
+    } else if (program.Running()) {
+        SleepMs(500);  // the first paint comes before the first click
+        Play(program, deadline, figures);
         if (program.Running()) {
-            Sample(program, figures, windows_.Viewable().size() == 1);
-            askedToEnd = true;
+            end = ", asked to end";
+            Sample(program, figures);
             if (!EndOrderly(program)) {
                 Finding("the program did not end when asked to");
                 program.Stop();
             }
         }
-    } else if (program.Running()) {
-        Finding("no main window within " + std::to_string(kStartTimeoutMs / 1000) + " s");
-        program.Stop();
     }
-    figures.seconds = (NowMs() - runStartMs_) / 1000.0;
-    Judge(program, seenLines);
-    figures.end = program.EndDescription() +
-                  (askedToEnd ? ", asked to end" : ", ended during the input");
-    totalEvents_ += figures.events;
-    WriteTrace();
-    Summarise(figures);
+    Judge(program);
+    totalActions_ += figures.actions;
+    WriteText(options_.outputFolder + "/run-" + std::to_string(run_) + "-events.txt", trace_);
+    Summarise(figures, program.EndDescription() + end);
 }
 
-// Random input until the deadline or the program's end; answers how many actions it took.
-int Soak::Play(SoakedProgram& program, double deadline, RunFigures& figures,
-               std::vector<std::string>& seenLines)
+// Random input until the deadline or the program's end.
+void Soak::Play(SoakedProgram& program, double deadline, RunFigures& figures)
 {
-    int events = 0;
-    double nextSample = NowMs();
-    double mainLastShown = NowMs();
-    std::string shownTitles;
-    while (program.Running() && NowMs() < deadline) {
-        windows_.Locate(options_.titlePrefix);
-        const std::vector<ShownWindow> shown = windows_.Viewable();
-        const bool mainShown = !shown.empty() && shown.front().id == windows_.Main();
+    for (double nextSample = NowMs(); program.Running() && NowMs() < deadline;) {
         if (NowMs() >= nextSample) {
-            Sample(program, figures, mainShown && shown.size() == 1);
-            CheckLog(seenLines);
+            Sample(program, figures);
+            CheckLog();
             nextSample += kSampleEveryMs;
         }
-        if (!mainShown) {
-            const double hiddenMs = NowMs() - mainLastShown;
-            if (hiddenMs > kHiddenMainLimitMs) {
-                Finding("the main window is not shown while the program runs");
-                break;
-            }
-            if (hiddenMs > kRestoreAfterMs && windows_.Located()) {
-                Note("bring back the main window");
-                monkey_.Activate(windows_.Main());
-            }
+        const std::vector<ShownWindow> shown = Windows(true);
+        if (!shown.empty() && shown.front().id == main_) {
+            Note(monkey_.Act(shown));
+            ++figures.actions;
+        } else {
             SleepMs(50);
-            continue;
         }
-        mainLastShown = NowMs();
-        NoteChange(shown, shownTitles);
-        Note(monkey_.Act(shown));
-        ++events;
-    }
-    return events;
-}
-
-// The trace tells which windows were shown whenever that changes.
-void Soak::NoteChange(const std::vector<ShownWindow>& shown, std::string& titles)
-{
-    std::string now;
-    for (size_t i = 1; i < shown.size(); ++i) {
-        now += " '" + shown[i].title + "'";
-    }
-    if (now != titles) {
-        titles = now;
-        Note("dialogs shown:" + (now.empty() ? std::string(" none") : now));
     }
 }
 
-bool Soak::WaitForMainWindow(SoakedProgram& program)
+// Closes the dialogs, asks the main window to close and answers YES to the game's question.
+bool Soak::EndOrderly(SoakedProgram& program)
 {
-    const double end = NowMs() + kStartTimeoutMs;
-    while (program.Running() && NowMs() < end) {
-        if (windows_.Locate(options_.titlePrefix) && !windows_.Viewable().empty()) {
-            // Let the first paint come before the first click.
-            SleepMs(500);
-            return true;
+    Note("end");
+    bool asked = false;
+    for (const double end = NowMs() + 10000; program.Running() && NowMs() < end; SleepMs(200)) {
+        const std::vector<ShownWindow> shown = Windows(true);
+        for (const ShownWindow& window : shown) {
+            if (window.title == kExitTitle) {
+                monkey_.Click(window.id, window.width - kYesFromRight,
+                              window.height - kYesFromBottom);
+            } else if (window.id != main_) {
+                monkey_.RequestClose(window.id, false);
+            }
         }
-        SleepMs(50);
+        if (shown.size() == 1 && !asked) {
+            monkey_.RequestClose(main_, true);
+            asked = true;
+        }
     }
-    return false;
+    return program.WaitForEnd(kEndTimeoutMs);
 }
 
-void Soak::Sample(SoakedProgram& program, RunFigures& figures, bool onlyMainShown)
+void Soak::Sample(SoakedProgram& program, RunFigures& figures)
 {
-    const long resident = program.ResidentKilobytes();
-    if (resident > 0) {
-        if (figures.firstResidentKb == 0) {
-            figures.firstResidentKb = resident;
-        }
+    if (const long resident = program.ResidentKilobytes()) {
+        figures.firstResidentKb = figures.firstResidentKb ? figures.firstResidentKb : resident;
         figures.lastResidentKb = resident;
         figures.peakResidentKb = std::max(figures.peakResidentKb, resident);
     }
@@ -205,125 +191,103 @@ void Soak::Sample(SoakedProgram& program, RunFigures& figures, bool onlyMainShow
         Finding(std::to_string(zombies) + " ended children of the program were not collected");
     }
     figures.mostZombies = std::max(figures.mostZombies, zombies);
-    const int count = windows_.Count();
+    const int count = static_cast<int>(Windows(false).size());
     figures.mostWindows = std::max(figures.mostWindows, count);
-    figures.mostShown = std::max(figures.mostShown, static_cast<int>(windows_.Viewable().size()));
-    if (onlyMainShown) {
-        if (figures.firstWindows < 0) {
-            figures.firstWindows = count;
-        }
+    if (Windows(true).size() == 1) {
+        figures.firstWindows = figures.firstWindows < 0 ? count : figures.firstWindows;
         figures.lastWindows = count;
     }
 }
 
 // Every line in log.txt is a finding: with its Data folder in place and on a 24-bit screen the
 // program has nothing to complain about.
-void Soak::CheckLog(std::vector<std::string>& seenLines)
+void Soak::CheckLog()
 {
-    const std::vector<std::string> lines = Lines(ReadText(kLogFile));
-    for (size_t i = seenLines.size(); i < lines.size(); ++i) {
-        Finding("log.txt: " + lines[i]);
-        seenLines.push_back(lines[i]);
+    std::istringstream log(ReadText("log.txt"));
+    size_t number = 0;
+    for (std::string line; std::getline(log, line);) {
+        if (++number > logLinesSeen_) {
+            Finding("log.txt: " + line);
+            logLinesSeen_ = number;
+        }
     }
 }
 
-// Closes the dialogs, asks the main window to close and answers YES to the game's question.
-bool Soak::EndOrderly(SoakedProgram& program)
+void Soak::Judge(SoakedProgram& program)
 {
-    Note("end: closing the dialogs");
-    for (int attempt = 0; attempt < 20 && program.Running(); ++attempt) {
-        const std::vector<ShownWindow> shown = windows_.Viewable();
-        if (shown.size() <= 1) {
-            break;
-        }
-        for (size_t i = 1; i < shown.size(); ++i) {
-            monkey_.RequestClose(shown[i].id, false);
-        }
-        SleepMs(200);
-    }
-    Note("end: close request to the main window");
-    monkey_.RequestClose(windows_.Main(), true);
-    const double end = NowMs() + 10000;
-    while (program.Running() && NowMs() < end) {
-        for (const ShownWindow& window : windows_.Viewable()) {
-            if (window.title == kExitTitle) {
-                Note("end: YES");
-                monkey_.Click(window.id, window.width - kYesFromRight,
-                              window.height - kYesFromBottom);
-            }
-        }
-        SleepMs(200);
-    }
-    return program.WaitForEnd(kEndTimeoutMs);
-}
-
-void Soak::Judge(SoakedProgram& program, std::vector<std::string>& seenLines)
-{
-    CheckLog(seenLines);
+    CheckLog();
     const std::string errors = ReadText(kErrorFile);
     if (!errors.empty()) {
-        Finding("standard error:\n" + FirstLines(errors, kMostErrorLines));
+        Finding("standard error:\n" + errors.substr(0, kMostErrorBytes));
     }
     if (!program.EndedNormally()) {
         Finding("the program ended with " + program.EndDescription());
     }
 }
 
-// Reported at once, and the run's input so far, its output and its log are kept beside.
+// The program's windows (viewable ones only, if so asked), the main window first. They are told
+// apart from the window manager's frames and the soak's own by the client part of their
+// resource ids; the program makes X windows for its forms only.
+std::vector<ShownWindow> Soak::Windows(bool viewableOnly)
+{
+    std::vector<Window> all;
+    Collect(display_, DefaultRootWindow(display_), all);
+    XWindowAttributes attributes;
+    if (!main_ || !XGetWindowAttributes(display_, main_, &attributes)) {
+        const auto main = std::find_if(all.begin(), all.end(), [&](Window window) {
+            return TitleOf(display_, window).rfind(kMainTitlePrefix, 0) == 0;
+        });
+        main_ = main == all.end() ? 0 : *main;
+    }
+    std::vector<ShownWindow> found;
+    for (Window window : all) {
+        if (main_ && (window & ~clientMask_) == (main_ & ~clientMask_) &&
+            XGetWindowAttributes(display_, window, &attributes) &&
+            (!viewableOnly || attributes.map_state == IsViewable)) {
+            const ShownWindow entry{window, TitleOf(display_, window), attributes.width,
+                                    attributes.height};
+            found.insert(window == main_ ? found.begin() : found.end(), entry);
+        }
+    }
+    return found;
+}
+
+void Soak::Note(const std::string& what)
+{
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%9.3f ", (NowMs() - runStartMs_) / 1000.0);
+    trace_ += stamp + what + "\n";
+}
+
+// Reported at once; the run's input so far, its output and its standard error are kept beside.
 void Soak::Finding(const std::string& what)
 {
-    char when[32];
-    std::snprintf(when, sizeof when, "%.1f", (NowMs() - runStartMs_) / 1000.0);
-    const std::string prefix = options_.outputFolder + "/run-" + std::to_string(run_);
-    const std::string line = "FINDING seed " + std::to_string(options_.seed) + " run " +
-                             std::to_string(run_) + " at " + when + " s: " + what;
-    std::printf("%s\n", line.c_str());
+    char line[128];
+    std::snprintf(line, sizeof line, "FINDING seed %u run %d at %.1f s: ", options_.seed, run_,
+                  (NowMs() - runStartMs_) / 1000.0);
+    findings_.push_back(line + what);
+    std::printf("%s\n", findings_.back().c_str());
     std::fflush(stdout);
-    findings_.push_back(line);
-    WriteTrace();
+    const std::string prefix = options_.outputFolder + "/run-" + std::to_string(run_);
+    WriteText(prefix + "-events.txt", trace_);
     WriteText(prefix + "-stderr.txt", ReadText(kErrorFile));
     WriteText(prefix + "-stdout.txt", ReadText(kOutputFile));
 }
 
-void Soak::WriteTrace()
-{
-    std::string events;
-    for (const std::string& event : trace_) {
-        events += event + "\n";
-    }
-    WriteText(options_.outputFolder + "/run-" + std::to_string(run_) + "-events.txt", events);
-}
-
-void Soak::Summarise(const RunFigures& figures)
+void Soak::Summarise(const RunFigures& figures, const std::string& end)
 {
     char line[512];
     std::snprintf(line, sizeof line,
                   "run %d: %.0f s, %d actions, %s; VmRSS %ld -> %ld kB (peak %ld); "
-                  "X windows %d -> %d with only the main window shown (at most %d, %d shown); "
-                  "uncollected children at most %d",
-                  run_, figures.seconds, figures.events, figures.end.c_str(),
+                  "X windows %d -> %d with only the main window shown (at most %d); "
+                  "uncollected children at most %d\n",
+                  run_, (NowMs() - runStartMs_) / 1000.0, figures.actions, end.c_str(),
                   figures.firstResidentKb, figures.lastResidentKb, figures.peakResidentKb,
                   figures.firstWindows, figures.lastWindows, figures.mostWindows,
-                  figures.mostShown, figures.mostZombies);
-    std::printf("%s\n", line);
+                  figures.mostZombies);
+    std::printf("%s", line);
     std::fflush(stdout);
-    summary_.push_back(line);
-}
-
-void Soak::WriteSummary()
-{
-    const std::string totals = "seed " + std::to_string(options_.seed) + ", " +
-                               std::to_string(options_.seconds) + " s, " +
-                               std::to_string(run_) + " runs, " + std::to_string(totalEvents_) +
-                               " actions, " + std::to_string(findings_.size()) + " findings\n";
-    std::string text = totals;
-    for (const std::vector<std::string>* lines : {&summary_, &findings_}) {
-        for (const std::string& line : *lines) {
-            text += line + "\n";
-        }
-    }
-    WriteText(options_.outputFolder + "/summary.txt", text);
-    std::printf("%s", totals.c_str());
+    summary_ += line;
 }
 
 }  // namespace soak

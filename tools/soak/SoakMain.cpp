@@ -6,13 +6,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <string>
 
 #include "Soak.h"
 #include "SoakedProgram.h"
-
-namespace soak {
 
 namespace {
 
@@ -22,98 +18,52 @@ int IgnoreXError(Display*, XErrorEvent*)
     return 0;
 }
 
-Display* OpenDisplayPatiently()
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (Display* display = XOpenDisplay(nullptr)) {
-            return display;
-        }
-        SleepMs(20);
-    }
-    return nullptr;
-}
-
 // A window manager announces itself before it serves map requests: a probe window mapped
 // (again, if need be) until it is framed shows that it serves.
 bool WindowManagerServes(Display* display)
 {
     const Window root = DefaultRootWindow(display);
     const Window probe = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
-    bool framed = false;
-    for (int attempt = 0; attempt < 100 && !framed; ++attempt) {
+    Window parent = root;
+    for (int attempt = 0; attempt < 100 && parent == root; ++attempt) {
         XUnmapWindow(display, probe);
         XMapWindow(display, probe);
         XSync(display, False);
-        SleepMs(100);
+        soak::SleepMs(100);
         Window top = 0;
-        Window parent = 0;
         Window* children = nullptr;
         unsigned int count = 0;
-        if (XQueryTree(display, probe, &top, &parent, &children, &count)) {
-            framed = parent != root;
-            if (children) {
-                XFree(children);
-            }
-        }
+        XQueryTree(display, probe, &top, &parent, &children, &count);
+        XFree(children);
     }
     XDestroyWindow(display, probe);
     XSync(display, False);
-    return framed;
-}
-
-bool ParseOptions(int argc, char** argv, SoakOptions& options)
-{
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string name = argv[i];
-        const char* value = argv[i + 1];
-        if (name == "--binary") {
-            options.binary = value;
-        } else if (name == "--output") {
-            options.outputFolder = value;
-        } else if (name == "--title") {
-            options.titlePrefix = value;
-        } else if (name == "--seconds") {
-            options.seconds = std::atoi(value);
-        } else if (name == "--seed") {
-            options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
-        } else {
-            return false;
-        }
-    }
-    return argc % 2 == 1 && !options.binary.empty() && !options.outputFolder.empty() &&
-           options.seconds > 0;
+    return parent != root;
 }
 
 }  // namespace
 
-}  // namespace soak
-
 int main(int argc, char** argv)
 {
-    soak::SoakOptions options;
-    if (!soak::ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr,
-                     "usage: %s --binary PROGRAM --output FOLDER [--seconds N] [--seed N] "
-                     "[--title MAIN_TITLE_PREFIX]\n",
-                     argv[0]);
+    if (argc != 5 || std::atoi(argv[3]) <= 0) {
+        std::fprintf(stderr, "usage: %s PROGRAM OUTPUT_FOLDER SECONDS SEED\n", argv[0]);
         return 2;
     }
-    Display* display = soak::OpenDisplayPatiently();
+    const soak::SoakOptions options{argv[1], argv[2], std::atoi(argv[3]),
+                                    static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10))};
+    Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "no X display\n");
         return 2;
     }
-    XSetErrorHandler(soak::IgnoreXError);
-    if (!soak::WindowManagerServes(display)) {
-        std::fprintf(stderr, "no window manager frames windows on this display\n");
-        XCloseDisplay(display);
-        return 2;
-    }
+    XSetErrorHandler(IgnoreXError);
     int findings = 0;
-    {
-        soak::Soak soak(options, display);
-        findings = soak.Run();
+    if (WindowManagerServes(display)) {
+        findings = soak::Soak(options, display).Run();
+    } else {
+        std::fprintf(stderr, "no window manager frames windows on this display\n");
+        findings = -1;
     }
     XCloseDisplay(display);
-    return findings == 0 ? 0 : 1;
+    return findings == 0 ? 0 : findings < 0 ? 2 : 1;
 }

@@ -27,9 +27,7 @@ public:
     bool EndedNormally() const;  // exit status 0
     // "exit status 3", "signal 11 (Segmentation fault)" or "running".
     std::string EndDescription() const;
-
     long ResidentKilobytes() const;  // VmRSS, 0 when it cannot be read
-    double CpuSeconds() const;
     // Children of the program that have ended and were not collected.
     int ZombieChildren() const;
 
