@@ -10,6 +10,7 @@
 #include "app/ElementWatch.h"
 #include "app/EventDispatch.h"
 #include "app/Log.h"
+#include "gfx/PixelFormat.h"
 #include "gfx/Screen.h"
 #include "ui/Form.h"
 #include "ui/GUIElement.h"
@@ -329,6 +330,7 @@ void ResetState()
     tickCounter = 0;
     quitRequested = false;
     loading = false;
+    ForgetPixelFormat();
 }
 
 void Watch(GUIElement** slot)

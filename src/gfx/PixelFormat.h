@@ -24,6 +24,8 @@ const PixelFormat& CurrentPixelFormat();
 // Runs the probe on the element's form unless it already ran; differences from the usual
 // 32-bit little-endian layout are written to the log as WARNING lines.
 void ProbePixelFormat(GUIElement* element);
+// Forgets what the probe learned: the next probe runs again.
+void ForgetPixelFormat();
 
 // The form of any element: the element itself when it is a form, else the nearest form among
 // its containers, else the main window (else the first form). Null when there is none.
