@@ -27,14 +27,13 @@ constexpr int kH = 30;
 
 Senders senders;
 
-void DeleteSender(GUIElement* sender)
-{
-    senders.push_back(sender);
-    delete sender;
-}
-
 class ButtonCustomDisplayTest : public InputSurfaceTest {
 protected:
+    void SetUp() override
+    {
+        InputSurfaceTest::SetUp();
+        senders.clear();
+    }
     ButtonCustom& AddButton(const std::string& caption, GUIElement* container = nullptr)
     {
         button = std::make_unique<ButtonCustom>(container ? container : &surface.Get(), caption);
@@ -199,24 +198,6 @@ TEST_F(ButtonCustomDisplayTest, ReturnOnTheFocusedButtonPressesAndFiresOnceOnRel
     Pump();
     EXPECT_EQ(senders.size(), 1u);
     EXPECT_FALSE(made.IsPressed());
-}
-
-// Through a click, and through KeyChar Return on the focused button.
-TEST_F(ButtonCustomDisplayTest, CommandMayDeleteItsOwnButton)
-{
-    AddButton("X").SetCommand(DeleteSender);
-    button.release();
-    Click();
-    EXPECT_EQ(senders.size(), 1u);
-    EXPECT_EQ(Application::focused, nullptr);
-
-    ButtonCustom& second = AddButton("Y");
-    second.SetCommand(DeleteSender);
-    button.release();
-    second.GotFocus();
-    Application::focused = &second;
-    EXPECT_FALSE(second.KeyChar('\r'));
-    EXPECT_EQ(senders.size(), 2u);
 }
 
 }  // namespace
