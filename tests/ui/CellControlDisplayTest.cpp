@@ -84,8 +84,8 @@ TEST_F(CellControlDisplayTest, TheBevelHighlightAndHidingColours)
     EXPECT_EQ(Unmet(surface, {{110, 110, kForm, 30, 20}, {109, 109, 0x00FF00}}), "");
 }
 
-// The asterisk sits in the line-high square at the bottom right, four pixels up, in the text's
-// colours; the icon is 3 pixels in on the left or right, or centred, and centred vertically.
+// The asterisk is drawn centred in the line-high square at the bottom right, four pixels up, in
+// the text's colours; the icon is 3 pixels in on the left or right, or centred, and centred vertically.
 TEST_F(CellControlDisplayTest, TheAsteriskAndTheIconHaveTheirPlaces)
 {
     CellControl cell(&surface.Get());
@@ -93,11 +93,14 @@ TEST_F(CellControlDisplayTest, TheAsteriskAndTheIconHaveTheirPlaces)
     cell.SetBackColor(kWhite);
     ShowCell(cell, 100, 40);
     cell.SetAsterisk(true);
-    const InkBox star = surface.FindColor(20, 30, 100, 40, kRed);
-    EXPECT_GE(star.left, 20 + 100 - 15);
-    EXPECT_GE(star.top, 30 + 40 - 15 - 4);
-    EXPECT_LE(star.bottom, 30 + 40 - 5);
-    EXPECT_EQ(surface.CountOther(20, 30, 99, 40, kWhite), star.count);
+    GraphicsContext gc(&surface.Get());
+    const int side = gc.LineHeight();
+    gc.DrawText(150, 100, side, side, "*", kRed, kWhite, 2);
+    const int starX = 20 + 100 - side;
+    const int starY = 30 + 40 - side - 4;
+    EXPECT_EQ(surface.Area(starX, starY, side - 1, side), surface.Area(150, 100, side - 1, side));
+    EXPECT_EQ(surface.CountOther(20, 30, 99, 40, kWhite),
+              surface.FindColor(starX, starY, side, side, kRed).count);
     cell.SetAsterisk(false);
 
     std::vector<unsigned char> blue(6 * 4 * 3, 0);
@@ -113,27 +116,33 @@ TEST_F(CellControlDisplayTest, TheAsteriskAndTheIconHaveTheirPlaces)
     }
 }
 
-// Dark top and left when sunken, light when raised; a flat frame is black all round.
+// Framed, dark top and left; raised, light there; a flat frame is black all round.
 TEST_F(CellControlDisplayTest, PanelFramesAndCaption)
 {
-    PanelChildren panel(&surface.Get());
-    panel.SetPosition(10, 10);
-    panel.SetSize(100, 50);
-    panel.SetFramed(true);
-    panel.Show();
+    const auto shown = [this](PanelChildren& panel, int y) -> PanelChildren& {
+        panel.SetPosition(10, y);
+        panel.SetSize(100, 50);
+        panel.Show();
+        return panel;
+    };
+    PanelChildren sunken(&surface.Get());
+    sunken.SetFramed(true);
+    shown(sunken, 10);
     EXPECT_EQ(Unmet(surface, {{10, 10, kBlack, 99, 1}, {10, 10, kBlack, 1, 49},
                               {109, 10, kWhite, 1, 50}, {10, 59, kWhite, 100, 1},
                               {12, 12, kGrey, 96, 40}}), "");
-    panel.SetSunken(false);
-    panel.Paint();
-    EXPECT_EQ(Unmet(surface, {{10, 10, kWhite, 99, 1}, {10, 10, kWhite, 1, 49},
-                              {109, 10, kBlack, 1, 50}, {10, 59, kBlack, 100, 1}}), "");
-    panel.SetFlatFrame(true);
-    panel.SetText("Caption");
-    panel.SetCaptionColor(kRed);
-    panel.Paint();
-    EXPECT_EQ(Unmet(surface, {{10, 10, kBlack, 100, 1}, {10, 10, kBlack, 1, 50}}), "");
-    EXPECT_FALSE(surface.FindColor(12, 2, 96, 20, kRed).Empty());
+    PanelChildren raised(&surface.Get());
+    raised.SetSunken(false);
+    shown(raised, 70);
+    EXPECT_EQ(Unmet(surface, {{10, 70, kWhite, 99, 1}, {10, 70, kWhite, 1, 49},
+                              {109, 70, kBlack, 1, 50}, {10, 119, kBlack, 100, 1}}), "");
+    PanelChildren flat(&surface.Get());
+    flat.SetFlatFrame(true);
+    flat.SetText("Caption");
+    flat.SetCaptionColor(kRed);
+    shown(flat, 130);
+    EXPECT_EQ(Unmet(surface, {{10, 130, kBlack, 100, 1}, {10, 130, kBlack, 1, 50}}), "");
+    EXPECT_FALSE(surface.FindColor(12, 132, 96, 10, kRed).Empty());
 }
 
 // Children sit in the panel's coordinates and are found there; hiding the panel hides them
