@@ -141,7 +141,8 @@ TEST_F(CellControlDisplayTest, PanelFramesAndCaption)
     flat.SetText("Caption");
     flat.SetCaptionColor(kRed);
     shown(flat, 130);
-    EXPECT_EQ(Unmet(surface, {{10, 130, kBlack, 100, 1}, {10, 130, kBlack, 1, 50}}), "");
+    EXPECT_EQ(Unmet(surface, {{10, 130, kBlack, 100, 1}, {10, 130, kBlack, 1, 50},
+                              {11, 131, kGrey}, {9, 130, kForm}}), "");
     EXPECT_FALSE(surface.FindColor(12, 132, 96, 10, kRed).Empty());
 }
 
