@@ -62,10 +62,11 @@ protected:
     std::unique_ptr<ButtonCustom> button;
 };
 
-// Raised, the dark edges drawn last and nothing beyond w x h; the focus rectangle's dashes
-// start on; pressed, sunk and without the focus rectangle.
+// 80 x 30 unless sized; raised, the dark edges drawn last and nothing beyond w x h; the focus
+// rectangle's dashes start on; pressed, sunk and without the focus rectangle.
 TEST_F(ButtonCustomDisplayTest, TheBevelIsRaisedAndSunkWhilePressedWithoutTheFocusRectangle)
 {
+    EXPECT_EQ(XY(ButtonCustom(&surface.Get(), "").GetSize()), "80,30");
     ButtonCustom& made = AddButton("");
     EXPECT_EQ(BevelUnmet(kWhite, kBlack), "");
     EXPECT_EQ(Unmet(surface, {{kX + kW - 1, kY, kBlack}, {kX + kW, kY + kH, kGrey},
