@@ -70,8 +70,8 @@ TEST_F(SliderDisplayTest, AVerticalSliderHasItsTicksDownAndItsThumbOnTheRight)
     EXPECT_EQ(surface.Pixel(xm + 10, 55), kBlack);
 }
 
-// Right at the maximum wraps to the minimum, Up at the minimum to the maximum (space is Down),
-// each running the handler; nothing while unfocused or disabled.
+// Right at the maximum wraps to the minimum, Up at the minimum to the maximum, else a key steps
+// by one (space is Down), each running the handler; nothing while unfocused or disabled.
 TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
 {
     slider.KeyDown(XK_Right);
@@ -85,16 +85,17 @@ TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
     slider.KeyDown(XK_Right);
     EXPECT_EQ(slider.GetValue(), 0);
     slider.KeyDown(XK_Up);
-    EXPECT_EQ(slider.GetValue(), 4);
+    slider.KeyDown(XK_Up);
+    EXPECT_EQ(slider.GetValue(), 3);
     EXPECT_TRUE(slider.KeyChar(' '));
     slider.KeyDown(XK_a);
     slider.Enable(false);
     slider.KeyDown(XK_Right);
-    EXPECT_EQ(slider.GetValue(), 0);
+    EXPECT_EQ(slider.GetValue(), 4);
     EXPECT_TRUE(surface.FindColor(kX, kY, 73, 37, kBlack).Empty());  // grey when disabled
     EXPECT_EQ(surface.Pixel(40, kTrack), kDisabled);
-    EXPECT_EQ(changes, (Changes{"handler 0", "OnChange", "handler 4", "OnChange", "handler 0",
-                                "OnChange"}));
+    EXPECT_EQ(changes, (Changes{"handler 0", "OnChange", "handler 4", "OnChange", "handler 3",
+                                "OnChange", "handler 4", "OnChange"}));
 }
 
 // A click between ticks takes the next one; a drag follows the pointer outside the slider until
