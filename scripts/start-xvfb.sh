@@ -9,7 +9,9 @@ start_xvfb() {
   local depth=${1:-24} fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x"$depth" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  # -noreset: a server that resets when its last client leaves refuses the next one meanwhile,
+  # and tests run one after another in one process connect right after the last has left.
+  Xvfb -displayfd 3 -screen 0 1280x1024x"$depth" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   trap stop_xvfb EXIT
   local number

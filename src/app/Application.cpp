@@ -11,6 +11,7 @@
 #include "app/EventDispatch.h"
 #include "app/IdleWait.h"
 #include "app/Log.h"
+#include "gfx/PixelFormat.h"
 #include "gfx/Screen.h"
 #include "ui/Form.h"
 #include "ui/GUIElement.h"
@@ -336,6 +337,7 @@ void ResetState()
     tickCounter = 0;
     quitRequested = false;
     loading = false;
+    ForgetPixelFormat();
 }
 
 void Watch(GUIElement** slot)

@@ -69,8 +69,9 @@ void Run(Form* mainForm);
 // the program with status 1. Run installs them; so does the first window creation.
 void InstallXErrorHandlers();
 
-// Puts the flags, the focus, the key table and the tick counter back to their start values
-// (for tests that run the loop more than once in one process). Registries and ids stay.
+// Puts the flags, the focus, the key table, the tick counter and the learned pixel format back
+// to their start values (for tests that run more than once in one process). Registries and ids
+// stay.
 void ResetState();
 
 // Used by ElementWatch: the slot is set to null when the element it names is destroyed.

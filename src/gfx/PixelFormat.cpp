@@ -16,7 +16,8 @@ namespace tarnbrook {
 
 namespace {
 
-PixelFormat pixelFormat{ZPixmap, 0, 32, 32, LSBFirst, LSBFirst, 32, 0};
+const PixelFormat kUnprobed{ZPixmap, 0, 32, 32, LSBFirst, LSBFirst, 32, 0};
+PixelFormat pixelFormat = kUnprobed;
 
 constexpr int64_t kProbeColor = 0xCF3B76;
 constexpr int kMaxPixelBytes = 8;
@@ -151,6 +152,14 @@ void ProbePixelFormat(GUIElement* element)
     StoreLayout(pixel.get());
     WarnAboutLayout();
     FindColourBytes(pixel.get());
+}
+
+void ForgetPixelFormat()
+{
+    pixelFormat = kUnprobed;
+    MyImage::ixRosso = 2;
+    MyImage::ixVerde = 1;
+    MyImage::ixBlu = 0;
 }
 
 }  // namespace tarnbrook

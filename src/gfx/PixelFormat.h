@@ -23,5 +23,7 @@ const PixelFormat& CurrentPixelFormat();
 // Runs the probe on the element's form unless it already ran; differences from the usual
 // 32-bit little-endian layout are written to the log as WARNING lines.
 void ProbePixelFormat(GUIElement* element);
+// Forgets what the probe learned: the next probe runs again.
+void ForgetPixelFormat();
 
 }  // namespace tarnbrook

@@ -26,6 +26,11 @@ std::unique_ptr<FormNamePlayer>* deleteOnClose = nullptr;
 
 class FormNamePlayerDisplayTest : public testsupport::DialogTest {
 protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        closings.clear();
+    }
     std::unique_ptr<FormNamePlayer> OpenDialog()
     {
         auto dialog = std::make_unique<FormNamePlayer>(&owner, "Top Ten");

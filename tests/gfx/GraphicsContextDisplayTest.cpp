@@ -20,6 +20,7 @@ using testsupport::InkBox;
 constexpr int kGrey = 0xAAAAAA;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kInk = 0x123456;
+constexpr int kLine = 15;  // the line height of text in the tests' font
 
 class GraphicsContextDisplayTest : public testsupport::SurfaceTest {
 protected:
@@ -38,7 +39,6 @@ protected:
         top = baseline - overall.ascent;
         bottom = baseline + overall.descent - 1;
     }
-    int TextLineHeight() { return GraphicsContext::TextLineHeightFor(ProgramFont()->ascent); }
     // Left, top, right, bottom and count of the pixels of a colour.
     std::vector<int> Ink(int x, int y, int w, int h, int color)
     {
@@ -88,8 +88,8 @@ TEST_F(GraphicsContextDisplayTest, DashedLinesLeaveTheNextLineSolidAndShapesFill
 
 TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnAndOneLineIsCentred)
 {
-    ASSERT_EQ(TextLineHeight(), 15) << "the cases below assume a font with ascent under 15";
     GraphicsContext gc(&surface.Get());
+    ASSERT_EQ(gc.MeasureTextHeight(100, "Mam"), kLine);
     gc.DrawText(10, 10, 100, 9, "Mam", kInk, kWhite, TextAlign::Left);
     EXPECT_EQ(surface.CountOther(10, 10, 100, 12, kGrey), 0);
 
@@ -106,53 +106,48 @@ TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnAndOneLineIsCentr
 
 TEST_F(GraphicsContextDisplayTest, TextEndingInANewlineStartsAtTheTopAndDoubleNewlinesJoin)
 {
-    const int lh = TextLineHeight();
     GraphicsContext gc(&surface.Get());
     gc.DrawText(10, 10, 100, 60, "Mam\n", kInk, GraphicsContext::NoColor, TextAlign::Left);
     int top, bottom;
-    InkRows("Mam", 10 + lh - 1, top, bottom);
+    InkRows("Mam", 10 + kLine - 1, top, bottom);
     EXPECT_EQ(surface.FindColor(0, 0, 200, 80, kInk).top, top);
 
     gc.DrawText(10, 100, 100, 70, "Mam\n\nMam", kInk, GraphicsContext::NoColor, TextAlign::Left);
     const InkBox both = surface.FindColor(0, 90, 200, 90, kInk);
-    InkRows("Mam", 100 + 2 * lh - 1, top, bottom);
+    InkRows("Mam", 100 + 2 * kLine - 1, top, bottom);
     EXPECT_EQ(both.bottom, bottom) << "the second text line follows the first at once";
-    EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n\nMam"), 2 * lh);
-    EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n"), 2 * lh);
+    EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n\nMam"), 2 * kLine);
+    EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n"), 2 * kLine);
 }
 
 TEST_F(GraphicsContextDisplayTest, LongWordsBreakAtTheLastFittingCharacterAndWordsWrapWhole)
 {
-    const int lh = TextLineHeight();
     const int m = Width("M");
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 3 * m + m / 2, 100, "MMMMMMM", kInk, GraphicsContext::NoColor,
-                TextAlign::Left);
-    EXPECT_EQ(gc.MeasureTextHeight(3 * m + m / 2, "MMMMMMM"), 3 * lh);
-    const InkBox first = surface.FindColor(0, 10, 200, lh, kInk);
-    const InkBox third = surface.FindColor(0, 10 + 2 * lh, 200, lh, kInk);
+    gc.DrawText(10, 10, 3 * m + m / 2, 100, "MMMMMMM", kInk, GraphicsContext::NoColor, TextAlign::Left);
+    EXPECT_EQ(gc.MeasureTextHeight(3 * m + m / 2, "MMMMMMM"), 3 * kLine);
+    const InkBox first = surface.FindColor(0, 10, 200, kLine, kInk);
+    const InkBox third = surface.FindColor(0, 10 + 2 * kLine, 200, kLine, kInk);
     EXPECT_LT(first.right, 10 + 3 * m);
     EXPECT_GE(first.right, 10 + 2 * m);
     EXPECT_LT(third.right, 10 + m) << "one M left for the third line";
 
     // A word that does not fit moves to the next line whole.
     const int width = Width("ab abcd") - 1;
-    EXPECT_EQ(gc.MeasureTextHeight(width, "ab abcd"), 2 * lh);
+    EXPECT_EQ(gc.MeasureTextHeight(width, "ab abcd"), 2 * kLine);
     // A box narrower than any character still ends.
     EXPECT_GT(gc.MeasureTextHeight(1, "MMM"), 0);
 }
 
 TEST_F(GraphicsContextDisplayTest, CentredLinesTurnLeftFromTheFirstShortenedLine)
 {
-    const int lh = TextLineHeight();
     const int m = Width("M");
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 6 * m, 150, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor,
-                TextAlign::Centre);
-    const InkBox centred = surface.FindColor(0, 10, 220, lh, kInk);
-    const InkBox shortened = surface.FindColor(0, 10 + lh, 220, lh, kInk);
-    const InkBox after = surface.FindColor(0, 10 + 2 * lh, 220, lh, kInk);
-    const InkBox last = surface.FindColor(0, 10 + 3 * lh, 220, lh, kInk);
+    gc.DrawText(10, 10, 6 * m, 150, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor, TextAlign::Centre);
+    const InkBox centred = surface.FindColor(0, 10, 220, kLine, kInk);
+    const InkBox shortened = surface.FindColor(0, 10 + kLine, 220, kLine, kInk);
+    const InkBox after = surface.FindColor(0, 10 + 2 * kLine, 220, kLine, kInk);
+    const InkBox last = surface.FindColor(0, 10 + 3 * kLine, 220, kLine, kInk);
     ASSERT_FALSE(last.Empty());
     EXPECT_EQ(centred.left - shortened.left, 2 * m);
     EXPECT_EQ(after.left, shortened.left);

@@ -24,9 +24,11 @@ TEST(PixelFormatDisplay, AShallowScreenIsReportedAndImagesStillWork)
     Application::ResetState();
     testsupport::VirtualXServer shallow(16, 800, 600);
     ASSERT_TRUE(shallow.Started());
+    const std::string shared = std::getenv("DISPLAY");
     setenv("DISPLAY", shallow.Name().c_str(), 1);
     testsupport::ScratchFolder folder;
     Screen screen("shallow");
+    setenv("DISPLAY", shared.c_str(), 1);
     ASSERT_NE(screen.GetDisplay(), nullptr);
     Form form(nullptr);
     form.SetScreen(&screen);
@@ -43,8 +45,7 @@ TEST(PixelFormatDisplay, AShallowScreenIsReportedAndImagesStillWork)
     EXPECT_NE(log.find("WARNING img->bits_per_pixel: 16\n"), std::string::npos) << log;
     EXPECT_NE(log.find("WARNING MyImage::ixRosso: "), std::string::npos) << log;
 
-    RgbBuffer rgb(5, 3);
-    ImagePtr image = CreateXImage(&form, rgb);
+    ImagePtr image = CreateXImage(&form, RgbBuffer(5, 3));
     ASSERT_TRUE(image);
     EXPECT_NE(folder.Read("log.txt").find(
                   "WARNING img width: 5 - bytes_per_line_Pad != bytes_per_line: 12 10\n"),
@@ -53,6 +54,7 @@ TEST(PixelFormatDisplay, AShallowScreenIsReportedAndImagesStillWork)
     gc.PutImage(10, 10, 0, 0, image.get());
     gc.PutImageKeyed(20, 20, 0, 0, image.get(), 0);
     XSync(screen.GetDisplay(), False);
+    ForgetPixelFormat();
 }
 
 // A window not yet on screen cannot be read back: the layout then comes from the visual, and

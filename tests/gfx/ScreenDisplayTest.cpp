@@ -46,8 +46,10 @@ TEST(ScreenDisplay, AShallowScreenIsReportedAndKeptOpen)
     testsupport::VirtualXServer shallow(16, 800, 600);
     ASSERT_TRUE(shallow.Started());
     testsupport::ScratchFolder folder;
+    const std::string shared = std::getenv("DISPLAY");
     setenv("DISPLAY", shallow.Name().c_str(), 1);
     Screen screen("title");
+    setenv("DISPLAY", shared.c_str(), 1);
     EXPECT_NE(screen.GetDisplay(), nullptr);
     EXPECT_EQ(screen.GetDepth(), 16);
     EXPECT_EQ(folder.Read("log.txt"), "This app requires 24-bit depth.\n");

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "gfx/GraphicsContext.h"
 #include "support/RecordingChild.h"
-#include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/WidgetPixels.h"
 #include "ui/PanelChildren.h"
@@ -17,6 +17,7 @@ namespace {
 using namespace testsupport;
 
 constexpr int kForm = 0x5080B0;
+constexpr int kRed = 0xFF0000;
 
 class CellControlDisplayTest : public SurfaceTest {
 protected:
@@ -30,42 +31,37 @@ protected:
         cell.SetText(text);
         cell.Show();
     }
-
-    ScratchFolder folder;
+    // The cell at (20, 30) shows the text as DrawText paints it in the same box at (150, 100),
+    // which leaves the last column alone.
+    bool PaintedAsDrawText(int w, int h, const std::string& text, int64_t fg, int64_t bg, TextAlign align)
+    {
+        GraphicsContext gc(&surface.Get());
+        gc.DrawText(150, 100, w, h, text, fg, bg, align);
+        return surface.Area(20, 30, w - 1, h) == surface.Area(150, 100, w - 1, h);
+    }
 };
 
-// Grey with black text centred both ways on a line of at least 15 pixels; an unchanged text
-// is not repainted.
-TEST_F(CellControlDisplayTest, DefaultsPaintGreyWithBlackTextCentredBothWays)
+// Black text on grey, centred, as DrawText paints it; another alignment and colour as asked;
+// a setter given what the cell already has repaints nothing.
+TEST_F(CellControlDisplayTest, TheTextIsPaintedLikeDrawTextAndOnlyChangesRepaint)
 {
     CellControl cell(&surface.Get());
     ShowCell(cell, 100, 20, "123");
-    EXPECT_EQ(Unmet(surface, {{20, 30, kGrey}, {118, 49, kGrey}}), "");
-    XFontStruct* font = surface.Get().GetFont().GetFontStruct(surface.GetDisplay());
-    int direction, ascent, descent;
-    XCharStruct extents;
-    XTextExtents(font, "123", 3, &direction, &ascent, &descent, &extents);
-    const int lineHeight = std::max(font->ascent + 1, 15);
-    const int baseline = 30 + lineHeight - 1 + (20 - lineHeight) / 2;
-    const int left = 20 + (100 - extents.width) / 2;
-    const InkBox ink = surface.FindColor(20, 30, 100, 20, kBlack);
-    EXPECT_EQ(XY(Point{ink.left, ink.top}),
-              XY(Point{left + extents.lbearing, baseline - extents.ascent}));
-    EXPECT_EQ(XY(Point{ink.right, ink.bottom}),
-              XY(Point{left + extents.rbearing - 1, baseline + extents.descent - 1}));
-
+    EXPECT_TRUE(PaintedAsDrawText(100, 20, "123", kBlack, kGrey, TextAlign::Centre));
     Paint(surface, 20, 30, 100, 20);
     cell.SetText("123");
     cell.SetTextAlign(TextAlign::Centre);
     cell.SetForeColor(kBlack);
     EXPECT_EQ(surface.CountOther(20, 30, 100, 20, kMarker), 0);
-    cell.SetText("other");
-    EXPECT_EQ(surface.Pixel(20, 30), kGrey);
+    cell.SetTextAlign(TextAlign::Left);
+    cell.SetForeColor(kRed);
+    cell.SetText("aaaa bbbb cccc dddd eeee");
+    EXPECT_TRUE(PaintedAsDrawText(100, 20, "aaaa bbbb cccc dddd eeee", kRed, kGrey, TextAlign::Left));
 }
 
-// Black above and left, white below and right; black all round on white; hidden, in the form's
-// colour.
-TEST_F(CellControlDisplayTest, TheBevelIsBlackAllRoundOnWhiteAndLightElsewhere)
+// Black above and left, white below and right; black all round on white; highlighted in
+// yellow; hidden, in the form's colour even inside a panel of another.
+TEST_F(CellControlDisplayTest, TheBevelHighlightAndHidingColours)
 {
     CellControl cell(&surface.Get());
     cell.SetBevel(true);
@@ -76,39 +72,78 @@ TEST_F(CellControlDisplayTest, TheBevelIsBlackAllRoundOnWhiteAndLightElsewhere)
     EXPECT_EQ(Unmet(surface, {{79, 30, kBlack, 1, 20}, {20, 49, kBlack, 60, 1}}), "");
     cell.SetHighlighted(true);
     EXPECT_EQ(surface.Pixel(21, 31), 0xFFFF00);
-    cell.Hide();
-    EXPECT_EQ(surface.CountOther(20, 30, 60, 20, kForm), 0);
+
+    PanelChildren panel(&surface.Get());
+    panel.SetBackColor(0x00FF00);
+    ShowAt(panel, 100, 100, 80, 40, 0x00FF00);
+    CellControl inner(&panel);
+    inner.SetPosition(10, 10);
+    inner.SetSize(30, 20);
+    inner.Show();
+    inner.Hide();
+    EXPECT_EQ(Unmet(surface, {{110, 110, kForm, 30, 20}, {109, 109, 0x00FF00}}), "");
 }
 
-// Left-aligned text wraps, and lines below the box are dropped.
-TEST_F(CellControlDisplayTest, LongTextWrapsAndLinesBelowTheBoxAreDropped)
+// The asterisk is drawn centred in the line-high square at the bottom right, four pixels up, in
+// the text's colours; the icon is 3 pixels in on the left or right, or centred, and centred vertically.
+TEST_F(CellControlDisplayTest, TheAsteriskAndTheIconHaveTheirPlaces)
 {
     CellControl cell(&surface.Get());
-    cell.SetTextAlign(TextAlign::Left);
-    ShowCell(cell, 60, 20, "aaaa bbbb cccc dddd eeee");
-    EXPECT_FALSE(surface.FindColor(20, 30, 60, 20, kBlack).Empty());
-    EXPECT_EQ(surface.CountOther(20, 50, 100, 30, kForm), 0);
-    cell.SetSize(60, 60);
-    cell.Paint();
-    const InkBox ink = surface.FindColor(20, 30, 60, 60, kBlack);
-    EXPECT_GT(ink.bottom, 30 + 2 * 15);  // three lines or more
-    EXPECT_LE(ink.right, 79);
+    cell.SetForeColor(kRed);
+    cell.SetBackColor(kWhite);
+    ShowCell(cell, 100, 40);
+    cell.SetAsterisk(true);
+    GraphicsContext gc(&surface.Get());
+    const int side = gc.LineHeight();
+    gc.DrawText(150, 100, side, side, "*", kRed, kWhite, TextAlign::Centre);
+    const int starX = 20 + 100 - side;
+    const int starY = 30 + 40 - side - 4;
+    EXPECT_EQ(surface.Area(starX, starY, side - 1, side), surface.Area(150, 100, side - 1, side));
+    EXPECT_EQ(surface.CountOther(20, 30, 99, 40, kWhite),
+              surface.FindColor(starX, starY, side, side, kRed).count);
+    cell.SetAsterisk(false);
+
+    std::vector<unsigned char> blue(6 * 4 * 3, 0);
+    for (size_t i = 2; i < blue.size(); i += 3) {
+        blue[i] = 0xFF;
+    }
+    ImagePtr icon = CreateXImage(&surface.Get(), blue.data(), 6, 4);
+    for (const auto& [align, left] : {std::pair{0, 23}, {1, 111}, {2, 67}}) {
+        cell.SetIcon(icon.get(), 6, 4, align);
+        const InkBox drawn = surface.FindColor(20, 30, 100, 40, 0x0000FF);
+        EXPECT_EQ(XY(Point{drawn.left, drawn.top}), XY(Point{left, 48})) << align;
+        EXPECT_EQ(drawn.count, 24);
+    }
 }
 
-TEST_F(CellControlDisplayTest, AFramedSunkenPanelHasDarkTopLeftAndLightBottomRight)
+// Framed, dark top and left; raised, light there; a flat frame is black all round.
+TEST_F(CellControlDisplayTest, PanelFramesAndCaption)
 {
-    PanelChildren panel(&surface.Get());
-    panel.SetPosition(10, 10);
-    panel.SetSize(100, 50);
-    panel.SetFramed(true);
-    panel.Show();
+    const auto shown = [this](PanelChildren& panel, int y) -> PanelChildren& {
+        panel.SetPosition(10, y);
+        panel.SetSize(100, 50);
+        panel.Show();
+        return panel;
+    };
+    PanelChildren sunken(&surface.Get());
+    sunken.SetFramed(true);
+    shown(sunken, 10);
     EXPECT_EQ(Unmet(surface, {{10, 10, kBlack, 99, 1}, {10, 10, kBlack, 1, 49},
                               {109, 10, kWhite, 1, 50}, {10, 59, kWhite, 100, 1},
                               {12, 12, kGrey, 96, 40}}), "");
-    panel.SetText("Caption");
-    panel.SetCaptionColor(0xFF0000);
-    panel.Paint();
-    EXPECT_FALSE(surface.FindColor(12, 2, 96, 20, 0xFF0000).Empty());
+    PanelChildren raised(&surface.Get());
+    raised.SetSunken(false);
+    shown(raised, 70);
+    EXPECT_EQ(Unmet(surface, {{10, 70, kWhite, 99, 1}, {10, 70, kWhite, 1, 49},
+                              {109, 70, kBlack, 1, 50}, {10, 119, kBlack, 100, 1}}), "");
+    PanelChildren flat(&surface.Get());
+    flat.SetFlatFrame(true);
+    flat.SetText("Caption");
+    flat.SetCaptionColor(kRed);
+    shown(flat, 130);
+    EXPECT_EQ(Unmet(surface, {{10, 130, kBlack, 100, 1}, {10, 130, kBlack, 1, 50},
+                              {11, 131, kGrey}, {9, 130, kForm}}), "");
+    EXPECT_FALSE(surface.FindColor(12, 132, 96, 10, kRed).Empty());
 }
 
 // Children sit in the panel's coordinates and are found there; hiding the panel hides them

@@ -106,8 +106,8 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     EXPECT_EQ(reader.Property(window, "_NET_WM_WINDOW_TYPE"), "");
     // Position, size, minimum and maximum hinted, the limits equal to the size.
     EXPECT_EQ(reader.Property(window, "WM_NORMAL_HINTS", 32), "60 30 40 320 200 320 200 320 200");
-    // Input, state and icon pixmap hinted; input wanted; the normal state.
-    EXPECT_EQ(reader.Property(window, "WM_HINTS", 6), "7 1 1 ");
+    // Input, state and icon pixmap hinted; input wanted; the normal state; no icon yet.
+    EXPECT_EQ(reader.Property(window, "WM_HINTS", 8), "7 1 1 0 ");
     const XWindowAttributes attributes = reader.Attributes(window);
     EXPECT_EQ(attributes.map_state, IsViewable);
     EXPECT_EQ(attributes.all_event_masks, 0xAA07F);  // the reader selected nothing itself
@@ -120,6 +120,9 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     Sync();
     EXPECT_EQ(reader.Property(window, "WM_NAME") + reader.Property(window, "WM_ICON_NAME"),
               "RenamedRenamed");
+    form.SetIcon(0x1234);
+    Sync();
+    EXPECT_EQ(reader.Property(window, "WM_HINTS", 11), "7 1 1 4660 ");
 
     form.SetIconPixels({1, 1, 0x7FFFFFFF});
     Sync();
@@ -148,6 +151,7 @@ std::vector<std::string> loadNotes;
 // windows of created forms only.
 TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
 {
+    loadNotes.clear();
     Form form(nullptr);
     form.SetOnLoad([](GUIElement* element, int64_t value) {
         loadNotes.push_back(std::to_string(value) + " id " + std::to_string(element->GetId()) +
@@ -207,8 +211,10 @@ TEST_F(FormDisplayTest, CentresOnItsScreenOrAtTheOriginWhenLarger)
 {
     testsupport::VirtualXServer small(24, 1024, 768);
     ASSERT_TRUE(small.Started());
+    const std::string shared = std::getenv("DISPLAY");
     setenv("DISPLAY", small.Name().c_str(), 1);
     Screen smallScreen("small");
+    setenv("DISPLAY", shared.c_str(), 1);
     Form form(nullptr);
     form.SetScreen(&smallScreen);
     Form loose(nullptr);

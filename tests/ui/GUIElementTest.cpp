@@ -46,12 +46,6 @@ void Note(const std::string& call)
     calls.push_back(call);
 }
 
-void DeleteElement(GUIElement* element)
-{
-    Note("deleted");
-    delete element;
-}
-
 class GUIElementTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -187,27 +181,6 @@ TEST_F(GUIElementTest, AMouseUpWithin999MillisecondsOfTheLastIsADoubleClick)
     ASSERT_TRUE(testsupport::WaitFor([&] { return std::time(nullptr) > constructed; }, 3000));
     late.MouseUp(Point{1, 1});
     EXPECT_EQ(calls, Calls{"DblClick"});
-}
-
-TEST_F(GUIElementTest, ACallbackMayDeleteTheElementThatCalledIt)
-{
-    auto* probe = new Probe;
-    probe->SetOnMouseUp([](GUIElement* element, int64_t, Point) { DeleteElement(element); });
-    probe->SetOnDblClick([](GUIElement*, int64_t, Point) { Note("DblClick"); });
-    probe->MouseUp(Point{0, 0});
-
-    probe = new Probe;
-    probe->SetOnLostFocus(DeleteElement);
-    probe->SetOnChange([](GUIElement*) { Note("Change"); });
-    probe->GotFocus();
-    probe->valueText = "changed";
-    probe->LostFocus();
-
-    probe = new Probe;
-    probe->SetOnClose(DeleteElement);
-    probe->Close();
-    EXPECT_EQ(calls, (Calls{"deleted", "deleted", "deleted"}));
-    EXPECT_TRUE(Application::elements.empty());
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ protected:
     void SetUp() override
     {
         InputSurfaceTest::SetUp();
+        events.clear();
         box.SetCommand([](GUIElement*) { events.push_back("command"); });
         box.SetOnMouseUp([](GUIElement*, int64_t, Point) { events.push_back("OnMouseUp"); });
         ShowAt(box, kX, kY, kW, 30);
@@ -96,21 +97,6 @@ TEST_F(CheckBoxDisplayTest, CaptionFocusRectangleDisabledGreyAndHiding)
     EXPECT_EQ(box.GetHeight(), 22);
     box.Hide();
     EXPECT_EQ(surface.CountOther(kX, kY, kW, 22, kGrey), 0);
-}
-
-TEST_F(CheckBoxDisplayTest, TheCommandMayDeleteTheBox)
-{
-    auto* doomed = new CheckBox(&surface.Get(), "Gone");
-    doomed->SetPosition(kX, 100);
-    doomed->SetCommand([](GUIElement* sender) {
-        events.push_back("deleted");
-        delete sender;
-    });
-    doomed->Show();
-    input.Click(FormWindow(), kX + 10, 110);
-    Pump();
-    EXPECT_EQ(events, Events{"deleted"});
-    EXPECT_EQ(Application::focused, nullptr);
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ protected:
     void SetUp() override
     {
         InputSurfaceTest::SetUp();
+        events.clear();
         watched = &box;
         box.SetCommand([](GUIElement*) {
             events.push_back("command " + std::to_string(watched->GetSelectedIndex()));
@@ -101,22 +102,6 @@ TEST_F(OptionBoxDisplayTest, WithNothingSelectedTheFocusRectangleIsAroundTheFirs
                               {kX + 25, kY, kFace, 1, 2 * kRow}}), "");
     box.LostFocus();
     EXPECT_EQ(surface.CountOther(kX, kY + 3 * kRow, kW + 1, 2, kGrey), 0);  // nothing below
-}
-
-TEST_F(OptionBoxDisplayTest, TheCommandMayDeleteTheBox)
-{
-    auto* doomed = new OptionBox(&surface.Get());
-    doomed->SetPosition(kX, 120);
-    doomed->AddItem("One", "1");
-    doomed->SetCommand([](GUIElement* sender) {
-        events.push_back("deleted");
-        delete sender;
-    });
-    doomed->Show();
-    input.Click(FormWindow(), kX + 10, 130);
-    input.TypeKey(XK_space);
-    Pump();
-    EXPECT_EQ(events, Events{"deleted"});
 }
 
 }  // namespace

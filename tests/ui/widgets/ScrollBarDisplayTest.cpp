@@ -28,6 +28,7 @@ protected:
     void SetUp() override
     {
         InputSurfaceTest::SetUp();
+        scrolls.clear();
         bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { scrolls.push_back(tenTimes); });
     }
     void Show(int value)

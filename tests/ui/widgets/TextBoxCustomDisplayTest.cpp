@@ -177,31 +177,6 @@ TEST_F(TextBoxPaintTest, MovingAShownBoxKeepsItsTextAndErasesTheOldPlace)
     EXPECT_EQ(box->GetText(), "x");
 }
 
-TextBoxCustom* doomed = nullptr;
-
-void DeleteBox()
-{
-    delete doomed;
-    doomed = nullptr;
-}
-
-TEST_F(TextBoxPaintTest, ACallbackMayDeleteTheBox)
-{
-    const auto shown = [this] {
-        doomed = new TextBoxCustom(&surface.Get(), "a");
-        doomed->Show();
-        return doomed;
-    };
-    shown()->SetOnKeyChar([](GUIElement*, char) { return DeleteBox(), true; });
-    EXPECT_TRUE(doomed->KeyChar('b'));
-    shown()->SetOnKeyDown([](GUIElement*, KeySym) { DeleteBox(); });
-    doomed->KeyDown(XK_Left);
-    shown()->SetOnMouseUp([](GUIElement*, int64_t, Point) { DeleteBox(); });
-    doomed->MouseUp(Point{110, 110});
-    EXPECT_EQ(doomed, nullptr);
-    EXPECT_EQ(beeps.Count(), 0);
-}
-
 Journal* textsInUse = nullptr;
 
 // Boxes on a form run by the event loop; input through XTest.
