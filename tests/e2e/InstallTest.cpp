@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "support/GameSession.h"
-#include "support/InputDriver.h"
 #include "support/ScratchFolder.h"
 #include "support/WaitFor.h"
 
@@ -117,9 +116,6 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
     }
 
-    // Held for the whole test: a server left without clients between two games resets and
-    // refuses the next connection for a moment.
-    InputDriver serverKeptUp;
     ScratchFolder root;
     const fs::path prefix = root.Path() + "/install prefix";
     const fs::path launcher = prefix / "games/tarnbrook";
