@@ -75,8 +75,8 @@ bool FormGallery::CloseRequested(GUIElement*)
 
 void FormGallery::BuildContent()
 {
-    CellControl* title = AddLabel("Tarnbrook widget gallery: every element of the toolkit, live",
-                                  10, 8, 620, 20);
+    CellControl* title =
+        AddLabel("Tarnbrook widget gallery: every element of the toolkit, live", 10, 8, 620, 20);
     title->SetForeColor(kHeading);
     BuildValues();
     BuildChoices();
@@ -185,8 +185,7 @@ void FormGallery::BuildChoices()
     Keep(elements_, std::move(disabled));
 }
 
-TextBoxCustom* FormGallery::AddTextBox(const std::string& caption, const std::string& text,
-                                       int top)
+TextBoxCustom* FormGallery::AddTextBox(const std::string& caption, const std::string& text, int top)
 {
     AddLabel(caption, 10, top + 4, 90, kLabelHeight);
     auto box = std::make_unique<TextBoxCustom>(this, text);
@@ -256,13 +255,12 @@ void FormGallery::BuildPictures()
     panel->SetPosition(490, 370);
     PanelChildren* frame = Keep(elements_, std::move(panel));
 
-    auto picture = std::make_unique<MyImage>(frame, TickBoxPicture(true, true), kMarkSize,
-                                             kMarkSize);
+    auto picture =
+        std::make_unique<MyImage>(frame, TickBoxPicture(true, true), kMarkSize, kMarkSize);
     picture->SetPosition(10, 10);
     MyImage* tickBox = Keep(elements_, std::move(picture));
 
-    auto turning =
-        std::make_unique<ImageFrame>(frame, kMarkStates, 4, kMarkSize, kMarkSize, 0, 0);
+    auto turning = std::make_unique<ImageFrame>(frame, kMarkStates, 4, kMarkSize, kMarkSize, 0, 0);
     turning->SetSize(kMarkSize, kMarkSize);
     turning->SetPosition(40, 10);
     turningMark_ = Keep(elements_, std::move(turning));
@@ -307,8 +305,8 @@ void FormGallery::OptionChosen(GUIElement* sender)
 {
     auto* options = static_cast<OptionBox*>(sender);
     const int chosen = options->GetSelectedIndex();
-    FormOf<FormGallery>(sender)->choice_->SetText("Chosen: " + options->GetCaption(chosen) +
-                                                  " (" + options->GetValue(chosen) + ")");
+    FormOf<FormGallery>(sender)->choice_->SetText("Chosen: " + options->GetCaption(chosen) + " (" +
+                                                  options->GetValue(chosen) + ")");
 }
 
 void FormGallery::LabelsSwitched(GUIElement* sender)
@@ -391,8 +389,8 @@ void FormGallery::OpenAbout()
 {
     about_.reset();
     if (!aboutPicture_) {
-        aboutPicture_ = CreateXImage(this, Convert4BitImage(kAboutBanner.width, kAboutBanner.height,
-                                                            kAboutBanner.data));
+        aboutPicture_ = CreateXImage(
+            this, Convert4BitImage(kAboutBanner.width, kAboutBanner.height, kAboutBanner.data));
     }
     about_ = std::make_unique<FormAbout>(this);
     about_->SetPicture(aboutPicture_.get(), kAboutBanner.width, kAboutBanner.height);

@@ -41,8 +41,8 @@ std::vector<GUIElement**> watchSlots;
 template <typename T>
 bool EraseFirst(std::vector<T*>& list, const GUIElement* element)
 {
-    auto found = std::find_if(list.begin(), list.end(),
-                              [element](T* entry) { return entry == element; });
+    auto found =
+        std::find_if(list.begin(), list.end(), [element](T* entry) { return entry == element; });
     if (found == list.end()) {
         return false;
     }

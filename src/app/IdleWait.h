@@ -17,7 +17,7 @@ int64_t MonotonicMicroseconds();
 // timers, before the input that ended the wait is handled.
 class IdleWait {
 public:
-    using Clock = int64_t (*)();                    // monotonic microseconds
+    using Clock = int64_t (*)();                     // monotonic microseconds
     using Wait = int (*)(int fd, int milliseconds);  // as WaitForInput; -1 waits without limit
 
     static constexpr int kStepMs = 10;

@@ -26,8 +26,8 @@ public:
     static constexpr uint32_t kResultNo = 4;
 
     // Builds, centres on the owner and shows the box; the owner is disabled until it closes.
-    FormMsgBox(uint32_t dialogId, bool yesNo, Screen* screen, Form* owner,
-               const std::string& title, const std::string& message);
+    FormMsgBox(uint32_t dialogId, bool yesNo, Screen* screen, Form* owner, const std::string& title,
+               const std::string& message);
     ~FormMsgBox() override;
 
     // Slots after those of Form, in this order.

@@ -45,8 +45,14 @@ const char* const kLogo[] = {
 };
 // clang-format on
 
-int RowOf(int cell) { return cell / Board::kColumns; }
-int ColumnOf(int cell) { return cell % Board::kColumns; }
+int RowOf(int cell)
+{
+    return cell / Board::kColumns;
+}
+int ColumnOf(int cell)
+{
+    return cell % Board::kColumns;
+}
 
 }  // namespace
 
@@ -251,8 +257,8 @@ void Board::UncoverSafeCell(std::vector<int>& stack, int cell, bool quiet)
     ++score_;
     RefreshScoreLevel();
     const std::vector<int> neighbours = GetNeighbours(cell);
-    const auto touching = std::count_if(neighbours.begin(), neighbours.end(),
-                                        [this](int n) { return IsHazard(n); });
+    const auto touching =
+        std::count_if(neighbours.begin(), neighbours.end(), [this](int n) { return IsHazard(n); });
     if (touching > 0) {
         SetTile(cell, static_cast<int>(touching));
         return;

@@ -22,9 +22,9 @@ public:
     static constexpr int kCellCount = kColumns * kRows;
     static constexpr int kInteriorCount = (kColumns - 2) * (kRows - 2);
 
-    static constexpr int kCoveredTile = 0;   // 1..8: hazards among the neighbours
+    static constexpr int kCoveredTile = 0;  // 1..8: hazards among the neighbours
     static constexpr int kHazardTile = 17;
-    static constexpr int kOpenTile = 18;     // no neighbouring hazard; also the start screen
+    static constexpr int kOpenTile = 18;  // no neighbouring hazard; also the start screen
 
     static constexpr const char* kBeepSound = "Data/beep.wav";
     static constexpr const char* kExplosionSound = "Data/Explosion.wav";

@@ -41,8 +41,7 @@ public:
 
     // The random source and the three-second pause are what a test or a benchmark replaces;
     // the game uses the real ones.
-    FormMain(Screen* screen, const std::string& title,
-             Board::RandomSource random = RandomInRange,
+    FormMain(Screen* screen, const std::string& title, Board::RandomSource random = RandomInRange,
              PauseFunction pause = SleepThreeSeconds);
     ~FormMain() override;
 
@@ -90,8 +89,7 @@ private:
     void CreateButtons();
     void CreateTextLines();
     void CreateBoardCell(int index, const unsigned char* tiles);
-    std::unique_ptr<CellControl> NewLabel(int labelWidth, int labelHeight, int labelX,
-                                          int labelY);
+    std::unique_ptr<CellControl> NewLabel(int labelWidth, int labelHeight, int labelX, int labelY);
     std::unique_ptr<ButtonCustom> NewButton(const std::string& caption, int buttonY,
                                             int64_t foreColor, int64_t faceColor);
     void FirstPaint();

@@ -110,8 +110,7 @@ bool ReplaceFile(const std::string& folder, const std::string& bytes)
     bool done = WriteAll(descriptor, bytes) &&
                 (!exists || fchmod(descriptor, existing.st_mode & 07777) == 0) &&
                 fsync(descriptor) == 0;
-    done = close(descriptor) == 0 && done &&
-           std::rename(temporary.c_str(), target.c_str()) == 0;
+    done = close(descriptor) == 0 && done && std::rename(temporary.c_str(), target.c_str()) == 0;
     if (!done) {
         unlink(temporary.c_str());
         return false;

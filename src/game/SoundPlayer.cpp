@@ -74,8 +74,9 @@ void AskToStop(SoundChild& child)
 pid_t StartSound(const std::string& path, bool repeat)
 {
     CollectSounds();
-    const pid_t pid = repeat ? StartProgram({"/bin/sh", "-c", "while aplay \"$0\"; do :; done", path})
-                             : StartProgram({"aplay", path});
+    const pid_t pid = repeat
+                          ? StartProgram({"/bin/sh", "-c", "while aplay \"$0\"; do :; done", path})
+                          : StartProgram({"aplay", path});
     if (pid > 0) {
         soundChildren.push_back(SoundChild{pid, false, Clock::time_point()});
     }

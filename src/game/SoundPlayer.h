@@ -7,8 +7,9 @@ namespace tarnbrook {
 
 // Plays WAVE files with the external "aplay", started directly as a child of the game, so the
 // game never waits for a sound. Every sound child of the process is kept in one list: finished
-// ones are collected, without waiting, at the next sound call or CollectEndedSounds; one asked to stop gets SIGTERM
-// and, if it is still there after a short grace, SIGKILL at a later call or at EndSounds.
+// ones are collected, without waiting, at the next sound call or CollectEndedSounds; one asked to
+// stop gets SIGTERM and, if it is still there after a short grace, SIGKILL at a later call or at
+// EndSounds.
 class SoundPlayer {
 public:
     SoundPlayer() = default;

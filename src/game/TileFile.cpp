@@ -33,8 +33,8 @@ bool LoadBinaryFile(const std::string& path, std::vector<unsigned char>& buffer,
     }
     BinaryFile file(path, true, false, false);
     buffer.assign(static_cast<size_t>(expectedSize), 0);
-    if (file.Failed() ||
-        file.ReadAt(0, buffer.data(), buffer.size()) != buffer.size() || file.Failed()) {
+    if (file.Failed() || file.ReadAt(0, buffer.data(), buffer.size()) != buffer.size() ||
+        file.Failed()) {
         return Refuse(path, buffer, size);
     }
     size = expectedSize;

@@ -21,7 +21,7 @@ constexpr std::size_t kSignatureAt = 0;    // "BM"
 constexpr std::size_t kDataOffsetAt = 10;  // where the pixel rows begin
 constexpr std::size_t kInfoSizeAt = 14;    // size of the info header, which starts here
 constexpr std::size_t kWidthAt = 18;
-constexpr std::size_t kHeightAt = 22;      // positive: rows stored from the bottom up
+constexpr std::size_t kHeightAt = 22;  // positive: rows stored from the bottom up
 constexpr std::size_t kBitCountAt = 28;
 constexpr std::size_t kCompressionAt = 30;  // 0: plain pixel rows
 

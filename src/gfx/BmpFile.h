@@ -11,9 +11,9 @@ namespace tarnbrook {
 // file, another kind of picture, a side that is not positive or too large, a palette or data
 // offset outside the file, a palette index beyond the palette) gives the empty buffer.
 
-constexpr int kBmpMaxSide = 32767;                  // X images are at most this wide and high
-constexpr long kBmpMaxPixels = 16L * 1024 * 1024;   // keeps a decoded picture under 48 MB
-constexpr int kBmpMaxPaletteBytes = 1024;           // 256 entries of blue, green, red, unused
+constexpr int kBmpMaxSide = 32767;                 // X images are at most this wide and high
+constexpr long kBmpMaxPixels = 16L * 1024 * 1024;  // keeps a decoded picture under 48 MB
+constexpr int kBmpMaxPaletteBytes = 1024;          // 256 entries of blue, green, red, unused
 
 RgbBuffer ReadBmp24(const std::string& path);
 RgbBuffer ReadBmp8(const std::string& path);

@@ -13,12 +13,16 @@ FontDescriptor::FontDescriptor() = default;
 
 FontDescriptor::FontDescriptor(const std::string& family) : family_(family) {}
 
-FontDescriptor::FontDescriptor(const std::string& family, int size) : family_(family), size_(size) {}
+FontDescriptor::FontDescriptor(const std::string& family, int size) : family_(family), size_(size)
+{}
 
 FontDescriptor::FontDescriptor(const FontDescriptor& other)
-    : family_(other.family_), size_(other.size_), bold_(other.bold_), italic_(other.italic_), fontName_(other.fontName_)
-{
-}
+    : family_(other.family_),
+      size_(other.size_),
+      bold_(other.bold_),
+      italic_(other.italic_),
+      fontName_(other.fontName_)
+{}
 
 FontDescriptor& FontDescriptor::operator=(const FontDescriptor& other)
 {

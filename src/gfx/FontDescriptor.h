@@ -39,7 +39,7 @@ private:
     XFontStruct* fontStruct_ = nullptr;
     bool loaded_ = false;
     bool loadFailed_ = false;  // not even the fallback loaded: do not ask (and log) on every paint
-    DisplayLink display_;  // the display the font was loaded on
+    DisplayLink display_;      // the display the font was loaded on
     std::string family_;
     int size_ = 14;
     bool bold_ = false;

@@ -376,8 +376,8 @@ void GraphicsContext::DrawEllipse(int x, int y, int w, int h, int64_t color)
     Flush();
 }
 
-void GraphicsContext::FillEllipse(int x, int y, int w, int h, int borderWidth,
-                                  int64_t borderColor, int64_t fillColor)
+void GraphicsContext::FillEllipse(int x, int y, int w, int h, int borderWidth, int64_t borderColor,
+                                  int64_t fillColor)
 {
     if (!gc_ || w < 0 || h < 0) {
         return;
@@ -521,8 +521,7 @@ bool GraphicsContext::AreaReadable(int x, int y, int w, int h)
         attributes.map_state != IsViewable) {
         return false;
     }
-    return x >= 0 && y >= 0 && w > 0 && h > 0 &&
-           static_cast<int64_t>(x) + w <= attributes.width &&
+    return x >= 0 && y >= 0 && w > 0 && h > 0 && static_cast<int64_t>(x) + w <= attributes.width &&
            static_cast<int64_t>(y) + h <= attributes.height;
 }
 

@@ -29,8 +29,7 @@ MyImage::MyImage(GUIElement* container, XImage* image)
 MyImage::MyImage(GUIElement* container, const unsigned char* embedded, int imageWidth,
                  int imageHeight)
     : MyImage(container, embedded, false, imageWidth, imageHeight)
-{
-}
+{}
 
 MyImage::MyImage(GUIElement* container, const unsigned char* pixelData, bool pixelDataIsRgb,
                  int imageWidth, int imageHeight)

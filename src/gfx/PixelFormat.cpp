@@ -60,7 +60,8 @@ void FindColourBytes(const XImage* image)
     bool red = false;
     bool green = false;
     bool blue = false;
-    const int pixelBytes = std::min(image->bits_per_pixel / 8, std::min(kMaxPixelBytes, image->bytes_per_line));
+    const int pixelBytes =
+        std::min(image->bits_per_pixel / 8, std::min(kMaxPixelBytes, image->bytes_per_line));
     for (int i = 0; i < pixelBytes; ++i) {
         const unsigned char byte = static_cast<unsigned char>(image->data[i]);
         if (byte == 0xCF) {
@@ -83,8 +84,7 @@ void FindColourBytes(const XImage* image)
 bool Viewable(Display* display, Window window)
 {
     XWindowAttributes attributes;
-    return XGetWindowAttributes(display, window, &attributes) &&
-           attributes.map_state == IsViewable;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
 // Byte of a colour channel inside a pixel, from the visual's mask and the image byte order.
@@ -105,7 +105,7 @@ void LearnFromVisual(Display* display, Form* form)
 {
     Screen* screen = form->GetScreen();
     Visual* visual = screen->GetVisualInfo() ? screen->GetVisualInfo()->visual
-                                              : DefaultVisual(display, screen->GetScreenNumber());
+                                             : DefaultVisual(display, screen->GetScreenNumber());
     const int depth = screen->GetVisualInfo() ? screen->GetVisualInfo()->depth
                                               : DefaultDepth(display, screen->GetScreenNumber());
     ImagePtr image(XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,

@@ -30,7 +30,8 @@ private:
     std::size_t Offset(int x, int y) const
     {
         return (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                static_cast<std::size_t>(x)) * 3;
+                static_cast<std::size_t>(x)) *
+               3;
     }
 
     int width_ = 0;

@@ -102,7 +102,8 @@ Point GetPointerPosition()
     int windowX = 0;
     int windowY = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(display, root, &rootReturn, &childReturn, &rootX, &rootY, &windowX, &windowY, &mask)) {
+    if (!XQueryPointer(display, root, &rootReturn, &childReturn, &rootX, &rootY, &windowX, &windowY,
+                       &mask)) {
         return Point{0, 0};
     }
     return Point{rootX, rootY};

@@ -88,10 +88,10 @@ ImagePtr CreateXImage(GUIElement* element, const unsigned char* rgb, int width, 
             PutChannel(pixel, MyImage::ixBlu, pixelBytes, source[2]);
         }
     }
-    XImage* image = XCreateImage(display, VisualOf(form, display),
-                                 static_cast<unsigned>(format.depth), format.format, format.xoffset,
-                                 data, static_cast<unsigned>(width), static_cast<unsigned>(height),
-                                 padBytes * 8, bytesPerLine);
+    XImage* image =
+        XCreateImage(display, VisualOf(form, display), static_cast<unsigned>(format.depth),
+                     format.format, format.xoffset, data, static_cast<unsigned>(width),
+                     static_cast<unsigned>(height), padBytes * 8, bytesPerLine);
     if (!image) {
         std::free(data);
     }

@@ -140,8 +140,9 @@ void CellControl::Paint()
     }
     gc.DrawText(innerX, innerY, innerWidth, innerHeight, text, fg, bg, textAlign_);
     if (asterisk_) {
-        gc.DrawText(innerX + innerWidth - lineHeight, innerY + innerHeight - lineHeight - kAsteriskLift,
-                    lineHeight, lineHeight, "*", fg, bg, TextAlign::Centre);
+        gc.DrawText(innerX + innerWidth - lineHeight,
+                    innerY + innerHeight - lineHeight - kAsteriskLift, lineHeight, lineHeight, "*",
+                    fg, bg, TextAlign::Centre);
     }
     if (icon_) {
         DrawIcon(gc, innerX, innerY, innerWidth, innerHeight);

@@ -38,7 +38,8 @@ public:
     void Paint() override;
 
 private:
-    void DrawIcon(class GraphicsContext& gc, int innerX, int innerY, int innerWidth, int innerHeight);
+    void DrawIcon(class GraphicsContext& gc, int innerX, int innerY, int innerWidth,
+                  int innerHeight);
 
     XImage* icon_ = nullptr;
     int iconAlign_ = 1;

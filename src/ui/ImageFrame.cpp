@@ -61,8 +61,7 @@ Display* DisplayOf(GUIElement* element)
 
 ImageFrame::ImageFrame(GUIElement* container, int column, int row)
     : PaintedChild(container, "imageframe", false), column_(column), row_(row)
-{
-}
+{}
 
 ImageFrame::ImageFrame(GUIElement* container, XImage* sheetImage, int column, int row)
     : ImageFrame(container, column, row)
@@ -77,8 +76,8 @@ ImageFrame::ImageFrame(GUIElement* container, const std::vector<XImage*>& images
     images_ = images;
 }
 
-ImageFrame::ImageFrame(GUIElement* container, const unsigned char* const* frameData,
-                       int frameCount, int pictureWidth, int pictureHeight, int column, int row)
+ImageFrame::ImageFrame(GUIElement* container, const unsigned char* const* frameData, int frameCount,
+                       int pictureWidth, int pictureHeight, int column, int row)
     : ImageFrame(container, column, row)
 {
     frameData_ = frameData;

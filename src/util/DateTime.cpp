@@ -13,14 +13,14 @@ const long long kSecondsPerDay = 86400;
 // Gregorian Easter dates repeat after this many years.
 const long long kEasterCycle = 5700000;
 
-const char* const kMonthNamesIt[] = {"GENNAIO", "FEBBRAIO", "MARZO",     "APRILE",
-                                     "MAGGIO",  "GIUGNO",   "LUGLIO",    "AGOSTO",
-                                     "SETTEMBRE", "OTTOBRE", "NOVEMBRE", "DICEMBRE"};
-const char* const kMonthNamesEn[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",
-                                     "MAY",     "JUNE",     "JULY",      "AUGUST",
-                                     "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
-const char* const kDayNamesIt[] = {"Domenica",      "Luned\xEC",  "Marted\xEC", "Mercoled\xEC",
-                                   "Gioved\xEC",    "Venerd\xEC", "Sabato"};
+const char* const kMonthNamesIt[] = {"GENNAIO",   "FEBBRAIO", "MARZO",    "APRILE",
+                                     "MAGGIO",    "GIUGNO",   "LUGLIO",   "AGOSTO",
+                                     "SETTEMBRE", "OTTOBRE",  "NOVEMBRE", "DICEMBRE"};
+const char* const kMonthNamesEn[] = {"JANUARY",   "FEBRUARY", "MARCH",    "APRIL",
+                                     "MAY",       "JUNE",     "JULY",     "AUGUST",
+                                     "SEPTEMBER", "OCTOBER",  "NOVEMBER", "DECEMBER"};
+const char* const kDayNamesIt[] = {"Domenica",   "Luned\xEC",  "Marted\xEC", "Mercoled\xEC",
+                                   "Gioved\xEC", "Venerd\xEC", "Sabato"};
 const char* const kDayNamesEn[] = {"Sunday",   "Monday", "Tuesday ", "Wednesday",
                                    "Thursday", "Friday", "Saturday"};
 
@@ -29,7 +29,7 @@ struct MonthDay {
     int day;
 };
 
-const MonthDay kFixedHolidays[] = {{1, 1},  {1, 6},   {4, 25},  {5, 1},   {6, 2},
+const MonthDay kFixedHolidays[] = {{1, 1},  {1, 6},  {4, 25}, {5, 1},   {6, 2},
                                    {8, 15}, {11, 1}, {12, 8}, {12, 25}, {12, 26}};
 
 long long FloorDiv(long long value, long long divisor)

@@ -51,10 +51,10 @@ public:
     bool ParseDateDMY(const std::string& text);
     bool ParseTime(const std::string& text);
 
-    std::string FormatDMY() const;  // DD/MM/YYYY
-    std::string FormatMDY() const;  // MM/DD/YYYY
-    std::string FormatYMD() const;  // YYYY-MM-DD
-    std::string FormatHMS() const;  // HH:MM:SS
+    std::string FormatDMY() const;    // DD/MM/YYYY
+    std::string FormatMDY() const;    // MM/DD/YYYY
+    std::string FormatYMD() const;    // YYYY-MM-DD
+    std::string FormatHMS() const;    // HH:MM:SS
     std::string MonthNameIt() const;  // upper case, e.g. "GENNAIO"; empty for a bad month
     std::string MonthNameEn() const;  // upper case, e.g. "JANUARY"
     std::string DayNameIt() const;    // Latin-1, e.g. "Luned\xEC"; empty for a bad weekday

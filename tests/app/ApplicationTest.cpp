@@ -108,8 +108,12 @@ TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
 class ContainerTest : public ApplicationTest {
 protected:
     ContainerTest()
-        : a(&form, "a", &journal), panel(&form, "panel", &journal), b(&panel, "b", &journal),
-          c(&panel, "c", &journal), d(&form, "d", &journal), e(&other, "e", &journal)
+        : a(&form, "a", &journal),
+          panel(&form, "panel", &journal),
+          b(&panel, "b", &journal),
+          c(&panel, "c", &journal),
+          d(&form, "d", &journal),
+          e(&other, "e", &journal)
     {
         panel.SetKind("panel");
         form.GiveId();

@@ -52,8 +52,8 @@ protected:
     std::unique_ptr<RecordingChild> Element(const std::string& name, int x, int y,
                                             GUIElement* container = nullptr)
     {
-        auto element = std::make_unique<RecordingChild>(container ? container : &form, name,
-                                                        &journal);
+        auto element =
+            std::make_unique<RecordingChild>(container ? container : &form, name, &journal);
         element->SetTag(name);
         element->SetPosition(x, y);
         element->SetSize(50, 30);
@@ -84,14 +84,27 @@ TEST_F(RunDisplayTest, PressAndReleaseGoToTheElementUnderThemThenToTheForm)
     input.PressButton(Button1);
     input.MoveTo(FormWindow(), 110, 20);
     input.ReleaseButton(Button1);
-    EXPECT_EQ(Run(), (Journal{"a.GotFocus", "a.MouseDown 20,25", "form.MouseDown 20,25",
-                              "a.MouseUp 20,25", "form.MouseUp 20,25", "focused a",
-                              "a.MouseDown 15,15", "form.MouseDown 15,15", "a.MouseUp 15,15",
-                              "form.MouseUp 15,15", "focused a",
-                              "a.LostFocus", "form.MouseDown 200,100", "form.MouseUp 200,100",
+    EXPECT_EQ(Run(), (Journal{"a.GotFocus",
+                              "a.MouseDown 20,25",
+                              "form.MouseDown 20,25",
+                              "a.MouseUp 20,25",
+                              "form.MouseUp 20,25",
+                              "focused a",
+                              "a.MouseDown 15,15",
+                              "form.MouseDown 15,15",
+                              "a.MouseUp 15,15",
+                              "form.MouseUp 15,15",
+                              "focused a",
+                              "a.LostFocus",
+                              "form.MouseDown 200,100",
+                              "form.MouseUp 200,100",
                               "focused none",
-                              "a.GotFocus", "a.MouseDown 20,20", "form.MouseDown 20,20",
-                              "a.LostFocus", "form.MouseUp 110,20", "focused none"}));
+                              "a.GotFocus",
+                              "a.MouseDown 20,20",
+                              "form.MouseDown 20,20",
+                              "a.LostFocus",
+                              "form.MouseUp 110,20",
+                              "focused none"}));
     EXPECT_FALSE(form.IsCreated());  // the loop destroys the windows on its way out
 }
 
@@ -166,7 +179,8 @@ TEST_F(RunDisplayTest, PointerMotionReachesAFocusedSliderAndTheForm)
     form.RecordMotion(true);
     Application::focused = slider.get();
     input.MoveTo(FormWindow(), 30, 40);
-    EXPECT_EQ(Run(), (Journal{"form.MouseEnter", "slider.MouseMove 30,40", "form.MouseMove 30,40"}));
+    EXPECT_EQ(Run(),
+              (Journal{"form.MouseEnter", "slider.MouseMove 30,40", "form.MouseMove 30,40"}));
 }
 
 TEST_F(RunDisplayTest, WithoutADraggedElementMotionEnteringAndLeavingReachOnlyTheForm)

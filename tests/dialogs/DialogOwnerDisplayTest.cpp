@@ -53,8 +53,9 @@ TEST_F(DialogOwnerDisplayTest, NoToTheLaterQuestionLeavesTheOwnerToTheEarlierDia
 {
     ExpectHeldBy(question);
     ClickMiddle(question, question->GetSecondButton());
-    EXPECT_EQ(owner.Results(), (std::vector<testsupport::OwnerForm::Result>{
-                                   {kExitQuestion, FormMsgBox::kResultNo}}));
+    EXPECT_EQ(
+        owner.Results(),
+        (std::vector<testsupport::OwnerForm::Result>{{kExitQuestion, FormMsgBox::kResultNo}}));
     ExpectHeldBy(name.get());
 
     input.SendDeleteWindow(name->GetWindow());

@@ -68,9 +68,11 @@ protected:
     // own, once the file "go" exists (so a caller that waited would hang).
     void FakeProgramWaitingForGo(const std::string& name)
     {
+        // clang-format off
         folder.Write("fake-bin/" + name,
                      "#!/bin/sh\nwhile [ ! -e '" + folder.Path() + "/go' ]; do sleep 0.02; done\n"
                      "printf '%s\\n' \"$#\" \"$@\" >> '" + folder.Path() + "/args.txt'\n");
+        // clang-format on
         chmod((folder.Path() + "/fake-bin/" + name).c_str(), 0755);
     }
     Lines Arguments()

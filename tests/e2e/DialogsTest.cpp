@@ -54,13 +54,15 @@ protected:
             XUnmapWindow(display, probe);
             XMapWindow(display, probe);
             XSync(display, False);
-            framed = WaitFor([&] {
-                Window top = 0, parent = 0, *children = nullptr;
-                unsigned int count = 0;
-                XQueryTree(display, probe, &top, &parent, &children, &count);
-                XFree(children);
-                return parent != root;
-            }, 500);
+            framed = WaitFor(
+                [&] {
+                    Window top = 0, parent = 0, *children = nullptr;
+                    unsigned int count = 0;
+                    XQueryTree(display, probe, &top, &parent, &children, &count);
+                    XFree(children);
+                    return parent != root;
+                },
+                500);
         }
         XDestroyWindow(display, probe);
         XSync(display, False);

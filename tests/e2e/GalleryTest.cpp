@@ -87,9 +87,9 @@ TEST_F(GalleryTest, EveryElementPaintsWhereTheLayoutPutsIt)
 
 TEST_F(GalleryTest, TheValuesAreLive)
 {
-    window.ClickAt(158, 72);  // the slider's tick 8
+    window.ClickAt(158, 72);                     // the slider's tick 8
     EXPECT_TRUE(PixelBecomes(150, 108, kBlue));  // the bar follows: 150 pixels
-    window.ClickAt(360, 119);  // "Hard"
+    window.ClickAt(360, 119);                    // "Hard"
     EXPECT_TRUE(PixelBecomes(340, 120, 0x010101));
     EXPECT_EQ(window.PixelAt(340, 94), kWhite);
     window.ClickAt(245, 158);  // the scroll bar's right arrow: a page on

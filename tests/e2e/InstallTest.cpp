@@ -77,8 +77,8 @@ protected:
 
     static void SetWritable(const fs::path& root, bool writable)
     {
-        const std::string command = "chmod -R " + std::string(writable ? "u+w " : "a-w ") +
-                                    Quoted(root.string());
+        const std::string command =
+            "chmod -R " + std::string(writable ? "u+w " : "a-w ") + Quoted(root.string());
         std::system(command.c_str());
     }
     // Where the launcher links a data file to.
@@ -90,7 +90,8 @@ protected:
     {
         for (const char* file : kDataFiles) {
             const fs::path link = userFolder / "Data" / file;
-            if (!fs::is_symlink(link) || fs::read_symlink(link) != InstalledData(installPrefix, file)) {
+            if (!fs::is_symlink(link) ||
+                fs::read_symlink(link) != InstalledData(installPrefix, file)) {
                 return false;
             }
         }
@@ -164,8 +165,7 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
 
     const fs::path secondUser = root.Path() + "/home two/.local/share/tarnbrook";
     {
-        GameSession game(launcher.string(),
-                         [](const ScratchFolder&) { fs::current_path("/"); },
+        GameSession game(launcher.string(), [](const ScratchFolder&) { fs::current_path("/"); },
                          {"HOME=" + root.Path() + "/home two", "XDG_DATA_HOME"});
         ASSERT_TRUE(game.WaitUntilShown());
         EXPECT_TRUE(LinksTo(secondUser, prefix));
@@ -177,7 +177,8 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
 
 TEST_F(InstalledGame, TheLauncherRefusesWhatItCannotDoAndKeepsWhatTheUserHas)
 {
-    EXPECT_EQ(Launch(launcher, "--version", "", "/").out, std::string("tarnbrook ") + TARNBROOK_VERSION + "\n");
+    EXPECT_EQ(Launch(launcher, "--version", "", "/").out,
+              std::string("tarnbrook ") + TARNBROOK_VERSION + "\n");
     const Run help = Launch(launcher, "--help", "", "/");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: tarnbrook [--help | --version]\n", 0), 0u) << help.out;
@@ -198,7 +199,8 @@ TEST_F(InstalledGame, TheLauncherRefusesWhatItCannotDoAndKeepsWhatTheUserHas)
         const Run refused = Launch(launcher, "", environment, root.Path());
         EXPECT_EQ(refused.status, 1) << environment;
         EXPECT_EQ(refused.out, "") << environment;
-        EXPECT_TRUE(std::regex_match(refused.err, std::regex("tarnbrook: [^\n]+\n"))) << refused.err;
+        EXPECT_TRUE(std::regex_match(refused.err, std::regex("tarnbrook: [^\n]+\n")))
+            << refused.err;
     }
     EXPECT_FALSE(root.Exists("log.txt"));
 

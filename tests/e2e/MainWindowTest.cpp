@@ -60,8 +60,8 @@ TEST_F(MainWindow, HasTheTitleTheClassAFixedSizeAndItsPartsInTheirPlaces)
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 1024,
-                       False, XA_CARDINAL, &type, &format, &count, &after, &data);
+    XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 1024, False,
+                       XA_CARDINAL, &type, &format, &count, &after, &data);
     std::vector<unsigned long> icon;
     for (unsigned long i = 0; i < count; ++i) {
         icon.push_back(reinterpret_cast<unsigned long*>(data)[i] & 0xFFFFFFFF);  // sign-extended
@@ -75,8 +75,9 @@ TEST_F(MainWindow, HasTheTitleTheClassAFixedSizeAndItsPartsInTheirPlaces)
     XSizeHints sizes{};
     long supplied = 0;
     ASSERT_TRUE(XGetWMNormalHints(display, window, &sizes, &supplied));
-    EXPECT_EQ(std::vector<int>({sizes.min_width, sizes.max_width, sizes.min_height, sizes.max_height}),
-              std::vector<int>({layout::kWidth, layout::kWidth, layout::kHeight, layout::kHeight}));
+    EXPECT_EQ(
+        std::vector<int>({sizes.min_width, sizes.max_width, sizes.min_height, sizes.max_height}),
+        std::vector<int>({layout::kWidth, layout::kWidth, layout::kHeight, layout::kHeight}));
 
     EXPECT_EQ(Pixel(0, 0), kBlue);
     EXPECT_EQ(Pixel(798, 18), kBlue);

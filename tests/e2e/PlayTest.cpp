@@ -108,9 +108,11 @@ TEST_F(Play, StartCoversTheFieldTheFirstClickIsSafeAndCancelRevealsWithoutAsking
 // SIGTERM.
 TEST_F(Play, LeavingTheGameEndsTheSoundStillPlaying)
 {
-    game.Folder().Write("fake-bin/aplay", "#!/bin/sh\ntrap '' TERM\necho $$ > aplay.pid\nexec sleep 60\n");
+    game.Folder().Write("fake-bin/aplay",
+                        "#!/bin/sh\ntrap '' TERM\necho $$ > aplay.pid\nexec sleep 60\n");
     Click(13, StartGame());
-    ASSERT_TRUE(WaitFor([&] { return game.Folder().Read("aplay.pid").find('\n') != std::string::npos; }));
+    ASSERT_TRUE(
+        WaitFor([&] { return game.Folder().Read("aplay.pid").find('\n') != std::string::npos; }));
     const pid_t aplay = std::stoi(game.Folder().Read("aplay.pid"));
     game.ClickExit();
     auto question = game.WaitForDialog("Exit");
@@ -153,10 +155,10 @@ TEST_F(Play, ALostGameShowsEveryHazardAndTheNamedResultEntersTheRankingAndTheTic
     const std::string line = Digits(CountUncovered(tiles), 8) + " ada          Level 1";
     EXPECT_EQ(game.Folder().Read("Data/Tarnbrook/Score/Classifica.txt"), line + "\n");
 
-    const Area ticker = PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF,
-                                     0x0000FF, 2, false);
-    EXPECT_TRUE(WaitFor([&] { return game.Window().Shown(0, 10, layout::kWidth, 18) == ticker; },
-                        10000));
+    const Area ticker =
+        PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF, 0x0000FF, 2, false);
+    EXPECT_TRUE(
+        WaitFor([&] { return game.Window().Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ namespace {
 const std::string& InputPath()
 {
     static const std::string path =
-        (std::filesystem::temp_directory_path() / ("bmp-fuzz-" + std::to_string(getpid()) + ".bmp")).string();
+        (std::filesystem::temp_directory_path() / ("bmp-fuzz-" + std::to_string(getpid()) + ".bmp"))
+            .string();
     return path;
 }
 

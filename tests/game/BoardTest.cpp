@@ -60,23 +60,28 @@ public:
 // The rules over a recording view, with the scripted draws handed out first, then draws of a
 // seeded generator.
 struct Game {
-    explicit Game(unsigned seed = 1) : generator(seed), board(view, [this](int low, int high) {
-        EXPECT_EQ(low, 13);
-        EXPECT_EQ(high, 166);
-        if (script.empty()) {
-            return low + static_cast<int>(generator() % static_cast<unsigned>(high - low + 1));
-        }
-        const int draw = script.front();
-        script.pop_front();
-        return draw;
-    })
+    explicit Game(unsigned seed = 1)
+        : generator(seed), board(view, [this](int low, int high) {
+              EXPECT_EQ(low, 13);
+              EXPECT_EQ(high, 166);
+              if (script.empty()) {
+                  return low +
+                         static_cast<int>(generator() % static_cast<unsigned>(high - low + 1));
+              }
+              const int draw = script.front();
+              script.pop_front();
+              return draw;
+          })
     {
         for (int cell = 0; cell < 180; ++cell) {
             view.tiles[cell] = Board::FrameTile(cell);
         }
     }
 
-    int CountTiles(int tile) const { return static_cast<int>(std::count(view.tiles.begin(), view.tiles.end(), tile)); }
+    int CountTiles(int tile) const
+    {
+        return static_cast<int>(std::count(view.tiles.begin(), view.tiles.end(), tile));
+    }
     std::vector<int> CoveredSafeCells() const
     {
         std::vector<int> cells;
@@ -90,7 +95,8 @@ struct Game {
     // One cell at a time, so that no click lands after the level is already complete.
     void ClickEverySafeCell()
     {
-        for (auto left = CoveredSafeCells(); !left.empty() && board.GameRunning(); left = CoveredSafeCells()) {
+        for (auto left = CoveredSafeCells(); !left.empty() && board.GameRunning();
+             left = CoveredSafeCells()) {
             board.CellClicked(left.front());
         }
     }
@@ -193,7 +199,9 @@ TEST(BoardRules, NeighboursOfEveryCellAreTheSquaresAroundItOnTheBoard)
     for (int cell = 0; cell < 180; ++cell) {
         const std::vector<int> found = game.board.GetNeighbours(cell);
         const std::vector<int> expected = testsupport::NeighbourCells(cell);
-        EXPECT_EQ(std::set<int>(found.begin(), found.end()), std::set<int>(expected.begin(), expected.end())) << cell;
+        EXPECT_EQ(std::set<int>(found.begin(), found.end()),
+                  std::set<int>(expected.begin(), expected.end()))
+            << cell;
     }
 }
 

@@ -67,7 +67,8 @@ protected:
     bool InteriorCovered()
     {
         for (int cell = 0; cell < Board::kCellCount; ++cell) {
-            if (Board::IsInteriorIndex(cell) && form->GetBoard().Tile(cell) != Board::kCoveredTile) {
+            if (Board::IsInteriorIndex(cell) &&
+                form->GetBoard().Tile(cell) != Board::kCoveredTile) {
                 return false;
             }
         }
@@ -128,7 +129,8 @@ TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
     Click(kUpperLeft);
     ASSERT_TRUE(testsupport::WaitFor([&] { return slowAplay.Pids().size() == 1; }));
     form.reset();
-    EXPECT_TRUE(testsupport::WaitFor([&] { return testsupport::ProcessEnded(slowAplay.Pids()[0]); }));
+    EXPECT_TRUE(
+        testsupport::WaitFor([&] { return testsupport::ProcessEnded(slowAplay.Pids()[0]); }));
 }
 
 }  // namespace

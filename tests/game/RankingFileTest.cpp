@@ -96,7 +96,9 @@ TEST(RankingFile, ResultsAreSortedAndCutToTen)
          {{7, "New"}},
          "a line of its own\n00000012 H\n00000011 H\n00000010 H\n00000009 H\n"
          "00000008 H\n00000007 New\n00000007 H\n00000006 H\n00000005 H\n"},
-        {"carriage returns", "00000300 X\r\n00000100 Y\r\n", {{200, "Z"}},
+        {"carriage returns",
+         "00000300 X\r\n00000100 Y\r\n",
+         {{200, "Z"}},
          "00000300 X\r\n00000200 Z\n00000100 Y\r\n"},
     };
     for (const auto& entry : cases) {
@@ -138,7 +140,8 @@ TEST(RankingFile, OnlyASmallRegularFileIsReadAndAnythingElseIsNeverOverwritten)
         {"no permission", [&](const Scratch& f) { f.Write(kPath, ten), chmod(kPath.c_str(), 0); }},
         {"a device", [](const Scratch&) { symlink("/dev/zero", kPath.c_str()); }},
         {"a FIFO", [](const Scratch&) { mkfifo(kPath.c_str(), 0644); }},
-        {"above 64 KiB", [&](const Scratch& f) { f.Write(kPath, std::string(65537 - ten.size(), '0') + ten); }},
+        {"above 64 KiB",
+         [&](const Scratch& f) { f.Write(kPath, std::string(65537 - ten.size(), '0') + ten); }},
     };
     for (const auto& entry : cases) {
         Scratch folder;
@@ -253,7 +256,9 @@ TEST(RankingFile, TwoGamesSavingAtOnceKeepBothResults)
                 close(go[1]);
                 bool saved = read(go[0], &start, 1) == 0;
                 for (int entry = 0; entry < 5; ++entry) {
-                    saved = RankingFile("Tarnbrook").AddEntry(round * 100 + game * 10 + entry, "G") && saved;
+                    saved =
+                        RankingFile("Tarnbrook").AddEntry(round * 100 + game * 10 + entry, "G") &&
+                        saved;
                 }
                 _exit(saved ? 0 : 1);
             }

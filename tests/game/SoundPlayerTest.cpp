@@ -57,11 +57,13 @@ TEST(SoundPlayer, TheNextPlayAndTheEndOfThePlayerEndTheRunningAplay)
         player.Play("Data/Explosion.wav", false);
         ASSERT_TRUE(testsupport::WaitFor([&] { return scene.commands.Pids().size() == 1; }));
         player.Play("Data/beep.wav", false);
-        EXPECT_TRUE(testsupport::WaitFor([&] { return testsupport::ProcessEnded(scene.commands.Pids()[0]); }));
+        EXPECT_TRUE(testsupport::WaitFor(
+            [&] { return testsupport::ProcessEnded(scene.commands.Pids()[0]); }));
         ASSERT_TRUE(testsupport::WaitFor([&] { return scene.commands.Pids().size() == 2; }));
         EXPECT_TRUE(player.IsPlaying());
     }
-    EXPECT_TRUE(testsupport::WaitFor([&] { return testsupport::ProcessEnded(scene.commands.Pids()[1]); }));
+    EXPECT_TRUE(
+        testsupport::WaitFor([&] { return testsupport::ProcessEnded(scene.commands.Pids()[1]); }));
     EXPECT_EQ(scene.commands.Calls(), (Calls{"aplay Data/Explosion.wav", "aplay Data/beep.wav"}));
     EXPECT_EQ(scene.commands.Parents(), (std::vector<pid_t>{getpid(), getpid()}));
 }
@@ -80,8 +82,10 @@ TEST(SoundPlayer, ManySoundsLeaveNoZombie)
         player.Play("Data/beep.wav", false);
         Beep();
     }
-    EXPECT_TRUE(testsupport::WaitFor([&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
-    EXPECT_TRUE(testsupport::WaitFor([&] { return scene.commands.Count("aplay Data/beep.wav") >= 2; }));
+    EXPECT_TRUE(testsupport::WaitFor(
+        [&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
+    EXPECT_TRUE(
+        testsupport::WaitFor([&] { return scene.commands.Count("aplay Data/beep.wav") >= 2; }));
 }
 
 // However many beeps are asked for, one plays at a time. Stopping a player that ignores
@@ -95,7 +99,8 @@ TEST(SoundPlayer, OneBeepAtATimeAndTheEndOfTheGameEndsEverySound)
     EXPECT_EQ(testsupport::ChildProcesses().size(), 1u);
     ASSERT_TRUE(testsupport::WaitFor([&] { return scene.commands.Pids().size() == 1; }));
     scene.folder.Write("fake-bin/aplay", "#!/bin/sh\ntrap '' TERM\necho $$ >> '" +
-                                             scene.folder.Path() + "/fake-calls.txt.pids'\nexec sleep 30\n");
+                                             scene.folder.Path() +
+                                             "/fake-calls.txt.pids'\nexec sleep 30\n");
     SoundPlayer player;
     player.Play("Data/Explosion.wav", false);
     ASSERT_TRUE(testsupport::WaitFor([&] { return scene.commands.Pids().size() == 2; }));
@@ -120,7 +125,8 @@ TEST(SoundPlayer, WaitingAndRepeatingPlays)
     EXPECT_TRUE(player.IsPlaying());
     player.Stop();
     EXPECT_FALSE(player.IsPlaying());
-    EXPECT_TRUE(testsupport::WaitFor([&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
+    EXPECT_TRUE(testsupport::WaitFor(
+        [&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
 
     const size_t before = scene.commands.Calls().size();
     player.PlayAndWait("Data/beep.wav");

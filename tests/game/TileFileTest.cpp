@@ -36,8 +36,10 @@ TEST(TileFile, MissingOrWrongFilesAreLoggedAndRefused)
         int size;
         const char* log;
     } cases[] = {{"-", kTileFilePath, 0, "Data/terreno27x27.bin: non trovato\n"},
-                 {std::string(kTileFileBytes - 1, '\x7F'), kTileFilePath, -1, "Errore loading Data/terreno27x27.bin\n"},
-                 {std::string(kTileFileBytes + 1, '\x7F'), kTileFilePath, -1, "Errore loading Data/terreno27x27.bin\n"},
+                 {std::string(kTileFileBytes - 1, '\x7F'), kTileFilePath, -1,
+                  "Errore loading Data/terreno27x27.bin\n"},
+                 {std::string(kTileFileBytes + 1, '\x7F'), kTileFilePath, -1,
+                  "Errore loading Data/terreno27x27.bin\n"},
                  {"", kTileFilePath, -1, "Errore loading Data/terreno27x27.bin\n"},
                  {"-", "tiles.bin", -1, "Errore loading tiles.bin\n"}};
     std::string log;
@@ -47,7 +49,8 @@ TEST(TileFile, MissingOrWrongFilesAreLoggedAndRefused)
         }
         std::vector<unsigned char> buffer(entry.size ? 100 : 0, 1);
         int size = 0;
-        EXPECT_FALSE(LoadBinaryFile(entry.path, buffer, size, kTileFileBytes)) << entry.bytes.size();
+        EXPECT_FALSE(LoadBinaryFile(entry.path, buffer, size, kTileFileBytes))
+            << entry.bytes.size();
         EXPECT_EQ(buffer.capacity(), 0u) << entry.bytes.size();
         EXPECT_EQ(size, entry.size) << entry.bytes.size();
         EXPECT_EQ(folder.Read("log.txt"), log += entry.log);

@@ -37,6 +37,7 @@ std::string MakeBmp(int bitsPerPixel, int width, int height, const std::string& 
     return bytes + palette + rows;
 }
 
+// clang-format off
 // Blue, green, red, unused.
 const std::string kTwoColours("\x00\x00\xFF\x00" "\xFF\x00\x00\x00", 8);
 
@@ -47,17 +48,24 @@ std::string TrueColour2x2()
                    std::string("\x00\x00\xFF" "\x00\xFF\x00" "\x00\x00", 8) +
                    std::string("\xFF\x00\x00" "\xFF\xFF\xFF" "\x00\x00", 8));
 }
+// clang-format on
 
 // 3 x 2, 8 bits over kTwoColours: bottom row 0 1 0, top row 1 1 0.
 std::string EightBit3x2()
 {
-    return MakeBmp(8, 3, 2, kTwoColours, std::string("\x00\x01\x00\x00" "\x01\x01\x00\x00", 8));
+    return MakeBmp(8, 3, 2, kTwoColours,
+                   std::string("\x00\x01\x00\x00"
+                               "\x01\x01\x00\x00",
+                               8));
 }
 
 // 3 x 2, 4 bits over kTwoColours: bottom row 0 1 0, top row 1 1 0.
 std::string FourBit3x2()
 {
-    return MakeBmp(4, 3, 2, kTwoColours, std::string("\x01\x00\x00\x00" "\x11\x00\x00\x00", 8));
+    return MakeBmp(4, 3, 2, kTwoColours,
+                   std::string("\x01\x00\x00\x00"
+                               "\x11\x00\x00\x00",
+                               8));
 }
 
 RgbBuffer ReadWith(int bitsPerPixel, const std::string& path)
@@ -86,8 +94,12 @@ TEST(BmpFile, DecodesImageMagickFilesToThePixelsImageMagickReports)
     const struct {
         const char* name;
         int bitsPerPixel;
-    } fixtures[] = {{"true-colour-6x4", 24}, {"true-colour-v5-6x4", 24}, {"palette8-6x4", 8},
-                    {"palette8-v5-6x4", 8},  {"palette4-7x5", 4},         {"palette4-v5-7x5", 4},
+    } fixtures[] = {{"true-colour-6x4", 24},
+                    {"true-colour-v5-6x4", 24},
+                    {"palette8-6x4", 8},
+                    {"palette8-v5-6x4", 8},
+                    {"palette4-7x5", 4},
+                    {"palette4-v5-7x5", 4},
                     {"check", 4}};
     for (const auto& fixture : fixtures) {
         const std::string bmp = std::string(fixture.name) + ".bmp";
@@ -146,7 +158,8 @@ std::vector<BrokenCase> BrokenVariants(const std::string& good)
         {"negative height (rows top-down)", WithField(good, 22, 0xFFFFFFFE)},
         {"width beyond the side limit", WithField(good, 18, 40000)},
         {"pixel count beyond the limit", WithField(WithField(good, 18, 30000), 22, 30000)},
-        {"sizes whose product overflows", WithField(WithField(good, 18, 0x7FFFFFFF), 22, 0x7FFFFFFF)},
+        {"sizes whose product overflows",
+         WithField(WithField(good, 18, 0x7FFFFFFF), 22, 0x7FFFFFFF)},
         {"data offset past the end", WithField(good, 10, size + 10)},
         {"data offset far past the end", WithField(good, 10, 0x7FFFFFF0)},
         {"data offset negative", WithField(good, 10, 0xFFFFFFF0)},
@@ -182,6 +195,7 @@ TEST(BmpFile, RefusesPalettesBeyondTheirLimitsAndIndicesBeyondThePalette)
 {
     testsupport::ScratchFolder folder;
     const std::string hugePalette(1028, '\x40');
+    // clang-format off
     const std::string indexTwo("\x00\x02\x00\x00" "\x00\x00\x00\x00", 8);
     const struct {
         const char* what;
@@ -197,14 +211,17 @@ TEST(BmpFile, RefusesPalettesBeyondTheirLimitsAndIndicesBeyondThePalette)
         {"8-bit file read as 4-bit", 4, EightBit3x2()},
         {"24-bit file read as 8-bit", 8, TrueColour2x2()},
     };
+    // clang-format on
     for (const auto& broken : cases) {
         folder.Write("broken.bmp", broken.bytes);
         EXPECT_TRUE(ReadWith(broken.bitsPerPixel, "broken.bmp").IsEmpty()) << broken.what;
     }
 
     // The unused low nibble of an odd row's last byte is not an index.
+    // clang-format off
     folder.Write("odd.bmp",
                  MakeBmp(4, 3, 2, kTwoColours, std::string("\x01\x0F\x00\x00" "\x11\x0F\x00\x00", 8)));
+    // clang-format on
     EXPECT_FALSE(ReadBmp4("odd.bmp").IsEmpty());
     // A full 1024-byte palette is still accepted.
     folder.Write("full.bmp", MakeBmp(8, 3, 2, std::string(1024, '\x40'), std::string(8, '\xFF')));

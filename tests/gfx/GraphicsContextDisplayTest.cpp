@@ -24,7 +24,10 @@ constexpr int kLine = 15;  // the line height of text in the tests' font
 
 class GraphicsContextDisplayTest : public testsupport::SurfaceTest {
 protected:
-    XFontStruct* ProgramFont() { return surface.Get().GetFont().GetFontStruct(surface.GetDisplay()); }
+    XFontStruct* ProgramFont()
+    {
+        return surface.Get().GetFont().GetFontStruct(surface.GetDisplay());
+    }
     int Width(const std::string& text)
     {
         return XTextWidth(ProgramFont(), text.data(), static_cast<int>(text.size()));
@@ -124,7 +127,8 @@ TEST_F(GraphicsContextDisplayTest, LongWordsBreakAtTheLastFittingCharacterAndWor
 {
     const int m = Width("M");
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 3 * m + m / 2, 100, "MMMMMMM", kInk, GraphicsContext::NoColor, TextAlign::Left);
+    gc.DrawText(10, 10, 3 * m + m / 2, 100, "MMMMMMM", kInk, GraphicsContext::NoColor,
+                TextAlign::Left);
     EXPECT_EQ(gc.MeasureTextHeight(3 * m + m / 2, "MMMMMMM"), 3 * kLine);
     const InkBox first = surface.FindColor(0, 10, 200, kLine, kInk);
     const InkBox third = surface.FindColor(0, 10 + 2 * kLine, 200, kLine, kInk);
@@ -143,7 +147,8 @@ TEST_F(GraphicsContextDisplayTest, CentredLinesTurnLeftFromTheFirstShortenedLine
 {
     const int m = Width("M");
     GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 6 * m, 150, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor, TextAlign::Centre);
+    gc.DrawText(10, 10, 6 * m, 150, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor,
+                TextAlign::Centre);
     const InkBox centred = surface.FindColor(0, 10, 220, kLine, kInk);
     const InkBox shortened = surface.FindColor(0, 10 + kLine, 220, kLine, kInk);
     const InkBox after = surface.FindColor(0, 10 + 2 * kLine, 220, kLine, kInk);
@@ -177,7 +182,8 @@ TEST_F(GraphicsContextDisplayTest, PutImageWithZeroSizesDrawsTheWholeImage)
     RgbBuffer rgb(4, 3);
     for (int y = 0; y < 3; ++y) {
         for (int x = 0; x < 4; ++x) {
-            rgb.SetPixel(x, y, 0x10, static_cast<unsigned char>(x * 40), static_cast<unsigned char>(y * 40));
+            rgb.SetPixel(x, y, 0x10, static_cast<unsigned char>(x * 40),
+                         static_cast<unsigned char>(y * 40));
         }
     }
     ImagePtr image = CreateXImage(&surface.Get(), rgb);

@@ -22,7 +22,8 @@ RgbBuffer Gradient(int width, int height)
     RgbBuffer rgb(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            rgb.SetPixel(x, y, static_cast<unsigned char>(10 * x + 5), static_cast<unsigned char>(10 * y + 5), 0x80);
+            rgb.SetPixel(x, y, static_cast<unsigned char>(10 * x + 5),
+                         static_cast<unsigned char>(10 * y + 5), 0x80);
         }
     }
     return rgb;

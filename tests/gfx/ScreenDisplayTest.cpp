@@ -29,7 +29,8 @@ TEST(ScreenDisplay, TheFirstScreenIsTheDefaultAndClosesOnce)
     Display* display = screen->GetDisplay();
     // Programs the game starts do not inherit its connection.
     EXPECT_EQ(fcntl(ConnectionNumber(display), F_GETFD) & FD_CLOEXEC, FD_CLOEXEC);
-    XWarpPointer(display, None, RootWindow(display, screen->GetScreenNumber()), 0, 0, 0, 0, 321, 123);
+    XWarpPointer(display, None, RootWindow(display, screen->GetScreenNumber()), 0, 0, 0, 0, 321,
+                 123);
     XSync(display, False);
     EXPECT_EQ(GetPointerPosition().x, 321);
     EXPECT_EQ(GetPointerPosition().y, 123);

@@ -20,7 +20,8 @@ std::vector<unsigned char> ArrayBytes(const std::string& text)
 {
     std::vector<unsigned char> bytes;
     for (size_t at = text.find("0x"); at != std::string::npos; at = text.find("0x", at + 2)) {
-        bytes.push_back(static_cast<unsigned char>(std::strtoul(text.substr(at, 4).c_str(), nullptr, 16)));
+        bytes.push_back(
+            static_cast<unsigned char>(std::strtoul(text.substr(at, 4).c_str(), nullptr, 16)));
     }
     return bytes;
 }

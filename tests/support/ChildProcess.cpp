@@ -62,10 +62,12 @@ bool ChildProcess::Running()
 
 int ChildProcess::WaitForExit(int timeoutMs)
 {
-    WaitFor([this] {
-        Output();  // a full pipe would stop the program
-        return !Running();
-    }, timeoutMs);
+    WaitFor(
+        [this] {
+            Output();  // a full pipe would stop the program
+            return !Running();
+        },
+        timeoutMs);
     return ended_ ? status_ : -1;
 }
 

@@ -21,8 +21,7 @@ void DialogTest::Pump()
 void DialogTest::ClickMiddle(tarnbrook::Form* form, tarnbrook::GUIElement* element)
 {
     const tarnbrook::Point at = element->GetPosition();
-    input.Click(form->GetWindow(), at.x + element->GetWidth() / 2,
-                at.y + element->GetHeight() / 2);
+    input.Click(form->GetWindow(), at.x + element->GetWidth() / 2, at.y + element->GetHeight() / 2);
     Pump();
 }
 

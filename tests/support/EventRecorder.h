@@ -69,8 +69,7 @@ protected:
           journal_(journal),
           name_(std::move(name)),
           recordMotion_(recordMotion)
-    {
-    }
+    {}
 
     bool RecordsMotion() const { return recordMotion_; }
     void Record(const std::string& operation) { journal_->push_back(name_ + "." + operation); }

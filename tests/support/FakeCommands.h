@@ -21,7 +21,7 @@ public:
 
     std::vector<std::string> Calls() const;  // one line per call, e.g. "aplay Data/beep.wav"
     int Count(const std::string& call) const;
-    std::vector<pid_t> Pids() const;  // of the calls that play for a while
+    std::vector<pid_t> Pids() const;     // of the calls that play for a while
     std::vector<pid_t> Parents() const;  // of every call
 
 private:

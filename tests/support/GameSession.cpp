@@ -9,16 +9,16 @@
 namespace testsupport {
 
 GameSession::GameSession(const Preparation& prepare, const std::vector<std::string>& environment)
-    : GameSession(TARNBROOK_BINARY,
-                  [&prepare](const ScratchFolder& folder) {
-                      folder.CopyDataFolder();
-                      if (prepare) {
-                          prepare(folder);
-                      }
-                  },
-                  environment)
-{
-}
+    : GameSession(
+          TARNBROOK_BINARY,
+          [&prepare](const ScratchFolder& folder) {
+              folder.CopyDataFolder();
+              if (prepare) {
+                  prepare(folder);
+              }
+          },
+          environment)
+{}
 
 GameSession::GameSession(const std::string& program, const Preparation& prepare,
                          const std::vector<std::string>& environment)
@@ -58,7 +58,8 @@ const Area& GameSession::Tile(int tile)
 std::vector<int> GameSession::Board()
 {
     constexpr int side = board::kCellSize;
-    const Area shown = window_.Shown(CellX(0), CellY(0), board::kColumns * side, board::kRows * side);
+    const Area shown =
+        window_.Shown(CellX(0), CellY(0), board::kColumns * side, board::kRows * side);
     std::vector<int> tiles(board::kCells, board::kUnknown);
     for (int i = 0; i < board::kCells && !shown.pixels.empty(); ++i) {
         const Area square = shown.Crop(CellX(i) - CellX(0), CellY(i) - CellY(0), side, side);

@@ -42,14 +42,17 @@ std::vector<Window> Children(Display* display, Window window)
 bool GameWindow::WaitForWindow(const std::string& titlePrefix, int timeoutMs)
 {
     Display* display = GetDisplay();
-    return display && WaitFor([&] {
-        return Quietly(display, [&] {
-            window_ = FindByTitle(DefaultRootWindow(display), titlePrefix);
-            XWindowAttributes attributes;
-            return window_ && XGetWindowAttributes(display, window_, &attributes) &&
-                   attributes.map_state == IsViewable;
-        });
-    }, timeoutMs);
+    return display && WaitFor(
+                          [&] {
+                              return Quietly(display, [&] {
+                                  window_ = FindByTitle(DefaultRootWindow(display), titlePrefix);
+                                  XWindowAttributes attributes;
+                                  return window_ &&
+                                         XGetWindowAttributes(display, window_, &attributes) &&
+                                         attributes.map_state == IsViewable;
+                              });
+                          },
+                          timeoutMs);
 }
 
 Window GameWindow::FindByTitle(Window parent, const std::string& titlePrefix)

@@ -57,8 +57,8 @@ KeyCode InputDriver::KeycodeOf(KeySym keysym)
     int last = 0;
     XDisplayKeycodes(display_, &first, &last);
     int perCode = 0;
-    KeySym* map = XGetKeyboardMapping(display_, static_cast<KeyCode>(first), last - first + 1,
-                                      &perCode);
+    KeySym* map =
+        XGetKeyboardMapping(display_, static_cast<KeyCode>(first), last - first + 1, &perCode);
     KeyCode spare = 0;
     for (int code = first; map && !spare && code <= last; ++code) {
         const KeySym* symbols = map + (code - first) * perCode;

@@ -27,7 +27,7 @@ public:
     // A symbol that no key gives is first put on a spare key.
     void PressKey(KeySym keysym, bool down = true);
     void ReleaseKey(KeySym keysym) { PressKey(keysym, false); }
-    void TypeKey(KeySym keysym);  // press and release
+    void TypeKey(KeySym keysym);           // press and release
     void SendDeleteWindow(Window window);  // the window manager's close request
     void SendUserMessage(Window window) { SendClientMessage(window, None, 1); }
     void SendClientMessage(Window window, Atom type, long first);

@@ -7,8 +7,7 @@ namespace testsupport {
 RecordingForm::RecordingForm(std::vector<std::string>* journal, bool isDialog,
                              const std::string& name)
     : EventRecorder(journal, name, false, nullptr, isDialog)
-{
-}
+{}
 
 void RecordingForm::MouseEnter()
 {

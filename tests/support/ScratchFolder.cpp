@@ -50,7 +50,8 @@ bool ScratchFolder::Exists(const std::string& relativePath) const
 
 void ScratchFolder::CopyDataFolder() const
 {
-    fs::copy(std::string(TARNBROOK_SOURCE_DIR) + "/Data", path_ + "/Data", fs::copy_options::recursive);
+    fs::copy(std::string(TARNBROOK_SOURCE_DIR) + "/Data", path_ + "/Data",
+             fs::copy_options::recursive);
 }
 
 }  // namespace testsupport

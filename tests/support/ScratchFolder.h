@@ -14,7 +14,8 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::string& Path() const { return path_; }
-    std::string Read(const std::string& relativePath) const;  // whole file as bytes, "" when missing
+    std::string Read(
+        const std::string& relativePath) const;  // whole file as bytes, "" when missing
     void Write(const std::string& relativePath, const std::string& bytes) const;
     bool Exists(const std::string& relativePath) const;
     void CopyDataFolder() const;  // copies the repository's Data/ here

@@ -50,7 +50,8 @@ InkBox ShownForm::FindColor(int x, int y, int w, int h, int color)
 int ShownForm::CountOther(int x, int y, int w, int h, int color)
 {
     const std::vector<int> pixels = Area(x, y, w, h);
-    return static_cast<int>(pixels.size()) - static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
+    return static_cast<int>(pixels.size()) -
+           static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
 }
 
 }  // namespace testsupport

@@ -15,8 +15,7 @@ class SurfaceTest : public ::testing::Test {
 protected:
     explicit SurfaceTest(int width = 240, int height = 180, long backColor = -1)
         : surface(width, height, backColor)
-    {
-    }
+    {}
     void SetUp() override
     {
         tarnbrook::Application::ResetState();

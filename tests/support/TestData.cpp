@@ -19,7 +19,8 @@ PixelListing ParsePixelListing(const std::string& text)
     std::istringstream lines(text);
     std::string line;
     std::getline(lines, line);
-    std::sscanf(line.c_str(), "# ImageMagick pixel enumeration: %d,%d", &listing.width, &listing.height);
+    std::sscanf(line.c_str(), "# ImageMagick pixel enumeration: %d,%d", &listing.width,
+                &listing.height);
     listing.colors.assign(static_cast<size_t>(listing.width * listing.height), -1);
     while (std::getline(lines, line)) {
         int x = -1;

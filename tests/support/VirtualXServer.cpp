@@ -13,20 +13,22 @@ VirtualXServer::VirtualXServer(int depth, int width, int height)
     if (pipe(fds) != 0) {
         return;
     }
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x" + std::to_string(depth);
+    const std::string screen =
+        std::to_string(width) + "x" + std::to_string(height) + "x" + std::to_string(depth);
     const std::string fd = std::to_string(fds[1]);
     pid_ = fork();
     if (pid_ == 0) {
         close(fds[0]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-               "-noreset", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
     // The server writes its display number and a newline once it accepts connections.
     std::string number;
     pollfd ready{fds[0], POLLIN, 0};
-    for (char c = 0; pid_ > 0 && poll(&ready, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n';) {
+    for (char c = 0;
+         pid_ > 0 && poll(&ready, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n';) {
         number += c;
     }
     name_ = number.empty() ? "" : ":" + number;

@@ -36,17 +36,24 @@ TEST(GeneratedData, CommittedFilesAreWhatTheGeneratorsMake)
         std::vector<const char*> files;
     } generators[] = {
         {"generate_sounds", "Data/", {"beep.wav", "Explosion.wav"}},
-        {"generate_pictures", "tools/pictures/", {"banner.bmp", "aboutbanner.bmp", "staircase.bmp", "column.bmp"}},
+        {"generate_pictures",
+         "tools/pictures/",
+         {"banner.bmp", "aboutbanner.bmp", "staircase.bmp", "column.bmp"}},
         {"generate_tiles", "Data/", {"terreno27x27.bin"}},
-        {"generate_icons " TARNBROOK_SOURCE_DIR "/Data/terreno27x27.bin", "packaging/icons/",
-         {"16x16.png", "24x24.png", "32x32.png", "48x48.png", "64x64.png", "128x128.png", "256x256.png"}},
+        {"generate_icons " TARNBROOK_SOURCE_DIR "/Data/terreno27x27.bin",
+         "packaging/icons/",
+         {"16x16.png", "24x24.png", "32x32.png", "48x48.png", "64x64.png", "128x128.png",
+          "256x256.png"}},
     };
     for (const auto& entry : generators) {
         testsupport::ScratchFolder folder;
-        const std::string command = std::string(TARNBROOK_TOOLS_DIR) + "/" + entry.generator + " " + folder.Path();
+        const std::string command =
+            std::string(TARNBROOK_TOOLS_DIR) + "/" + entry.generator + " " + folder.Path();
         ASSERT_EQ(std::system(command.c_str()), 0) << entry.generator;
         for (const char* file : entry.files) {
-            EXPECT_TRUE(folder.Read(file) == RepositoryFile(entry.committedFolder + std::string(file))) << file;
+            EXPECT_TRUE(folder.Read(file) ==
+                        RepositoryFile(entry.committedFolder + std::string(file)))
+                << file;
         }
     }
 }
@@ -58,7 +65,8 @@ TEST(GeneratedData, SoundsAreShortPcmWaves)
         ASSERT_GE(wave.size(), 44u);
         EXPECT_EQ(wave.substr(0, 4) + wave.substr(8, 8), "RIFFWAVEfmt ") << name;
         EXPECT_EQ(LittleEndianAt(wave, 20, 2), 1u) << "PCM";
-        EXPECT_LT(static_cast<double>(LittleEndianAt(wave, 40, 4)) / LittleEndianAt(wave, 28, 4), seconds);
+        EXPECT_LT(static_cast<double>(LittleEndianAt(wave, 40, 4)) / LittleEndianAt(wave, 28, 4),
+                  seconds);
     }
 }
 
@@ -71,7 +79,8 @@ TEST(GeneratedData, NumberTilesHaveColoursOfTheirOwn)
     std::vector<std::set<std::string>> colours(kTileCount);
     for (int tile = 0; tile < kTileCount; ++tile) {
         for (int y = 0; y < kTileSide; ++y) {
-            const std::string row = strip.substr(3 * (static_cast<size_t>(y) * kTileStripWidth + tile * kTileSide), 3 * kTileSide);
+            const std::string row = strip.substr(
+                3 * (static_cast<size_t>(y) * kTileStripWidth + tile * kTileSide), 3 * kTileSide);
             tiles[tile] += row;
             for (size_t x = 0; x < row.size(); x += 3) {
                 colours[tile].insert(row.substr(x, 3));

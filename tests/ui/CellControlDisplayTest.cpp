@@ -33,7 +33,8 @@ protected:
     }
     // The cell at (20, 30) shows the text as DrawText paints it in the same box at (150, 100),
     // which leaves the last column alone.
-    bool PaintedAsDrawText(int w, int h, const std::string& text, int64_t fg, int64_t bg, TextAlign align)
+    bool PaintedAsDrawText(int w, int h, const std::string& text, int64_t fg, int64_t bg,
+                           TextAlign align)
     {
         GraphicsContext gc(&surface.Get());
         gc.DrawText(150, 100, w, h, text, fg, bg, align);
@@ -56,7 +57,8 @@ TEST_F(CellControlDisplayTest, TheTextIsPaintedLikeDrawTextAndOnlyChangesRepaint
     cell.SetTextAlign(TextAlign::Left);
     cell.SetForeColor(kRed);
     cell.SetText("aaaa bbbb cccc dddd eeee");
-    EXPECT_TRUE(PaintedAsDrawText(100, 20, "aaaa bbbb cccc dddd eeee", kRed, kGrey, TextAlign::Left));
+    EXPECT_TRUE(
+        PaintedAsDrawText(100, 20, "aaaa bbbb cccc dddd eeee", kRed, kGrey, TextAlign::Left));
 }
 
 // Black above and left, white below and right; black all round on white; highlighted in
@@ -66,8 +68,13 @@ TEST_F(CellControlDisplayTest, TheBevelHighlightAndHidingColours)
     CellControl cell(&surface.Get());
     cell.SetBevel(true);
     ShowCell(cell, 60, 20);
-    EXPECT_EQ(Unmet(surface, {{20, 30, kBlack}, {20, 48, kBlack}, {79, 30, kWhite},
-                              {79, 49, kWhite}, {40, 49, kWhite}, {21, 31, kGrey}}), "");
+    EXPECT_EQ(Unmet(surface, {{20, 30, kBlack},
+                              {20, 48, kBlack},
+                              {79, 30, kWhite},
+                              {79, 49, kWhite},
+                              {40, 49, kWhite},
+                              {21, 31, kGrey}}),
+              "");
     cell.SetBackColor(kWhite);
     EXPECT_EQ(Unmet(surface, {{79, 30, kBlack, 1, 20}, {20, 49, kBlack, 60, 1}}), "");
     cell.SetHighlighted(true);
@@ -85,7 +92,8 @@ TEST_F(CellControlDisplayTest, TheBevelHighlightAndHidingColours)
 }
 
 // The asterisk is drawn centred in the line-high square at the bottom right, four pixels up, in
-// the text's colours; the icon is 3 pixels in on the left or right, or centred, and centred vertically.
+// the text's colours; the icon is 3 pixels in on the left or right, or centred, and centred
+// vertically.
 TEST_F(CellControlDisplayTest, TheAsteriskAndTheIconHaveTheirPlaces)
 {
     CellControl cell(&surface.Get());
@@ -128,21 +136,30 @@ TEST_F(CellControlDisplayTest, PanelFramesAndCaption)
     PanelChildren sunken(&surface.Get());
     sunken.SetFramed(true);
     shown(sunken, 10);
-    EXPECT_EQ(Unmet(surface, {{10, 10, kBlack, 99, 1}, {10, 10, kBlack, 1, 49},
-                              {109, 10, kWhite, 1, 50}, {10, 59, kWhite, 100, 1},
-                              {12, 12, kGrey, 96, 40}}), "");
+    EXPECT_EQ(Unmet(surface, {{10, 10, kBlack, 99, 1},
+                              {10, 10, kBlack, 1, 49},
+                              {109, 10, kWhite, 1, 50},
+                              {10, 59, kWhite, 100, 1},
+                              {12, 12, kGrey, 96, 40}}),
+              "");
     PanelChildren raised(&surface.Get());
     raised.SetSunken(false);
     shown(raised, 70);
-    EXPECT_EQ(Unmet(surface, {{10, 70, kWhite, 99, 1}, {10, 70, kWhite, 1, 49},
-                              {109, 70, kBlack, 1, 50}, {10, 119, kBlack, 100, 1}}), "");
+    EXPECT_EQ(Unmet(surface, {{10, 70, kWhite, 99, 1},
+                              {10, 70, kWhite, 1, 49},
+                              {109, 70, kBlack, 1, 50},
+                              {10, 119, kBlack, 100, 1}}),
+              "");
     PanelChildren flat(&surface.Get());
     flat.SetFlatFrame(true);
     flat.SetText("Caption");
     flat.SetCaptionColor(kRed);
     shown(flat, 130);
-    EXPECT_EQ(Unmet(surface, {{10, 130, kBlack, 100, 1}, {10, 130, kBlack, 1, 50},
-                              {11, 131, kGrey}, {9, 130, kForm}}), "");
+    EXPECT_EQ(Unmet(surface, {{10, 130, kBlack, 100, 1},
+                              {10, 130, kBlack, 1, 50},
+                              {11, 131, kGrey},
+                              {9, 130, kForm}}),
+              "");
     EXPECT_FALSE(surface.FindColor(12, 132, 96, 10, kRed).Empty());
 }
 

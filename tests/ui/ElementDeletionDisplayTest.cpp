@@ -65,7 +65,10 @@ GUIElement* Box(Form* form)
 }
 
 const Deletion kDeletions[] = {
-    {"MouseUpBeforeDoubleClick", Label, [](GUIElement* element) { element->MouseUp(Point{1, 1}); }},
+    {"MouseUpBeforeDoubleClick", Label,
+     [](GUIElement* element) {
+         element->MouseUp(Point{1, 1});
+     }},
     {"LostFocusBeforeChange", Label,
      [](GUIElement* element) {
          element->SetText("edited");
@@ -73,11 +76,15 @@ const Deletion kDeletions[] = {
      }},
     {"Close", Label, [](GUIElement* element) { element->Close(); }},
     {"ButtonClick", [](Form* form) { return WithCommand(new ButtonCustom(form, "X")); },
-     [](GUIElement* element) { element->MouseUp(Point{25, 35}); }},
+     [](GUIElement* element) {
+         element->MouseUp(Point{25, 35});
+     }},
     {"ButtonReturn", [](Form* form) { return WithCommand(new ButtonCustom(form, "X")); },
      [](GUIElement* element) { EXPECT_FALSE(element->KeyChar('\r')); }},
     {"CheckBoxClick", [](Form* form) { return WithCommand(new CheckBox(form, "X")); },
-     [](GUIElement* element) { element->MouseUp(Point{25, 35}); }},
+     [](GUIElement* element) {
+         element->MouseUp(Point{25, 35});
+     }},
     {"CheckBoxSpace", [](Form* form) { return WithCommand(new CheckBox(form, "X")); },
      [](GUIElement* element) { EXPECT_TRUE(element->KeyChar(' ')); }},
     {"OptionBoxSpace",
@@ -89,7 +96,10 @@ const Deletion kDeletions[] = {
      [](GUIElement* element) { EXPECT_TRUE(element->KeyChar(' ')); }},
     {"TextBoxKeyChar", Box, [](GUIElement* element) { EXPECT_TRUE(element->KeyChar('b')); }},
     {"TextBoxKeyDown", Box, [](GUIElement* element) { element->KeyDown(XK_Left); }},
-    {"TextBoxMouseUp", Box, [](GUIElement* element) { element->MouseUp(Point{25, 35}); }},
+    {"TextBoxMouseUp", Box,
+     [](GUIElement* element) {
+         element->MouseUp(Point{25, 35});
+     }},
     {"SliderSpace",
      [](Form* form) -> GUIElement* {
          auto* slider = new Slider(form, false, 0, 4);
@@ -103,7 +113,9 @@ const Deletion kDeletions[] = {
          bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
          return bar;
      },
-     [](GUIElement* element) { element->MouseDown(Point{138, 40}); }},
+     [](GUIElement* element) {
+         element->MouseDown(Point{138, 40});
+     }},
 };
 
 class ElementDeletionDisplayTest : public testsupport::SurfaceTest,

@@ -98,7 +98,9 @@ TEST_F(ImageFrameDisplayTest, HidingErasesExactlyTheAreaInTheContainersColour)
     std::unique_ptr<ImageFrame> square = Square(0);
     square->Hide();
     EXPECT_EQ(Unmet(surface, {{30, 40, kGrey, kTileSide, kTileSide},
-                              {30 + kTileSide, 40, kMarker}, {30, 40 + kTileSide, kMarker}}), "");
+                              {30 + kTileSide, 40, kMarker},
+                              {30, 40 + kTileSide, kMarker}}),
+              "");
     surface.Get().SetBackColor(0x224466);
     square->Show();
     square->SetCellErase(4, 0, true);

@@ -35,8 +35,9 @@ TEST(Command, StartProgramExecsTheWordsWithEverySignalAtItsDefault)
     testsupport::ScratchFolder folder;
     testsupport::FakeCommands fakes(folder.Path());
     std::signal(SIGPIPE, SIG_IGN);
-    for (const pid_t child : {StartProgram({"firefox", "a b'c;$(touch pwned)"}),
-                              StartProgram({"sh", "-c", "grep SigIgn /proc/self/status >ignored"})}) {
+    for (const pid_t child :
+         {StartProgram({"firefox", "a b'c;$(touch pwned)"}),
+          StartProgram({"sh", "-c", "grep SigIgn /proc/self/status >ignored"})}) {
         ASSERT_GT(child, 0);
         ASSERT_EQ(waitpid(child, nullptr, 0), child);
     }

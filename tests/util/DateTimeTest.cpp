@@ -180,8 +180,9 @@ TEST_F(DateTimeTest, AnInvalidValueStaysPutAndEqualsAnything)
     const DateTime other = Date(2030, 1, 1);
     EXPECT_EQ(Stamp(invalid.AddDays(3).AddHours(2).AddMonths(1).AddMilliseconds(5000)),
               "2024-07-01 09:00:00");
-    EXPECT_EQ(invalid.DaysUntil(other) + invalid.SecondsUntil(other) + invalid.MillisecondsUntil(other),
-              0);
+    EXPECT_EQ(
+        invalid.DaysUntil(other) + invalid.SecondsUntil(other) + invalid.MillisecondsUntil(other),
+        0);
     EXPECT_TRUE(invalid == other && invalid <= other && invalid >= other);
     EXPECT_FALSE(invalid < other || invalid > other || invalid != other || other == invalid);
     invalid.ClearInvalid();
@@ -209,8 +210,9 @@ TEST_F(DateTimeTest, EasterAgreesWithKnownDatesAndTheEpactRule)
 
 TEST_F(DateTimeTest, ItalianHolidaysIncludeEasterAndItsMonday)
 {
-    for (const DateTime& day : {Date(2024, 1, 1), Date(2024, 1, 6), Date(2024, 3, 31),
-                                Date(2024, 4, 1, 15, 0, 0), Date(2024, 4, 25), Date(2024, 12, 26)}) {
+    for (const DateTime& day :
+         {Date(2024, 1, 1), Date(2024, 1, 6), Date(2024, 3, 31), Date(2024, 4, 1, 15, 0, 0),
+          Date(2024, 4, 25), Date(2024, 12, 26)}) {
         EXPECT_TRUE(day.IsHoliday()) << day.FormatYMD();
     }
     for (const DateTime& day : {Date(2024, 3, 30), Date(2024, 4, 2), Date(2025, 3, 31)}) {

@@ -19,10 +19,14 @@ TEST(FileUtils, PathHelpers)
         const char* withSeparator;
         const char* folder;
         const char* name;
-    } cases[] = {{"Data", "Data/", "", "Data"},       {"Data/", "Data/", "Data/", ""},
-                 {"C:", "C:", "C:", ""},              {"Data\\", "Data\\", "Data/", ""},
-                 {"", "", "", ""},                    {"a/b/c.txt", "a/b/c.txt/", "a/b/", "c.txt"},
-                 {"c:file", "c:file/", "c:", "file"}, {"x\\y\\z.bmp", "x\\y\\z.bmp/", "x/y/", "z.bmp"}};
+    } cases[] = {{"Data", "Data/", "", "Data"},
+                 {"Data/", "Data/", "Data/", ""},
+                 {"C:", "C:", "C:", ""},
+                 {"Data\\", "Data\\", "Data/", ""},
+                 {"", "", "", ""},
+                 {"a/b/c.txt", "a/b/c.txt/", "a/b/", "c.txt"},
+                 {"c:file", "c:file/", "c:", "file"},
+                 {"x\\y\\z.bmp", "x\\y\\z.bmp/", "x/y/", "z.bmp"}};
     for (const auto& entry : cases) {
         EXPECT_EQ(AddTrailingSeparator(entry.path), entry.withSeparator) << entry.path;
         EXPECT_EQ(ExtractFolder(std::string(entry.path)), entry.folder) << entry.path;
@@ -106,15 +110,16 @@ TEST(WellKnownFolders, AreCreatedOnDemandAndSettingsPathMakesEachFolder)
 {
     testsupport::ScratchFolder folder;
     folder.Write("Data/keep.txt", "kept");
-    for (const std::string& name : {DataFolder(), DocumentsFolder(), DesktopFolder(),
-                                    DownloadFolder(), MusicFolder(), PicturesFolder(),
-                                    ProgramDataFolder()}) {
+    for (const std::string& name :
+         {DataFolder(), DocumentsFolder(), DesktopFolder(), DownloadFolder(), MusicFolder(),
+          PicturesFolder(), ProgramDataFolder()}) {
         EXPECT_TRUE(folder.Exists(name)) << name;
     }
     EXPECT_EQ(folder.Read("Data/keep.txt"), "kept");
     EXPECT_FALSE(folder.Exists(SystemFolder()));
 
-    EXPECT_EQ(SettingsPath("Tarnbrook", "Window", "size.txt"), "Settings/Tarnbrook/Window/size.txt");
+    EXPECT_EQ(SettingsPath("Tarnbrook", "Window", "size.txt"),
+              "Settings/Tarnbrook/Window/size.txt");
     EXPECT_TRUE(folder.Exists("Settings/Tarnbrook/Window"));
     EXPECT_FALSE(folder.Exists("Settings/Tarnbrook/Window/size.txt"));
 }

@@ -13,7 +13,8 @@ TEST(Settings, SavedValuesComeBackUnchanged)
     EXPECT_EQ(LoadSetting("Tarnbrook", "Player", "name.txt"), "");
     EXPECT_TRUE(SaveSetting("Tarnbrook", "Player", "name.txt", "Ann"));
     EXPECT_EQ(folder.Read("Settings/Tarnbrook/Player/name.txt"), "Ann\n");
-    for (const std::string value : {"Ann", "", "two\nlines", "ends in break\n", "\r\n", " blank "}) {
+    for (const std::string value :
+         {"Ann", "", "two\nlines", "ends in break\n", "\r\n", " blank "}) {
         EXPECT_TRUE(SaveSetting("Tarnbrook", "Player", "name.txt", value));
         EXPECT_EQ(LoadSetting("Tarnbrook", "Player", "name.txt"), value);
     }

@@ -128,15 +128,13 @@ std::vector<double> MeasureFlood()
     return times;
 }
 
-void PrintFigure(const char* what, double value, const char* unit, const char* target,
-                 size_t runs)
+void PrintFigure(const char* what, double value, const char* unit, const char* target, size_t runs)
 {
     if (runs == 0) {
         std::printf("  %-38s failed\n", what);
         return;
     }
-    std::printf("  %-38s %9.2f %-3s (target %s; median of %zu)\n", what, value, unit, target,
-                runs);
+    std::printf("  %-38s %9.2f %-3s (target %s; median of %zu)\n", what, value, unit, target, runs);
 }
 
 void PrintIdle(const IdleFigures& idle)
@@ -149,8 +147,8 @@ void PrintIdle(const IdleFigures& idle)
     }
     std::printf("  %-38s %9.3f %%   of one core\n", "", cpu * 100.0 / kIdleSeconds);
     std::printf("  %-38s %9.0f     (target 0 at CLK_TCK %ld; median of %zu)\n",
-                "CPU clock ticks over 10 idle seconds", Median(idle.cpuTicks),
-                sysconf(_SC_CLK_TCK), idle.cpuTicks.size());
+                "CPU clock ticks over 10 idle seconds", Median(idle.cpuTicks), sysconf(_SC_CLK_TCK),
+                idle.cpuTicks.size());
     std::printf("  %-38s %9.0f     (target <= 10; median of %zu)\n",
                 "wake-ups over 10 idle seconds", Median(idle.wakeUps), idle.wakeUps.size());
 }
@@ -163,9 +161,8 @@ void PrintPollingIdle(const IdleFigures& idle)
         return;
     }
     std::printf("  %-38s %9.0f wake-ups, %.0f clock ticks, %.2f ms CPU (median of %zu)\n",
-                "the 10 ms polling loop, idle 10 s", Median(idle.wakeUps),
-                Median(idle.cpuTicks), Median(idle.cpuSeconds) * 1000.0,
-                idle.cpuSeconds.size());
+                "the 10 ms polling loop, idle 10 s", Median(idle.wakeUps), Median(idle.cpuTicks),
+                Median(idle.cpuSeconds) * 1000.0, idle.cpuSeconds.size());
 }
 
 }  // namespace
@@ -173,8 +170,7 @@ void PrintPollingIdle(const IdleFigures& idle)
 int Main(int argc, char** argv)
 {
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: %s GAME_BINARY DATA_FOLDER [POLLING_GAME_BINARY]\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: %s GAME_BINARY DATA_FOLDER [POLLING_GAME_BINARY]\n", argv[0]);
         return 2;
     }
     const std::string binary = std::filesystem::absolute(argv[1]);
@@ -187,8 +183,8 @@ int Main(int argc, char** argv)
     std::vector<double> peakBytes;
     const std::vector<double> paint = MeasureFirstPaint(binary, peakBytes);
     const IdleFigures idle = MeasureIdle(binary);
-    const IdleFigures pollingIdle = pollingBinary.empty() ? IdleFigures{}
-                                                          : MeasureIdle(pollingBinary);
+    const IdleFigures pollingIdle =
+        pollingBinary.empty() ? IdleFigures{} : MeasureIdle(pollingBinary);
     peakBytes.insert(peakBytes.end(), idle.peakBytes.begin(), idle.peakBytes.end());
     const std::vector<double> flood = MeasureFlood();
 

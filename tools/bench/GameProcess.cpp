@@ -130,8 +130,8 @@ bool GameProcess::CompletelyPainted()
     if (attributes.map_state != IsViewable) {
         return false;
     }
-    XImage* image = XGetImage(display_, window_, kLastPaintedX, kLastPaintedY, 1, 1, AllPlanes,
-                              ZPixmap);
+    XImage* image =
+        XGetImage(display_, window_, kLastPaintedX, kLastPaintedY, 1, 1, AllPlanes, ZPixmap);
     if (!image) {
         return false;
     }

@@ -142,7 +142,8 @@ int main(int argc, char** argv)
     std::ifstream in(argv[1], std::ios::binary);
     const Bytes strip((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (strip.size() != static_cast<size_t>(tarnbrook::kTileFileBytes)) {
-        std::fprintf(stderr, "%s: not a tile file of %d bytes\n", argv[1], tarnbrook::kTileFileBytes);
+        std::fprintf(stderr, "%s: not a tile file of %d bytes\n", argv[1],
+                     tarnbrook::kTileFileBytes);
         return 1;
     }
     const std::vector<unsigned long> icon =

@@ -27,7 +27,8 @@ const uint32_t kPalette[16] = {
 
 class Canvas {
 public:
-    Canvas(int width, int height) : width_(width), height_(height), pixels_(width * height, kTeal) {}
+    Canvas(int width, int height) : width_(width), height_(height), pixels_(width * height, kTeal)
+    {}
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -198,9 +199,9 @@ std::vector<uint8_t> EncodeBmp4(const Canvas& canvas)
     PutLittleEndian(out, 40, 4);
     PutLittleEndian(out, static_cast<uint32_t>(canvas.Width()), 4);
     PutLittleEndian(out, static_cast<uint32_t>(canvas.Height()), 4);
-    PutLittleEndian(out, 1, 2);   // planes
-    PutLittleEndian(out, 4, 2);   // bits per pixel
-    PutLittleEndian(out, 0, 4);   // no compression
+    PutLittleEndian(out, 1, 2);  // planes
+    PutLittleEndian(out, 4, 2);  // bits per pixel
+    PutLittleEndian(out, 0, 4);  // no compression
     PutLittleEndian(out, dataSize, 4);
     PutLittleEndian(out, 2835, 4);  // 72 dpi
     PutLittleEndian(out, 2835, 4);
@@ -212,7 +213,8 @@ std::vector<uint8_t> EncodeBmp4(const Canvas& canvas)
     for (int y = canvas.Height() - 1; y >= 0; --y) {
         std::vector<uint8_t> row(static_cast<size_t>(rowBytes), 0);
         for (int x = 0; x < canvas.Width(); ++x) {
-            row[static_cast<size_t>(x / 2)] |= static_cast<uint8_t>(x % 2 ? canvas.At(x, y) : canvas.At(x, y) << 4);
+            row[static_cast<size_t>(x / 2)] |=
+                static_cast<uint8_t>(x % 2 ? canvas.At(x, y) : canvas.At(x, y) << 4);
         }
         out.insert(out.end(), row.begin(), row.end());
     }
@@ -242,8 +244,10 @@ int main(int argc, char** argv)
     Canvas column(96, 96);
     DrawStaggeredColumn(column);
 
-    const bool ok = WriteBmp(folder + "banner.bmp", banner) && WriteBmp(folder + "aboutbanner.bmp", aboutBanner) &&
-                    WriteBmp(folder + "staircase.bmp", staircase) && WriteBmp(folder + "column.bmp", column);
+    const bool ok = WriteBmp(folder + "banner.bmp", banner) &&
+                    WriteBmp(folder + "aboutbanner.bmp", aboutBanner) &&
+                    WriteBmp(folder + "staircase.bmp", staircase) &&
+                    WriteBmp(folder + "column.bmp", column);
     if (!ok) {
         std::fprintf(stderr, "cannot write the pictures into %s\n", folder.c_str());
         return 1;

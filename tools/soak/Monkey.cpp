@@ -1,7 +1,7 @@
 #include "Monkey.h"
 
-#include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <iterator>
 
@@ -16,7 +16,9 @@ namespace {
 const char* const kGameTitle = "Tarnbrook - ";
 const struct {
     int x, y, width, height, weight;
-} kGameAreas[] = {{232, 144, 270, 351, 55}, {527, 140, 100, 28, 10}, {527, 170, 100, 28, 3},
+} kGameAreas[] = {{232, 144, 270, 351, 55},
+                  {527, 140, 100, 28, 10},
+                  {527, 170, 100, 28, 3},
                   {527, 200, 100, 28, 2}};
 // The game's question before it ends: closed at once, which answers NO, so that a run goes on
 // until the soak ends it.

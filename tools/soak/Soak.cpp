@@ -79,8 +79,7 @@ Soak::Soak(const SoakOptions& options, Display* display)
       display_(display),
       monkey_(display, options.seed),
       clientMask_(reinterpret_cast<_XPrivDisplay>(display)->private4)
-{
-}
+{}
 
 int Soak::Run()
 {

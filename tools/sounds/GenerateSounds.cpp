@@ -1,5 +1,6 @@
 // Writes the game's two sounds as PCM WAVE files: a short beep for every safe click and an
-// explosion for a hazard. Usage: generate_sounds OUTPUT_FOLDER (the repository keeps them in Data/).
+// explosion for a hazard. Usage: generate_sounds OUTPUT_FOLDER (the repository keeps them in
+// Data/).
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -30,13 +31,13 @@ std::vector<uint8_t> EncodeWave(const std::vector<int16_t>& samples)
     PutLittleEndian(out, 36 + dataBytes, 4);
     PutText(out, "WAVE");
     PutText(out, "fmt ");
-    PutLittleEndian(out, 16, 4);             // format chunk size
-    PutLittleEndian(out, 1, 2);              // PCM
-    PutLittleEndian(out, 1, 2);              // mono
+    PutLittleEndian(out, 16, 4);  // format chunk size
+    PutLittleEndian(out, 1, 2);   // PCM
+    PutLittleEndian(out, 1, 2);   // mono
     PutLittleEndian(out, kSampleRate, 4);
     PutLittleEndian(out, kSampleRate * 2, 4);  // bytes per second
-    PutLittleEndian(out, 2, 2);              // bytes per frame
-    PutLittleEndian(out, 16, 2);             // bits per sample
+    PutLittleEndian(out, 2, 2);                // bytes per frame
+    PutLittleEndian(out, 16, 2);               // bits per sample
     PutText(out, "data");
     PutLittleEndian(out, dataBytes, 4);
     for (int16_t sample : samples) {
@@ -60,7 +61,8 @@ std::vector<int16_t> MakeBeep()
         const double t = static_cast<double>(i) / kSampleRate;
         const double attack = std::fmin(1.0, t / 0.004);
         const double decay = std::exp(-t * 30.0);
-        const double tone = std::sin(2.0 * kPi * 1320.0 * t) + 0.3 * std::sin(2.0 * kPi * 2640.0 * t);
+        const double tone =
+            std::sin(2.0 * kPi * 1320.0 * t) + 0.3 * std::sin(2.0 * kPi * 2640.0 * t);
         samples.push_back(ToSample(0.55 * attack * decay * tone));
     }
     return samples;
@@ -76,7 +78,8 @@ std::vector<int16_t> MakeExplosion()
     for (int i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         seed = seed * 1664525u + 1013904223u;
-        const double noise = static_cast<double>(seed >> 8) / static_cast<double>(1u << 24) * 2.0 - 1.0;
+        const double noise =
+            static_cast<double>(seed >> 8) / static_cast<double>(1u << 24) * 2.0 - 1.0;
         const double smoothing = 0.5 * std::exp(-t * 2.5) + 0.03;
         filtered += smoothing * (noise - filtered);
         const double attack = std::fmin(1.0, t / 0.006);

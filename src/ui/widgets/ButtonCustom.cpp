@@ -15,8 +15,8 @@ namespace {
 const int64_t kLight = 0xFFFFFF;
 const int64_t kDark = 0x000000;
 const int kDashed = 1;
-const int kCaptionMargin = 6;   // between the caption box and the left and right edges
-const int kPictureLeft = 8;     // the picture's left edge, when a caption follows it
+const int kCaptionMargin = 6;  // between the caption box and the left and right edges
+const int kPictureLeft = 8;    // the picture's left edge, when a caption follows it
 const int kCaptionAfterPicture = 10;
 
 struct Box {

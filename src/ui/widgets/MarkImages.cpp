@@ -13,7 +13,8 @@ XImage* MarkImages::Get(GUIElement* element, bool enabled, bool on)
             const bool pictureEnabled = i < 2;
             const bool pictureOn = i % 2 == 0;
             images_[i] = CreateXImage(
-                element, Convert4BitImage(kMarkSize, kMarkSize, source_(pictureEnabled, pictureOn)));
+                element,
+                Convert4BitImage(kMarkSize, kMarkSize, source_(pictureEnabled, pictureOn)));
         }
     }
     return images_[(enabled ? 0 : 2) + (on ? 0 : 1)].get();

@@ -15,7 +15,7 @@ namespace tarnbrook {
 namespace {
 
 constexpr int kMarkLeft = 1;
-constexpr int kMarkTop = 6;         // from the row's top
+constexpr int kMarkTop = 6;  // from the row's top
 constexpr int kCaptionLeft = 28;
 constexpr int kCaptionMargin = 30;  // the caption's box is this much narrower than the element
 constexpr int64_t kTransparent = 0x000000;
@@ -233,8 +233,8 @@ void OptionBox::Paint()
     for (int i = 0; i < GetItemCount(); ++i) {
         const int top = at.y + kRowHeight * i;
         if (XImage* mark = pictures_.Get(this, enabled, i == selectedIndex)) {
-            gc.PutImagePartKeyed(at.x + kMarkLeft, top + kMarkTop, kMarkSize, kMarkSize, mark, 0,
-                                 0, kTransparent);
+            gc.PutImagePartKeyed(at.x + kMarkLeft, top + kMarkTop, kMarkSize, kMarkSize, mark, 0, 0,
+                                 kTransparent);
         }
         // The caption's box ends on the row's last line: its background stays inside.
         gc.DrawText(at.x + kCaptionLeft, top + 1, width - kCaptionMargin, kRowHeight - 1,

@@ -30,8 +30,8 @@ int ProgressBar::BarWidth(int inside, int minimum, int maximum, int value)
     if (maximum == minimum || inside <= 0) {
         return 0;
     }
-    const double fraction = (static_cast<double>(value) - minimum) /
-                            (static_cast<double>(maximum) - minimum);
+    const double fraction =
+        (static_cast<double>(value) - minimum) / (static_cast<double>(maximum) - minimum);
     if (fraction <= 0) {
         return 0;
     }

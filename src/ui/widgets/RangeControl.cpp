@@ -18,8 +18,7 @@ RangeControl::RangeControl(GUIElement* container, const std::string& kindName,
       range_(valueRange),
       value(initialValue),
       vertical(isVertical)
-{
-}
+{}
 
 bool RangeControl::IsArrowKey(KeySym keysym)
 {

@@ -14,9 +14,9 @@ namespace tarnbrook {
 
 namespace {
 
-constexpr int kArrowInset = 2;   // between an arrow and the bar's edges
+constexpr int kArrowInset = 2;    // between an arrow and the bar's edges
 constexpr int kArrowLength = 19;  // from the bar's end to an arrow's base
-constexpr int kBlockInset = 2;   // between the page block and the bar's edge
+constexpr int kBlockInset = 2;    // between the page block and the bar's edge
 
 XPoint Corner(int x, int y)
 {

@@ -46,8 +46,8 @@ ScrollBarPages PagesOf(bool vertical, Point size, const ValueRange& range, int v
     const int64_t page = (static_cast<int64_t>(value) - range.Minimum()) / length;
     pages.currentPage = static_cast<int>(std::clamp<int64_t>(page, 0, pages.pageCount - 1));
     pages.cellCount = std::min(pages.pageCount, pages.trackLength);
-    pages.currentCell =
-        static_cast<int>(static_cast<int64_t>(pages.currentPage) * pages.cellCount / pages.pageCount);
+    pages.currentCell = static_cast<int>(static_cast<int64_t>(pages.currentPage) * pages.cellCount /
+                                         pages.pageCount);
     pages.cellLength = pages.trackLength / pages.cellCount;
     pages.lastCellExtra = pages.trackLength % pages.cellCount;
     return pages;

@@ -8,7 +8,7 @@ namespace tarnbrook {
 // A scroll bar keeps an arrow zone of 21 pixels at each end; the track between them is divided
 // into one cell per page of content, a page being as many units as the track has pixels.
 constexpr int kScrollBarArrowZone = 21;
-constexpr int kScrollBarThickness = 21;      // at least, across the bar
+constexpr int kScrollBarThickness = 21;       // at least, across the bar
 constexpr int kScrollBarShortestLength = 52;  // at least, along the bar
 
 // The size a scroll bar takes when painted: at least the least sizes, at most 32767 each way.
@@ -37,8 +37,8 @@ struct ScrollBarPages {
     int PageValue(const ValueRange& range, int page) const;
 };
 
-// The pages of a bar of that size (taken through ScrollBarSize) over the range with that value. A value
-// outside the content (the bar stores what it is given) is shown on the nearest page.
+// The pages of a bar of that size (taken through ScrollBarSize) over the range with that value. A
+// value outside the content (the bar stores what it is given) is shown on the nearest page.
 ScrollBarPages PagesOf(bool vertical, Point size, const ValueRange& range, int value);
 
 }  // namespace tarnbrook

@@ -15,11 +15,11 @@ namespace tarnbrook {
 
 namespace {
 
-constexpr int kTickReach = 3;        // a tick runs this far either side of the track
-constexpr int kThumbTip = 5;         // from the track to the thumb's tip
-constexpr int kThumbBase = 15;       // from the track to the thumb's base
+constexpr int kTickReach = 3;   // a tick runs this far either side of the track
+constexpr int kThumbTip = 5;    // from the track to the thumb's tip
+constexpr int kThumbBase = 15;  // from the track to the thumb's base
 constexpr int kThumbHalfWidth = 10;
-constexpr int kTickSlack = 2;        // a point this far past a tick still takes it
+constexpr int kTickSlack = 2;  // a point this far past a tick still takes it
 
 }  // namespace
 

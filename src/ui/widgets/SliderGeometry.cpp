@@ -26,9 +26,11 @@ Point SliderSize(bool vertical, Point size, int64_t steps)
 {
     steps = std::max<int64_t>(steps, 1);
     if (vertical) {
-        return Point{std::max(size.x, kSliderMinimumWidth), AlongTrack(size.y, kVerticalEnds, steps)};
+        return Point{std::max(size.x, kSliderMinimumWidth),
+                     AlongTrack(size.y, kVerticalEnds, steps)};
     }
-    return Point{AlongTrack(size.x, kHorizontalEnds, steps), std::max(size.y, kSliderMinimumHeight)};
+    return Point{AlongTrack(size.x, kHorizontalEnds, steps),
+                 std::max(size.y, kSliderMinimumHeight)};
 }
 
 int SliderTrackLength(bool vertical, Point size)

@@ -16,9 +16,9 @@ namespace tarnbrook {
 
 namespace {
 
-constexpr int kFrame = 3;             // border rings and margin around the grid
-constexpr int kCellPadding = 2;       // a cell is "M" plus this
-constexpr int kLinePadding = 4;       // a row is the font's line height plus this
+constexpr int kFrame = 3;        // border rings and margin around the grid
+constexpr int kCellPadding = 2;  // a cell is "M" plus this
+constexpr int kLinePadding = 4;  // a row is the font's line height plus this
 constexpr int kMinHeightOverFont = 10;
 constexpr int kDateMaxLength = 10;
 constexpr int64_t kLight = 0xFFFFFF;
@@ -249,7 +249,8 @@ void TextBoxCustom::RenderCells(bool full)
     const Point at = Application::ToFormCoordinates(this, x, y);
     const TextLayout layout = editor_.Layout();
     const std::string shown = editor_.Shown();
-    const int caretCell = ShowsCaret() ? layout.indexCell[static_cast<size_t>(editor_.Caret())] : -1;
+    const int caretCell =
+        ShowsCaret() ? layout.indexCell[static_cast<size_t>(editor_.Caret())] : -1;
     const int columns = editor_.GetGrid().Columns();
     const int64_t background = Background();
     for (size_t cell = 0; cell < cells_.size(); ++cell) {

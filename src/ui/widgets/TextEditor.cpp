@@ -183,8 +183,8 @@ bool TextEditor::FitsText(int n, const std::string& text) const
     if (n <= 0) {
         return true;
     }
-    const std::string laid = PadRight(text.substr(0, static_cast<size_t>(n)), kBlank,
-                                      static_cast<size_t>(n));
+    const std::string laid =
+        PadRight(text.substr(0, static_cast<size_t>(n)), kBlank, static_cast<size_t>(n));
     return grid_.Place(laid, !options_.password).placed >= n;
 }
 

@@ -8,8 +8,7 @@ namespace {
 const char kLineBreak = 13;
 }
 
-TextGrid::TextGrid(int columns, int rows)
-    : columns_(std::max(columns, 0)), rows_(std::max(rows, 0))
+TextGrid::TextGrid(int columns, int rows) : columns_(std::max(columns, 0)), rows_(std::max(rows, 0))
 {
     const long cells = static_cast<long>(columns_) * rows_;
     capacity_ = static_cast<int>(std::min<long>(cells, kMaxCells));

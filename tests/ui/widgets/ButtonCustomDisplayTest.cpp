@@ -44,7 +44,8 @@ protected:
     // The bevel's top and left edges are the first colour, its right and bottom edges the second.
     std::string BevelUnmet(int topLeft, int bottomRight)
     {
-        return Unmet(surface, {{kX + 40, kY, topLeft}, {kX, kY + 15, topLeft},
+        return Unmet(surface, {{kX + 40, kY, topLeft},
+                               {kX, kY + 15, topLeft},
                                {kX + kW - 1, kY + 15, bottomRight},
                                {kX + 40, kY + kH - 1, bottomRight}});
     }
@@ -69,11 +70,16 @@ TEST_F(ButtonCustomDisplayTest, TheBevelIsRaisedAndSunkWhilePressedWithoutTheFoc
     EXPECT_EQ(XY(ButtonCustom(&surface.Get(), "").GetSize()), "80,30");
     ButtonCustom& made = AddButton("");
     EXPECT_EQ(BevelUnmet(kWhite, kBlack), "");
-    EXPECT_EQ(Unmet(surface, {{kX + kW - 1, kY, kBlack}, {kX + kW, kY + kH, kGrey},
-                              {kX + 1, kY + 1, kFace, kW - 2, kH - 2}}), "");
+    EXPECT_EQ(Unmet(surface, {{kX + kW - 1, kY, kBlack},
+                              {kX + kW, kY + kH, kGrey},
+                              {kX + 1, kY + 1, kFace, kW - 2, kH - 2}}),
+              "");
     made.GotFocus();
-    EXPECT_EQ(Unmet(surface, {{kX + 4, kY + 3, kBlack}, {kX + 4, kY + kH - 4, kBlack},
-                              {kX + kW - 5, kY + 3, kBlack}, {kX + 10, kY + 3, kFace}}), "");
+    EXPECT_EQ(Unmet(surface, {{kX + 4, kY + 3, kBlack},
+                              {kX + 4, kY + kH - 4, kBlack},
+                              {kX + kW - 5, kY + 3, kBlack},
+                              {kX + 10, kY + 3, kFace}}),
+              "");
     EXPECT_GT(surface.FindColor(kX + 4, kY + 3, kW - 8, 1, kBlack).count, 20);
     made.MouseDown(Point{kX + 5, kY + 5});
     EXPECT_EQ(BevelUnmet(kBlack, kWhite), "");

@@ -76,16 +76,18 @@ TEST_F(CheckBoxDisplayTest, ClicksAndSpaceToggleWhileEnabled)
     ClickCaption();
     box.KeyChar(' ');
     EXPECT_TRUE(box.IsChecked());
-    EXPECT_EQ(events, (Events{"command", "OnMouseUp", "command", "OnMouseUp", "command",
-                              "OnMouseUp"}));
+    EXPECT_EQ(events,
+              (Events{"command", "OnMouseUp", "command", "OnMouseUp", "command", "OnMouseUp"}));
 }
 
 TEST_F(CheckBoxDisplayTest, CaptionFocusRectangleDisabledGreyAndHiding)
 {
     EXPECT_GE(surface.FindColor(kX + 21, kY, kW - 21, 30, kBlack).left, kX + 26);  // the caption
     box.GotFocus();
-    EXPECT_EQ(Unmet(surface, {{kX + 23, kY + 2, kBlack}, {kX + 23, kY + 29, kBlack},
-                              {kX + kW - 8, kY + 2, kBlack}}), "");
+    EXPECT_EQ(Unmet(surface, {{kX + 23, kY + 2, kBlack},
+                              {kX + 23, kY + 29, kBlack},
+                              {kX + kW - 8, kY + 2, kBlack}}),
+              "");
     box.LostFocus();
     EXPECT_EQ(Unmet(surface, {{kX + 23, kY + 2, kFace}, {kX, kY + 30, kGrey, kW + 1, 2}}), "");
     box.GotFocus();

@@ -94,12 +94,15 @@ TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
 TEST_F(OptionBoxDisplayTest, WithNothingSelectedTheFocusRectangleIsAroundTheFirstOption)
 {
     box.GotFocus();
-    EXPECT_EQ(Unmet(surface, {{kX + 25, kY + 2, kBlack}, {kX + 25, kY + 25, kBlack},
+    EXPECT_EQ(Unmet(surface, {{kX + 25, kY + 2, kBlack},
+                              {kX + 25, kY + 25, kBlack},
                               {kX + kW - 6, kY + 2, kBlack},
-                              {kX + 25, kY + kRow + 1, kFace, 1, 2 * kRow - 1}}), "");
+                              {kX + 25, kY + kRow + 1, kFace, 1, 2 * kRow - 1}}),
+              "");
     box.SetSelectedIndex(2);
-    EXPECT_EQ(Unmet(surface, {{kX + 25, kY + 2 * kRow + 2, kBlack},
-                              {kX + 25, kY, kFace, 1, 2 * kRow}}), "");
+    EXPECT_EQ(
+        Unmet(surface, {{kX + 25, kY + 2 * kRow + 2, kBlack}, {kX + 25, kY, kFace, 1, 2 * kRow}}),
+        "");
     box.LostFocus();
     EXPECT_EQ(surface.CountOther(kX, kY + 3 * kRow, kW + 1, 2, kGrey), 0);  // nothing below
 }

@@ -39,8 +39,10 @@ TEST_F(ProgressBarDisplayTest, HalfWayTheBarIs94PixelsWideInsideTheBevel)
     EXPECT_EQ(blue.left, kX + 1);
     EXPECT_EQ(blue.top, kY + 1);
     EXPECT_EQ(blue.count, 94 * 23);
-    EXPECT_EQ(Unmet(surface, {{kX + 95, kY + 10, kGrey}, {kX, kY + 10, kBlack},
-                              {kX + 189, kY + 10, kWhite}}), "");
+    EXPECT_EQ(
+        Unmet(surface,
+              {{kX + 95, kY + 10, kGrey}, {kX, kY + 10, kBlack}, {kX + 189, kY + 10, kWhite}}),
+        "");
     bar.SetValue(150);
     EXPECT_EQ(Bar().count, 188 * 23);
     bar.SetValue(-3);

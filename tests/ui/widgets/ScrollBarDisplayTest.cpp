@@ -48,9 +48,13 @@ TEST_F(ScrollBarDisplayTest, FrameArrowsCellsAndTheBlockOnTheCurrentPage)
 {
     Show(85);
     EXPECT_EQ(bar.GetHeight(), 21);
-    EXPECT_EQ(Unmet(surface, {{80, kY, kLight}, {kX, kMiddle, kLight}, {kX + 122, kMiddle, kBlack},
-                              {80, kY + 21, kBlack}, {kX + 10, kMiddle, kBlack},
-                              {kX + 112, kMiddle, kBlack}}), "");  // edges, then both arrows
+    EXPECT_EQ(Unmet(surface, {{80, kY, kLight},
+                              {kX, kMiddle, kLight},
+                              {kX + 122, kMiddle, kBlack},
+                              {80, kY + 21, kBlack},
+                              {kX + 10, kMiddle, kBlack},
+                              {kX + 112, kMiddle, kBlack}}),
+              "");  // edges, then both arrows
     EXPECT_EQ(XY(Point{Block().left, Block().right}), "67,91");
     EXPECT_EQ(Block().top, kY + 2);
     bar.SetValue(199);
@@ -123,8 +127,11 @@ TEST_F(ScrollBarDisplayTest, AVerticalBarHasItsArrowsAtTheTopAndBottom)
     ShowAt(bar, kX, kY, 13, 122);
     EXPECT_EQ(bar.GetWidth(), 21);
     // Both arrows and the block of page 0.
-    EXPECT_EQ(Unmet(surface, {{kX + 10, kY + 10, kBlack}, {kX + 10, kY + 112, kBlack},
-                              {kX + 10, kY + 30, kBlack}, {kX + 10, kY + 60, kFace}}), "");
+    EXPECT_EQ(Unmet(surface, {{kX + 10, kY + 10, kBlack},
+                              {kX + 10, kY + 112, kBlack},
+                              {kX + 10, kY + 30, kBlack},
+                              {kX + 10, kY + 60, kFace}}),
+              "");
     bar.SetValue(100);
     EXPECT_EQ(surface.Pixel(kX + 10, kY + 60), kBlack);  // the block of page 1
 }

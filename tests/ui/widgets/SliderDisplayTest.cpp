@@ -42,9 +42,13 @@ protected:
 // the end values are printed left and right.
 TEST_F(SliderDisplayTest, TicksTrackThumbAndLabelsOfAHorizontalSlider)
 {
-    EXPECT_EQ(Unmet(surface, {{40, kTrack - 3, kBlack}, {73, kTrack + 3, kBlack},
-                              {41, kTrack - 3, kLight}, {52, kTrack, kBlack},
-                              {52, kTrack + 1, kLight}, {40, kTrack - 8, kBlack}}), "");
+    EXPECT_EQ(Unmet(surface, {{40, kTrack - 3, kBlack},
+                              {73, kTrack + 3, kBlack},
+                              {41, kTrack - 3, kLight},
+                              {52, kTrack, kBlack},
+                              {52, kTrack + 1, kLight},
+                              {40, kTrack - 8, kBlack}}),
+              "");
     slider.SetValue(2);
     EXPECT_EQ(Unmet(surface, {{40, kTrack - 8, kFace}, {56, kTrack - 8, kBlack}}), "");
     EXPECT_FALSE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
@@ -63,8 +67,11 @@ TEST_F(SliderDisplayTest, AVerticalSliderHasItsTicksDownAndItsThumbOnTheRight)
     ShowAt(tall, 150, 20, 10, 10);
     const int xm = 150 + 20;
     // Tick 1 and its light edge, the track's light side, the thumb at 10.
-    EXPECT_EQ(Unmet(surface, {{xm - 3, 46, kBlack}, {xm - 3, 47, kLight}, {xm + 1, 50, kLight},
-                              {xm + 10, 38, kBlack}}), "");
+    EXPECT_EQ(Unmet(surface, {{xm - 3, 46, kBlack},
+                              {xm - 3, 47, kLight},
+                              {xm + 1, 50, kLight},
+                              {xm + 10, 38, kBlack}}),
+              "");
     tall.SetValue(99);
     EXPECT_EQ(tall.GetValue(), 12);
     EXPECT_EQ(surface.Pixel(xm + 10, 55), kBlack);

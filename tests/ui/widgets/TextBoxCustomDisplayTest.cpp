@@ -65,8 +65,12 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
     const int line = box->GetLineHeight();
     EXPECT_EQ(cell, XTextWidth(Font(), "M", 1) + 2);
     EXPECT_EQ(line, Font()->ascent + 5);
-    EXPECT_EQ(Unmet(surface, {{60, 30, kWhite}, {139, 45, kBlack}, {21, 45, kBlack},
-                              {60, 58, kWhite}, {140, 45, kFormColor}}), "");
+    EXPECT_EQ(Unmet(surface, {{60, 30, kWhite},
+                              {139, 45, kBlack},
+                              {21, 45, kBlack},
+                              {60, 58, kWhite},
+                              {140, 45, kFormColor}}),
+              "");
     EXPECT_TRUE(surface.FindColor(20, 30, 120, 30, kCaret).Empty());
 
     box->SetFocus();
@@ -218,8 +222,8 @@ TEST_F(TextBoxInputTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheLoop
     box->SetSize(6 + 5 * box->GetCellWidth() + box->GetCellWidth() - 1, 30);
     ClickAndType(*box, 1, {XK_x, XK_BackSpace, XK_Delete, XK_b, XK_c, XK_d, XK_e, XK_f, XK_Right});
     Run();
-    EXPECT_EQ(texts, (Journal{"axcd", "acd", "a d", "abd", "abc", "abcd", "abcde", "abcde",
-                              "abcde"}));
+    EXPECT_EQ(texts,
+              (Journal{"axcd", "acd", "a d", "abd", "abc", "abcd", "abcde", "abcde", "abcde"}));
     EXPECT_EQ(box->GetCaret(), 5);
     EXPECT_EQ(beeps.Count(), 1);
 }

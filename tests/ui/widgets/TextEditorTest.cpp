@@ -35,14 +35,19 @@ TextEditor Editor(int columns, int rows, const std::string& text = "",
 TextEditor::Outcome Step(TextEditor& editor, const std::string& script, size_t& at)
 {
     switch (const char step = script[at++]) {
-    case '<': return editor.Left();
-    case '>': return editor.Right();
-    case '^': return editor.Up();
-    case '_': return editor.Down();
+    case '<':
+        return editor.Left();
+    case '>':
+        return editor.Right();
+    case '^':
+        return editor.Up();
+    case '_':
+        return editor.Down();
     case '@':
         at += 2;
         return editor.Click(script[at - 2] - '0', script[at - 1] - '0');
-    default: return editor.Type(step);
+    default:
+        return editor.Type(step);
     }
 }
 
@@ -121,7 +126,10 @@ TEST(TextEditor, DeleteAtTheEndOfAFullBufferWritesNothing)
 TEST(TextEditor, DateModeWritesTheSlashesAndBackspaceTakesThemWithTheDigitBefore)
 {
     TextEditor editor = Editor(12, 1, "", "d9", 10);
-    Expect(editor, "12032024" "5/", "ccccccccrr", "12/03/2024", 10);
+    Expect(editor,
+           "12032024"
+           "5/",
+           "ccccccccrr", "12/03/2024", 10);
     Expect(editor, BS, "c", "12/03/202", 9);
     Expect(editor, "@60" BS, "cc", "12/02/02", 4);
     Expect(editor, "<<", "cc", "12/02/02", 1);  // over the slash
