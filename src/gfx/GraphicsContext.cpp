@@ -226,7 +226,7 @@ uint32_t GraphicsContext::GetPixel(int x, int y)
     if (!gc_ || !AreaReadable(x, y, 1, 1)) {
         return 0;
     }
-    ImagePtr image(XGetImage(display_, window_, x, y, 1, 1, AllPlanes, ZPixmap));
+    ImagePtr image = ReadImage(display_, window_, x, y, 1, 1);
     return image ? static_cast<uint32_t>(XGetPixel(image.get(), 0, 0)) : 0;
 }
 
@@ -548,8 +548,7 @@ void GraphicsContext::PutImageKeyed(int x, int y, int w, int h, XImage* image, i
     if (right <= left || bottom <= top) {
         return;
     }
-    ImagePtr under(XGetImage(display_, window_, left, top, static_cast<unsigned>(right - left),
-                             static_cast<unsigned>(bottom - top), AllPlanes, ZPixmap));
+    ImagePtr under = ReadImage(display_, window_, left, top, right - left, bottom - top);
     if (!under) {
         return;
     }
@@ -581,8 +580,7 @@ ImagePtr GraphicsContext::GetImage(int x, int y, int w, int h)
     if (!AreaReadable(x, y, w, h)) {
         return nullptr;
     }
-    return ImagePtr(XGetImage(display_, window_, x, y, static_cast<unsigned>(w),
-                              static_cast<unsigned>(h), AllPlanes, ZPixmap));
+    return ReadImage(display_, window_, x, y, w, h);
 }
 
 void GraphicsContext::CopyFromDrawable(int x, int y, int w, int h, Drawable source, int srcX,
@@ -602,8 +600,7 @@ void GraphicsContext::CopyFromDrawable(int x, int y, int w, int h, Drawable sour
         static_cast<int64_t>(srcY) + h > sourceHeight) {
         return;
     }
-    ImagePtr copy(XGetImage(display_, source, srcX, srcY, static_cast<unsigned>(w),
-                            static_cast<unsigned>(h), AllPlanes, ZPixmap));
+    ImagePtr copy = ReadImage(display_, source, srcX, srcY, w, h);
     PutImage(x, y, w, h, copy.get());
 }
 

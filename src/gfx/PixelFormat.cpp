@@ -144,7 +144,7 @@ void ProbePixelFormat(GUIElement* element)
     }
     GraphicsContext gc(form);
     gc.DrawPoint(0, 0, kProbeColor);
-    ImagePtr pixel(XGetImage(display, form->GetWindow(), 0, 0, 1, 1, AllPlanes, ZPixmap));
+    ImagePtr pixel = ReadImage(display, form->GetWindow(), 0, 0, 1, 1);
     if (!pixel) {
         LearnFromVisual(display, form);
         return;

@@ -106,4 +106,24 @@ ImagePtr CreateXImage(GUIElement* element, const RgbBuffer& rgb)
     return CreateXImage(element, rgb.Data(), rgb.Width(), rgb.Height());
 }
 
+namespace {
+
+int IgnoreError(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+}  // namespace
+
+ImagePtr ReadImage(Display* display, Drawable drawable, int x, int y, int w, int h)
+{
+    // Errors of earlier requests still go to the program's own handler.
+    XSync(display, False);
+    XErrorHandler previous = XSetErrorHandler(IgnoreError);
+    ImagePtr image(XGetImage(display, drawable, x, y, static_cast<unsigned>(w),
+                             static_cast<unsigned>(h), AllPlanes, ZPixmap));
+    XSetErrorHandler(previous);
+    return image;
+}
+
 }  // namespace tarnbrook

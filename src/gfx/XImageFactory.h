@@ -25,4 +25,9 @@ using ImagePtr = std::unique_ptr<XImage, XImageDeleter>;
 ImagePtr CreateXImage(GUIElement* element, const unsigned char* rgb, int width, int height);
 ImagePtr CreateXImage(GUIElement* element, const RgbBuffer& rgb);
 
+// Reads an area of a window or pixmap back from the server; null when it cannot be read. A
+// window found viewable a moment ago may be unmapped meanwhile (a window manager reparenting
+// it): the read then fails with BadMatch, which is expected here and not reported as an error.
+ImagePtr ReadImage(Display* display, Drawable drawable, int x, int y, int w, int h);
+
 }  // namespace tarnbrook

@@ -14,6 +14,7 @@
 
 #include "app/Application.h"
 #include "gfx/Screen.h"
+#include "gfx/XImageFactory.h"
 #include "support/OwnerForm.h"
 #include "support/RecordingChild.h"
 #include "support/RecordingForm.h"
@@ -251,6 +252,13 @@ TEST_F(FormDisplayTest, AProtocolErrorIsLoggedOnceAndTheProgramGoesOn)
     Form form(nullptr);
     Show(form);
     XMapWindow(screen.GetDisplay(), 0x3ffffff);  // no such window
+    Sync();
+    // Reading back a window that is not viewable fails quietly: no line of its own.
+    Display* display = screen.GetDisplay();
+    const Window unmapped =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 4, 4, 0, 0, 0);
+    EXPECT_EQ(ReadImage(display, unmapped, 0, 0, 1, 1), nullptr);
+    XDestroyWindow(display, unmapped);
     Sync();
     const std::string log = folder.Read("log.txt");
     EXPECT_EQ(log.rfind("Errore X: BadWindow", 0), 0u) << log;
