@@ -39,12 +39,19 @@ protected:
     std::vector<std::string> journal;
 };
 
+// A panel without an id is not searched inside itself.
 TEST_F(ApplicationTest, EveryElementRegistersInOrderAndFormsAndTimersInTheirOwnLists)
 {
     IdForm form;
     RecordingChild child(&form, "child", &journal);
     Timer timer(&form, 100);
-    EXPECT_EQ(Application::elements, (std::vector<GUIElement*>{&form, &child, &timer}));
+    RecordingChild panel(&form, "panel", &journal);
+    panel.SetKind("panel");
+    RecordingChild inner(&panel, "inner", &journal);
+    EXPECT_EQ(Application::elements,
+              (std::vector<GUIElement*>{&form, &child, &timer, &panel, &inner}));
+    EXPECT_EQ(Application::GetChildren(0),
+              (std::vector<GUIElement*>{&child, &timer, &panel, &inner}));
     EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
     EXPECT_EQ(Application::timers, (std::vector<Timer*>{&timer}));
     EXPECT_EQ(Application::FindFormByWindow(12345), nullptr);
@@ -78,9 +85,8 @@ TEST_F(ApplicationTest, RemovingAnUnregisteredElementOrFormIsLoggedAndChangesNot
 
 TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
 {
-    auto form = std::make_unique<IdForm>();
-    auto dialog = std::make_unique<IdForm>();
-    auto box = std::make_unique<IdForm>();
+    auto form = std::make_unique<IdForm>(), dialog = std::make_unique<IdForm>(),
+         box = std::make_unique<IdForm>();
     auto child = std::make_unique<RecordingChild>(form.get(), "child", &journal);
     auto inner = std::make_unique<RecordingChild>(child.get(), "inner", &journal);
     Application::focused = child.get();
@@ -153,18 +159,9 @@ TEST_F(ContainerTest, ChildrenComeInCreationOrderWithPanelsExpandedAndLookupsLoo
     // Parent forms and form coordinates walk up through panels.
     EXPECT_EQ(Application::GetParentForm(&c), &form);
     EXPECT_EQ(Application::GetParentForm(&form), nullptr);
-    EXPECT_EQ(Application::ToFormCoordinates(&c, 50, 60).x, 150);
-    EXPECT_EQ(Application::ToFormCoordinates(&c, 50, 60).y, 160);
+    const Point inForm = Application::ToFormCoordinates(&c, 50, 60);
+    EXPECT_EQ(std::make_pair(inForm.x, inForm.y), std::make_pair(150, 160));
     EXPECT_EQ(Application::ToFormCoordinates(&a, 10, 10).x, 10);
-}
-
-TEST_F(ApplicationTest, APanelWithoutAnIdIsNotSearchedInsideItself)
-{
-    IdForm form;
-    RecordingChild panel(&form, "panel", &journal);
-    panel.SetKind("panel");
-    RecordingChild inner(&panel, "inner", &journal);
-    EXPECT_EQ(Application::GetChildren(0), (std::vector<GUIElement*>{&panel, &inner}));
 }
 
 TEST_F(ApplicationTest, ManyFormsElementsAndTimersComeAndGoWithoutTrace)

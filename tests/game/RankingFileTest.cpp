@@ -19,14 +19,16 @@
 namespace tarnbrook {
 namespace {
 
+using testsupport::ScratchFolder;
+
 const std::string kPath = "Data/Tarnbrook/Score/Classifica.txt";
 const std::string kReadError = "Errore lettura " + kPath + "\n";
 const std::string kSaveError = "Errore salvataggio " + kPath + "\n";
 
-std::string EightDigits(int value)
+std::string Line(int score, const std::string& text)
 {
-    const std::string digits = std::to_string(value);
-    return std::string(8 - digits.size(), '0') + digits;
+    const std::string digits = std::to_string(score);
+    return std::string(8 - digits.size(), '0') + digits + " " + text + "\n";
 }
 
 // Ten lines of scores 1000, 900, ... 100, best first, as the game writes them.
@@ -34,9 +36,7 @@ std::string TenScores()
 {
     std::string text;
     for (int rank = 10; rank >= 1; --rank) {
-        const std::string name = "Player" + std::to_string(rank);
-        text += EightDigits(rank * 100) + " " + name + std::string(12 - name.size(), ' ') +
-                " Level 2\n";
+        text += Line(rank * 100, "Player" + std::to_string(rank) + "      Level 2");
     }
     return text;
 }
@@ -56,112 +56,93 @@ bool EnforcePermissionBits(bool enforce)
     return syscall(SYS_capset, &header, data) == 0;
 }
 
-bool WellFormed(const std::string& line)
+// Runs the body in a child process that ends with its answer.
+pid_t Fork(const std::function<bool()>& body)
 {
-    return line.size() > 9 && line.find_first_not_of("0123456789") == 8 && line[8] == ' ';
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(body() ? 0 : 1);
+    }
+    return child;
 }
 
-TEST(RankingFile, TheFirstEntryCreatesTheFoldersAndAOneLineFile)
-{
-    testsupport::ScratchFolder folder;
-    RankingFile ranking("Tarnbrook");
-    EXPECT_TRUE(ranking.ReadLines().empty());
-    EXPECT_FALSE(ranking.HasError());
-    EXPECT_EQ(ranking.RankingFolder(), "Data/Tarnbrook/Score/");
-    EXPECT_TRUE(folder.Exists("Data/Tarnbrook/Score"));
-    EXPECT_TRUE(ranking.AddEntry(12, RankingFile::Entry("Anna", 3)));
-    EXPECT_EQ(folder.Read(kPath), "00000012 Anna         Level 3\n");
-}
-
-// Each case: the file before, the results added, the file after.
-TEST(RankingFile, ResultsAreSortedAndCutToTen)
+// Each case: the file before, the results added, the file after. A folder in the way is an
+// error and writes nothing.
+TEST(RankingFile, ResultsAreSortedAndCutToTenInFoldersMadeOnTheFirstEntry)
 {
     std::string twelve;
     for (int score = 1; score <= 12; ++score) {
-        twelve += EightDigits(score) + " H\n";
+        twelve += Line(score, "H");
     }
     const struct {
-        const char* what;
         std::string before;
         std::vector<std::pair<int, std::string>> added;
         std::string after;
     } cases[] = {
-        {"below ten better scores", TenScores(), {{5, "Zed"}}, TenScores()},
-        {"nine digits and ties by the greater text",
-         "",
+        {"", {{12, RankingFile::Entry("Anna", 3)}}, "00000012 Anna         Level 3\n"},
+        {TenScores(), {{5, "Zed"}}, TenScores()},
+        {"",  // nine digits, and ties by the greater text
          {{123456789, "Nine"}, {100, "Anna"}, {100, "Bert"}, {100, "Ann"}, {100, "\xC3\x89lise"}},
          "23456789 Nine\n00000100 \xC3\x89lise\n00000100 Bert\n00000100 Anna\n00000100 Ann\n"},
-        {"twelve hand-written lines",
-         twelve + "a line of its own\n",
+        {twelve + "a line of its own\n",
          {{7, "New"}},
          "a line of its own\n00000012 H\n00000011 H\n00000010 H\n00000009 H\n"
          "00000008 H\n00000007 New\n00000007 H\n00000006 H\n00000005 H\n"},
-        {"carriage returns",
-         "00000300 X\r\n00000100 Y\r\n",
-         {{200, "Z"}},
-         "00000300 X\r\n00000200 Z\n00000100 Y\r\n"},
+        {"00000300 X\r\n00000100 Y\r\n", {{200, "Z"}}, "00000300 X\r\n00000200 Z\n00000100 Y\r\n"},
     };
     for (const auto& entry : cases) {
-        testsupport::ScratchFolder folder;
+        ScratchFolder folder;
         if (!entry.before.empty()) {
             folder.Write(kPath, entry.before);
         }
         RankingFile ranking("Tarnbrook");
         for (const auto& [score, text] : entry.added) {
-            EXPECT_TRUE(ranking.AddEntry(score, text)) << entry.what;
+            EXPECT_TRUE(ranking.AddEntry(score, text)) << entry.after;
         }
-        EXPECT_EQ(folder.Read(kPath), entry.after) << entry.what;
+        EXPECT_EQ(folder.Read(kPath), entry.after);
+        EXPECT_FALSE(ranking.HasError());
     }
-}
 
-TEST(RankingFile, AFolderInTheWayIsAnErrorAndWritesNothing)
-{
-    testsupport::ScratchFolder folder;
-    folder.Write("Data/Tarnbrook", "a file, not a folder");
-    RankingFile ranking("Tarnbrook");
-    EXPECT_EQ(ranking.RankingFolder(), "");
-    EXPECT_TRUE(ranking.ReadLines().empty());
-    EXPECT_TRUE(ranking.HasError());
-    EXPECT_FALSE(ranking.AddEntry(10, "Anna"));
-    EXPECT_FALSE(ranking.Save({"00000010 Anna"}));
-    EXPECT_TRUE(ranking.HasError());
-    EXPECT_EQ(folder.Read("Data/Tarnbrook"), "a file, not a folder");
+    ScratchFolder folder;
+    EXPECT_TRUE(RankingFile("Tarnbrook").ReadLines().empty());
+    EXPECT_EQ(RankingFile("Tarnbrook").RankingFolder(), "Data/Tarnbrook/Score/");
+    EXPECT_TRUE(folder.Exists("Data/Tarnbrook/Score"));
+    folder.Write("Data/Other", "a file, not a folder");
+    RankingFile blocked("Other");
+    EXPECT_EQ(blocked.RankingFolder(), "");
+    EXPECT_TRUE(blocked.ReadLines().empty());
+    EXPECT_TRUE(blocked.HasError());
+    EXPECT_FALSE(blocked.AddEntry(10, "Anna") || blocked.Save({"00000010 Anna"}));
+    EXPECT_EQ(folder.Read("Data/Other"), "a file, not a folder");
 }
 
 // Each case puts something that is no readable ranking where the file belongs.
 TEST(RankingFile, OnlyASmallRegularFileIsReadAndAnythingElseIsNeverOverwritten)
 {
-    using Scratch = testsupport::ScratchFolder;
     const std::string ten = TenScores();
-    const struct {
-        const char* what;
-        std::function<void(const Scratch&)> make;
-    } cases[] = {
-        {"no permission", [&](const Scratch& f) { f.Write(kPath, ten), chmod(kPath.c_str(), 0); }},
-        {"a device", [](const Scratch&) { symlink("/dev/zero", kPath.c_str()); }},
-        {"a FIFO", [](const Scratch&) { mkfifo(kPath.c_str(), 0644); }},
-        {"above 64 KiB",
-         [&](const Scratch& f) { f.Write(kPath, std::string(65537 - ten.size(), '0') + ten); }},
+    const std::vector<std::function<void(const ScratchFolder&)>> cases = {
+        [&](const ScratchFolder& f) { f.Write(kPath, ten), chmod(kPath.c_str(), 0); },
+        [](const ScratchFolder&) { symlink("/dev/zero", kPath.c_str()); },
+        [](const ScratchFolder&) { mkfifo(kPath.c_str(), 0644); },
+        [&](const ScratchFolder& f) { f.Write(kPath, std::string(65537 - ten.size(), '0') + ten); },
     };
-    for (const auto& entry : cases) {
-        Scratch folder;
+    for (size_t i = 0; i < cases.size(); ++i) {
+        ScratchFolder folder;
         RankingFile ranking("Tarnbrook");
         ranking.RankingFolder();
-        entry.make(folder);
-        struct stat before;
-        ASSERT_EQ(lstat(kPath.c_str(), &before), 0) << entry.what;
+        cases[i](folder);
+        struct stat before, after;
+        ASSERT_EQ(lstat(kPath.c_str(), &before), 0) << i;
         ASSERT_TRUE(EnforcePermissionBits(true));
-        EXPECT_TRUE(ranking.ReadLines().empty()) << entry.what;
-        EXPECT_TRUE(ranking.HasError()) << entry.what;
-        EXPECT_FALSE(ranking.AddEntry(5000, "Carl")) << entry.what;
-        EXPECT_TRUE(ranking.HasError()) << entry.what;
+        EXPECT_TRUE(ranking.ReadLines().empty()) << i;
+        EXPECT_TRUE(ranking.HasError()) << i;
+        EXPECT_FALSE(ranking.AddEntry(5000, "Carl")) << i;
         EXPECT_TRUE(EnforcePermissionBits(false));
-        struct stat after;
         ASSERT_EQ(lstat(kPath.c_str(), &after), 0);
-        EXPECT_EQ(after.st_mode, before.st_mode) << entry.what;
-        EXPECT_EQ(after.st_size, before.st_size) << entry.what;
-        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec) << entry.what;
-        EXPECT_EQ(folder.Read("log.txt"), kReadError + kReadError) << entry.what;
+        EXPECT_EQ(after.st_mode, before.st_mode) << i;
+        EXPECT_EQ(after.st_size, before.st_size) << i;
+        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec) << i;
+        EXPECT_EQ(folder.Read("log.txt"), kReadError + kReadError) << i;
     }
 }
 
@@ -171,7 +152,7 @@ TEST(RankingFile, ATemporaryLeftInTheWayNeverBlocksASaveAndAFailedWriteKeepsTheO
 {
     const std::string temporary = kPath + ".tmp";
     for (const std::string left : {"link", "file", "folder"}) {
-        testsupport::ScratchFolder folder;
+        ScratchFolder folder;
         folder.Write(kPath, "00000010 Old\n");
         folder.Write("other.txt", "not the ranking\n");
         if (left == "link") {
@@ -189,9 +170,8 @@ TEST(RankingFile, ATemporaryLeftInTheWayNeverBlocksASaveAndAFailedWriteKeepsTheO
         EXPECT_FALSE(folder.Exists(temporary)) << left;
     }
 
-    testsupport::ScratchFolder folder;
-    const std::string ten = TenScores();
-    folder.Write(kPath, ten);
+    ScratchFolder folder;
+    folder.Write(kPath, TenScores());
     // Files may not grow past 200 bytes: the new ranking cannot be written whole.
     signal(SIGXFSZ, SIG_IGN);
     rlimit previous;
@@ -204,7 +184,7 @@ TEST(RankingFile, ATemporaryLeftInTheWayNeverBlocksASaveAndAFailedWriteKeepsTheO
     setrlimit(RLIMIT_FSIZE, &previous);
     signal(SIGXFSZ, SIG_DFL);
     EXPECT_TRUE(ranking.HasError());
-    EXPECT_EQ(folder.Read(kPath), ten);
+    EXPECT_EQ(folder.Read(kPath), TenScores());
     EXPECT_FALSE(folder.Exists(temporary));
     EXPECT_EQ(folder.Read("log.txt"), kSaveError);
     EXPECT_TRUE(ranking.AddEntry(5000, "Carl"));
@@ -214,7 +194,7 @@ TEST(RankingFile, ATemporaryLeftInTheWayNeverBlocksASaveAndAFailedWriteKeepsTheO
 // user may not write is left as it is; either way the file keeps its mode.
 TEST(RankingFile, ASaveKeepsTheModeAndGoesInPlaceWhenTheFolderIsReadOnly)
 {
-    testsupport::ScratchFolder folder;
+    ScratchFolder folder;
     folder.Write(kPath, "00000010 Old\n");
     ASSERT_EQ(chmod(kPath.c_str(), 0600), 0);
     RankingFile ranking("Tarnbrook");
@@ -229,10 +209,10 @@ TEST(RankingFile, ASaveKeepsTheModeAndGoesInPlaceWhenTheFolderIsReadOnly)
     EXPECT_TRUE(EnforcePermissionBits(false));
 
     EXPECT_EQ(folder.Read(kPath), "00000030 InPlace\n00000020 New\n00000010 Old\n");
+    EXPECT_EQ(folder.Read("log.txt"), kSaveError);
     struct stat info;
     ASSERT_EQ(stat(kPath.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0444u);
-    EXPECT_EQ(folder.Read("log.txt"), kSaveError);
     ASSERT_EQ(chmod(kPath.c_str(), 0600), 0);
     EXPECT_TRUE(ranking.AddEntry(50, "Kept"));
     ASSERT_EQ(stat(kPath.c_str(), &info), 0);
@@ -242,37 +222,34 @@ TEST(RankingFile, ASaveKeepsTheModeAndGoesInPlaceWhenTheFolderIsReadOnly)
 // Two games each add five results at the same moment, round after round: all ten stay.
 TEST(RankingFile, TwoGamesSavingAtOnceKeepBothResults)
 {
-    testsupport::ScratchFolder folder;
+    ScratchFolder folder;
     RankingFile("Tarnbrook").RankingFolder();
     for (int round = 1; round <= 3; ++round) {
         int go[2];
         ASSERT_EQ(pipe(go), 0);
-        pid_t games[2];
+        std::vector<pid_t> games;
         for (int game = 0; game < 2; ++game) {
-            games[game] = fork();
-            ASSERT_GE(games[game], 0);
-            if (games[game] == 0) {
+            games.push_back(Fork([&] {
                 char start;
                 close(go[1]);
                 bool saved = read(go[0], &start, 1) == 0;
                 for (int entry = 0; entry < 5; ++entry) {
-                    saved =
-                        RankingFile("Tarnbrook").AddEntry(round * 100 + game * 10 + entry, "G") &&
-                        saved;
+                    saved &=
+                        RankingFile("Tarnbrook").AddEntry(round * 100 + game * 10 + entry, "G");
                 }
-                _exit(saved ? 0 : 1);
-            }
+                return saved;
+            }));
         }
         close(go[0]);
         close(go[1]);  // both start
+        std::string expected;
+        for (int score : {14, 13, 12, 11, 10, 4, 3, 2, 1, 0}) {
+            expected += Line(round * 100 + score, "G");
+        }
         for (pid_t game : games) {
             int status = -1;
             waitpid(game, &status, 0);
             EXPECT_EQ(status, 0);
-        }
-        std::string expected;
-        for (int score : {14, 13, 12, 11, 10, 4, 3, 2, 1, 0}) {
-            expected += EightDigits(round * 100 + score) + " G\n";
         }
         ASSERT_EQ(folder.Read(kPath), expected) << "round " << round;
     }
@@ -280,26 +257,22 @@ TEST(RankingFile, TwoGamesSavingAtOnceKeepBothResults)
 
 TEST(RankingFile, ASaveKilledAtAnyMomentLeavesACompleteRanking)
 {
-    testsupport::ScratchFolder folder;
+    ScratchFolder folder;
     folder.Write(kPath, TenScores());
     for (int round = 0; round < 30; ++round) {
         int saves[2];
         ASSERT_EQ(pipe(saves), 0);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
+        const pid_t child = Fork([&] {
             close(saves[0]);
             RankingFile ranking("Tarnbrook");
-            for (int score = 2000;; ++score) {
+            for (int score = 2000; write(saves[1], "s", 1) == 1; ++score) {
                 ranking.AddEntry(score, "Child");
-                if (write(saves[1], "s", 1) != 1) {
-                    _exit(1);
-                }
             }
-        }
+            return false;
+        });
         close(saves[1]);
         char saved;
-        for (int save = 0; save <= round % 3; ++save) {
+        for (int save = 0; save <= round % 3 + 1; ++save) {
             ASSERT_EQ(read(saves[0], &saved, 1), 1);
         }
         kill(child, SIGKILL);
@@ -311,11 +284,12 @@ TEST(RankingFile, ASaveKilledAtAnyMomentLeavesACompleteRanking)
         EXPECT_FALSE(ranking.HasError());
         ASSERT_EQ(lines.size(), 10u) << "round " << round;
         for (const std::string& line : lines) {
-            ASSERT_TRUE(WellFormed(line)) << "round " << round << ": " << line;
+            ASSERT_TRUE(line.size() > 9 && line.find_first_not_of("0123456789") == 8 &&
+                        line[8] == ' ')
+                << "round " << round << ": " << line;
         }
     }
-    RankingFile ranking("Tarnbrook");
-    EXPECT_TRUE(ranking.AddEntry(1, "Last"));
+    EXPECT_TRUE(RankingFile("Tarnbrook").AddEntry(1, "Last"));
     EXPECT_FALSE(folder.Exists(kPath + ".tmp"));
 }
 

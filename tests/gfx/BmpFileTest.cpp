@@ -12,61 +12,45 @@
 namespace tarnbrook {
 namespace {
 
-void Put32(std::string& bytes, size_t at, std::uint32_t value)
+std::string With32(std::string bytes, size_t at, std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i) {
         bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     }
+    return bytes;
 }
 
 // A BMP file written inline: 40-byte info header, then the palette (blue, green, red, unused per
 // entry) and the pixel rows, which the caller pads to multiples of 4.
-std::string MakeBmp(int bitsPerPixel, int width, int height, const std::string& palette,
+std::string MakeBmp(int bitsPerPixel, int width, const std::string& palette,
                     const std::string& rows)
 {
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    Put32(bytes, 2, static_cast<std::uint32_t>(54 + palette.size() + rows.size()));
-    Put32(bytes, 10, static_cast<std::uint32_t>(54 + palette.size()));
-    Put32(bytes, 14, 40);
-    Put32(bytes, 18, static_cast<std::uint32_t>(width));
-    Put32(bytes, 22, static_cast<std::uint32_t>(height));
+    std::string bytes = "BM" + std::string(52, '\0');
+    const size_t end = 54 + palette.size() + rows.size();
+    for (const auto& [at, value] : {std::pair<size_t, size_t>{2, end},
+                                    {10, 54 + palette.size()},
+                                    {14, 40},
+                                    {18, width},
+                                    {22, 2}}) {
+        bytes = With32(bytes, at, static_cast<std::uint32_t>(value));
+    }
     bytes[26] = 1;
     bytes[28] = static_cast<char>(bitsPerPixel);
     return bytes + palette + rows;
 }
 
 // clang-format off
-// Blue, green, red, unused.
-const std::string kTwoColours("\x00\x00\xFF\x00" "\xFF\x00\x00\x00", 8);
-
+const std::string kTwoColours("\x00\x00\xFF\x00" "\xFF\x00\x00\x00", 8);  // red, blue
 // 2 x 2, 24 bits: bottom row (file row 0) red, green; top row blue, white.
-std::string TrueColour2x2()
-{
-    return MakeBmp(24, 2, 2, "",
-                   std::string("\x00\x00\xFF" "\x00\xFF\x00" "\x00\x00", 8) +
-                   std::string("\xFF\x00\x00" "\xFF\xFF\xFF" "\x00\x00", 8));
-}
+const std::string kTrueColour = MakeBmp(24, 2, "", std::string("\x00\x00\xFF" "\x00\xFF\x00" "\0\0"
+                                                              "\xFF\x00\x00" "\xFF\xFF\xFF" "\0\0",
+                                                              16));
+// 3 x 2 over kTwoColours: bottom row 0 1 0, top row 1 1 0.
+const std::string kEightBit = MakeBmp(8, 3, kTwoColours, std::string("\x00\x01\x00\x00"
+                                                                     "\x01\x01\x00\x00", 8));
+const std::string kFourBit = MakeBmp(4, 3, kTwoColours, std::string("\x01\x00\x00\x00"
+                                                                    "\x11\x00\x00\x00", 8));
 // clang-format on
-
-// 3 x 2, 8 bits over kTwoColours: bottom row 0 1 0, top row 1 1 0.
-std::string EightBit3x2()
-{
-    return MakeBmp(8, 3, 2, kTwoColours,
-                   std::string("\x00\x01\x00\x00"
-                               "\x01\x01\x00\x00",
-                               8));
-}
-
-// 3 x 2, 4 bits over kTwoColours: bottom row 0 1 0, top row 1 1 0.
-std::string FourBit3x2()
-{
-    return MakeBmp(4, 3, 2, kTwoColours,
-                   std::string("\x01\x00\x00\x00"
-                               "\x11\x00\x00\x00",
-                               8));
-}
 
 RgbBuffer ReadWith(int bitsPerPixel, const std::string& path)
 {
@@ -76,115 +60,70 @@ RgbBuffer ReadWith(int bitsPerPixel, const std::string& path)
     return bitsPerPixel == 8 ? ReadBmp8(path) : ReadBmp4(path);
 }
 
-// The colours of the picture row by row from the top, as an ImageMagick listing gives them.
-std::vector<int> Colours(const RgbBuffer& rgb)
+TEST(BmpFile, DecodesImageMagickFilesToThePixelsImageMagickReportsAndReadsTheHeader)
 {
-    std::vector<int> colours;
-    for (int y = 0; y < rgb.Height(); ++y) {
-        for (int x = 0; x < rgb.Width(); ++x) {
-            colours.push_back(rgb.PixelColor(x, y));
+    testsupport::ScratchFolder folder;
+    for (const std::string name : {"true-colour-6x4", "true-colour-v5-6x4", "palette8-6x4",
+                                   "palette8-v5-6x4", "palette4-7x5", "palette4-v5-7x5", "check"}) {
+        folder.Write(name + ".bmp", testsupport::ReadTestData("bmp/" + name + ".bmp"));
+        const testsupport::PixelListing listing =
+            testsupport::ParsePixelListing(testsupport::ReadTestData("bmp/" + name + ".txt"));
+        ASSERT_GT(listing.width, 0) << name;
+        const int bits = name[0] == 't' ? 24 : name.rfind("palette8", 0) == 0 ? 8 : 4;
+        const RgbBuffer rgb = ReadWith(bits, name + ".bmp");
+        std::vector<int> colours;
+        for (int y = 0; y < rgb.Height(); ++y) {
+            for (int x = 0; x < rgb.Width(); ++x) {
+                colours.push_back(rgb.PixelColor(x, y));
+            }
         }
+        EXPECT_EQ(colours, listing.colors) << name;
     }
-    return colours;
-}
 
-TEST(BmpFile, DecodesImageMagickFilesToThePixelsImageMagickReports)
-{
-    testsupport::ScratchFolder folder;
-    const struct {
-        const char* name;
-        int bitsPerPixel;
-    } fixtures[] = {{"true-colour-6x4", 24},
-                    {"true-colour-v5-6x4", 24},
-                    {"palette8-6x4", 8},
-                    {"palette8-v5-6x4", 8},
-                    {"palette4-7x5", 4},
-                    {"palette4-v5-7x5", 4},
-                    {"check", 4}};
-    for (const auto& fixture : fixtures) {
-        const std::string bmp = std::string(fixture.name) + ".bmp";
-        folder.Write(bmp, testsupport::ReadTestData("bmp/" + bmp));
-        const testsupport::PixelListing listing = testsupport::ParsePixelListing(
-            testsupport::ReadTestData("bmp/" + std::string(fixture.name) + ".txt"));
-        ASSERT_GT(listing.width, 0) << fixture.name;
-        EXPECT_EQ(Colours(ReadWith(fixture.bitsPerPixel, bmp)), listing.colors) << fixture.name;
-    }
-}
-
-TEST(BmpFile, ReadBmpInfoGivesTheStoredHeaderFields)
-{
-    testsupport::ScratchFolder folder;
-    folder.Write("p.bmp", EightBit3x2());
-    folder.Write("short.bmp", EightBit3x2().substr(0, 53));
-    int width = 0;
-    int height = 0;
-    int dataOffset = 0;
+    folder.Write("p.bmp", kEightBit);
+    folder.Write("short.bmp", kEightBit.substr(0, 53));
+    int width = 0, height = 0, dataOffset = 0;
     ASSERT_TRUE(ReadBmpInfo("p.bmp", width, height, dataOffset));
-    EXPECT_EQ(width, 3);
-    EXPECT_EQ(height, 2);
-    EXPECT_EQ(dataOffset, 62);
-
+    EXPECT_EQ(std::vector<int>({width, height, dataOffset}), std::vector<int>({3, 2, 62}));
     EXPECT_FALSE(ReadBmpInfo("missing.bmp", width, height, dataOffset));
     EXPECT_FALSE(ReadBmpInfo("short.bmp", width, height, dataOffset));
 }
 
-// Each broken variant of a good file; every reader must give the empty buffer for it.
-struct BrokenCase {
-    const char* what;
-    std::string bytes;
-};
-
-std::string WithField(std::string bytes, size_t at, std::uint32_t value)
-{
-    Put32(bytes, at, value);
-    return bytes;
-}
-
-std::vector<BrokenCase> BrokenVariants(const std::string& good)
-{
-    const std::uint32_t size = static_cast<std::uint32_t>(good.size());
-    std::string wrongSignature = good;
-    wrongSignature[0] = 'X';
-    std::string compressed = good;
-    compressed[30] = 1;
-    return {
-        {"empty file", ""},
-        {"header cut short", good.substr(0, 40)},
-        {"header only", good.substr(0, 54)},
-        {"last row one byte short", good.substr(0, good.size() - 1)},
-        {"zero width", WithField(good, 18, 0)},
-        {"zero height", WithField(good, 22, 0)},
-        {"negative width", WithField(good, 18, 0xFFFFFFFD)},
-        {"negative height (rows top-down)", WithField(good, 22, 0xFFFFFFFE)},
-        {"width beyond the side limit", WithField(good, 18, 40000)},
-        {"pixel count beyond the limit", WithField(WithField(good, 18, 30000), 22, 30000)},
-        {"sizes whose product overflows",
-         WithField(WithField(good, 18, 0x7FFFFFFF), 22, 0x7FFFFFFF)},
-        {"data offset past the end", WithField(good, 10, size + 10)},
-        {"data offset far past the end", WithField(good, 10, 0x7FFFFFF0)},
-        {"data offset negative", WithField(good, 10, 0xFFFFFFF0)},
-        {"data offset inside the header", WithField(good, 10, 20)},
-        {"info header larger than any known", WithField(good, 14, 4000)},
-        {"info header smaller than 40 bytes", WithField(good, 14, 12)},
-        {"wrong signature", wrongSignature},
-        {"compressed rows", compressed},
-    };
-}
-
+// Every reader gives the empty buffer for each broken variant of a good file.
 TEST(BmpFile, RefusesEveryBrokenVariantWithoutTouchingOutsideTheFile)
 {
     testsupport::ScratchFolder folder;
-    const struct {
-        int bitsPerPixel;
-        std::string good;
-    } goods[] = {{24, TrueColour2x2()}, {8, EightBit3x2()}, {4, FourBit3x2()}};
-    for (const auto& good : goods) {
-        folder.Write("good.bmp", good.good);
-        ASSERT_EQ(ReadWith(good.bitsPerPixel, "good.bmp").PixelColor(0, 1), 0xFF0000);
-        for (const BrokenCase& broken : BrokenVariants(good.good)) {
-            folder.Write("broken.bmp", broken.bytes);
-            EXPECT_TRUE(ReadWith(good.bitsPerPixel, "broken.bmp").IsEmpty())
-                << good.bitsPerPixel << " bits: " << broken.what;
+    for (const auto& [bits, good] : {std::pair{24, kTrueColour}, {8, kEightBit}, {4, kFourBit}}) {
+        folder.Write("good.bmp", good);
+        ASSERT_EQ(ReadWith(bits, "good.bmp").PixelColor(0, 1), 0xFF0000);
+        const std::uint32_t size = static_cast<std::uint32_t>(good.size());
+        std::string wrongSignature = good, compressed = good;
+        wrongSignature[0] = 'X';
+        compressed[30] = 1;
+        const std::vector<std::pair<const char*, std::string>> broken = {
+            {"empty file", ""},
+            {"header cut short", good.substr(0, 40)},
+            {"header only", good.substr(0, 54)},
+            {"last row one byte short", good.substr(0, good.size() - 1)},
+            {"zero width", With32(good, 18, 0)},
+            {"zero height", With32(good, 22, 0)},
+            {"negative width", With32(good, 18, 0xFFFFFFFD)},
+            {"negative height (rows top-down)", With32(good, 22, 0xFFFFFFFE)},
+            {"width beyond the side limit", With32(good, 18, 40000)},
+            {"pixel count beyond the limit", With32(With32(good, 18, 30000), 22, 30000)},
+            {"product overflows", With32(With32(good, 18, 0x7FFFFFFF), 22, 0x7FFFFFFF)},
+            {"data offset past the end", With32(good, 10, size + 10)},
+            {"data offset far past the end", With32(good, 10, 0x7FFFFFF0)},
+            {"data offset negative", With32(good, 10, 0xFFFFFFF0)},
+            {"data offset inside the header", With32(good, 10, 20)},
+            {"info header larger than any known", With32(good, 14, 4000)},
+            {"info header smaller than 40 bytes", With32(good, 14, 12)},
+            {"wrong signature", wrongSignature},
+            {"compressed rows", compressed},
+        };
+        for (const auto& [what, bytes] : broken) {
+            folder.Write("broken.bmp", bytes);
+            EXPECT_TRUE(ReadWith(bits, "broken.bmp").IsEmpty()) << bits << " bits: " << what;
         }
     }
     EXPECT_FALSE(folder.Exists("broken.bmp.c"));
@@ -194,40 +133,29 @@ TEST(BmpFile, RefusesEveryBrokenVariantWithoutTouchingOutsideTheFile)
 TEST(BmpFile, RefusesPalettesBeyondTheirLimitsAndIndicesBeyondThePalette)
 {
     testsupport::ScratchFolder folder;
-    const std::string hugePalette(1028, '\x40');
     // clang-format off
-    const std::string indexTwo("\x00\x02\x00\x00" "\x00\x00\x00\x00", 8);
-    const struct {
-        const char* what;
-        int bitsPerPixel;
-        std::string bytes;
-    } cases[] = {
-        {"palette above 1024 bytes", 8, MakeBmp(8, 3, 2, hugePalette, std::string(8, '\0'))},
-        {"8-bit index beyond two entries", 8, MakeBmp(8, 3, 2, kTwoColours, indexTwo)},
-        {"4-bit index beyond two entries", 4,
-         MakeBmp(4, 3, 2, kTwoColours, std::string("\x02\x00\x00\x00" "\x00\x00\x00\x00", 8))},
-        {"4-bit index in the second nibble", 4,
-         MakeBmp(4, 3, 2, kTwoColours, std::string("\x0F\x00\x00\x00" "\x00\x00\x00\x00", 8))},
-        {"8-bit file read as 4-bit", 4, EightBit3x2()},
-        {"24-bit file read as 8-bit", 8, TrueColour2x2()},
+    const std::vector<std::pair<int, std::string>> broken = {
+        {8, MakeBmp(8, 3, std::string(1028, '\x40'), std::string(8, '\0'))},  // palette > 1 KiB
+        {8, MakeBmp(8, 3, kTwoColours, std::string("\x00\x02\x00\x00" "\x00\x00\x00\x00", 8))},
+        {4, MakeBmp(4, 3, kTwoColours, std::string("\x02\x00\x00\x00" "\x00\x00\x00\x00", 8))},
+        {4, MakeBmp(4, 3, kTwoColours, std::string("\x0F\x00\x00\x00" "\x00\x00\x00\x00", 8))},
+        {4, kEightBit},
+        {8, kTrueColour},
     };
     // clang-format on
-    for (const auto& broken : cases) {
-        folder.Write("broken.bmp", broken.bytes);
-        EXPECT_TRUE(ReadWith(broken.bitsPerPixel, "broken.bmp").IsEmpty()) << broken.what;
+    for (size_t i = 0; i < broken.size(); ++i) {
+        folder.Write("broken.bmp", broken[i].second);
+        EXPECT_TRUE(ReadWith(broken[i].first, "broken.bmp").IsEmpty()) << i;
     }
-
     // The unused low nibble of an odd row's last byte is not an index.
     // clang-format off
-    folder.Write("odd.bmp",
-                 MakeBmp(4, 3, 2, kTwoColours, std::string("\x01\x0F\x00\x00" "\x11\x0F\x00\x00", 8)));
+    folder.Write("odd.bmp", MakeBmp(4, 3, kTwoColours, std::string("\x01\x0F\x00\x00"
+                                                                   "\x11\x0F\x00\x00", 8)));
     // clang-format on
     EXPECT_FALSE(ReadBmp4("odd.bmp").IsEmpty());
     // A full 1024-byte palette is still accepted.
-    folder.Write("full.bmp", MakeBmp(8, 3, 2, std::string(1024, '\x40'), std::string(8, '\xFF')));
-    const RgbBuffer full = ReadBmp8("full.bmp");
-    ASSERT_FALSE(full.IsEmpty());
-    EXPECT_EQ(full.PixelColor(2, 1), 0x404040);
+    folder.Write("full.bmp", MakeBmp(8, 3, std::string(1024, '\x40'), std::string(8, '\xFF')));
+    EXPECT_EQ(ReadBmp8("full.bmp").PixelColor(2, 1), 0x404040);
 }
 
 // Inputs that once made a reader fail; each must now give a clean result.

@@ -2,37 +2,28 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <set>
 #include <string>
 
 #include "game/TileFile.h"
 #include "support/ScratchFolder.h"
+#include "support/TestData.h"
 
 namespace tarnbrook {
 namespace {
 
-uint32_t LittleEndianAt(const std::string& bytes, size_t offset, int count)
-{
-    uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = (value << 8) | static_cast<uint8_t>(bytes[offset + static_cast<size_t>(i)]);
-    }
-    return value;
-}
-
+// A committed file of the repository, by way of the test data folder tests/data.
 std::string RepositoryFile(const std::string& relativePath)
 {
-    std::ifstream in(std::string(TARNBROOK_SOURCE_DIR) + "/" + relativePath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return testsupport::ReadTestData("../../" + relativePath);
 }
 
 TEST(GeneratedData, CommittedFilesAreWhatTheGeneratorsMake)
 {
     const struct {
         const char* generator;
-        const char* committedFolder;
+        std::string committedFolder;
         std::vector<const char*> files;
     } generators[] = {
         {"generate_sounds", "Data/", {"beep.wav", "Explosion.wav"}},
@@ -51,43 +42,43 @@ TEST(GeneratedData, CommittedFilesAreWhatTheGeneratorsMake)
             std::string(TARNBROOK_TOOLS_DIR) + "/" + entry.generator + " " + folder.Path();
         ASSERT_EQ(std::system(command.c_str()), 0) << entry.generator;
         for (const char* file : entry.files) {
-            EXPECT_TRUE(folder.Read(file) ==
-                        RepositoryFile(entry.committedFolder + std::string(file)))
-                << file;
+            EXPECT_TRUE(folder.Read(file) == RepositoryFile(entry.committedFolder + file)) << file;
         }
     }
 }
 
-TEST(GeneratedData, SoundsAreShortPcmWaves)
+// Short PCM waves; each number tile has a colour that no other tile uses, and no two tiles are
+// alike.
+TEST(GeneratedData, SoundsAreShortPcmWavesAndNumberTilesHaveColoursOfTheirOwn)
 {
     for (const auto& [name, seconds] : {std::pair{"beep.wav", 0.15}, {"Explosion.wav", 1.5}}) {
         const std::string wave = RepositoryFile(std::string("Data/") + name);
         ASSERT_GE(wave.size(), 44u);
+        const auto at = [&](size_t offset) {
+            std::uint32_t value = 0;  // little-endian, as the machine
+            std::memcpy(&value, wave.data() + offset, 4);
+            return value;
+        };
         EXPECT_EQ(wave.substr(0, 4) + wave.substr(8, 8), "RIFFWAVEfmt ") << name;
-        EXPECT_EQ(LittleEndianAt(wave, 20, 2), 1u) << "PCM";
-        EXPECT_LT(static_cast<double>(LittleEndianAt(wave, 40, 4)) / LittleEndianAt(wave, 28, 4),
-                  seconds);
+        EXPECT_EQ(at(20) & 0xFFFF, 1u) << "PCM";
+        EXPECT_LT(static_cast<double>(at(40)) / at(28), seconds);
     }
-}
 
-// Each number has a colour that no other tile uses, and no two tiles are alike.
-TEST(GeneratedData, NumberTilesHaveColoursOfTheirOwn)
-{
     const std::string strip = RepositoryFile(kTileFilePath);
     ASSERT_EQ(strip.size(), 41553u);
-    std::vector<std::string> tiles(kTileCount);
+    std::set<std::string> tiles;
     std::vector<std::set<std::string>> colours(kTileCount);
     for (int tile = 0; tile < kTileCount; ++tile) {
-        for (int y = 0; y < kTileSide; ++y) {
-            const std::string row = strip.substr(
-                3 * (static_cast<size_t>(y) * kTileStripWidth + tile * kTileSide), 3 * kTileSide);
-            tiles[tile] += row;
-            for (size_t x = 0; x < row.size(); x += 3) {
-                colours[tile].insert(row.substr(x, 3));
-            }
+        std::string pixels;
+        for (size_t y = 0; y < kTileSide; ++y) {
+            pixels += strip.substr(3 * (y * kTileStripWidth + tile * kTileSide), 3 * kTileSide);
+        }
+        tiles.insert(pixels);
+        for (size_t x = 0; x < pixels.size(); x += 3) {
+            colours[tile].insert(pixels.substr(x, 3));
         }
     }
-    EXPECT_EQ(std::set<std::string>(tiles.begin(), tiles.end()).size(), tiles.size());
+    EXPECT_EQ(tiles.size(), static_cast<size_t>(kTileCount));
     for (int number = 1; number <= 8; ++number) {
         std::set<std::string> own = colours[number];
         for (int other = 0; other < kTileCount; ++other) {

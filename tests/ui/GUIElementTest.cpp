@@ -64,8 +64,10 @@ TEST(PointTest, IsPackedInOneWordWithXInTheLowHalf)
     EXPECT_EQ(word, (uint64_t{7} << 32) | uint32_t(-2));
 }
 
-// Both edges are inside; nothing is inside an element not created and visible.
-TEST_F(GUIElementTest, ContainsOnlyWhenCreatedAndVisibleWithBothEdgesInside)
+// Both edges are inside; nothing is inside an element not created and visible. Before creation
+// setters only store; after it a change is applied (an unchanged size is not), a new back
+// colour repaints, and negative coordinates become zero.
+TEST_F(GUIElementTest, ContainsOnlyWhenShownAndSettersApplyOnlyOnceCreated)
 {
     Probe probe;
     probe.SetPosition(10, 20);
@@ -80,27 +82,22 @@ TEST_F(GUIElementTest, ContainsOnlyWhenCreatedAndVisibleWithBothEdgesInside)
     }
     probe.Hide();
     EXPECT_FALSE(probe.Contains(Point{15, 25}));
-}
 
-// Before creation setters only store; after it a change is applied (an unchanged size is not),
-// a new back colour repaints, and negative coordinates become zero.
-TEST_F(GUIElementTest, SettersStoreAndApplyOnlyOnceCreated)
-{
-    Probe probe;
-    probe.SetSize(20, 20);
-    probe.SetPosition(5, 5);
-    probe.SetBackColor(0x123456);
-    EXPECT_EQ(probe.applied + probe.paints, 0);
-    probe.Create();
-    probe.SetSize(20, 20);
-    EXPECT_EQ(probe.applied, 0);
-    probe.SetSize(21, 20);
-    probe.SetFont(FontDescriptor("misc-fixed", 12));
-    probe.Move(-5, 10);
-    probe.SetBackColor(0x654321);
-    EXPECT_EQ(probe.applied, 3);
-    EXPECT_EQ(probe.paints, 1);
-    EXPECT_EQ(probe.GetPosition().x, 0);
+    Probe setter;
+    setter.SetSize(20, 20);
+    setter.SetPosition(5, 5);
+    setter.SetBackColor(0x123456);
+    EXPECT_EQ(setter.applied + setter.paints, 0);
+    setter.Create();
+    setter.SetSize(20, 20);
+    EXPECT_EQ(setter.applied, 0);
+    setter.SetSize(21, 20);
+    setter.SetFont(FontDescriptor("misc-fixed", 12));
+    setter.Move(-5, 10);
+    setter.SetBackColor(0x654321);
+    EXPECT_EQ(setter.applied, 3);
+    EXPECT_EQ(setter.paints, 1);
+    EXPECT_EQ(setter.GetPosition().x, 0);
 }
 
 // The user value starts as the id.
@@ -123,6 +120,7 @@ TEST_F(GUIElementTest, IdsFollowCreationOrderAndAreNeverReused)
 
 // KeyChar and QueryClose answer true without callbacks; Load calls OnLoad the first time only;
 // Resized repaints before OnResize; Close calls OnClose, then marks the element closed.
+// LostFocus reports a change only when the value text changed.
 TEST_F(GUIElementTest, EventOperationsAndTheirCallbacks)
 {
     Probe probe;
@@ -144,12 +142,7 @@ TEST_F(GUIElementTest, EventOperationsAndTheirCallbacks)
     probe.SetOnClose([](GUIElement* element) { Note(element->IsClosed() ? "closed" : "open"); });
     probe.Close();
     EXPECT_TRUE(probe.IsClosed());
-    EXPECT_EQ(calls, (Calls{"Load 42", "Resize paints=1", "open"}));
-}
 
-TEST_F(GUIElementTest, LostFocusReportsAChangeOnlyWhenTheValueTextChanged)
-{
-    Probe probe;
     probe.SetOnLostFocus([](GUIElement*) { Note("LostFocus"); });
     probe.SetOnChange([](GUIElement*) { Note("Change"); });
     probe.SetText("same");
@@ -160,7 +153,8 @@ TEST_F(GUIElementTest, LostFocusReportsAChangeOnlyWhenTheValueTextChanged)
     probe.GotFocus();
     probe.valueText = "edited";
     probe.LostFocus();
-    EXPECT_EQ(calls, (Calls{"LostFocus", "LostFocus", "Change"}));
+    EXPECT_EQ(calls,
+              (Calls{"Load 42", "Resize paints=1", "open", "LostFocus", "LostFocus", "Change"}));
 }
 
 // The seconds of a click time come from the clock and the milliseconds from the loop's tick

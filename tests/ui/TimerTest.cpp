@@ -169,6 +169,12 @@ void SleepingLoop()
     }
 }
 
+void Begin(Timer& timer, const char* tag, void (*onTimer)(Timer*))
+{
+    timer.SetTag(tag);
+    timer.SetOnTimer(onTimer);
+}
+
 // Notes the call; answers how many calls the timer has had.
 int64_t Note(Timer* timer)
 {
@@ -195,8 +201,7 @@ void Juggler(Timer* timer)
         timer->Stop();
         sleeper->Start();
         spawned = std::make_unique<Timer>(nullptr, 20);
-        spawned->SetTag("spawned");
-        spawned->SetOnTimer([](Timer* self) { Note(self); });
+        Begin(*spawned, "spawned", [](Timer* self) { Note(self); });
         spawned->Start();
     }
 }
@@ -220,17 +225,12 @@ std::vector<std::string> Scenario(Form* form, void (*loop)())
     inputsUs = {47000, 52000, 58000, 333000, 1801500, 2650000, 3100000};
     nextInput = 0;
     journal.clear();
-    Timer ticker(form, 1200);
-    Timer sleeping(form, 0);
-    Timer juggling(form, 25);
+    Timer ticker(form, 1200), sleeping(form, 0), juggling(form, 25);
     sleeper = &sleeping;
     juggler = &juggling;
-    ticker.SetTag("ticker");
-    sleeping.SetTag("sleeper");
-    juggling.SetTag("juggler");
-    ticker.SetOnTimer(Ticker);
-    sleeping.SetOnTimer(Sleeper);
-    juggling.SetOnTimer(Juggler);
+    Begin(ticker, "ticker", Ticker);
+    Begin(sleeping, "sleeper", Sleeper);
+    Begin(juggling, "juggler", Juggler);
     ticker.Start();
     juggling.Start();
     loop();
