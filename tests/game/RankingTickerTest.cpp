@@ -5,10 +5,8 @@
 
 #include "game/RankingTicker.h"
 
+namespace tarnbrook {
 namespace {
-
-using tarnbrook::DateTime;
-using tarnbrook::RankingTicker;
 
 DateTime At(int seconds)
 {
@@ -17,6 +15,8 @@ DateTime At(int seconds)
     return time;
 }
 
+// Each line in turn, then an empty period, then again; new lines come in where the cycle
+// stands. Without lines the bar never changes but its clock runs on.
 TEST(RankingTicker, ShowsEachLineInTurnThenAnEmptyPeriodThenStartsAgain)
 {
     RankingTicker ticker;
@@ -29,25 +29,20 @@ TEST(RankingTicker, ShowsEachLineInTurnThenAnEmptyPeriodThenStartsAgain)
     EXPECT_EQ(ticker.Advance(At(18)), "Top Ten: 3  Score 00010 Carla Level 1");
     EXPECT_EQ(ticker.Advance(At(24)), "");
     EXPECT_EQ(ticker.Advance(At(30)), "Top Ten: 1  Score 00300 Anna Level 3");
-
-    // New lines come in where the cycle stands.
     ticker.SetLines({"00500 Dario Level 4", "00400 Elena Level 3"});
     EXPECT_EQ(ticker.Advance(At(36)), "Top Ten: 2  Score 00400 Elena Level 3");
     EXPECT_EQ(ticker.Advance(At(42)), "");
-}
 
-TEST(RankingTicker, WithoutLinesTheBarNeverChangesButItsClockRunsOn)
-{
-    RankingTicker ticker;
+    RankingTicker empty;
     for (int second = 0; second <= 60; ++second) {
-        EXPECT_EQ(ticker.Advance(At(second)), std::nullopt) << second;
+        EXPECT_EQ(empty.Advance(At(second)), std::nullopt) << second;
     }
-    // The last change without a text was at second 60.
-    ticker.SetLines({"00007 Franco Level 1"});
-    EXPECT_EQ(ticker.Advance(At(65)), std::nullopt);
-    EXPECT_EQ(ticker.Advance(At(66)), "Top Ten: 1  Score 00007 Franco Level 1");
-    EXPECT_EQ(ticker.Advance(At(72)), "");
-    EXPECT_EQ(ticker.Advance(At(78)), "Top Ten: 1  Score 00007 Franco Level 1");
+    empty.SetLines({"00007 Franco Level 1"});  // the last change was at second 60
+    EXPECT_EQ(empty.Advance(At(65)), std::nullopt);
+    EXPECT_EQ(empty.Advance(At(66)), "Top Ten: 1  Score 00007 Franco Level 1");
+    EXPECT_EQ(empty.Advance(At(72)), "");
+    EXPECT_EQ(empty.Advance(At(78)), "Top Ten: 1  Score 00007 Franco Level 1");
 }
 
 }  // namespace
+}  // namespace tarnbrook

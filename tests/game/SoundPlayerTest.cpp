@@ -68,8 +68,9 @@ TEST(SoundPlayer, TheNextPlayAndTheEndOfThePlayerEndTheRunningAplay)
     EXPECT_EQ(scene.commands.Parents(), (std::vector<pid_t>{getpid(), getpid()}));
 }
 
-// Finished sounds are collected at the next sound call or collection, without waiting.
-TEST(SoundPlayer, ManySoundsLeaveNoZombie)
+// Finished sounds are collected at the next sound call or collection, without waiting; a
+// repeating play goes on until stopped, and the waiting plays return when their sound ended.
+TEST(SoundPlayer, ManySoundsLeaveNoZombieAndRepeatingAndWaitingPlays)
 {
     SoundScene scene;
     Beep();
@@ -86,6 +87,21 @@ TEST(SoundPlayer, ManySoundsLeaveNoZombie)
         [&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
     EXPECT_TRUE(
         testsupport::WaitFor([&] { return scene.commands.Count("aplay Data/beep.wav") >= 2; }));
+
+    const size_t played = scene.commands.Calls().size();
+    player.Play("Data/beep.wav", true);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return scene.commands.Calls().size() >= played + 3; }));
+    EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_TRUE(testsupport::WaitFor(
+        [&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
+
+    const size_t before = scene.commands.Calls().size();
+    player.PlayAndWait("Data/beep.wav");
+    EXPECT_EQ(scene.commands.Calls().size(), before + 1);
+    PlayOnce("Data/Explosion.wav");
+    EXPECT_EQ(scene.commands.Count("aplay Data/Explosion.wav"), 1);
 }
 
 // However many beeps are asked for, one plays at a time. Stopping a player that ignores
@@ -111,26 +127,6 @@ TEST(SoundPlayer, OneBeepAtATimeAndTheEndOfTheGameEndsEverySound)
     EndSounds();
     EXPECT_TRUE(testsupport::ChildProcesses().empty());
     EXPECT_EQ(scene.commands.Count("aplay Data/beep.wav"), 1);
-}
-
-TEST(SoundPlayer, WaitingAndRepeatingPlays)
-{
-    SoundScene scene;
-    PlayOnce("Data/Explosion.wav");
-    EXPECT_EQ(scene.commands.Calls(), Calls{"aplay Data/Explosion.wav"});
-
-    SoundPlayer player;
-    player.Play("Data/beep.wav", true);
-    EXPECT_TRUE(testsupport::WaitFor([&] { return scene.commands.Calls().size() >= 4; }));
-    EXPECT_TRUE(player.IsPlaying());
-    player.Stop();
-    EXPECT_FALSE(player.IsPlaying());
-    EXPECT_TRUE(testsupport::WaitFor(
-        [&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
-
-    const size_t before = scene.commands.Calls().size();
-    player.PlayAndWait("Data/beep.wav");
-    EXPECT_EQ(scene.commands.Calls().size(), before + 1);
 }
 
 }  // namespace

@@ -2,15 +2,28 @@
 
 #include "gfx/GraphicsContext.h"
 
+#include <cstdlib>
+
 #include "app/Application.h"
+#include "gfx/Screen.h"
 #include "support/ScratchFolder.h"
 
 namespace tarnbrook {
 namespace {
 
-TEST(GraphicsContext, WithoutAnyFormItDrawsAndMeasuresNothing)
+// Without a display the screen stays closed and says so; without any form a graphics context
+// draws and measures nothing.
+TEST(GraphicsContext, WithoutADisplayOrAFormNothingIsDrawnAndTheLogSaysWhy)
 {
     testsupport::ScratchFolder folder;
+    EXPECT_EQ(ScreenWidth() + ScreenHeight() + GetPointerPosition().x + GetPointerPosition().y, 0);
+    setenv("DISPLAY", ":9999", 1);
+    Screen screen("title");
+    EXPECT_TRUE(screen.HasOpenFailed());
+    EXPECT_EQ(screen.GetDisplay(), nullptr);
+    EXPECT_EQ(screen.GetWidth() * 1000 + screen.GetHeight(), 800600);
+    EXPECT_FALSE(screen.Close());
+
     ASSERT_TRUE(Application::forms.empty());
     GraphicsContext gc(nullptr);
     EXPECT_FALSE(gc.IsValid());
@@ -18,9 +31,10 @@ TEST(GraphicsContext, WithoutAnyFormItDrawsAndMeasuresNothing)
     gc.DrawText(0, 0, 100, 20, "text", 0, 0xFFFFFF, TextAlign::Centre);
     EXPECT_EQ(gc.CharWidthM(), 0);
     EXPECT_EQ(gc.GetPixel(0, 0), 0u);
-    EXPECT_EQ(folder.Read("log.txt"), "Errore nella creazione del GC\n");
+    EXPECT_EQ(folder.Read("log.txt"), "XOpenDisplay(0) failed.\nErrore nella creazione del GC\n");
 }
 
+// Text lines are fifteen high up to an ascent of fifteen.
 TEST(GraphicsContext, TextLinesAreFifteenHighUpToAnAscentOfFifteen)
 {
     EXPECT_EQ(GraphicsContext::TextLineHeightFor(12), 15);

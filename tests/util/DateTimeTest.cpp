@@ -122,7 +122,7 @@ TEST_F(DateTimeTest, FormatsNamesAndWeekdayMap)
     EXPECT_EQ(Date(2024, 2, 1).WeekdayMap(), "45601234560123456012345601234");
 }
 
-TEST_F(DateTimeTest, AddMonthsClampsTheDay)
+TEST_F(DateTimeTest, MonthsClampTheDayDaysFollowTheCalendarAndHoursTheClock)
 {
     EXPECT_EQ(Date(2024, 1, 31).AddMonths(1).FormatYMD(), "2024-02-29");
     EXPECT_EQ(Date(2023, 1, 31).AddMonths(1).FormatYMD(), "2023-02-28");
@@ -133,10 +133,7 @@ TEST_F(DateTimeTest, AddMonthsClampsTheDay)
     EXPECT_EQ(Stamp(Date(2024, 5, 31, 10, 20, 30).AddMonths(1)), "2024-06-30 10:20:30");
     EXPECT_EQ(Date(2024, 2, 29).AddYears(1).FormatYMD(), "2025-02-28");
     EXPECT_EQ(Date(2024, 2, 29).AddYears(-4).FormatYMD(), "2020-02-29");
-}
 
-TEST_F(DateTimeTest, DaysFollowTheCalendarAndHoursTheClock)
-{
     // 27 October 2024 has 25 hours, 31 March 2024 has 23.
     EXPECT_EQ(Stamp(Date(2024, 10, 27).AddDays(1)), "2024-10-28 00:00:00");
     EXPECT_EQ(Stamp(Date(2024, 3, 30, 12, 0, 0).AddDays(2)), "2024-04-01 12:00:00");
@@ -158,7 +155,7 @@ TEST_F(DateTimeTest, DaysFollowTheCalendarAndHoursTheClock)
     EXPECT_FALSE(Date(2100, 1, 1).IsLeapYear());
 }
 
-TEST_F(DateTimeTest, DistancesAndComparisons)
+TEST_F(DateTimeTest, DistancesComparisonsAndAnInvalidValueThatStaysPutAndEqualsAnything)
 {
     const DateTime before = Date(2024, 3, 30, 18, 0, 0);
     const DateTime after = Date(2024, 4, 1, 6, 0, 0);
@@ -171,10 +168,7 @@ TEST_F(DateTimeTest, DistancesAndComparisons)
     EXPECT_EQ(after.Compare(later), 0);  // milliseconds are not compared
     EXPECT_TRUE(before < after && before <= after && before != after && after == later);
     EXPECT_FALSE(before > after || before >= after || before == after);
-}
 
-TEST_F(DateTimeTest, AnInvalidValueStaysPutAndEqualsAnything)
-{
     DateTime invalid = Date(2024, 7, 1, 9, 0, 0);
     EXPECT_FALSE(invalid.ParseDateDMY("bad"));
     const DateTime other = Date(2030, 1, 1);
@@ -192,7 +186,7 @@ TEST_F(DateTimeTest, AnInvalidValueStaysPutAndEqualsAnything)
     EXPECT_TRUE(Date(2024, 1, 1).AddSeconds(9223372036854775000LL).IsInvalid());
 }
 
-TEST_F(DateTimeTest, EasterAgreesWithKnownDatesAndTheEpactRule)
+TEST_F(DateTimeTest, EasterAgreesWithKnownDatesAndTheEpactRuleAndItsMondayIsAHoliday)
 {
     const struct {
         int year, month, day;
@@ -206,10 +200,7 @@ TEST_F(DateTimeTest, EasterAgreesWithKnownDatesAndTheEpactRule)
         const DateTime easter = DateTime::Easter(year);
         ASSERT_EQ(std::make_pair(easter.Month(), easter.Day()), EasterByEpact(year)) << year;
     }
-}
 
-TEST_F(DateTimeTest, ItalianHolidaysIncludeEasterAndItsMonday)
-{
     for (const DateTime& day :
          {Date(2024, 1, 1), Date(2024, 1, 6), Date(2024, 3, 31), Date(2024, 4, 1, 15, 0, 0),
           Date(2024, 4, 25), Date(2024, 12, 26)}) {

@@ -10,7 +10,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(TextFile, ReadLinesSplitsAtNewlineKeepingCarriageReturns)
+TEST(TextFile, ReadLinesSplitsAtNewlineKeepingCarriageReturnsWritesAndAppends)
 {
     testsupport::ScratchFolder folder;
     const std::string longLine(300, 'x');
@@ -27,11 +27,7 @@ TEST(TextFile, ReadLinesSplitsAtNewlineKeepingCarriageReturns)
         EXPECT_EQ(file.ReadLines(), entry.lines);
         EXPECT_FALSE(file.Failed());
     }
-}
 
-TEST(TextFile, MissingFilesWritesAndAppends)
-{
-    testsupport::ScratchFolder folder;
     TextFile file("out.txt");
     EXPECT_TRUE(file.ReadLines().empty());
     EXPECT_TRUE(file.Failed() && file.NotFound());
@@ -71,7 +67,7 @@ TEST(BinaryFile, ReadsAtOffsetsAndStopsAtTheEnd)
     EXPECT_EQ(file.ReadAt(0, buffer, 2), 0u);
 }
 
-TEST(BinaryFile, OpenModes)
+TEST(BinaryFile, OpenModesAndReadsAfterWritesOnOneStream)
 {
     testsupport::ScratchFolder folder;
     {
@@ -93,11 +89,7 @@ TEST(BinaryFile, OpenModes)
     EXPECT_FALSE(missing.Write("x", 1));
     EXPECT_TRUE(missing.Open("other.bin", false, false, true));
     EXPECT_FALSE(missing.Failed());
-}
 
-TEST(BinaryFile, ReadAfterWriteOnOneStreamAndNothingAfterAFailure)
-{
-    testsupport::ScratchFolder folder;
     BinaryFile file;
     ASSERT_TRUE(file.Open("both.bin", false, true, false));
     EXPECT_TRUE(file.Write("abcdef", 6));

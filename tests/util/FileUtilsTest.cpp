@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "support/ScratchFolder.h"
+#include "util/Settings.h"
 #include "util/WellKnownFolders.h"
 
 namespace tarnbrook {
@@ -43,7 +44,7 @@ TEST(FileUtils, PathHelpers)
     EXPECT_EQ(AddSuffixIfMissing("", ".bmp"), "");
 }
 
-TEST(FileUtils, ExistsSizeRemoveCopyAndFolders)
+TEST(FileUtils, ExistsSizeRemoveCopyFoldersAndListingsOfRegularFiles)
 {
     testsupport::ScratchFolder folder;
     const std::string bytes("a\0b\r\n\xFF", 6);
@@ -67,6 +68,15 @@ TEST(FileUtils, ExistsSizeRemoveCopyAndFolders)
     EXPECT_TRUE(MakeFolder("made"));
     EXPECT_FALSE(MakeFolder("no/such/parent"));
     EXPECT_FALSE(MakeFolder("empty.bin"));
+
+    folder.Write("box/one.txt", "1");
+    folder.Write("box/two.bin", "2");
+    folder.Write("box/inner/three.txt", "3");
+    Names names = ListFiles("box/");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Names{"one.txt", "two.bin"}));
+    EXPECT_TRUE(ListFiles("nowhere").empty());
+    EXPECT_EQ(folder.Read("log.txt"), "nowhere accesso negato!\n");
 }
 
 TEST(FileUtils, FileDigestFoldsBytesOntoSixteenPositions)
@@ -93,20 +103,9 @@ TEST(FileUtils, FileDigestFoldsBytesOntoSixteenPositions)
     EXPECT_EQ(FileDigest("big.bin"), hex);
 }
 
-TEST(FileUtils, ListFilesNamesOnlyRegularFiles)
-{
-    testsupport::ScratchFolder folder;
-    folder.Write("box/one.txt", "1");
-    folder.Write("box/two.bin", "2");
-    folder.Write("box/inner/three.txt", "3");
-    Names names = ListFiles("box/");
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (Names{"one.txt", "two.bin"}));
-    EXPECT_TRUE(ListFiles("nowhere").empty());
-    EXPECT_EQ(folder.Read("log.txt"), "nowhere accesso negato!\n");
-}
-
-TEST(WellKnownFolders, AreCreatedOnDemandAndSettingsPathMakesEachFolder)
+// Well-known folders are created on demand, the settings path makes each folder, and saved
+// settings come back unchanged.
+TEST(WellKnownFolders, AreCreatedOnDemandAndSettingsComeBackUnchanged)
 {
     testsupport::ScratchFolder folder;
     folder.Write("Data/keep.txt", "kept");
@@ -122,6 +121,16 @@ TEST(WellKnownFolders, AreCreatedOnDemandAndSettingsPathMakesEachFolder)
               "Settings/Tarnbrook/Window/size.txt");
     EXPECT_TRUE(folder.Exists("Settings/Tarnbrook/Window"));
     EXPECT_FALSE(folder.Exists("Settings/Tarnbrook/Window/size.txt"));
+
+    EXPECT_EQ(LoadSetting("Tarnbrook", "Player", "name.txt"), "");
+    EXPECT_TRUE(SaveSetting("Tarnbrook", "Player", "name.txt", "Ann"));
+    EXPECT_EQ(folder.Read("Settings/Tarnbrook/Player/name.txt"), "Ann\n");
+    for (const std::string value : {"", "two\nlines", "ends in break\n", "\r\n", " blank "}) {
+        EXPECT_TRUE(SaveSetting("Tarnbrook", "Player", "name.txt", value));
+        EXPECT_EQ(LoadSetting("Tarnbrook", "Player", "name.txt"), value);
+    }
+    folder.Write("Settings/Tarnbrook/Blocked", "a file where a folder belongs");
+    EXPECT_FALSE(SaveSetting("Tarnbrook", "Blocked", "value.txt", "x"));
 }
 
 }  // namespace

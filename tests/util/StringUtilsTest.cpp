@@ -7,7 +7,9 @@ namespace {
 
 using Pieces = std::vector<std::string>;
 
-TEST(StringUtils, CaseConversionChangesTheArgumentAndReturnsIt)
+// Case conversion changes the argument; ReplaceAll never loops on its own output; Split keeps
+// inner empty pieces but not a trailing one.
+TEST(StringUtils, CaseTrimPadReplaceAndSplit)
 {
     std::string text = "Mixed Case 1!";
     EXPECT_EQ(ToUpper(text), "MIXED CASE 1!");
@@ -16,10 +18,7 @@ TEST(StringUtils, CaseConversionChangesTheArgumentAndReturnsIt)
     EXPECT_EQ(text, "mixed case 1!");
 
     EXPECT_EQ(ToLower(std::string("\xC8X")), "\xC8x");  // bytes above 127 stay as they are
-}
 
-TEST(StringUtils, TrimmingAndPadding)
-{
     EXPECT_EQ(TrimLeft(" \t a b \n"), "a b \n");
     EXPECT_EQ(TrimRight(" \t a b \r\n"), " \t a b");
     EXPECT_EQ(Trim("    "), "");
@@ -27,19 +26,13 @@ TEST(StringUtils, TrimmingAndPadding)
     EXPECT_EQ(PadLeft("7", '0', 3), "007");
     EXPECT_EQ(PadRight("Ann", ' ', 6), "Ann   ");
     EXPECT_EQ(PadRight("Bartholomew!", ' ', 6), "Bartholomew!");
-}
 
-TEST(StringUtils, ReplaceAllNeverLoopsOnItsOwnOutput)
-{
     EXPECT_EQ(ReplaceAll("one two one", "one", "1"), "1 two 1");
     EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa");
     EXPECT_EQ(ReplaceAll("aab", "ab", "bbaa"), "abbaa");
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
     EXPECT_EQ(ReplaceChar("a\\b\\c", '\\', '/'), "a/b/c");
-}
 
-TEST(StringUtils, SplitKeepsInnerEmptyPiecesButNotATrailingOne)
-{
     EXPECT_EQ(Split("a,,b", ","), (Pieces{"a", "", "b"}));
     EXPECT_EQ(Split(",a", ","), (Pieces{"", "a"}));
     EXPECT_EQ(Split("a,b,", ","), (Pieces{"a", "b"}));
@@ -48,17 +41,14 @@ TEST(StringUtils, SplitKeepsInnerEmptyPiecesButNotATrailingOne)
     EXPECT_TRUE(Split("abc", "").empty());
 }
 
-TEST(StringUtils, IntegerAndHexText)
+TEST(StringUtils, NumbersUnderTheItalianConventionTheDefaultAndTheEnglishOne)
 {
     EXPECT_EQ(IntToString(12345, '0', 3), "12345");
     EXPECT_EQ(IntToString(-7, '0', 4), "-007");
     EXPECT_EQ(IntToString(-7, ' ', 4), "  -7");
     EXPECT_EQ(ByteToHex(0x1AB), "AB");
     EXPECT_EQ(ByteToHex(-1), "FF");
-}
 
-TEST(StringUtils, NumbersUnderTheItalianConventionTheDefault)
-{
     EXPECT_EQ(GroupThousands(999), "999");
     EXPECT_EQ(GroupThousands(1000), "1.000");
     EXPECT_EQ(GroupThousands(1234567890123), "1.234.567.890.123");
@@ -72,10 +62,7 @@ TEST(StringUtils, NumbersUnderTheItalianConventionTheDefault)
     EXPECT_EQ(FormatAmount(999.999), "1.000,00");
     EXPECT_EQ(FormatAmount(-1234.5), "-1.234,50");
     EXPECT_EQ(FormatAmount(-0.001), "0,00");
-}
 
-TEST(StringUtils, NumbersUnderTheEnglishConvention)
-{
     SetItalianNumberConvention(false);
     EXPECT_EQ(GroupThousands(1234567), "1,234,567");
     EXPECT_DOUBLE_EQ(ParseFloat("1,234.5"), 1234.5);

@@ -113,7 +113,9 @@ TEST(TextEditor, SingleLineOverwriteBackspaceAndDelete)
     Expect(editor, "a  " BS "b", "ccccc", "a b", 3);
 }
 
-TEST(TextEditor, DeleteAtTheEndOfAFullBufferWritesNothing)
+// A new maximum keeps what fits; an absurd one allocates no absurd buffer, a negative one holds
+// nothing.
+TEST(TextEditor, AtTheMaximumLengthDeleteWritesNothingAndANewMaximumKeepsWhatFits)
 {
     TextEditor editor = Editor(10, 1, "abc", "", 3);
     Expect(editor, DEL "d", "ur", "abc", 3);
@@ -121,9 +123,20 @@ TEST(TextEditor, DeleteAtTheEndOfAFullBufferWritesNothing)
     editor = Editor(10, 1, "abc", "M", 3);
     Expect(editor, DEL "@10" DEL, "ucc", "ac", 1);
     EXPECT_EQ(editor.Length(), 2);
+
+    editor = Editor(20, 1, "abcdefgh");
+    editor.SetMaxLength(5);
+    Expect(editor, "", "", "abcde", 5);
+    EXPECT_EQ(editor.Shown().size(), 6u);
+    EXPECT_FALSE(editor.FitsText(6, "abcdef"));
+    editor.SetMaxLength(INT_MAX);
+    EXPECT_EQ(editor.GetMaxLength(), TextEditor::kLongestMaxLength);
+    EXPECT_EQ(editor.Text(), "abcde");
+    editor.SetMaxLength(-7);
+    EXPECT_EQ(editor.Text(), "");
 }
 
-TEST(TextEditor, DateModeWritesTheSlashesAndBackspaceTakesThemWithTheDigitBefore)
+TEST(TextEditor, DateModeWritesTheSlashesAndDigitsOnlyTakesOneDecimalPoint)
 {
     TextEditor editor = Editor(12, 1, "", "d9", 10);
     Expect(editor,
@@ -135,26 +148,20 @@ TEST(TextEditor, DateModeWritesTheSlashesAndBackspaceTakesThemWithTheDigitBefore
     Expect(editor, "<<", "cc", "12/02/02", 1);  // over the slash
     Expect(editor, ">", "c", "12/02/02", 3);
     Expect(editor, "@20", "c", "12/02/02", 1);  // never on a slash
-}
 
-TEST(TextEditor, DigitsOnlyTakesOneDecimalPoint)
-{
     TextEditor digits = Editor(10, 1, "", "9");
     Expect(digits, "a.", "rr", "", 0);
     TextEditor decimal = Editor(10, 1, "", "9.");
     Expect(decimal, "3.1.", "cccr", "3.1", 3);
 }
 
-TEST(TextEditor, ALineFeedEndsSingleLineText)
+TEST(TextEditor, ALineFeedEndsSingleLineTextAndMultiLineTextIsInsertedUntilTheGridIsFull)
 {
     TextEditor editor = Editor(10, 2, "abc\ndef");
     Expect(editor, ">", "r", "abc", 3);
     EXPECT_EQ(Editor(10, 2, "abc\ndef", "m").Text(), "abc\ndef");
-}
 
-TEST(TextEditor, MultiLineTextIsInsertedUntilTheGridIsFull)
-{
-    TextEditor editor = Editor(3, 2, "ac", "m");
+    editor = Editor(3, 2, "ac", "m");
     Expect(editor, "@10b", "cc", "abc", 2);
     Expect(editor, CR, "c", "ab\rc", 3);  // "c" on the second row
     EXPECT_EQ(editor.CaretCell(3).x, 0);
@@ -166,7 +173,7 @@ TEST(TextEditor, MultiLineTextIsInsertedUntilTheGridIsFull)
     Expect(full, CR, "u", "abc", 3);
 }
 
-TEST(TextEditor, ArrowsMoveWithinTheTextAndTheRows)
+TEST(TextEditor, ArrowsMoveWithinTheTextAndAClickBesideOrBelowItGoesToItsEnd)
 {
     TextEditor editor = Editor(4, 3, "ab\rcdef\rg", "m");
     Expect(editor, ">", "r", "ab\rcdef\rg", 9);
@@ -176,32 +183,13 @@ TEST(TextEditor, ArrowsMoveWithinTheTextAndTheRows)
     Expect(editor, "_", "r", "ab\rcdef\rg", 5);    // below "e" only blanks after the text
     Expect(editor, "@01__", "ccr", "ab\rcdef\rg", 8);
     Expect(editor, "@00<", "cr", "ab\rcdef\rg", 0);
-}
 
-TEST(TextEditor, AClickBesideOrBelowTheTextPutsTheCaretAtItsEnd)
-{
-    TextEditor editor = Editor(10, 2, "abc");
+    editor = Editor(10, 2, "abc");
     Expect(editor, "@10@70", "cc", "abc", 3);
     Expect(editor, "@10", "c", "abc", 1);
     editor.Click(40, 9);  // outside the grid: the nearest cell
     EXPECT_EQ(editor.Caret(), 3);
     EXPECT_EQ(Editor(0, 1, "abc").Click(0, 0), TextEditor::Outcome::Unchanged);
-}
-
-// A new length keeps what fits; an absurd one allocates no absurd buffer, a negative one holds
-// nothing.
-TEST(TextEditor, ANewMaximumLengthKeepsWhatFitsOfTheText)
-{
-    TextEditor editor = Editor(20, 1, "abcdefgh");
-    editor.SetMaxLength(5);
-    Expect(editor, "", "", "abcde", 5);
-    EXPECT_EQ(editor.Shown().size(), 6u);
-    EXPECT_FALSE(editor.FitsText(6, "abcdef"));
-    editor.SetMaxLength(INT_MAX);
-    EXPECT_EQ(editor.GetMaxLength(), TextEditor::kLongestMaxLength);
-    EXPECT_EQ(editor.Text(), "abcde");
-    editor.SetMaxLength(-7);
-    EXPECT_EQ(editor.Text(), "");
 }
 
 }  // namespace
