@@ -111,37 +111,24 @@ TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
 }
 
 // form: a, panel(b, c), d; e belongs to another form.
-class ContainerTest : public ApplicationTest {
-protected:
-    ContainerTest()
-        : a(&form, "a", &journal),
-          panel(&form, "panel", &journal),
-          b(&panel, "b", &journal),
-          c(&panel, "c", &journal),
-          d(&form, "d", &journal),
-          e(&other, "e", &journal)
-    {
-        panel.SetKind("panel");
-        form.GiveId();
-        other.GiveId();
-        for (RecordingChild* element : {&a, &panel, &b, &c, &d, &e}) {
-            element->Create();
-        }
-        panel.SetPosition(100, 100);
-        panel.SetSize(100, 100);
-        for (RecordingChild* element : {&a, &b, &c, &d, &e}) {
-            element->SetPosition(10, 10);
-            element->SetSize(20, 20);
-        }
-        c.SetPosition(50, 50);
-    }
-    IdForm form;
-    IdForm other;
-    RecordingChild a, panel, b, c, d, e;
-};
-
-TEST_F(ContainerTest, ChildrenComeInCreationOrderWithPanelsExpandedAndLookupsLookInside)
+TEST_F(ApplicationTest, ChildrenComeInCreationOrderWithPanelsExpandedAndLookupsLookInside)
 {
+    IdForm form, other;
+    RecordingChild a(&form, "a", &journal), panel(&form, "panel", &journal);
+    RecordingChild b(&panel, "b", &journal), c(&panel, "c", &journal);
+    RecordingChild d(&form, "d", &journal), e(&other, "e", &journal);
+    panel.SetKind("panel");
+    form.GiveId();
+    other.GiveId();
+    for (RecordingChild* element : {&a, &panel, &b, &c, &d, &e}) {
+        element->Create();
+        element->SetPosition(10, 10);
+        element->SetSize(20, 20);
+    }
+    panel.SetPosition(100, 100);
+    panel.SetSize(100, 100);
+    c.SetPosition(50, 50);
+
     EXPECT_EQ(Application::GetChildren(form.GetId()),
               (std::vector<GUIElement*>{&a, &panel, &b, &c, &d}));
     EXPECT_EQ(Application::GetChildren(panel.GetId()), (std::vector<GUIElement*>{&b, &c}));

@@ -13,14 +13,6 @@
 
 namespace {
 
-const std::string& InputPath()
-{
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / ("bmp-fuzz-" + std::to_string(getpid()) + ".bmp"))
-            .string();
-    return path;
-}
-
 void CheckWhole(const tarnbrook::RgbBuffer& rgb)
 {
     const long pixels = static_cast<long>(rgb.Width()) * rgb.Height();
@@ -35,7 +27,8 @@ void CheckWhole(const tarnbrook::RgbBuffer& rgb)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string& path = InputPath();
+    static const std::string path =
+        std::filesystem::temp_directory_path() / ("bmp-fuzz-" + std::to_string(getpid()) + ".bmp");
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) {
         std::abort();

@@ -57,8 +57,9 @@ protected:
     testsupport::RecordingForm form{&journal};
 };
 
-// The id is not copied into the user value.
-TEST_F(TimerTest, A25MillisecondTimerFiresEveryThirdIdleSliceAndAZeroOneOnEach)
+// The id is not copied into the user value. Stop and restart, Start on a running timer and a
+// new interval keep what was counted.
+TEST_F(TimerTest, FiresEveryIntervalInIdleSlicesAndStoppingKeepsWhatWasCounted)
 {
     Timer timer(&form, 25);
     Started(&timer);
@@ -70,13 +71,9 @@ TEST_F(TimerTest, A25MillisecondTimerFiresEveryThirdIdleSliceAndAZeroOneOnEach)
     EXPECT_EQ(SlicesUntilFire(), 1);
     timer.Stop();
     EXPECT_EQ(SlicesUntilFire(5), -1);
-}
 
-// Stop and restart, Start on a running timer and a new interval keep what was counted.
-TEST_F(TimerTest, StoppingAndRestartingKeepsWhatWasCounted)
-{
-    Timer timer(&form, 100);
-    Started(&timer);
+    timer.SetInterval(100);
+    timer.Start();
     for (int slice = 0; slice < 4; ++slice) {
         TickAll(10);
     }

@@ -22,28 +22,22 @@ protected:
 };
 
 // Beyond the list a caption or value is the last one's; of an empty list, the empty text.
-TEST_F(OptionBoxTest, CaptionsAndValuesBeyondTheListGiveTheLastAndAnEmptyListTheEmptyText)
+// Selecting below zero takes the first, beyond the list is refused; a new list starts
+// unselected.
+TEST_F(OptionBoxTest, CaptionsValuesAndSelectionBeyondTheList)
 {
     EXPECT_EQ(box.GetCaption(0) + box.GetValue(-1) + box.GetItemCaption(3), "");
-    Fill(3);
-    EXPECT_EQ(box.GetCaption(1), "caption 1");
-    EXPECT_EQ(box.GetValue(1), "value 1");
-    EXPECT_EQ(box.GetCaption(3), "caption 2");
-    EXPECT_EQ(box.GetValue(-7), "value 2");
-}
-
-// Below zero selects the first, beyond the list is refused; a new list starts unselected.
-TEST_F(OptionBoxTest, SelectingBelowZeroTakesTheFirstAndBeyondTheListIsRefused)
-{
     EXPECT_FALSE(box.SetSelectedIndex(-5));
     box.SelectFirst();
     EXPECT_EQ(box.GetSelectedIndex(), -1);
-    Fill(2);
+    Fill(3);
+    EXPECT_EQ(box.GetCaption(1) + box.GetValue(1), "caption 1value 1");
+    EXPECT_EQ(box.GetCaption(3) + box.GetValue(-7), "caption 2value 2");
     EXPECT_EQ(box.GetSelectedIndex(), -1);
     EXPECT_TRUE(box.SetSelectedIndex(-5));
     EXPECT_EQ(box.GetSelectedIndex(), 0);
-    EXPECT_FALSE(box.SetSelectedIndex(2));
-    EXPECT_TRUE(box.SetSelectedIndex(1));
+    EXPECT_FALSE(box.SetSelectedIndex(3));
+    EXPECT_TRUE(box.SetSelectedIndex(2));
     box.SelectFirst();
     EXPECT_EQ(box.GetSelectedIndex(), 0);
     EXPECT_TRUE(box.Clear());
