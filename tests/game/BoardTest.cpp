@@ -36,7 +36,11 @@ std::vector<int> InteriorCells()
 class RecordingView : public BoardView {
 public:
     bool IsInterior(int cell) const override { return IsInteriorCell(cell); }
-    void SetTile(int cell, int tile) override { tiles[cell] = tile, ++tileChanges; }
+    void SetTile(int cell, int tile) override
+    {
+        tiles[cell] = tile;
+        ++tileChanges;
+    }
     void SetScoreText(const std::string& text) override { score = text; }
     void SetLevelText(const std::string& text) override { level = text; }
     void SetRemainingText(const std::string& text) override { remaining = text; }
