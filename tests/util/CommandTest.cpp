@@ -12,15 +12,12 @@
 namespace tarnbrook {
 namespace {
 
-TEST(Command, AnswersTrueOnlyWhenTheCommandFails)
+TEST(Command, AnswersTrueOnlyWhenTheCommandFailsAndJoinsProgramAndArgumentsWithOneBlank)
 {
     EXPECT_FALSE(RunShell("exit 0"));
     EXPECT_TRUE(RunShell("exit 3"));
     EXPECT_TRUE(RunCommand("false", ""));
-}
 
-TEST(Command, JoinsProgramAndArgumentsWithOneBlank)
-{
     testsupport::ScratchFolder folder;
     testsupport::FakeCommands fakes(folder.Path());
     EXPECT_FALSE(RunCommand("aplay", "Data/beep.wav"));

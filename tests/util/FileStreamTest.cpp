@@ -47,7 +47,7 @@ TEST(TextFile, ReadLinesSplitsAtNewlineKeepingCarriageReturnsWritesAndAppends)
     EXPECT_FALSE(nowhere.AppendLine("x"));
 }
 
-TEST(BinaryFile, ReadsAtOffsetsAndStopsAtTheEnd)
+TEST(BinaryFile, ReadsAtOffsetsOpenModesAndReadsAfterWritesOnOneStream)
 {
     testsupport::ScratchFolder folder;
     folder.Write("data.bin", "0123456789");
@@ -65,11 +65,7 @@ TEST(BinaryFile, ReadsAtOffsetsAndStopsAtTheEnd)
     file.Close();
     file.Close();
     EXPECT_EQ(file.ReadAt(0, buffer, 2), 0u);
-}
 
-TEST(BinaryFile, OpenModesAndReadsAfterWritesOnOneStream)
-{
-    testsupport::ScratchFolder folder;
     {
         BinaryFile created("new.bin", false, true, false);
         EXPECT_TRUE(created.WriteAt(4, "tail", 4));
@@ -90,17 +86,16 @@ TEST(BinaryFile, OpenModesAndReadsAfterWritesOnOneStream)
     EXPECT_TRUE(missing.Open("other.bin", false, false, true));
     EXPECT_FALSE(missing.Failed());
 
-    BinaryFile file;
-    ASSERT_TRUE(file.Open("both.bin", false, true, false));
-    EXPECT_TRUE(file.Write("abcdef", 6));
-    char buffer[3] = {};
-    EXPECT_EQ(file.ReadAt(1, buffer, 3), 3u);
+    BinaryFile both;
+    ASSERT_TRUE(both.Open("both.bin", false, true, false));
+    EXPECT_TRUE(both.Write("abcdef", 6));
+    EXPECT_EQ(both.ReadAt(1, buffer, 3), 3u);
     EXPECT_EQ(std::string(buffer, 3), "bcd");
-    EXPECT_TRUE(file.Write("XY", 2));
-    EXPECT_EQ(file.ReadAt(-1, buffer, 1), 0u);
-    EXPECT_TRUE(file.Failed());
-    EXPECT_EQ(file.ReadAt(0, buffer, 3), 0u);
-    file.Close();
+    EXPECT_TRUE(both.Write("XY", 2));
+    EXPECT_EQ(both.ReadAt(-1, buffer, 1), 0u);
+    EXPECT_TRUE(both.Failed());
+    EXPECT_EQ(both.ReadAt(0, buffer, 3), 0u);
+    both.Close();
     EXPECT_EQ(folder.Read("both.bin"), "abcdXY");
 }
 
