@@ -113,6 +113,7 @@ TEST(RankingFile, ResultsAreSortedAndCutToTenInFoldersMadeOnTheFirstEntry)
     EXPECT_TRUE(blocked.ReadLines().empty());
     EXPECT_TRUE(blocked.HasError());
     EXPECT_FALSE(blocked.AddEntry(10, "Anna") || blocked.Save({"00000010 Anna"}));
+    EXPECT_TRUE(blocked.HasError());
     EXPECT_EQ(folder.Read("Data/Other"), "a file, not a folder");
 }
 
@@ -137,6 +138,7 @@ TEST(RankingFile, OnlyASmallRegularFileIsReadAndAnythingElseIsNeverOverwritten)
         EXPECT_TRUE(ranking.ReadLines().empty()) << i;
         EXPECT_TRUE(ranking.HasError()) << i;
         EXPECT_FALSE(ranking.AddEntry(5000, "Carl")) << i;
+        EXPECT_TRUE(ranking.HasError()) << i;
         EXPECT_TRUE(EnforcePermissionBits(false));
         ASSERT_EQ(lstat(kPath.c_str(), &after), 0);
         EXPECT_EQ(after.st_mode, before.st_mode) << i;

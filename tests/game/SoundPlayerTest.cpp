@@ -18,6 +18,9 @@ namespace tarnbrook {
 namespace {
 
 using Calls = std::vector<std::string>;
+using testsupport::ChildProcesses;
+using testsupport::ProcessEnded;
+using testsupport::WaitFor;
 
 // The sound files in a scratch folder, and a fake aplay that plays for the seconds given.
 struct SoundScene {
@@ -44,7 +47,7 @@ TEST(SoundPlayer, AMissingFileIsLoggedAndStartsNothing)
 
     EXPECT_EQ(scene.folder.Read("log.txt"),
               "Data/Explosion.wav non trovato.\nData/beep.wav non trovato.\n");
-    EXPECT_TRUE(testsupport::ChildProcesses().empty());
+    EXPECT_TRUE(ChildProcesses().empty());
     EXPECT_TRUE(scene.commands.Calls().empty());
 }
 
@@ -55,15 +58,13 @@ TEST(SoundPlayer, TheNextPlayAndTheEndOfThePlayerEndTheRunningAplay)
     {
         SoundPlayer player;
         player.Play("Data/Explosion.wav", false);
-        ASSERT_TRUE(testsupport::WaitFor([&] { return scene.commands.Pids().size() == 1; }));
+        ASSERT_TRUE(WaitFor([&] { return scene.commands.Pids().size() == 1; }));
         player.Play("Data/beep.wav", false);
-        EXPECT_TRUE(testsupport::WaitFor(
-            [&] { return testsupport::ProcessEnded(scene.commands.Pids()[0]); }));
-        ASSERT_TRUE(testsupport::WaitFor([&] { return scene.commands.Pids().size() == 2; }));
+        EXPECT_TRUE(WaitFor([&] { return ProcessEnded(scene.commands.Pids()[0]); }));
+        ASSERT_TRUE(WaitFor([&] { return scene.commands.Pids().size() == 2; }));
         EXPECT_TRUE(player.IsPlaying());
     }
-    EXPECT_TRUE(
-        testsupport::WaitFor([&] { return testsupport::ProcessEnded(scene.commands.Pids()[1]); }));
+    EXPECT_TRUE(WaitFor([&] { return ProcessEnded(scene.commands.Pids()[1]); }));
     EXPECT_EQ(scene.commands.Calls(), (Calls{"aplay Data/Explosion.wav", "aplay Data/beep.wav"}));
     EXPECT_EQ(scene.commands.Parents(), (std::vector<pid_t>{getpid(), getpid()}));
 }
@@ -74,28 +75,25 @@ TEST(SoundPlayer, ManySoundsLeaveNoZombieAndRepeatingAndWaitingPlays)
 {
     SoundScene scene;
     Beep();
-    ASSERT_TRUE(testsupport::WaitFor([] { return testsupport::ChildProcesses('Z').size() == 1; }));
+    ASSERT_TRUE(WaitFor([] { return ChildProcesses('Z').size() == 1; }));
     CollectEndedSounds();
-    EXPECT_TRUE(testsupport::ChildProcesses().empty());
+    EXPECT_TRUE(ChildProcesses().empty());
 
     SoundPlayer player;
     for (int play = 0; play < 40; ++play) {
         player.Play("Data/beep.wav", false);
         Beep();
     }
-    EXPECT_TRUE(testsupport::WaitFor(
-        [&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
-    EXPECT_TRUE(
-        testsupport::WaitFor([&] { return scene.commands.Count("aplay Data/beep.wav") >= 2; }));
+    EXPECT_TRUE(WaitFor([&] { return !player.IsPlaying() && ChildProcesses().empty(); }));
+    EXPECT_TRUE(WaitFor([&] { return scene.commands.Count("aplay Data/beep.wav") >= 2; }));
 
     const size_t played = scene.commands.Calls().size();
     player.Play("Data/beep.wav", true);
-    EXPECT_TRUE(testsupport::WaitFor([&] { return scene.commands.Calls().size() >= played + 3; }));
+    EXPECT_TRUE(WaitFor([&] { return scene.commands.Calls().size() >= played + 3; }));
     EXPECT_TRUE(player.IsPlaying());
     player.Stop();
     EXPECT_FALSE(player.IsPlaying());
-    EXPECT_TRUE(testsupport::WaitFor(
-        [&] { return !player.IsPlaying() && testsupport::ChildProcesses().empty(); }));
+    EXPECT_TRUE(WaitFor([&] { return !player.IsPlaying() && ChildProcesses().empty(); }));
 
     const size_t before = scene.commands.Calls().size();
     player.PlayAndWait("Data/beep.wav");
@@ -112,20 +110,20 @@ TEST(SoundPlayer, OneBeepAtATimeAndTheEndOfTheGameEndsEverySound)
     for (int beep = 0; beep < 5; ++beep) {
         Beep();
     }
-    EXPECT_EQ(testsupport::ChildProcesses().size(), 1u);
-    ASSERT_TRUE(testsupport::WaitFor([&] { return scene.commands.Pids().size() == 1; }));
+    EXPECT_EQ(ChildProcesses().size(), 1u);
+    ASSERT_TRUE(WaitFor([&] { return scene.commands.Pids().size() == 1; }));
     scene.folder.Write("fake-bin/aplay", "#!/bin/sh\ntrap '' TERM\necho $$ >> '" +
                                              scene.folder.Path() +
                                              "/fake-calls.txt.pids'\nexec sleep 30\n");
     SoundPlayer player;
     player.Play("Data/Explosion.wav", false);
-    ASSERT_TRUE(testsupport::WaitFor([&] { return scene.commands.Pids().size() == 2; }));
+    ASSERT_TRUE(WaitFor([&] { return scene.commands.Pids().size() == 2; }));
     player.Stop();
     EXPECT_FALSE(player.IsPlaying());
-    EXPECT_FALSE(testsupport::ProcessEnded(scene.commands.Pids()[1]));
+    EXPECT_FALSE(ProcessEnded(scene.commands.Pids()[1]));
 
     EndSounds();
-    EXPECT_TRUE(testsupport::ChildProcesses().empty());
+    EXPECT_TRUE(ChildProcesses().empty());
     EXPECT_EQ(scene.commands.Count("aplay Data/beep.wav"), 1);
 }
 
