@@ -26,6 +26,13 @@ public:
     void GiveId() { AssignId(); }
 };
 
+// An element that is neither a child nor a form: only the element's own destructor forgets it.
+class BareElement : public GUIElement {
+public:
+    BareElement() : GUIElement(nullptr) {}
+    void Create() override {}
+};
+
 class ApplicationTest : public ::testing::Test {
 protected:
     void SetUp() override { Application::ResetState(); }
@@ -108,6 +115,11 @@ TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
     EXPECT_EQ(Application::messageBox, nullptr);
     form.reset();
     EXPECT_EQ(Application::mainForm, nullptr);
+    auto bare = std::make_unique<BareElement>();
+    Application::focused = bare.get();
+    bare.reset();
+    EXPECT_TRUE(Application::elements.empty());
+    EXPECT_EQ(Application::focused, nullptr);
 }
 
 // form: a, panel(b, c), d; e belongs to another form.
