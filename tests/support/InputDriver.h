@@ -30,9 +30,9 @@ public:
     void TypeKey(KeySym keysym);           // press and release
     void SendDeleteWindow(Window window);  // the window manager's close request
     void SendUserMessage(Window window) { SendClientMessage(window, None, 1); }
-    void SendClientMessage(Window window, Atom type, long first);
 
 private:
+    void SendClientMessage(Window window, Atom type, long first);
     KeyCode KeycodeOf(KeySym keysym);
 
     Display* display_ = nullptr;

@@ -20,11 +20,6 @@ void LoopTest::SetUp()
     XSync(screen.GetDisplay(), False);
 }
 
-void LoopTest::PointAtForm()
-{
-    input.MoveTo(FormWindow(), 290, 190);
-}
-
 Journal LoopTest::Run()
 {
     input.SendUserMessage(FormWindow());

@@ -25,7 +25,7 @@ protected:
     Window FormWindow() const { return form.GetWindow(); }
     // Keys go to the window under the pointer: this puts it inside the form, away from
     // elements placed near the top left.
-    void PointAtForm();
+    void PointAtForm() { input.MoveTo(FormWindow(), 290, 190); }
     // Runs the loop over the input queued so far, ended by a user message queued last, and
     // answers the form's journal without the loop's closing "form.UserMessage", "form.Close".
     Journal Run();

@@ -2,6 +2,8 @@
 
 #include <X11/Xlib.h>
 
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "gfx/Screen.h"
@@ -11,12 +13,14 @@ namespace testsupport {
 
 // Where pixels of one colour lie in an area; empty when there are none.
 struct InkBox {
-    int left = 0;
-    int top = 0;
-    int right = -1;  // inclusive
-    int bottom = -1;
+    int left = 0, top = 0, right = -1, bottom = -1;  // right and bottom inclusive
     int count = 0;
     bool Empty() const { return count == 0; }
+};
+
+// One expectation of a table: the pixel at (x, y), or the w x h area there, is all the colour.
+struct Spot {
+    int x, y, color, w = 1, h = 1;
 };
 
 // A form shown and on screen on the tests' X server, ready to be drawn on; pixels are read
@@ -39,6 +43,8 @@ public:
     InkBox FindColor(int x, int y, int w, int h, int color);
     // Pixels of the area that are not the colour.
     int CountOther(int x, int y, int w, int h, int color);
+    // The spots that are not as expected, one line each; empty when all are.
+    std::string Unmet(std::initializer_list<Spot> spots);
 
 private:
     tarnbrook::Screen screen_;

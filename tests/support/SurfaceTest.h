@@ -9,8 +9,8 @@
 
 namespace testsupport {
 
-// A display test that draws on one form shown on the tests' X server; a fixture picks the
-// form's size and back colour through the constructor.
+// A display test that draws on one form shown on the tests' X server, of the size and back
+// colour its fixture gives.
 class SurfaceTest : public ::testing::Test {
 protected:
     explicit SurfaceTest(int width = 240, int height = 180, long backColor = -1)
@@ -36,6 +36,11 @@ protected:
     }
     Window FormWindow() { return surface.Get().GetWindow(); }
     void Pump() { DispatchPending(&surface.Get()); }
+    void ClickAt(int x, int y)
+    {
+        input.Click(FormWindow(), x, y);
+        Pump();
+    }
 
     InputDriver input;
 };

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <initializer_list>
 #include <string>
 
 #include "ui/Point.h"
@@ -31,22 +29,8 @@ inline std::string XY(tarnbrook::Point point)
     return std::to_string(point.x) + "," + std::to_string(point.y);
 }
 
-// One expectation of a table: the pixel at (x, y), or the w x h area there, is all the colour.
-struct Expected {
-    int x;
-    int y;
-    int color;
-    int w = 1;
-    int h = 1;
-};
-// The expectations the surface does not meet, one line each; empty when it meets them all.
-std::string Unmet(ShownForm& surface, std::initializer_list<Expected> table);
-
-// Pixels of a 20 x 20 mark that differ from the letter map in the given state; pixel(column,
-// row) reads one, and the see-through letter of an option mark stands for seeThrough.
-int MarkDifferences(const tarnbrook::LetterMap& map, bool enabled, bool on, bool optionMark,
-                    int seeThrough, const std::function<int(int, int)>& pixel);
-// The same for a mark shown on the form with its top left corner at (x, y).
+// Pixels of the 20 x 20 mark at (x, y) that differ from the letter map in the given state; the
+// see-through letter of an option mark shows the colour seeThrough.
 int MarkDifferencesAt(ShownForm& surface, int x, int y, const tarnbrook::LetterMap& map,
                       bool enabled, bool on, bool optionMark, int seeThrough);
 

@@ -2,9 +2,6 @@
 
 #include "ui/Form.h"
 
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,7 +14,6 @@
 #include "gfx/XImageFactory.h"
 #include "support/OwnerForm.h"
 #include "support/RecordingChild.h"
-#include "support/RecordingForm.h"
 #include "support/ScratchFolder.h"
 #include "support/VirtualXServer.h"
 #include "support/WidgetPixels.h"
@@ -25,13 +21,24 @@
 namespace tarnbrook {
 namespace {
 
-// Reads windows back through a connection of the test's own.
-class WindowReader {
-public:
-    WindowReader() : display_(XOpenDisplay(nullptr)) {}
-    ~WindowReader() { XCloseDisplay(display_); }
-
-    Atom AtomNamed(const char* name) { return XInternAtom(display_, name, False); }
+// Windows are read back through a connection of the test's own.
+class FormDisplayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application::ResetState();
+        ASSERT_NE(screen.GetDisplay(), nullptr);
+    }
+    void TearDown() override { XCloseDisplay(reader); }
+    // Everything the form asked for has reached the server.
+    void Sync() { XSync(screen.GetDisplay(), False); }
+    void Show(Form& form)
+    {
+        form.SetScreen(&screen);
+        form.Show();
+        Sync();
+    }
+    Atom AtomNamed(const char* name) { return XInternAtom(reader, name, False); }
     // A property of 8-bit format as its bytes, of 32-bit format as its items ("1 2 3"), cut to
     // the length given.
     std::string Property(Window window, const char* name, size_t length = std::string::npos)
@@ -40,8 +47,8 @@ public:
         int format = 0;
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
-        XGetWindowProperty(display_, window, AtomNamed(name), 0, 1024, False, AnyPropertyType,
-                           &type, &format, &count, &after, &data);
+        XGetWindowProperty(reader, window, AtomNamed(name), 0, 1024, False, AnyPropertyType, &type,
+                           &format, &count, &after, &data);
         std::string text = format == 8 ? std::string(reinterpret_cast<char*>(data), count) : "";
         for (unsigned long i = 0; format == 32 && i < count; ++i) {
             text += (i ? " " : "") + std::to_string(reinterpret_cast<unsigned long*>(data)[i]);
@@ -52,34 +59,13 @@ public:
     XWindowAttributes Attributes(Window window)
     {
         XWindowAttributes attributes{};
-        XGetWindowAttributes(display_, window, &attributes);
+        XGetWindowAttributes(reader, window, &attributes);
         return attributes;
-    }
-
-private:
-    Display* display_;
-};
-
-class FormDisplayTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Application::ResetState();
-        ASSERT_NE(screen.GetDisplay(), nullptr);
-    }
-    // Everything the form asked for has reached the server.
-    void Sync() { XSync(screen.GetDisplay(), False); }
-    void Show(Form& form)
-    {
-        form.SetScreen(&screen);
-        form.Show();
-        Sync();
     }
 
     testsupport::ScratchFolder folder;
     Screen screen{"tests"};
-    std::vector<std::string> journal;
-    WindowReader reader;
+    Display* reader = XOpenDisplay(nullptr);
 };
 
 TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
@@ -92,24 +78,22 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     Show(form);
     const Window window = form.GetWindow();
     ASSERT_NE(window, None);
-    EXPECT_EQ(reader.Property(window, "WM_NAME"), "Caption before creation");
+    EXPECT_EQ(Property(window, "WM_NAME"), "Caption before creation");
     // A window manager can name and end the process behind the window.
     char host[256] = {};
     gethostname(host, sizeof host - 1);
-    EXPECT_EQ(reader.Property(window, "WM_CLIENT_MACHINE"), host);
-    EXPECT_EQ(reader.Property(window, "_NET_WM_PID"), std::to_string(getpid()));
-    EXPECT_EQ(reader.Property(window, "_NET_WM_ICON"), "2 1 2131763248 4214880");
-    EXPECT_EQ(reader.Property(window, "WM_ICON_NAME"), "Tarnbrook.exe");
-    EXPECT_EQ(reader.Property(window, "WM_CLASS"),
-              std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
-    EXPECT_EQ(reader.Property(window, "WM_PROTOCOLS"),
-              std::to_string(reader.AtomNamed("WM_DELETE_WINDOW")));
-    EXPECT_EQ(reader.Property(window, "_NET_WM_WINDOW_TYPE"), "");
+    EXPECT_EQ(Property(window, "WM_CLIENT_MACHINE"), host);
+    EXPECT_EQ(Property(window, "_NET_WM_PID"), std::to_string(getpid()));
+    EXPECT_EQ(Property(window, "_NET_WM_ICON"), "2 1 2131763248 4214880");
+    EXPECT_EQ(Property(window, "WM_ICON_NAME"), "Tarnbrook.exe");
+    EXPECT_EQ(Property(window, "WM_CLASS"), std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
+    EXPECT_EQ(Property(window, "WM_PROTOCOLS"), std::to_string(AtomNamed("WM_DELETE_WINDOW")));
+    EXPECT_EQ(Property(window, "_NET_WM_WINDOW_TYPE"), "");
     // Position, size, minimum and maximum hinted, the limits equal to the size.
-    EXPECT_EQ(reader.Property(window, "WM_NORMAL_HINTS", 32), "60 30 40 320 200 320 200 320 200");
+    EXPECT_EQ(Property(window, "WM_NORMAL_HINTS", 32), "60 30 40 320 200 320 200 320 200");
     // Input, state and icon pixmap hinted; input wanted; the normal state; no icon yet.
-    EXPECT_EQ(reader.Property(window, "WM_HINTS", 8), "7 1 1 0 ");
-    const XWindowAttributes attributes = reader.Attributes(window);
+    EXPECT_EQ(Property(window, "WM_HINTS", 8), "7 1 1 0 ");
+    const XWindowAttributes attributes = Attributes(window);
     EXPECT_EQ(attributes.map_state, IsViewable);
     EXPECT_EQ(attributes.all_event_masks, 0xAA07F);  // the reader selected nothing itself
     EXPECT_EQ(attributes.x, 30);
@@ -119,30 +103,20 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
 
     form.SetCaption("Renamed");  // renames window and icon
     Sync();
-    EXPECT_EQ(reader.Property(window, "WM_NAME") + reader.Property(window, "WM_ICON_NAME"),
-              "RenamedRenamed");
+    EXPECT_EQ(Property(window, "WM_NAME") + Property(window, "WM_ICON_NAME"), "RenamedRenamed");
     form.SetIcon(0x1234);
     Sync();
-    EXPECT_EQ(reader.Property(window, "WM_HINTS", 11), "7 1 1 4660 ");
+    EXPECT_EQ(Property(window, "WM_HINTS", 11), "7 1 1 4660 ");
 
     form.SetIconPixels({1, 1, 0x7FFFFFFF});
     Sync();
-    EXPECT_EQ(reader.Property(window, "_NET_WM_ICON"), "1 1 2147483647");
+    EXPECT_EQ(Property(window, "_NET_WM_ICON"), "1 1 2147483647");
 
     Form dialog(nullptr, true);  // only a dialog is marked as one
     Show(dialog);
-    EXPECT_EQ(reader.Property(dialog.GetWindow(), "_NET_WM_WINDOW_TYPE"),
-              std::to_string(reader.AtomNamed("_NET_WM_WINDOW_TYPE_DIALOG")));
-    EXPECT_EQ(reader.Property(dialog.GetWindow(), "_NET_WM_ICON"), "");  // none was given
-}
-
-TEST_F(FormDisplayTest, ShowWithoutAScreenIsLoggedAndCreatesNothing)
-{
-    Form form(nullptr);
-    form.Show();
-    EXPECT_FALSE(form.IsCreated());
-    EXPECT_EQ(form.GetWindow(), None);
-    EXPECT_EQ(folder.Read("log.txt"), "E' necessario impostare il display\n");
+    EXPECT_EQ(Property(dialog.GetWindow(), "_NET_WM_WINDOW_TYPE"),
+              std::to_string(AtomNamed("_NET_WM_WINDOW_TYPE_DIALOG")));
+    EXPECT_EQ(Property(dialog.GetWindow(), "_NET_WM_ICON"), "");  // none was given
 }
 
 std::vector<std::string> loadNotes;
@@ -180,8 +154,9 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows - 1);
 }
 
-// Geometry set before creation is applied by it (the origin inside the one-pixel border), later
-// at once; SetClientSize is refused before creation.
+// Shown without a screen, nothing is created and that is logged. Geometry set before creation
+// is applied by it (the origin inside the one-pixel border), later at once; SetClientSize is
+// refused before creation.
 TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
 {
     Form form(nullptr);
@@ -189,21 +164,28 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
     form.SetSize(200, 100);
     form.SetClientSize(50, 50, false);
     EXPECT_EQ(form.GetWidth(), 200);
+    form.Show();
+    EXPECT_FALSE(form.IsCreated());
+    EXPECT_EQ(form.GetWindow(), None);
+    EXPECT_EQ(folder.Read("log.txt"), "E' necessario impostare il display\n");
+    form.SetScreen(&screen);
+    form.Reopen();
+    EXPECT_TRUE(form.IsCreated() && form.IsVisible());
     Show(form);
     EXPECT_EQ(testsupport::XY(form.GetPosition()), "12,23");
     form.SetPosition(100, 150);
     form.SetSize(300, 120);
     Sync();
-    const XWindowAttributes attributes = reader.Attributes(form.GetWindow());
+    const XWindowAttributes attributes = Attributes(form.GetWindow());
     EXPECT_EQ(testsupport::XY(Point{attributes.x, attributes.y}), "100,150");
     EXPECT_EQ(attributes.width, 300);
     EXPECT_EQ(testsupport::XY(Point{form.GetClientWidth(), form.GetClientHeight()}), "300,120");
     form.Hide();
     Sync();
-    EXPECT_EQ(reader.Attributes(form.GetWindow()).map_state, IsUnmapped);
+    EXPECT_EQ(Attributes(form.GetWindow()).map_state, IsUnmapped);
     form.ShowMapped();
     Sync();
-    EXPECT_EQ(reader.Attributes(form.GetWindow()).map_state, IsViewable);
+    EXPECT_EQ(Attributes(form.GetWindow()).map_state, IsViewable);
 }
 
 // On a 1024 x 768 screen, at the origin when larger; without a screen, on the default one
@@ -231,7 +213,8 @@ TEST_F(FormDisplayTest, CentresOnItsScreenOrAtTheOriginWhenLarger)
 
 TEST_F(FormDisplayTest, PaintsItsDrawableCreatedChildrenInOrder)
 {
-    testsupport::RecordingForm form(&journal);
+    std::vector<std::string> journal;
+    Form form(nullptr);
     Show(form);
     testsupport::RecordingChild first(&form, "first", &journal);
     testsupport::RecordingChild notDrawable(&form, "plain", &journal);
@@ -265,7 +248,7 @@ TEST_F(FormDisplayTest, AProtocolErrorIsLoggedOnceAndTheProgramGoesOn)
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
     form.SetCaption("still working");
     Sync();
-    EXPECT_EQ(reader.Property(form.GetWindow(), "WM_NAME"), "still working");
+    EXPECT_EQ(Property(form.GetWindow(), "WM_NAME"), "still working");
 }
 
 TEST_F(FormDisplayTest, ALostConnectionIsLoggedAndEndsTheProgram)

@@ -56,7 +56,7 @@ protected:
 };
 
 // A light outer ring above and left and a dark inner one: the field looks sunken. The caret
-// fills the cell after the text while focused.
+// fills the cell after the text while focused. Moved, the old place is erased.
 TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
 {
     auto box = Box("Mi  ", 30);
@@ -65,11 +65,8 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
     const int line = box->GetLineHeight();
     EXPECT_EQ(cell, XTextWidth(Font(), "M", 1) + 2);
     EXPECT_EQ(line, Font()->ascent + 5);
-    EXPECT_EQ(Unmet(surface, {{60, 30, kWhite},
-                              {139, 45, kBlack},
-                              {21, 45, kBlack},
-                              {60, 58, kWhite},
-                              {140, 45, kFormColor}}),
+    EXPECT_EQ(surface.Unmet({Spot{60, 30, kWhite}, Spot{139, 45, kBlack}, Spot{21, 45, kBlack},
+                             Spot{60, 58, kWhite}, Spot{140, 45, kFormColor}}),
               "");
     EXPECT_TRUE(surface.FindColor(20, 30, 120, 30, kCaret).Empty());
 
@@ -82,11 +79,19 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
     EXPECT_EQ(surface.CountOther(23 + 3 * cell, 33, 8 * cell, line, kWhite), 0);
     box->LostFocus();
     EXPECT_TRUE(surface.FindColor(20, 30, 120, 30, kCaret).Empty());
+
+    box->SetPosition(20, 100);  // moved: the old place erased, the text kept
+    EXPECT_EQ(surface.CountOther(20, 30, 121, 31, kFormColor), 0);
+    EXPECT_FALSE(Ink(*box).Empty());
+    box->Hide();
+    EXPECT_EQ(surface.CountOther(20, 100, 121, 31, kFormColor), 0);
+    EXPECT_EQ(box->GetText(), "Mi");
 }
 
 // A disabled box is grey and takes nothing; a read-only one moves its caret but takes no
-// character, and neither beeps.
-TEST_F(TextBoxPaintTest, DisabledOrReadOnlyBoxesShowNoCaret)
+// character, and neither beeps. SetMaxLength after Create is ignored; the fourth character of
+// three beeps.
+TEST_F(TextBoxPaintTest, DisabledReadOnlyAndMaximumLength)
 {
     auto disabled = Box("ab", 30);
     disabled->SetFocus();
@@ -106,11 +111,24 @@ TEST_F(TextBoxPaintTest, DisabledOrReadOnlyBoxesShowNoCaret)
     EXPECT_EQ(readOnly->GetCaret(), 1);
     EXPECT_EQ(readOnly->GetText(), "ab");
     EXPECT_EQ(beeps.Count(), 0);
+
+    TextBoxCustom early(&surface.Get(), "");
+    early.SetMaxLength(3);
+    early.SetPosition(20, 130);
+    early.Show();
+    auto late = Box("", 170);
+    late->SetMaxLength(3);
+    for (char character : std::string("abcd")) {
+        EXPECT_TRUE(early.KeyChar(character) && late->KeyChar(character));
+    }
+    EXPECT_EQ(early.GetText() + " " + late->GetText(), "abc abcd");
+    EXPECT_EQ(beeps.Count(), 1);
 }
 
 // A password shows a star per character, blanks kept; a single "i" sits left, right or in the
-// middle of its cell, and always left in multi-line text.
-TEST_F(TextBoxPaintTest, PasswordStarsAndAlignmentInsideTheCells)
+// middle of its cell, and always left in multi-line text. A box is at least the font size plus
+// 10 high; the grid is what the inside holds; in a memo a line break ends its row.
+TEST_F(TextBoxPaintTest, PasswordAlignmentSizeAndLineBreaks)
 {
     auto secret = Box("ab c", 20);
     secret->SetPassword(true);
@@ -130,55 +148,20 @@ TEST_F(TextBoxPaintTest, PasswordStarsAndAlignmentInsideTheCells)
     EXPECT_EQ(Ink(*centre).left, inkLeft + (cell - glyph) / 2);
     centre->SetMultiLine(true);
     EXPECT_EQ(Ink(*centre).left, inkLeft);
-}
 
-// At least the font size plus 10 high; the grid is what the inside holds; in a memo a line
-// break ends its row.
-TEST_F(TextBoxPaintTest, SizeAndLineBreaks)
-{
-    auto box = Box("abc", 20, 120, 5);
+    auto box = Box("abc", 220, 120, 5);
     EXPECT_EQ(box->GetHeight(), 24);
     EXPECT_EQ(box->GetGrid().Rows(), 1);
     EXPECT_EQ(box->GetGrid().Columns(), 114 / box->GetCellWidth());
 
-    auto memo = Box("", 60, 120, 60);
+    auto memo = Box("", 100, 120, 60);
+    memo->SetPosition(160, 100);
     memo->SetMemo(true);
     memo->SetText("ab\rc");
-    const int cell = memo->GetCellWidth();
-    const int line = memo->GetLineHeight();
     EXPECT_EQ(memo->GetGrid().Rows(), 54 / line);
-    EXPECT_FALSE(surface.FindColor(23, 63 + line, cell, line, kBlack).Empty());  // "c", row 2
-    EXPECT_EQ(surface.CountOther(23 + 2 * cell, 63, 5 * cell, line, kWhite), 0);
+    EXPECT_FALSE(surface.FindColor(163, 103 + line, cell, line, kBlack).Empty());  // "c", row 2
+    EXPECT_EQ(surface.CountOther(163 + 2 * cell, 103, 5 * cell, line, kWhite), 0);
     EXPECT_EQ(memo->GetCells()[2].index, 2);  // the line break's cells
-}
-
-// SetMaxLength after Create is ignored; the fourth character of three beeps.
-TEST_F(TextBoxPaintTest, TheMaximumLengthIsSetBeforeCreation)
-{
-    TextBoxCustom early(&surface.Get(), "");
-    early.SetMaxLength(3);
-    early.SetPosition(20, 20);
-    early.Show();
-    auto late = Box("", 60);
-    late->SetMaxLength(3);
-    for (char character : std::string("abcd")) {
-        EXPECT_TRUE(early.KeyChar(character) && late->KeyChar(character));
-    }
-    EXPECT_EQ(early.GetText() + " " + late->GetText(), "abc abcd");
-    EXPECT_EQ(beeps.Count(), 1);
-}
-
-TEST_F(TextBoxPaintTest, MovingAShownBoxKeepsItsTextAndErasesTheOldPlace)
-{
-    auto box = Box("", 20);
-    box->SetFocus();
-    box->KeyChar('x');
-    box->SetPosition(20, 100);
-    EXPECT_EQ(surface.CountOther(20, 20, 121, 31, kFormColor), 0);
-    EXPECT_FALSE(Ink(*box).Empty());
-    box->Hide();
-    EXPECT_EQ(surface.CountOther(20, 100, 121, 31, kFormColor), 0);
-    EXPECT_EQ(box->GetText(), "x");
 }
 
 Journal* textsInUse = nullptr;

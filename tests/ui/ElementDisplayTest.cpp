@@ -1,0 +1,451 @@
+#include <gtest/gtest.h>
+
+#include <X11/keysym.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/TileFile.h"
+#include "gfx/EmbeddedImage.h"
+#include "gfx/GraphicsContext.h"
+#include "support/OwnerForm.h"
+#include "support/RecordingChild.h"
+#include "support/ScratchFolder.h"
+#include "support/SurfaceTest.h"
+#include "support/WidgetPixels.h"
+#include "ui/CellControl.h"
+#include "ui/ImageFrame.h"
+#include "ui/PanelChildren.h"
+#include "ui/widgets/ButtonCustom.h"
+#include "ui/widgets/CheckBox.h"
+#include "ui/widgets/OptionBox.h"
+#include "ui/widgets/ScrollBar.h"
+#include "ui/widgets/Slider.h"
+#include "ui/widgets/TextBoxCustom.h"
+
+namespace tarnbrook {
+namespace {
+
+using namespace testsupport;
+
+constexpr int kForm = 0x5080B0;
+constexpr int kRed = 0xFF0000;
+
+class ElementDisplayTest : public SurfaceTest {
+protected:
+    ElementDisplayTest() : SurfaceTest(300, 200, kForm) {}
+
+    // The cell at (20, 30), shown in its own colours.
+    void ShowCell(CellControl& cell, int w, int h, const std::string& text = "")
+    {
+        cell.SetPosition(20, 30);
+        cell.SetSize(w, h);
+        cell.SetText(text);
+        cell.Show();
+    }
+    // The cell at (20, 30) shows the text as DrawText paints it in the same box at (150, 100),
+    // which leaves the last column alone.
+    bool PaintedAsDrawText(int w, int h, const std::string& text, int64_t fg, int64_t bg,
+                           TextAlign align)
+    {
+        GraphicsContext gc(&surface.Get());
+        gc.DrawText(150, 100, w, h, text, fg, bg, align);
+        return surface.Area(20, 30, w - 1, h) == surface.Area(150, 100, w - 1, h);
+    }
+};
+
+// Black text on grey, centred, as DrawText paints it; another alignment and colour as asked;
+// a setter given what the cell already has repaints nothing.
+TEST_F(ElementDisplayTest, TheCellTextIsPaintedLikeDrawTextAndOnlyChangesRepaint)
+{
+    CellControl cell(&surface.Get());
+    ShowCell(cell, 100, 20, "123");
+    EXPECT_TRUE(PaintedAsDrawText(100, 20, "123", kBlack, kGrey, TextAlign::Centre));
+    Paint(surface, 20, 30, 100, 20);
+    cell.SetText("123");
+    cell.SetTextAlign(TextAlign::Centre);
+    cell.SetForeColor(kBlack);
+    EXPECT_EQ(surface.CountOther(20, 30, 100, 20, kMarker), 0);
+    cell.SetTextAlign(TextAlign::Left);
+    cell.SetForeColor(kRed);
+    cell.SetText("aaaa bbbb cccc dddd eeee");
+    EXPECT_TRUE(
+        PaintedAsDrawText(100, 20, "aaaa bbbb cccc dddd eeee", kRed, kGrey, TextAlign::Left));
+}
+
+// Black above and left, white below and right; black all round on white; highlighted in
+// yellow; hidden, in the form's colour even inside a panel of another.
+TEST_F(ElementDisplayTest, TheCellBevelHighlightAndHidingColours)
+{
+    CellControl cell(&surface.Get());
+    cell.SetBevel(true);
+    ShowCell(cell, 60, 20);
+    EXPECT_EQ(surface.Unmet({Spot{20, 30, kBlack}, Spot{20, 48, kBlack}, Spot{79, 30, kWhite},
+                             Spot{79, 49, kWhite}, Spot{40, 49, kWhite}, Spot{21, 31, kGrey}}),
+              "");
+    cell.SetBackColor(kWhite);
+    EXPECT_EQ(surface.Unmet({Spot{79, 30, kBlack, 1, 20}, Spot{20, 49, kBlack, 60, 1}}), "");
+    cell.SetHighlighted(true);
+    EXPECT_EQ(surface.Pixel(21, 31), 0xFFFF00);
+
+    PanelChildren panel(&surface.Get());
+    ShowAt(panel, 100, 100, 80, 40, 0x00FF00);
+    CellControl inner(&panel);
+    inner.SetPosition(10, 10);
+    inner.SetSize(30, 20);
+    inner.Show();
+    inner.Hide();
+    EXPECT_EQ(surface.Unmet({Spot{110, 110, kForm, 30, 20}, Spot{109, 109, 0x00FF00}}), "");
+}
+
+// The asterisk is drawn centred in the line-high square at the bottom right, four pixels up, in
+// the text's colours; the icon is 3 pixels in on the left or right, or centred, and centred
+// vertically.
+TEST_F(ElementDisplayTest, TheCellAsteriskAndIconHaveTheirPlaces)
+{
+    CellControl cell(&surface.Get());
+    cell.SetForeColor(kRed);
+    cell.SetBackColor(kWhite);
+    ShowCell(cell, 100, 40);
+    cell.SetAsterisk(true);
+    GraphicsContext gc(&surface.Get());
+    const int side = gc.LineHeight();
+    gc.DrawText(150, 100, side, side, "*", kRed, kWhite, TextAlign::Centre);
+    const int starX = 20 + 100 - side;
+    const int starY = 30 + 40 - side - 4;
+    EXPECT_EQ(surface.Area(starX, starY, side - 1, side), surface.Area(150, 100, side - 1, side));
+    EXPECT_EQ(surface.CountOther(20, 30, 99, 40, kWhite),
+              surface.FindColor(starX, starY, side, side, kRed).count);
+    cell.SetAsterisk(false);
+
+    std::vector<unsigned char> blue(6 * 4 * 3, 0);
+    for (size_t i = 2; i < blue.size(); i += 3) {
+        blue[i] = 0xFF;
+    }
+    ImagePtr icon = CreateXImage(&surface.Get(), blue.data(), 6, 4);
+    for (const auto& [align, left] : {std::pair{0, 23}, {1, 111}, {2, 67}}) {
+        cell.SetIcon(icon.get(), 6, 4, align);
+        const InkBox drawn = surface.FindColor(20, 30, 100, 40, 0x0000FF);
+        EXPECT_EQ(XY(Point{drawn.left, drawn.top}), XY(Point{left, 48})) << align;
+        EXPECT_EQ(drawn.count, 24);
+    }
+}
+
+// Framed, dark top and left; raised, light there; a flat frame is black all round.
+TEST_F(ElementDisplayTest, PanelFramesAndCaption)
+{
+    PanelChildren sunken(&surface.Get());
+    sunken.SetFramed(true);
+    PanelChildren raised(&surface.Get());
+    raised.SetSunken(false);
+    PanelChildren flat(&surface.Get());
+    flat.SetFlatFrame(true);
+    flat.SetText("Caption");
+    flat.SetCaptionColor(kRed);
+    for (auto [panel, y] : {std::pair{&sunken, 10}, {&raised, 70}, {&flat, 130}}) {
+        panel->SetPosition(10, y);
+        panel->SetSize(100, 50);
+        panel->Show();
+    }
+    EXPECT_EQ(
+        surface.Unmet({Spot{10, 10, kBlack, 99, 1}, Spot{10, 10, kBlack, 1, 49},
+                       Spot{109, 10, kWhite, 1, 50}, Spot{10, 59, kWhite, 100, 1},
+                       Spot{12, 12, kGrey, 96, 40}, Spot{10, 70, kWhite, 99, 1},
+                       Spot{10, 70, kWhite, 1, 49}, Spot{109, 70, kBlack, 1, 50},
+                       Spot{10, 119, kBlack, 100, 1}, Spot{10, 130, kBlack, 100, 1},
+                       Spot{10, 130, kBlack, 1, 50}, Spot{11, 131, kGrey}, Spot{9, 130, kForm}}),
+        "");
+    EXPECT_FALSE(surface.FindColor(12, 132, 96, 10, kRed).Empty());
+}
+
+// Children sit in the panel's coordinates and are found there; hiding the panel hides them
+// first, then clears its whole area; with a child back colour each child is painted twice.
+TEST_F(ElementDisplayTest, HidingAPanelHidesItsChildrenFirstThenClearsItsWholeArea)
+{
+    std::vector<std::string> journal;
+    PanelChildren panel(&surface.Get());
+    panel.SetPosition(10, 10);
+    panel.SetSize(100, 50);
+    CellControl label(&panel);
+    label.SetPosition(5, 5);
+    label.SetSize(40, 20);
+    label.SetBackColor(kWhite);
+    RecordingChild recorder(&panel, "child", &journal);
+    recorder.SetDrawable(true);
+    panel.Show();
+    EXPECT_EQ(surface.Pixel(15, 15), kWhite);
+    EXPECT_EQ(Application::ElementAt(surface.Get().GetId(), Point{17, 17}), &label);
+
+    panel.Hide();
+    EXPECT_FALSE(label.IsCreated() || recorder.IsVisible());
+    EXPECT_EQ(surface.CountOther(10, 10, 100, 50, kForm), 0);
+
+    panel.SetChildBackColor(0x00FF00);
+    panel.Show();
+    journal.clear();
+    panel.Paint();
+    EXPECT_EQ(journal, (std::vector<std::string>{"child.Paint", "child.Paint"}));
+    EXPECT_EQ(surface.Pixel(15, 15), 0x00FF00);
+}
+
+// Squares of the terrain strip, at (30, 40) unless placed elsewhere.
+class ImageFrameDisplayTest : public ElementDisplayTest {
+protected:
+    void SetUp() override
+    {
+        ElementDisplayTest::SetUp();
+        folder.CopyDataFolder();
+        int size = 0;
+        ASSERT_TRUE(LoadBinaryFile(kTileFilePath, tiles, size, kTileFileBytes));
+    }
+    int TilePixel(int stripX, int stripY) const
+    {
+        const unsigned char* pixel = tiles.data() + 3 * (stripY * kTileStripWidth + stripX);
+        return (pixel[0] << 16) | (pixel[1] << 8) | pixel[2];
+    }
+    std::unique_ptr<ImageFrame> Square(int tile, int x = 30, int y = 40)
+    {
+        auto frame = std::make_unique<ImageFrame>(&surface.Get(), tiles.data(), kTileStripWidth,
+                                                  kTileSide, tile, 0);
+        frame->SetPosition(x, y);
+        frame->SetSize(kTileSide, kTileSide);
+        frame->Show();
+        return frame;
+    }
+    int Unmarked() { return surface.CountOther(30, 40, kTileSide, kTileSide, kMarker); }
+
+    ScratchFolder folder;
+    std::vector<unsigned char> tiles;
+};
+
+// SetCell (5, 0) shows strip columns 135 to 161; squares over one strip share one image of it,
+// which outlives none of them. An unchanged cell is not repainted, nor is one outside the
+// strip: column 19 and beyond, negative, or row 1.
+TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneImage)
+{
+    std::unique_ptr<ImageFrame> square = Square(0);
+    square->SetCell(5, 0);
+    std::vector<int> expected;
+    for (int y = 0; y < kTileSide; ++y) {
+        for (int x = 0; x < kTileSide; ++x) {
+            expected.push_back(TilePixel(135 + x, y));
+        }
+    }
+    EXPECT_EQ(surface.Area(30, 40, kTileSide, kTileSide), expected);
+    Paint(surface, 30, 40, kTileSide, kTileSide);
+    square->SetCell(5, 0);
+    for (Point cell : {Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
+        square->SetCell(cell.x, cell.y);
+        EXPECT_EQ(Unmarked(), 0) << XY(cell);
+    }
+    square->SetCell(3, 0);
+    EXPECT_EQ(surface.Pixel(30, 40), TilePixel(81, 0));
+
+    std::vector<std::unique_ptr<ImageFrame>> squares;
+    for (int i = 0; i < 3; ++i) {
+        squares.push_back(Square(i, 30 * i, 0));
+        EXPECT_EQ(squares.back()->GetSheetImage(), square->GetSheetImage());
+    }
+    ASSERT_NE(square->GetSheetImage(), nullptr);
+    squares.clear();
+    square.reset();
+    const auto later = Square(1, 0, 0);
+    EXPECT_EQ(surface.Pixel(13, 13), TilePixel(27 + 13, 13));
+}
+
+// In grey without a back colour, else in the form's; nothing around the square is touched.
+TEST_F(ImageFrameDisplayTest, HidingErasesExactlyTheAreaInTheContainersColour)
+{
+    surface.Get().SetBackColor(GUIElement::NoBackColor);
+    Paint(surface, 20, 30, 50, 50);
+    std::unique_ptr<ImageFrame> square = Square(0);
+    square->Hide();
+    EXPECT_EQ(surface.Unmet({Spot{30, 40, kGrey, kTileSide, kTileSide},
+                             Spot{30 + kTileSide, 40, kMarker}, Spot{30, 40 + kTileSide, kMarker}}),
+              "");
+    surface.Get().SetBackColor(0x224466);
+    square->Show();
+    square->SetCellErase(4, 0, true);
+    EXPECT_EQ(surface.Pixel(30, 40), TilePixel(108, 0));
+    square->Hide();
+    EXPECT_EQ(surface.Pixel(56, 66), 0x224466);
+}
+
+// Two embedded 2 x 2 pictures: palette 0 black, 1 red, 2 green; the first all red with one
+// black pixel, the second all green. Entry 2 is past the list. The frame, larger than its
+// pictures, is shown before its form has a window and built once it has one.
+TEST_F(ImageFrameDisplayTest, TransparentListPicturesShowTheBackColourThroughBlack)
+{
+    std::vector<unsigned char> first(EmbeddedImageBytes(2, 2), 0);
+    first[3] = 0xFF;
+    first[7] = 0xFF;
+    first[48] = 0x11;
+    first[49] = 0x10;
+    std::vector<unsigned char> second = first;
+    second[48] = 0x22;
+    second[49] = 0x22;
+    const unsigned char* pictures[] = {first.data(), second.data()};
+
+    surface.Get().SetBackColor(0x336699);
+    surface.Get().DestroyWindow();
+    ImageFrame frame(&surface.Get(), pictures, 2, 2, 2, 0, 0);
+    frame.SetPosition(10, 10);
+    frame.SetSize(3, 3);
+    frame.SetTransparent(true);
+    frame.Show();
+    surface.Get().Show();
+    ASSERT_TRUE(WaitViewable(surface.GetDisplay(), surface.Get().GetWindow()));
+    frame.Paint();
+    EXPECT_EQ(surface.Area(10, 10, 2, 2),
+              (std::vector<int>{0xFF0000, 0x336699, 0xFF0000, 0xFF0000}));
+    frame.SetCell(1, 0);
+    EXPECT_EQ(surface.Pixel(11, 10), 0x00FF00);
+    Paint(surface, 10, 10, 2, 2);
+    frame.SetCell(1, 1);
+    EXPECT_EQ(surface.CountOther(10, 10, 2, 2, 0x336699), 0);
+}
+
+// A sheet given by the caller is cut by cell and stays the caller's.
+TEST_F(ImageFrameDisplayTest, AGivenSheetStaysTheCallersAndIsCutByCell)
+{
+    ImagePtr sheet = CreateXImage(&surface.Get(), tiles.data(), kTileStripWidth, kTileSide);
+    {
+        ImageFrame frame(&surface.Get(), sheet.get(), 17, 0);
+        frame.SetPosition(100, 100);
+        frame.SetSize(kTileSide, kTileSide);
+        frame.Show();
+        EXPECT_EQ(surface.Pixel(113, 113), TilePixel(17 * 27 + 13, 13));
+    }
+    GraphicsContext gc(&surface.Get());
+    gc.PutImagePart(0, 0, kTileSide, kTileSide, sheet.get(), 18 * kTileSide, 0);
+    EXPECT_EQ(surface.Pixel(5, 5), TilePixel(18 * 27 + 5, 5));
+}
+
+int deletions = 0;
+
+void Delete(GUIElement* element)
+{
+    ++deletions;
+    delete element;
+}
+
+template <typename T>
+GUIElement* Commanded(Form* form)
+{
+    auto* element = new T(form, "X");
+    element->SetCommand(Delete);
+    return element;
+}
+
+GUIElement* Label(Form* form)
+{
+    return new CellControl(form);
+}
+
+GUIElement* Box(Form* form)
+{
+    return new TextBoxCustom(form, "a");
+}
+
+// An element made with new and what makes one of its callbacks run. Every callback deletes the
+// element: once one has, nothing may run another or touch the element (AddressSanitizer
+// watches).
+struct Deletion {
+    const char* name;
+    GUIElement* (*make)(Form* form);
+    void (*act)(GUIElement* element);
+};
+
+const Deletion kDeletions[] = {
+    {"MouseUpBeforeDoubleClick", Label,
+     [](GUIElement* e) {
+         e->MouseUp(Point{1, 1});
+     }},
+    {"LostFocusBeforeChange", Label,
+     [](GUIElement* e) {
+         e->SetText("edited");
+         e->LostFocus();
+     }},
+    {"Close", Label, [](GUIElement* e) { e->Close(); }},
+    {"ButtonClick", Commanded<ButtonCustom>,
+     [](GUIElement* e) {
+         e->MouseUp(Point{25, 35});
+     }},
+    {"ButtonReturn", Commanded<ButtonCustom>,
+     [](GUIElement* e) { EXPECT_FALSE(e->KeyChar('\r')); }},
+    {"CheckBoxClick", Commanded<CheckBox>,
+     [](GUIElement* e) {
+         e->MouseUp(Point{25, 35});
+     }},
+    {"CheckBoxSpace", Commanded<CheckBox>, [](GUIElement* e) { EXPECT_TRUE(e->KeyChar(' ')); }},
+    {"OptionBoxSpace",
+     [](Form* form) -> GUIElement* {
+         auto* box = new OptionBox(form);
+         box->AddItem("One", "1");
+         box->SetCommand(Delete);
+         return box;
+     },
+     [](GUIElement* e) { EXPECT_TRUE(e->KeyChar(' ')); }},
+    {"TextBoxKeyChar", Box, [](GUIElement* e) { EXPECT_TRUE(e->KeyChar('b')); }},
+    {"TextBoxKeyDown", Box, [](GUIElement* e) { e->KeyDown(XK_Left); }},
+    {"TextBoxMouseUp", Box,
+     [](GUIElement* e) {
+         e->MouseUp(Point{25, 35});
+     }},
+    {"SliderSpace",
+     [](Form* form) -> GUIElement* {
+         auto* slider = new Slider(form, false, 0, 4);
+         slider->SetChangeHandler([](Slider* self, int) { Delete(self); });
+         return slider;
+     },
+     [](GUIElement* e) { EXPECT_TRUE(e->KeyChar(' ')); }},
+    {"ScrollBarPress",
+     [](Form* form) -> GUIElement* {
+         auto* bar = new ScrollBar(form, 0, 200);
+         bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
+         return bar;
+     },
+     [](GUIElement* e) {
+         e->MouseDown(Point{138, 40});
+     }},
+};
+
+class ElementDeletionDisplayTest : public ElementDisplayTest,
+                                   public ::testing::WithParamInterface<Deletion> {};
+
+// Shown at (20, 30) with the focus, the element is deleted once and forgotten everywhere.
+TEST_P(ElementDeletionDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
+{
+    deletions = 0;
+    GUIElement* element = GetParam().make(&surface.Get());
+    element->SetPosition(20, 30);
+    element->SetSize(122, 30);
+    element->Show();
+    element->GotFocus();
+    Application::focused = element;
+    const auto onMouse = [](GUIElement* self, int64_t, Point) { Delete(self); };
+    element->SetOnMouseUp(onMouse);
+    element->SetOnMouseDown(onMouse);
+    element->SetOnDblClick(onMouse);
+    element->SetOnKeyChar([](GUIElement* self, char) {
+        Delete(self);
+        return true;
+    });
+    element->SetOnKeyDown([](GUIElement* self, KeySym) { Delete(self); });
+    element->SetOnLostFocus(Delete);
+    element->SetOnChange(Delete);
+    element->SetOnClose(Delete);
+    GetParam().act(element);
+    EXPECT_EQ(deletions, 1);
+    EXPECT_EQ(Application::focused, nullptr);
+    EXPECT_TRUE(Application::GetChildren(surface.Get().GetId()).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Elements, ElementDeletionDisplayTest, ::testing::ValuesIn(kDeletions),
+                         [](const ::testing::TestParamInfo<Deletion>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace
+}  // namespace tarnbrook
