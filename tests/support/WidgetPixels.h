@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "gfx/XImageFactory.h"
 #include "ui/Point.h"
 #include "ui/widgets/MarkPictures.h"
 
@@ -36,6 +37,9 @@ int MarkDifferencesAt(ShownForm& surface, int x, int y, const tarnbrook::LetterM
 
 // Fills the w x h area of the form with the colour.
 void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker);
+
+// A picture of w x h pixels all of the colour, for the element's form.
+tarnbrook::ImagePtr SolidPicture(tarnbrook::GUIElement& element, int w, int h, int color);
 
 // Gives the element its place and back colour, then shows it.
 void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h, int64_t backColor = kFace);

@@ -119,11 +119,7 @@ TEST_F(ElementDisplayTest, TheCellAsteriskAndIconHaveTheirPlaces)
               surface.FindColor(starX, starY, side, side, kRed).count);
     cell.SetAsterisk(false);
 
-    std::vector<unsigned char> blue(6 * 4 * 3, 0);
-    for (size_t i = 2; i < blue.size(); i += 3) {
-        blue[i] = 0xFF;
-    }
-    ImagePtr icon = CreateXImage(&surface.Get(), blue.data(), 6, 4);
+    ImagePtr icon = SolidPicture(surface.Get(), 6, 4, 0x0000FF);
     for (const auto& [align, left] : {std::pair{0, 23}, {1, 111}, {2, 67}}) {
         cell.SetIcon(icon.get(), 6, 4, align);
         const InkBox drawn = surface.FindColor(20, 30, 100, 40, 0x0000FF);
