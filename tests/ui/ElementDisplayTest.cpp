@@ -36,16 +36,8 @@ class ElementDisplayTest : public SurfaceTest {
 protected:
     ElementDisplayTest() : SurfaceTest(300, 200, kForm) {}
 
-    // The cell at (20, 30), shown in its own colours.
-    void ShowCell(CellControl& cell, int w, int h, const std::string& text = "")
-    {
-        cell.SetPosition(20, 30);
-        cell.SetSize(w, h);
-        cell.SetText(text);
-        cell.Show();
-    }
-    // The cell at (20, 30) shows the text as DrawText paints it in the same box at (150, 100),
-    // which leaves the last column alone.
+    // The w x h box at (20, 30) shows the text as DrawText paints it at (150, 100), which leaves
+    // the last column alone.
     bool PaintedAsDrawText(int w, int h, const std::string& text, int64_t fg, int64_t bg,
                            TextAlign align)
     {
@@ -55,12 +47,13 @@ protected:
     }
 };
 
-// Black text on grey, centred, as DrawText paints it; another alignment and colour as asked;
-// a setter given what the cell already has repaints nothing.
-TEST_F(ElementDisplayTest, TheCellTextIsPaintedLikeDrawTextAndOnlyChangesRepaint)
+// Painted as DrawText paints it; an unchanged setting repaints nothing; the bevel dark above and
+// left, black all round on white; highlighted yellow; hidden in a panel, the form's colour.
+TEST_F(ElementDisplayTest, CellTextBevelHighlightAndHiding)
 {
     CellControl cell(&surface.Get());
-    ShowCell(cell, 100, 20, "123");
+    cell.SetText("123");
+    ShowAt(cell, 20, 30, 100, 20, GUIElement::NoBackColor);
     EXPECT_TRUE(PaintedAsDrawText(100, 20, "123", kBlack, kGrey, TextAlign::Centre));
     Paint(surface, 20, 30, 100, 20);
     cell.SetText("123");
@@ -72,15 +65,10 @@ TEST_F(ElementDisplayTest, TheCellTextIsPaintedLikeDrawTextAndOnlyChangesRepaint
     cell.SetText("aaaa bbbb cccc dddd eeee");
     EXPECT_TRUE(
         PaintedAsDrawText(100, 20, "aaaa bbbb cccc dddd eeee", kRed, kGrey, TextAlign::Left));
-}
 
-// Black above and left, white below and right; black all round on white; highlighted in
-// yellow; hidden, in the form's colour even inside a panel of another.
-TEST_F(ElementDisplayTest, TheCellBevelHighlightAndHidingColours)
-{
-    CellControl cell(&surface.Get());
+    cell.SetText("");
+    cell.SetSize(60, 20);
     cell.SetBevel(true);
-    ShowCell(cell, 60, 20);
     EXPECT_EQ(surface.Unmet({Spot{20, 30, kBlack}, Spot{20, 48, kBlack}, Spot{79, 30, kWhite},
                              Spot{79, 49, kWhite}, Spot{40, 49, kWhite}, Spot{21, 31, kGrey}}),
               "");
@@ -92,22 +80,18 @@ TEST_F(ElementDisplayTest, TheCellBevelHighlightAndHidingColours)
     PanelChildren panel(&surface.Get());
     ShowAt(panel, 100, 100, 80, 40, 0x00FF00);
     CellControl inner(&panel);
-    inner.SetPosition(10, 10);
-    inner.SetSize(30, 20);
-    inner.Show();
+    ShowAt(inner, 10, 10, 30, 20, GUIElement::NoBackColor);
     inner.Hide();
     EXPECT_EQ(surface.Unmet({Spot{110, 110, kForm, 30, 20}, Spot{109, 109, 0x00FF00}}), "");
 }
 
-// The asterisk is drawn centred in the line-high square at the bottom right, four pixels up, in
-// the text's colours; the icon is 3 pixels in on the left or right, or centred, and centred
-// vertically.
+// The asterisk centred in the line-high square at the bottom right, 4 up; the icon 3 pixels in
+// on the left or right, or centred.
 TEST_F(ElementDisplayTest, TheCellAsteriskAndIconHaveTheirPlaces)
 {
     CellControl cell(&surface.Get());
     cell.SetForeColor(kRed);
-    cell.SetBackColor(kWhite);
-    ShowCell(cell, 100, 40);
+    ShowAt(cell, 20, 30, 100, 40, kWhite);
     cell.SetAsterisk(true);
     GraphicsContext gc(&surface.Get());
     const int side = gc.LineHeight();
@@ -123,13 +107,14 @@ TEST_F(ElementDisplayTest, TheCellAsteriskAndIconHaveTheirPlaces)
     for (const auto& [align, left] : {std::pair{0, 23}, {1, 111}, {2, 67}}) {
         cell.SetIcon(icon.get(), 6, 4, align);
         const InkBox drawn = surface.FindColor(20, 30, 100, 40, 0x0000FF);
-        EXPECT_EQ(XY(Point{drawn.left, drawn.top}), XY(Point{left, 48})) << align;
-        EXPECT_EQ(drawn.count, 24);
+        EXPECT_EQ(XY(Point{drawn.left, drawn.top}) + " " + std::to_string(drawn.count),
+                  XY(Point{left, 48}) + " 24");
     }
 }
 
-// Framed, dark top and left; raised, light there; a flat frame is black all round.
-TEST_F(ElementDisplayTest, PanelFramesAndCaption)
+// Sunken, raised and flat frames; children in the panel's coordinates, hidden before the panel
+// clears its area; with a child back colour each child is painted twice.
+TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
 {
     PanelChildren sunken(&surface.Get());
     sunken.SetFramed(true);
@@ -140,9 +125,7 @@ TEST_F(ElementDisplayTest, PanelFramesAndCaption)
     flat.SetText("Caption");
     flat.SetCaptionColor(kRed);
     for (auto [panel, y] : {std::pair{&sunken, 10}, {&raised, 70}, {&flat, 130}}) {
-        panel->SetPosition(10, y);
-        panel->SetSize(100, 50);
-        panel->Show();
+        ShowAt(*panel, 10, y, 100, 50, GUIElement::NoBackColor);
     }
     EXPECT_EQ(
         surface.Unmet({Spot{10, 10, kBlack, 99, 1}, Spot{10, 10, kBlack, 1, 49},
@@ -153,36 +136,25 @@ TEST_F(ElementDisplayTest, PanelFramesAndCaption)
                        Spot{10, 130, kBlack, 1, 50}, Spot{11, 131, kGrey}, Spot{9, 130, kForm}}),
         "");
     EXPECT_FALSE(surface.FindColor(12, 132, 96, 10, kRed).Empty());
-}
 
-// Children sit in the panel's coordinates and are found there; hiding the panel hides them
-// first, then clears its whole area; with a child back colour each child is painted twice.
-TEST_F(ElementDisplayTest, HidingAPanelHidesItsChildrenFirstThenClearsItsWholeArea)
-{
     std::vector<std::string> journal;
     PanelChildren panel(&surface.Get());
-    panel.SetPosition(10, 10);
-    panel.SetSize(100, 50);
     CellControl label(&panel);
-    label.SetPosition(5, 5);
-    label.SetSize(40, 20);
-    label.SetBackColor(kWhite);
+    ShowAt(label, 5, 5, 40, 20, kWhite);
     RecordingChild recorder(&panel, "child", &journal);
     recorder.SetDrawable(true);
-    panel.Show();
-    EXPECT_EQ(surface.Pixel(15, 15), kWhite);
-    EXPECT_EQ(Application::ElementAt(surface.Get().GetId(), Point{17, 17}), &label);
-
+    ShowAt(panel, 150, 10, 100, 50, GUIElement::NoBackColor);
+    EXPECT_EQ(surface.Pixel(155, 15), kWhite);
+    EXPECT_EQ(Application::ElementAt(surface.Get().GetId(), Point{157, 17}), &label);
     panel.Hide();
     EXPECT_FALSE(label.IsCreated() || recorder.IsVisible());
-    EXPECT_EQ(surface.CountOther(10, 10, 100, 50, kForm), 0);
-
+    EXPECT_EQ(surface.CountOther(150, 10, 100, 50, kForm), 0);
     panel.SetChildBackColor(0x00FF00);
     panel.Show();
     journal.clear();
     panel.Paint();
     EXPECT_EQ(journal, (std::vector<std::string>{"child.Paint", "child.Paint"}));
-    EXPECT_EQ(surface.Pixel(15, 15), 0x00FF00);
+    EXPECT_EQ(surface.Pixel(155, 15), 0x00FF00);
 }
 
 // Squares of the terrain strip, at (30, 40) unless placed elsewhere.
@@ -204,9 +176,7 @@ protected:
     {
         auto frame = std::make_unique<ImageFrame>(&surface.Get(), tiles.data(), kTileStripWidth,
                                                   kTileSide, tile, 0);
-        frame->SetPosition(x, y);
-        frame->SetSize(kTileSide, kTileSide);
-        frame->Show();
+        ShowAt(*frame, x, y, kTileSide, kTileSide, GUIElement::NoBackColor);
         return frame;
     }
     int Unmarked() { return surface.CountOther(30, 40, kTileSide, kTileSide, kMarker); }
@@ -215,9 +185,8 @@ protected:
     std::vector<unsigned char> tiles;
 };
 
-// SetCell (5, 0) shows strip columns 135 to 161; squares over one strip share one image of it,
-// which outlives none of them. An unchanged cell is not repainted, nor is one outside the
-// strip: column 19 and beyond, negative, or row 1.
+// A square shows its tile of the strip; an unchanged or outside cell repaints nothing; squares
+// over one strip share one image, which outlives none of them.
 TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneImage)
 {
     std::unique_ptr<ImageFrame> square = Square(0);
@@ -268,9 +237,8 @@ TEST_F(ImageFrameDisplayTest, HidingErasesExactlyTheAreaInTheContainersColour)
     EXPECT_EQ(surface.Pixel(56, 66), 0x224466);
 }
 
-// Two embedded 2 x 2 pictures: palette 0 black, 1 red, 2 green; the first all red with one
-// black pixel, the second all green. Entry 2 is past the list. The frame, larger than its
-// pictures, is shown before its form has a window and built once it has one.
+// Two 2 x 2 pictures (palette black, red, green): the first red with one black pixel, the
+// second green; entry 2 is past the list. Shown before its form has a window.
 TEST_F(ImageFrameDisplayTest, TransparentListPicturesShowTheBackColourThroughBlack)
 {
     std::vector<unsigned char> first(EmbeddedImageBytes(2, 2), 0);
@@ -286,10 +254,8 @@ TEST_F(ImageFrameDisplayTest, TransparentListPicturesShowTheBackColourThroughBla
     surface.Get().SetBackColor(0x336699);
     surface.Get().DestroyWindow();
     ImageFrame frame(&surface.Get(), pictures, 2, 2, 2, 0, 0);
-    frame.SetPosition(10, 10);
-    frame.SetSize(3, 3);
     frame.SetTransparent(true);
-    frame.Show();
+    ShowAt(frame, 10, 10, 3, 3, GUIElement::NoBackColor);
     surface.Get().Show();
     ASSERT_TRUE(WaitViewable(surface.GetDisplay(), surface.Get().GetWindow()));
     frame.Paint();
@@ -308,9 +274,7 @@ TEST_F(ImageFrameDisplayTest, AGivenSheetStaysTheCallersAndIsCutByCell)
     ImagePtr sheet = CreateXImage(&surface.Get(), tiles.data(), kTileStripWidth, kTileSide);
     {
         ImageFrame frame(&surface.Get(), sheet.get(), 17, 0);
-        frame.SetPosition(100, 100);
-        frame.SetSize(kTileSide, kTileSide);
-        frame.Show();
+        ShowAt(frame, 100, 100, kTileSide, kTileSide, GUIElement::NoBackColor);
         EXPECT_EQ(surface.Pixel(113, 113), TilePixel(17 * 27 + 13, 13));
     }
     GraphicsContext gc(&surface.Get());
@@ -344,9 +308,8 @@ GUIElement* Box(Form* form)
     return new TextBoxCustom(form, "a");
 }
 
-// An element made with new and what makes one of its callbacks run. Every callback deletes the
-// element: once one has, nothing may run another or touch the element (AddressSanitizer
-// watches).
+// An element made with new and what makes one of its callbacks run; every callback deletes it
+// (AddressSanitizer watches that nothing touches it afterwards).
 struct Deletion {
     const char* name;
     GUIElement* (*make)(Form* form);
@@ -415,9 +378,7 @@ TEST_P(ElementDeletionDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
 {
     deletions = 0;
     GUIElement* element = GetParam().make(&surface.Get());
-    element->SetPosition(20, 30);
-    element->SetSize(122, 30);
-    element->Show();
+    ShowAt(*element, 20, 30, 122, 30, GUIElement::NoBackColor);
     element->GotFocus();
     Application::focused = element;
     const auto onMouse = [](GUIElement* self, int64_t, Point) { Delete(self); };

@@ -121,9 +121,8 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
 
 std::vector<std::string> loadNotes;
 
-// OnLoad runs once, during creation (loading, not yet created) with the form's id as its value;
-// a new window after DestroyWindow keeps the id and runs no OnLoad. DestroyAllForms destroys the
-// windows of created forms only.
+// OnLoad runs once, while loading, with the form's id; a new window keeps the id and runs no
+// OnLoad; DestroyAllForms destroys the windows of created forms only.
 TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
 {
     loadNotes.clear();
@@ -154,9 +153,8 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows - 1);
 }
 
-// Shown without a screen, nothing is created and that is logged. Geometry set before creation
-// is applied by it (the origin inside the one-pixel border), later at once; SetClientSize is
-// refused before creation.
+// Without a screen nothing is created and that is logged; geometry set before creation is
+// applied by it (inside the one-pixel border), later at once.
 TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
 {
     Form form(nullptr);
@@ -188,8 +186,7 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
     EXPECT_EQ(Attributes(form.GetWindow()).map_state, IsViewable);
 }
 
-// On a 1024 x 768 screen, at the origin when larger; without a screen, on the default one
-// (1280 x 1024).
+// On a 1024 x 768 screen, at the origin when larger; without a screen, on the default one.
 TEST_F(FormDisplayTest, CentresOnItsScreenOrAtTheOriginWhenLarger)
 {
     testsupport::VirtualXServer small(24, 1024, 768);

@@ -55,8 +55,8 @@ protected:
     BeepCounter beeps{folder.Path()};
 };
 
-// A light outer ring above and left and a dark inner one: the field looks sunken. The caret
-// fills the cell after the text while focused. Moved, the old place is erased.
+// A sunken frame; the caret fills the cell after the text while focused; moved, the old place
+// is erased.
 TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
 {
     auto box = Box("Mi  ", 30);
@@ -88,9 +88,8 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
     EXPECT_EQ(box->GetText(), "Mi");
 }
 
-// A disabled box is grey and takes nothing; a read-only one moves its caret but takes no
-// character, and neither beeps. SetMaxLength after Create is ignored; the fourth character of
-// three beeps.
+// Disabled or read-only, no caret and no character, and no beep; SetMaxLength after Create is
+// ignored, the fourth character of three beeps.
 TEST_F(TextBoxPaintTest, DisabledReadOnlyAndMaximumLength)
 {
     auto disabled = Box("ab", 30);
@@ -125,9 +124,8 @@ TEST_F(TextBoxPaintTest, DisabledReadOnlyAndMaximumLength)
     EXPECT_EQ(beeps.Count(), 1);
 }
 
-// A password shows a star per character, blanks kept; a single "i" sits left, right or in the
-// middle of its cell, and always left in multi-line text. A box is at least the font size plus
-// 10 high; the grid is what the inside holds; in a memo a line break ends its row.
+// Password stars; an "i" left, right or centred in its cell, left in multi-line text; at least
+// the font plus 10 high; in a memo a line break ends its row.
 TEST_F(TextBoxPaintTest, PasswordAlignmentSizeAndLineBreaks)
 {
     auto secret = Box("ab c", 20);
@@ -197,8 +195,8 @@ protected:
     Journal texts;
 };
 
-// Typed over, Backspace closes the gap, Delete blanks; five cells take five characters, and
-// the sixth beeps. The caret refused past the end asks for a beep while that one plays: silence.
+// Five cells take five characters and the sixth beeps; a beep asked for while one plays is
+// dropped.
 TEST_F(TextBoxInputTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheLoop)
 {
     auto box = Box("abcd");
@@ -211,8 +209,7 @@ TEST_F(TextBoxInputTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheLoop
     EXPECT_EQ(beeps.Count(), 1);
 }
 
-// A character from 128 up reaches the box, which refuses it with a beep; Shift let go before
-// its letter still gives the capital.
+// A character from 128 up is refused with a beep; Shift let go first still gives a capital.
 TEST_F(TextBoxInputTest, KeysGiveTheCharactersTheyWerePressedWith)
 {
     auto box = Box("");

@@ -77,9 +77,8 @@ protected:
     ButtonCustom button{&surface.Get(), ""};
 };
 
-// 80 x 30 unless sized; raised, the dark edges drawn last and nothing beyond; the focus
-// rectangle dashed from its corner, its left side at x + 4; pressed, sunk without it; disabled,
-// a grey caption or the disabled picture, no focus mark, no press, no command.
+// Raised, nothing drawn beyond 80 x 30; the focus rectangle dashed, its left side at x + 4;
+// pressed, sunk without it; disabled, grey or the disabled picture, and deaf.
 TEST_F(ButtonDisplayTest, BevelFocusPressedAndDisabled)
 {
     EXPECT_EQ(XY(ButtonCustom(&surface.Get(), "").GetSize()), "80,30");
@@ -116,9 +115,7 @@ TEST_F(ButtonDisplayTest, BevelFocusPressedAndDisabled)
     EXPECT_FALSE(Inside(kRed).Empty());
 }
 
-// A caption alone is centred inside an edge of six pixels; a picture with a caption sits 8 in,
-// vertically centred, the caption after it stopping six short of the right edge; a picture
-// alone is centred.
+// A caption alone centred; a picture 8 in before a caption that stops six short; alone, centred.
 TEST_F(ButtonDisplayTest, CaptionAndPictureLayouts)
 {
     button.SetText("OK");
@@ -139,8 +136,8 @@ TEST_F(ButtonDisplayTest, CaptionAndPictureLayouts)
     EXPECT_TRUE(Inside(kRed).Empty());
 }
 
-// A click runs the command once and leaves the focus; a press released outside runs none,
-// raises the button again and takes the focus away; Return presses it and fires on release.
+// A click fires once and keeps the focus; a press released outside fires nothing and loses it;
+// Return presses and fires on release.
 TEST_F(ButtonDisplayTest, ClicksAndReturn)
 {
     ClickAt(kX + 10, kY + 10);
@@ -167,9 +164,8 @@ TEST_F(ButtonDisplayTest, ClicksAndReturn)
     EXPECT_FALSE(button.IsPressed());
 }
 
-// The tick box is the map in all four states; the caption after it, repainted with each change,
-// the focus rectangle around it, grey when disabled. A click, or space with the focus, toggles
-// and runs the command before OnMouseUp; disabled, only OnMouseUp runs. Too low, it grows.
+// The tick box in all four states; the caption repainted on each change, its focus rectangle;
+// clicks and space toggle and run the command before OnMouseUp; disabled, only OnMouseUp.
 TEST_F(WidgetDisplayTest, CheckBox)
 {
     CheckBox box(&surface.Get(), "Sound");
@@ -259,8 +255,7 @@ protected:
     OptionBox box{&surface.Get()};
 };
 
-// Each row shows its mark over the face and its caption; with nothing selected the focus
-// rectangle is around the first option, else around the selected one.
+// Marks over the face, captions, and the focus rectangle on the selected or else first row.
 TEST_F(OptionBoxDisplayTest, MarksCaptionsAndTheFocusRectangle)
 {
     EXPECT_EQ(box.GetHeight(), 78);
@@ -287,9 +282,7 @@ TEST_F(OptionBoxDisplayTest, MarksCaptionsAndTheFocusRectangle)
     EXPECT_TRUE(events.empty());  // the setters run no command
 }
 
-// Down on the last selects the first and Up on the first the last; a click below the last
-// option selects the last even when it is selected; each runs the command, and the user's
-// OnKeyDown is not served. A disabled box is not hit at all.
+// Keys wrap around, clicks below take the last, each runs the command, OnKeyDown is not served.
 TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
 {
     box.SetSize(150, 130);
@@ -306,9 +299,8 @@ TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
     EXPECT_EQ(box.GetSelectedIndex(), 2);
 }
 
-// Half way the blue bar is 94 pixels wide inside the bevel, on the bar's own grey; values are
-// limited to the range, and the same value again paints nothing. Without a bevel the back
-// colour fills the whole bar; a hidden bar leaves nothing behind and stays hidden on repaints.
+// Half way 94 pixels inside the bevel; values limited; an unchanged value paints nothing;
+// without a bevel the back colour fills it; hidden, it stays hidden on repaints.
 TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
 {
     constexpr int kBlue = 0x0000FF;
@@ -373,10 +365,8 @@ protected:
     ScrollBar bar{&surface.Get(), 0, 200};
 };
 
-// Light top and left edges, dark right and bottom ones, both arrows, and the block filling the
-// current page's cell below the top inset; the last page's block takes the rest of the track.
-// Moved, it is erased where it was, far edges too. A vertical bar has its arrows at the top
-// and bottom and its block inset from the left edge.
+// Light top and left edges, dark right and bottom, both arrows, the block on the current page's
+// cell inset from the edge; moved, erased where it was; vertical, arrows at the ends.
 TEST_F(ScrollBarDisplayTest, FrameArrowsAndTheBlockOnTheCurrentPage)
 {
     Show(85);
@@ -406,8 +396,7 @@ TEST_F(ScrollBarDisplayTest, FrameArrowsAndTheBlockOnTheCurrentPage)
     EXPECT_EQ(surface.Pixel(190, kY + 60), kBlack);  // the block of page 1
 }
 
-// The value is stored as given (shown on the nearest page); keys move a page, but not past
-// either end, and not while disabled; a one-page bar draws no block.
+// The value is stored as given; keys move a page, not past either end nor while disabled.
 TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
 {
     Show(9999);
@@ -432,8 +421,7 @@ TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
     EXPECT_EQ(events, (Events{"800", "1600"}));
 }
 
-// A press on an arrow zone moves a page; a press or a drag on the track goes to the page under
-// the pointer, wherever the pointer is held, and the block follows.
+// Arrow zones move a page; a press or drag on the track takes the page under the pointer.
 TEST_F(ScrollBarDisplayTest, PressesOnTheArrowZonesAndDragsOnTheTrack)
 {
     Show(160);
@@ -455,8 +443,7 @@ TEST_F(ScrollBarDisplayTest, PressesOnTheArrowZonesAndDragsOnTheTrack)
     EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "0"}));
 }
 
-// A horizontal slider over 0 .. 4, asked to be 10 x 10: it is 72 x 36, its track on row
-// kY + 18; the handler and OnChange are noted.
+// Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18.
 class SliderDisplayTest : public WidgetDisplayTest {
 protected:
     static constexpr int kTrack = kY + 18;
@@ -472,10 +459,8 @@ protected:
     Slider slider{&surface.Get(), false, 0, 4};
 };
 
-// Ticks 8 apart with a last gap of 9 reach 3 rows either side of the track (x 40 to 73), each
-// with a light right edge; the thumb points down at the value's tick from 5 to 15 rows above;
-// the end values are printed left and right. A vertical slider has its ticks down and its thumb
-// on the right pointing left; SetValue is limited to the range.
+// Ticks 8 apart (last gap 9) from x 40 to 73, light right edges; the thumb above the value's
+// tick; end labels left and right. Vertical: ticks down, thumb on the right; values limited.
 TEST_F(SliderDisplayTest, TicksTrackThumbAndLabels)
 {
     EXPECT_EQ(surface.Unmet({Spot{40, kTrack - 3, kBlack}, Spot{73, kTrack + 3, kBlack},
@@ -502,8 +487,7 @@ TEST_F(SliderDisplayTest, TicksTrackThumbAndLabels)
     EXPECT_EQ(surface.Pixel(180, 55), kBlack);
 }
 
-// Right at the maximum wraps to the minimum, Up at the minimum to the maximum, else a key steps
-// by one (space is Down), each running the handler; nothing while unfocused or disabled.
+// Keys step by one and wrap at the ends, only while focused and enabled.
 TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
 {
     slider.KeyDown(XK_Right);
@@ -529,8 +513,7 @@ TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
                               "OnChange", "handler 4", "OnChange"}));
 }
 
-// A click between ticks takes the next one; a drag follows the pointer outside the slider until
-// the release, which elsewhere takes the focus away.
+// A click takes the tick at or after the pointer; a drag follows it outside until the release.
 TEST_F(SliderDisplayTest, ClicksAndDragsTakeTheTickAtOrAfterThePointer)
 {
     input.Click(FormWindow(), 51, kY + 30);
