@@ -6,11 +6,9 @@
 
 namespace testsupport {
 
-// Counts the beeps of the program exactly. It puts "Data/beep.wav" in the working folder and a
-// fake aplay first on PATH that records its call and then plays until the next Count, so a beep
-// asked for meanwhile is dropped, as one asked for while another plays is. While it lives this
-// process adopts the orphans of its children (a child subreaper), so Count can wait until every
-// player has ended and the record is complete.
+// Counts the program's beeps exactly: a fake aplay first on PATH records its call and plays until
+// the next Count, so a beep asked for meanwhile is dropped as one asked for while another plays
+// is. This process adopts its children's orphans meanwhile, so Count can wait for every player.
 class BeepCounter {
 public:
     explicit BeepCounter(const std::string& folder);

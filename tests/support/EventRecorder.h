@@ -10,9 +10,8 @@
 
 namespace testsupport {
 
-// Writes the input events an element receives to a journal as "name.Operation args", then runs
-// the element's own behaviour (callbacks included). Pointer motion is written only while
-// motion recording is on.
+// Journals the input events an element receives as "name.Operation args", then runs the
+// element's own behaviour; pointer motion only while motion recording is on.
 template <typename Element>
 class EventRecorder : public Element {
 public:

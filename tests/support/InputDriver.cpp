@@ -45,9 +45,7 @@ void InputDriver::Click(Window window, int x, int y)
     ReleaseButton(Button1);
 }
 
-// A symbol no key gives (the server's map is American) goes on the first key that gives
-// nothing. Clients read the map when they first look a key up, so a test puts a symbol on a
-// key before the program looks at any.
+// A symbol no key gives goes on the first key that gives nothing, before the program reads the map.
 KeyCode InputDriver::KeycodeOf(KeySym keysym)
 {
     if (KeyCode code = XKeysymToKeycode(display_, keysym)) {

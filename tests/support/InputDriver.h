@@ -4,11 +4,8 @@
 
 namespace testsupport {
 
-// Real X input for display tests: a connection of its own to $DISPLAY that moves the pointer,
-// presses buttons and keys through XTest and sends client messages, each followed by XSync so
-// that the events are queued for the program before the call returns.
-// It also gives the keyboard focus back to the pointer's window, which a form's SetFocus may
-// have taken on the shared server.
+// Real X input through XTest on a connection of its own, synced so that the program has the
+// events queued when a call returns; it gives the keyboard focus back to the pointer's window.
 class InputDriver {
 public:
     InputDriver();

@@ -8,9 +8,8 @@
 
 namespace testsupport {
 
-// A child element that writes every event it receives to a journal as "name.Operation args"
-// (then runs the base behaviour, callbacks included), pointer motion and focus changes too. Its
-// Create gives it an id and makes it created and visible, like the toolkit's display elements.
+// A child that journals every event as "name.Operation args", then runs its own behaviour; its
+// Create gives it an id and makes it created and visible.
 class RecordingChild : public EventRecorder<tarnbrook::Child> {
 public:
     RecordingChild(tarnbrook::GUIElement* container, const std::string& name,

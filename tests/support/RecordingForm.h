@@ -9,10 +9,8 @@
 
 namespace testsupport {
 
-// A form that writes the events the loop gives it to a journal as "form.Operation args" (then
-// runs the base behaviour). Pointer motion, entering and leaving are written only when asked
-// for, since moving the pointer into place makes plenty of them. A user message (a client
-// message of type None with first datum 1) ends the event loop.
+// A form that journals the loop's events as "form.Operation args", then runs its own behaviour;
+// motion, entering and leaving only when asked for. A user message ends the loop.
 class RecordingForm : public EventRecorder<tarnbrook::Form> {
 public:
     RecordingForm(std::vector<std::string>* journal, bool isDialog = false,

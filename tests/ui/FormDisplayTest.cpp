@@ -121,8 +121,8 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
 
 std::vector<std::string> loadNotes;
 
-// OnLoad runs once, while loading, with the form's id; a new window keeps the id and runs no
-// OnLoad; DestroyAllForms destroys the windows of created forms only.
+// OnLoad runs once, while loading, with the form's id; Paint paints the children; a new window
+// keeps the id and runs no OnLoad; DestroyAllForms destroys the windows of created forms only.
 TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
 {
     loadNotes.clear();
@@ -136,6 +136,19 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     const std::string id = std::to_string(form.GetId());
     EXPECT_EQ(loadNotes, std::vector<std::string>{id + " id " + id + " loading 1 created 0"});
     EXPECT_FALSE(Application::loading);
+    std::vector<std::string> journal;  // only drawable created children are painted, in order
+    testsupport::RecordingChild first(&form, "first", &journal);
+    testsupport::RecordingChild notDrawable(&form, "plain", &journal);
+    testsupport::RecordingChild uncreated(&form, "uncreated", &journal);
+    testsupport::RecordingChild second(&form, "second", &journal);
+    for (testsupport::RecordingChild* child : {&first, &uncreated, &second}) {
+        child->SetDrawable(true);
+    }
+    for (testsupport::RecordingChild* child : {&first, &notDrawable, &second}) {
+        child->Create();
+    }
+    form.Paint();
+    EXPECT_EQ(journal, (std::vector<std::string>{"first.Paint", "second.Paint"}));
 
     const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
     form.DestroyWindow();
@@ -206,25 +219,6 @@ TEST_F(FormDisplayTest, CentresOnItsScreenOrAtTheOriginWhenLarger)
     EXPECT_EQ(centred(form, 800, 600), "112,84");
     EXPECT_EQ(centred(form, 1100, 800), "0,0");
     EXPECT_EQ(centred(loose, 800, 600), "240,212");
-}
-
-TEST_F(FormDisplayTest, PaintsItsDrawableCreatedChildrenInOrder)
-{
-    std::vector<std::string> journal;
-    Form form(nullptr);
-    Show(form);
-    testsupport::RecordingChild first(&form, "first", &journal);
-    testsupport::RecordingChild notDrawable(&form, "plain", &journal);
-    testsupport::RecordingChild uncreated(&form, "uncreated", &journal);
-    testsupport::RecordingChild second(&form, "second", &journal);
-    for (testsupport::RecordingChild* child : {&first, &uncreated, &second}) {
-        child->SetDrawable(true);
-    }
-    for (testsupport::RecordingChild* child : {&first, &notDrawable, &second}) {
-        child->Create();
-    }
-    form.Paint();
-    EXPECT_EQ(journal, (std::vector<std::string>{"first.Paint", "second.Paint"}));
 }
 
 TEST_F(FormDisplayTest, AProtocolErrorIsLoggedOnceAndTheProgramGoesOn)
