@@ -22,6 +22,9 @@ protected:
         ASSERT_TRUE(surface.Viewable());
     }
 
+    // Every spot is as expected; the failure lists those that are not.
+    void ExpectSpots(std::initializer_list<Spot> spots) { EXPECT_EQ(surface.Unmet(spots), ""); }
+
     ShownForm surface;
 };
 

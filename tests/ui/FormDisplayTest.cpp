@@ -40,9 +40,10 @@ protected:
     }
     Atom AtomNamed(const char* name) { return XInternAtom(reader, name, False); }
     // A property of 8-bit format as its bytes, of 32-bit format as its items ("1 2 3"), cut to
-    // the length given.
+    // the length given, once everything the form asked for has reached the server.
     std::string Property(Window window, const char* name, size_t length = std::string::npos)
     {
+        Sync();
         Atom type;
         int format = 0;
         unsigned long count = 0, after = 0;
@@ -58,6 +59,7 @@ protected:
     }
     XWindowAttributes Attributes(Window window)
     {
+        Sync();
         XWindowAttributes attributes{};
         XGetWindowAttributes(reader, window, &attributes);
         return attributes;
@@ -102,14 +104,11 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     EXPECT_FALSE(folder.Exists("log.txt"));
 
     form.SetCaption("Renamed");  // renames window and icon
-    Sync();
     EXPECT_EQ(Property(window, "WM_NAME") + Property(window, "WM_ICON_NAME"), "RenamedRenamed");
     form.SetIcon(0x1234);
-    Sync();
     EXPECT_EQ(Property(window, "WM_HINTS", 11), "7 1 1 4660 ");
 
     form.SetIconPixels({1, 1, 0x7FFFFFFF});
-    Sync();
     EXPECT_EQ(Property(window, "_NET_WM_ICON"), "1 1 2147483647");
 
     Form dialog(nullptr, true);  // only a dialog is marked as one
@@ -186,16 +185,13 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
     EXPECT_EQ(testsupport::XY(form.GetPosition()), "12,23");
     form.SetPosition(100, 150);
     form.SetSize(300, 120);
-    Sync();
     const XWindowAttributes attributes = Attributes(form.GetWindow());
     EXPECT_EQ(testsupport::XY(Point{attributes.x, attributes.y}), "100,150");
     EXPECT_EQ(attributes.width, 300);
     EXPECT_EQ(testsupport::XY(Point{form.GetClientWidth(), form.GetClientHeight()}), "300,120");
     form.Hide();
-    Sync();
     EXPECT_EQ(Attributes(form.GetWindow()).map_state, IsUnmapped);
     form.ShowMapped();
-    Sync();
     EXPECT_EQ(Attributes(form.GetWindow()).map_state, IsViewable);
 }
 
@@ -238,7 +234,6 @@ TEST_F(FormDisplayTest, AProtocolErrorIsLoggedOnceAndTheProgramGoesOn)
     EXPECT_EQ(log.rfind("Errore X: BadWindow", 0), 0u) << log;
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
     form.SetCaption("still working");
-    Sync();
     EXPECT_EQ(Property(form.GetWindow(), "WM_NAME"), "still working");
 }
 

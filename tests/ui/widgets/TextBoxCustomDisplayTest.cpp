@@ -65,9 +65,8 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
     const int line = box->GetLineHeight();
     EXPECT_EQ(cell, XTextWidth(Font(), "M", 1) + 2);
     EXPECT_EQ(line, Font()->ascent + 5);
-    EXPECT_EQ(surface.Unmet({Spot{60, 30, kWhite}, Spot{139, 45, kBlack}, Spot{21, 45, kBlack},
-                             Spot{60, 58, kWhite}, Spot{140, 45, kFormColor}}),
-              "");
+    ExpectSpots({Spot{60, 30, kWhite}, Spot{139, 45, kBlack}, Spot{21, 45, kBlack},
+                 Spot{60, 58, kWhite}, Spot{140, 45, kFormColor}});
     EXPECT_TRUE(surface.FindColor(20, 30, 120, 30, kCaret).Empty());
 
     box->SetFocus();
@@ -162,7 +161,7 @@ TEST_F(TextBoxPaintTest, PasswordAlignmentSizeAndLineBreaks)
     EXPECT_EQ(memo->GetCells()[2].index, 2);  // the line break's cells
 }
 
-Journal* textsInUse = nullptr;
+Journal texts;  // written by the boxes' callbacks
 
 // Boxes on a form run by the event loop; input through XTest.
 class TextBoxInputTest : public LoopTest {
@@ -170,13 +169,13 @@ protected:
     void SetUp() override
     {
         LoopTest::SetUp();
-        textsInUse = &texts;
+        texts.clear();
     }
     // A box at (20, y) 150 wide whose OnKeyUp writes its text after each key.
     std::unique_ptr<TextBoxCustom> Box(const std::string& text, int y = 30)
     {
         auto box = std::make_unique<TextBoxCustom>(&form, text);
-        box->SetOnKeyUp([](GUIElement* self, KeySym) { textsInUse->push_back(self->GetText()); });
+        box->SetOnKeyUp([](GUIElement* self, KeySym) { texts.push_back(self->GetText()); });
         Place(*box, y, 150, 30);
         return box;
     }
@@ -192,7 +191,6 @@ protected:
     }
 
     BeepCounter beeps{folder.Path()};
-    Journal texts;
 };
 
 // Five cells take five characters and the sixth beeps; a beep asked for while one plays is
@@ -228,8 +226,8 @@ TEST_F(TextBoxInputTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
 {
     auto first = Box("abc", 30);
     auto second = Box("", 80);
-    first->SetOnLostFocus([](GUIElement*) { textsInUse->push_back("first lost"); });
-    first->SetOnChange([](GUIElement*) { textsInUse->push_back("first changed"); });
+    first->SetOnLostFocus([](GUIElement*) { texts.push_back("first lost"); });
+    first->SetOnChange([](GUIElement*) { texts.push_back("first changed"); });
     first->SetOnKeyUp(nullptr);
     second->SetOnKeyUp(nullptr);
     ClickAndType(*first, 0, {XK_Tab, XK_Tab, XK_x, XK_Tab});
