@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "support/BeepCounter.h"
-#include "support/LoopTest.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/WidgetPixels.h"
@@ -23,24 +22,43 @@ using namespace testsupport;
 constexpr int kCaret = 0xFFFF00;
 constexpr int kFormColor = 0x5080B0;
 
-// Shows the box at (20, y) in its own colours.
-void Place(TextBoxCustom& box, int y, int w, int h)
-{
-    box.SetPosition(20, y);
-    box.SetSize(w, h);
-    box.Show();
-}
+std::vector<std::string> texts;  // written by the boxes' callbacks
 
-// Boxes painted on a shown form, driven by direct calls; the cells start 3 pixels inside.
-class TextBoxPaintTest : public SurfaceTest {
+// Boxes on a shown form, driven by direct calls or by input handed to the dispatcher; the
+// cells start 3 pixels inside.
+class TextBoxCustomDisplayTest : public InputSurfaceTest {
 protected:
-    TextBoxPaintTest() : SurfaceTest(300, 240, kFormColor) {}
-
+    TextBoxCustomDisplayTest() : InputSurfaceTest(300, 240, kFormColor) {}
+    void SetUp() override
+    {
+        InputSurfaceTest::SetUp();
+        texts.clear();
+    }
+    // A box at (20, y) in its own colours.
     std::unique_ptr<TextBoxCustom> Box(const std::string& text, int y, int w = 120, int h = 30)
     {
         auto box = std::make_unique<TextBoxCustom>(&surface.Get(), text);
-        Place(*box, y, w, h);
+        box->SetPosition(20, y);
+        box->SetSize(w, h);
+        box->Show();
         return box;
+    }
+    // A box 150 wide whose OnKeyUp writes its text after each key.
+    std::unique_ptr<TextBoxCustom> Noting(const std::string& text, int y = 30)
+    {
+        auto box = Box(text, y, 150);
+        box->SetOnKeyUp([](GUIElement* self, KeySym) { texts.push_back(self->GetText()); });
+        return box;
+    }
+    // A click in the middle of the box's cell, then the keys.
+    void ClickAndType(TextBoxCustom& box, int column, const std::vector<KeySym>& keys)
+    {
+        const Point at = box.GetPosition();
+        input.Click(FormWindow(), at.x + 3 + column * box.GetCellWidth() + box.GetCellWidth() / 2,
+                    at.y + 3 + box.GetLineHeight() / 2);
+        for (KeySym key : keys) {
+            input.TypeKey(key);
+        }
     }
     XFontStruct* Font() { return surface.Get().GetFont().GetFontStruct(surface.GetDisplay()); }
     // The ink of the cell at column 0 of the box's first row.
@@ -57,7 +75,7 @@ protected:
 
 // A sunken frame; the caret fills the cell after the text while focused; moved, the old place
 // is erased.
-TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
+TEST_F(TextBoxCustomDisplayTest, FrameCellsAndCaretLieAtTheirPixels)
 {
     auto box = Box("Mi  ", 30);
     EXPECT_EQ(box->GetText(), "Mi");
@@ -89,7 +107,7 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
 
 // Disabled or read-only, no caret and no character, and no beep; SetMaxLength after Create is
 // ignored, the fourth character of three beeps.
-TEST_F(TextBoxPaintTest, DisabledReadOnlyAndMaximumLength)
+TEST_F(TextBoxCustomDisplayTest, DisabledReadOnlyAndMaximumLength)
 {
     auto disabled = Box("ab", 30);
     disabled->SetFocus();
@@ -125,7 +143,7 @@ TEST_F(TextBoxPaintTest, DisabledReadOnlyAndMaximumLength)
 
 // Password stars; an "i" left, right or centred in its cell, left in multi-line text; at least
 // the font plus 10 high; in a memo a line break ends its row.
-TEST_F(TextBoxPaintTest, PasswordAlignmentSizeAndLineBreaks)
+TEST_F(TextBoxCustomDisplayTest, PasswordAlignmentSizeAndLineBreaks)
 {
     auto secret = Box("ab c", 20);
     secret->SetPassword(true);
@@ -161,78 +179,44 @@ TEST_F(TextBoxPaintTest, PasswordAlignmentSizeAndLineBreaks)
     EXPECT_EQ(memo->GetCells()[2].index, 2);  // the line break's cells
 }
 
-Journal texts;  // written by the boxes' callbacks
-
-// Boxes on a form run by the event loop; input through XTest.
-class TextBoxInputTest : public LoopTest {
-protected:
-    void SetUp() override
-    {
-        LoopTest::SetUp();
-        texts.clear();
-    }
-    // A box at (20, y) 150 wide whose OnKeyUp writes its text after each key.
-    std::unique_ptr<TextBoxCustom> Box(const std::string& text, int y = 30)
-    {
-        auto box = std::make_unique<TextBoxCustom>(&form, text);
-        box->SetOnKeyUp([](GUIElement* self, KeySym) { texts.push_back(self->GetText()); });
-        Place(*box, y, 150, 30);
-        return box;
-    }
-    // A click in the middle of the box's cell, then the keys.
-    void ClickAndType(TextBoxCustom& box, int column, const std::vector<KeySym>& keys)
-    {
-        const Point at = box.GetPosition();
-        input.Click(FormWindow(), at.x + 3 + column * box.GetCellWidth() + box.GetCellWidth() / 2,
-                    at.y + 3 + box.GetLineHeight() / 2);
-        for (KeySym key : keys) {
-            input.TypeKey(key);
-        }
-    }
-
-    BeepCounter beeps{folder.Path()};
-};
-
 // Five cells take five characters and the sixth beeps; a beep asked for while one plays is
 // dropped.
-TEST_F(TextBoxInputTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheLoop)
+TEST_F(TextBoxCustomDisplayTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheDispatcher)
 {
-    auto box = Box("abcd");
+    auto box = Noting("abcd");
     box->SetSize(6 + 5 * box->GetCellWidth() + box->GetCellWidth() - 1, 30);
     ClickAndType(*box, 1, {XK_x, XK_BackSpace, XK_Delete, XK_b, XK_c, XK_d, XK_e, XK_f, XK_Right});
-    Run();
-    EXPECT_EQ(texts,
-              (Journal{"axcd", "acd", "a d", "abd", "abc", "abcd", "abcde", "abcde", "abcde"}));
+    Pump();
+    EXPECT_EQ(texts, (std::vector<std::string>{"axcd", "acd", "a d", "abd", "abc", "abcd", "abcde",
+                                               "abcde", "abcde"}));
     EXPECT_EQ(box->GetCaret(), 5);
     EXPECT_EQ(beeps.Count(), 1);
 }
 
 // A character from 128 up is refused with a beep; Shift let go first still gives a capital.
-TEST_F(TextBoxInputTest, KeysGiveTheCharactersTheyWerePressedWith)
+TEST_F(TextBoxCustomDisplayTest, KeysGiveTheCharactersTheyWerePressedWith)
 {
-    auto box = Box("");
+    auto box = Noting("");
     ClickAndType(*box, 0, {XK_eacute});
     input.PressKey(XK_Shift_L);
     input.PressKey(XK_a);
     input.ReleaseKey(XK_Shift_L);
     input.ReleaseKey(XK_a);
-    Run();
-    EXPECT_EQ(texts, (Journal{"", "", "A"}));
+    Pump();
+    EXPECT_EQ(texts, (std::vector<std::string>{"", "", "A"}));
     EXPECT_EQ(beeps.Count(), 1);
 }
 
 // Out without editing, back, then out after an edit: only the last leaving is a change.
-TEST_F(TextBoxInputTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
+TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
 {
-    auto first = Box("abc", 30);
-    auto second = Box("", 80);
+    auto first = Box("abc", 30, 150);
+    auto second = Box("", 80, 150);
     first->SetOnLostFocus([](GUIElement*) { texts.push_back("first lost"); });
     first->SetOnChange([](GUIElement*) { texts.push_back("first changed"); });
-    first->SetOnKeyUp(nullptr);
-    second->SetOnKeyUp(nullptr);
     ClickAndType(*first, 0, {XK_Tab, XK_Tab, XK_x, XK_Tab});
-    Run();
-    EXPECT_EQ(texts, (Journal{"first lost", "first lost", "first changed"}));
+    Pump();
+    EXPECT_EQ(texts, (std::vector<std::string>{"first lost", "first lost", "first changed"}));
     EXPECT_EQ(first->GetText(), "xbc");
     EXPECT_TRUE(second->HasFocus());
 }
