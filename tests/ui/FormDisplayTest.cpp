@@ -120,6 +120,11 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
 
 std::vector<std::string> loadNotes;
 
+// A form that goes by another kind, which the form's own unregistering does not recognise.
+struct Renamed : Form {
+    Renamed() : Form(nullptr) { kind = "renamed"; }
+};
+
 // OnLoad runs once, while loading, with the form's id; Paint paints the children; a new window
 // keeps the id and runs no OnLoad; DestroyAllForms destroys the windows of created forms only.
 TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
@@ -163,6 +168,10 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     Sync();
     EXPECT_FALSE(form.IsCreated() || unshown.IsCreated());
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows - 1);
+    {
+        Renamed renamed;  // unregistered as an element only, then forgotten as a form too
+    }
+    EXPECT_EQ(Application::FindFormByWindow(0x12345), nullptr);  // AddressSanitizer watches
 }
 
 // Without a screen nothing is created and that is logged; geometry set before creation is
