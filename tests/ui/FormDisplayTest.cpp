@@ -182,7 +182,9 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
     form.SetPosition(11, 22);
     form.SetSize(200, 100);
     form.SetClientSize(50, 50, false);
+    form.SetFlagBOn();  // refused before creation, as SetClientSize is
     EXPECT_EQ(form.GetWidth(), 200);
+    EXPECT_FALSE(form.IsFlagB());
     form.Show();
     EXPECT_FALSE(form.IsCreated());
     EXPECT_EQ(form.GetWindow(), None);
@@ -190,6 +192,10 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
     form.SetScreen(&screen);
     form.Reopen();
     EXPECT_TRUE(form.IsCreated() && form.IsVisible());
+    form.SetFlagBOn();
+    EXPECT_TRUE(form.IsFlagB());
+    form.SetFlagBOff();
+    EXPECT_FALSE(form.IsFlagB());
     Show(form);
     EXPECT_EQ(testsupport::XY(form.GetPosition()), "12,23");
     form.SetPosition(100, 150);
