@@ -5,7 +5,6 @@
 
 #include "gfx/XImageFactory.h"
 #include "ui/Point.h"
-#include "ui/widgets/MarkPictures.h"
 
 namespace tarnbrook {
 class GUIElement;
@@ -29,11 +28,6 @@ inline std::string XY(tarnbrook::Point point)
 {
     return std::to_string(point.x) + "," + std::to_string(point.y);
 }
-
-// Pixels of the 20 x 20 mark at (x, y) that differ from the letter map in the given state; the
-// see-through letter of an option mark shows the colour seeThrough.
-int MarkDifferencesAt(ShownForm& surface, int x, int y, const tarnbrook::LetterMap& map,
-                      bool enabled, bool on, bool optionMark, int seeThrough);
 
 // Fills the w x h area of the form with the colour.
 void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker);
