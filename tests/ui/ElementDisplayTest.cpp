@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "game/TileFile.h"
-#include "gfx/EmbeddedImage.h"
 #include "gfx/GraphicsContext.h"
 #include "support/OwnerForm.h"
 #include "support/RecordingChild.h"
@@ -233,51 +232,6 @@ TEST_F(ImageFrameDisplayTest, HidingErasesExactlyTheAreaInTheContainersColour)
     EXPECT_EQ(surface.Pixel(56, 66), 0x224466);
 }
 
-// Two 2 x 2 pictures (palette black, red, green): the first red with one black pixel, the
-// second green; entry 2 is past the list. Shown before its form has a window.
-TEST_F(ImageFrameDisplayTest, TransparentListPicturesShowTheBackColourThroughBlack)
-{
-    std::vector<unsigned char> first(EmbeddedImageBytes(2, 2), 0);
-    first[3] = 0xFF;
-    first[7] = 0xFF;
-    first[48] = 0x11;
-    first[49] = 0x10;
-    std::vector<unsigned char> second = first;
-    second[48] = 0x22;
-    second[49] = 0x22;
-    const unsigned char* pictures[] = {first.data(), second.data()};
-
-    surface.Get().SetBackColor(0x336699);
-    surface.Get().DestroyWindow();
-    ImageFrame frame(&surface.Get(), pictures, 2, 2, 2, 0, 0);
-    frame.SetTransparent(true);
-    ShowAt(frame, 10, 10, 3, 3, GUIElement::NoBackColor);
-    surface.Get().Show();
-    ASSERT_TRUE(WaitViewable(surface.GetDisplay(), surface.Get().GetWindow()));
-    frame.Paint();
-    EXPECT_EQ(surface.Area(10, 10, 2, 2),
-              (std::vector<int>{0xFF0000, 0x336699, 0xFF0000, 0xFF0000}));
-    frame.SetCell(1, 0);
-    EXPECT_EQ(surface.Pixel(11, 10), 0x00FF00);
-    Paint(surface, 10, 10, 2, 2);
-    frame.SetCell(1, 1);
-    EXPECT_EQ(surface.CountOther(10, 10, 2, 2, 0x336699), 0);
-}
-
-// A sheet given by the caller is cut by cell and stays the caller's.
-TEST_F(ImageFrameDisplayTest, AGivenSheetStaysTheCallersAndIsCutByCell)
-{
-    ImagePtr sheet = CreateXImage(&surface.Get(), tiles.data(), kTileStripWidth, kTileSide);
-    {
-        ImageFrame frame(&surface.Get(), sheet.get(), 17, 0);
-        ShowAt(frame, 100, 100, kTileSide, kTileSide, GUIElement::NoBackColor);
-        EXPECT_EQ(surface.Pixel(113, 113), TilePixel(17 * 27 + 13, 13));
-    }
-    GraphicsContext gc(&surface.Get());
-    gc.PutImagePart(0, 0, kTileSide, kTileSide, sheet.get(), 18 * kTileSide, 0);
-    EXPECT_EQ(surface.Pixel(5, 5), TilePixel(18 * 27 + 5, 5));
-}
-
 int deletions = 0;
 
 void Delete(GUIElement* element)
@@ -304,6 +258,16 @@ GUIElement* Box(Form* form)
     return new TextBoxCustom(form, "a");
 }
 
+void Release(GUIElement* element)
+{
+    element->MouseUp(Point{25, 35});
+}
+
+void Space(GUIElement* element)
+{
+    EXPECT_TRUE(element->KeyChar(' '));
+}
+
 // An element made with new and what makes one of its callbacks run; every callback deletes it
 // (AddressSanitizer watches that nothing touches it afterwards).
 struct Deletion {
@@ -313,27 +277,18 @@ struct Deletion {
 };
 
 const Deletion kDeletions[] = {
-    {"MouseUpBeforeDoubleClick", Label,
-     [](GUIElement* e) {
-         e->MouseUp(Point{1, 1});
-     }},
+    {"MouseUpBeforeDoubleClick", Label, Release},
     {"LostFocusBeforeChange", Label,
      [](GUIElement* e) {
          e->SetText("edited");
          e->LostFocus();
      }},
     {"Close", Label, [](GUIElement* e) { e->Close(); }},
-    {"ButtonClick", Commanded<ButtonCustom>,
-     [](GUIElement* e) {
-         e->MouseUp(Point{25, 35});
-     }},
+    {"ButtonClick", Commanded<ButtonCustom>, Release},
     {"ButtonReturn", Commanded<ButtonCustom>,
      [](GUIElement* e) { EXPECT_FALSE(e->KeyChar('\r')); }},
-    {"CheckBoxClick", Commanded<CheckBox>,
-     [](GUIElement* e) {
-         e->MouseUp(Point{25, 35});
-     }},
-    {"CheckBoxSpace", Commanded<CheckBox>, [](GUIElement* e) { EXPECT_TRUE(e->KeyChar(' ')); }},
+    {"CheckBoxClick", Commanded<CheckBox>, Release},
+    {"CheckBoxSpace", Commanded<CheckBox>, Space},
     {"OptionBoxSpace",
      [](Form* form) -> GUIElement* {
          auto* box = new OptionBox(form);
@@ -341,20 +296,17 @@ const Deletion kDeletions[] = {
          box->SetCommand(Delete);
          return box;
      },
-     [](GUIElement* e) { EXPECT_TRUE(e->KeyChar(' ')); }},
+     Space},
     {"TextBoxKeyChar", Box, [](GUIElement* e) { EXPECT_TRUE(e->KeyChar('b')); }},
     {"TextBoxKeyDown", Box, [](GUIElement* e) { e->KeyDown(XK_Left); }},
-    {"TextBoxMouseUp", Box,
-     [](GUIElement* e) {
-         e->MouseUp(Point{25, 35});
-     }},
+    {"TextBoxMouseUp", Box, Release},
     {"SliderSpace",
      [](Form* form) -> GUIElement* {
          auto* slider = new Slider(form, false, 0, 4);
          slider->SetChangeHandler([](Slider* self, int) { Delete(self); });
          return slider;
      },
-     [](GUIElement* e) { EXPECT_TRUE(e->KeyChar(' ')); }},
+     Space},
     {"ScrollBarPress",
      [](Form* form) -> GUIElement* {
          auto* bar = new ScrollBar(form, 0, 200);
