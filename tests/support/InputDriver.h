@@ -21,7 +21,6 @@ public:
     void PressButton(unsigned int button, bool down = true);
     void ReleaseButton(unsigned int button) { PressButton(button, false); }
     void Click(Window window, int x, int y);  // move, press and release button 1
-    // A symbol that no key gives is first put on a spare key.
     void PressKey(KeySym keysym, bool down = true);
     void ReleaseKey(KeySym keysym) { PressKey(keysym, false); }
     void TypeKey(KeySym keysym);           // press and release
@@ -30,7 +29,6 @@ public:
 
 private:
     void SendClientMessage(Window window, Atom type, long first);
-    KeyCode KeycodeOf(KeySym keysym);
 
     Display* display_ = nullptr;
 };
