@@ -10,8 +10,7 @@
 
 namespace testsupport {
 
-// Journals the input events an element receives as "name.Operation args", then runs the
-// element's own behaviour; pointer motion only while motion recording is on.
+// Journals the element's input events as "name.Operation args", then runs its own behaviour.
 template <typename Element>
 class EventRecorder : public Element {
 public:

@@ -4,8 +4,7 @@
 
 namespace testsupport {
 
-// Real X input through XTest on a connection of its own, synced so that the program has the
-// events queued when a call returns; it gives the keyboard focus back to the pointer's window.
+// Real X input through XTest, synced so that the program has it queued when a call returns.
 class InputDriver {
 public:
     InputDriver();
@@ -16,7 +15,6 @@ public:
     bool Connected() const { return display_ != nullptr; }
     Display* GetDisplay() const { return display_; }
 
-    // Moves the pointer to (x, y) of the window's inside.
     void MoveTo(Window window, int x, int y);
     void PressButton(unsigned int button, bool down = true);
     void ReleaseButton(unsigned int button) { PressButton(button, false); }

@@ -8,8 +8,7 @@
 
 namespace testsupport {
 
-// A child that journals every event as "name.Operation args", then runs its own behaviour; its
-// Create gives it an id and makes it created and visible.
+// A child journalling its events; Create gives it an id and makes it created and visible.
 class RecordingChild : public EventRecorder<tarnbrook::Child> {
 public:
     RecordingChild(tarnbrook::GUIElement* container, const std::string& name,

@@ -9,8 +9,7 @@
 
 namespace testsupport {
 
-// A form that journals the loop's events as "form.Operation args", then runs its own behaviour;
-// motion, entering and leaving only when asked for. A user message ends the loop.
+// A form journalling the loop's events, motion only when asked for; a user message ends the loop.
 class RecordingForm : public EventRecorder<tarnbrook::Form> {
 public:
     RecordingForm(std::vector<std::string>* journal, bool isDialog = false,

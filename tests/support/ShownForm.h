@@ -18,13 +18,12 @@ struct InkBox {
     bool Empty() const { return count == 0; }
 };
 
-// One expectation of a table: the pixel at (x, y), or the w x h area there, is all the colour.
+// The pixel at (x, y), or the w x h area there, is all the colour.
 struct Spot {
     int x, y, color, w = 1, h = 1;
 };
 
-// A form shown and on screen on the tests' X server, ready to be drawn on; pixels are read
-// back from its window with XGetImage.
+// A form shown on the tests' X server; pixels are read back from its window.
 class ShownForm {
 public:
     explicit ShownForm(int width = 240, int height = 180, long backColor = -1);
@@ -37,13 +36,9 @@ public:
     bool Viewable() const { return viewable_; }
 
     int Pixel(int x, int y);  // 0xRRGGBB
-    // Every pixel of the area, row by row.
     std::vector<int> Area(int x, int y, int w, int h);
-    // Where the colour is inside the area (coordinates in the window).
     InkBox FindColor(int x, int y, int w, int h, int color);
-    // Pixels of the area that are not the colour.
     int CountOther(int x, int y, int w, int h, int color);
-    // The spots that are not as expected, one line each; empty when all are.
     std::string Unmet(std::initializer_list<Spot> spots);
 
 private:

@@ -9,8 +9,7 @@
 
 namespace testsupport {
 
-// A display test that draws on one form shown on the tests' X server, of the size and back
-// colour its fixture gives.
+// A display test drawing on one form shown on the tests' X server.
 class SurfaceTest : public ::testing::Test {
 protected:
     explicit SurfaceTest(int width = 240, int height = 180, long backColor = -1)
@@ -22,13 +21,12 @@ protected:
         ASSERT_TRUE(surface.Viewable());
     }
 
-    // Every spot is as expected; the failure lists those that are not.
     void ExpectSpots(std::initializer_list<Spot> spots) { EXPECT_EQ(surface.Unmet(spots), ""); }
 
     ShownForm surface;
 };
 
-// The same with real input, handed to the event loop's dispatcher by Pump.
+// The same with real input, handed to the dispatcher by Pump.
 class InputSurfaceTest : public SurfaceTest {
 protected:
     using SurfaceTest::SurfaceTest;

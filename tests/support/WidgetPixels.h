@@ -23,19 +23,15 @@ constexpr int kLight = 0xDDDDDD;     // the light edges of sliders and scroll ba
 constexpr int kFace = 0xC8D2DC;      // the back colour the tests give their elements
 constexpr int kMarker = 0x13579B;    // painted by the test where nothing should repaint
 
-// "x,y": points compared in one expectation.
 inline std::string XY(tarnbrook::Point point)
 {
     return std::to_string(point.x) + "," + std::to_string(point.y);
 }
 
-// Fills the w x h area of the form with the colour.
 void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker);
 
-// A picture of w x h pixels all of the colour, for the element's form.
 tarnbrook::ImagePtr SolidPicture(tarnbrook::GUIElement& element, int w, int h, int color);
 
-// Gives the element its place and back colour, then shows it.
 void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h, int64_t backColor = kFace);
 
 }  // namespace testsupport

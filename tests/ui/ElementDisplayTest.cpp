@@ -35,8 +35,7 @@ class ElementDisplayTest : public SurfaceTest {
 protected:
     ElementDisplayTest() : SurfaceTest(300, 200, kForm) {}
 
-    // The w x h box at (20, 30) shows the text as DrawText paints it at (150, 100), which leaves
-    // the last column alone.
+    // The box at (20, 30) shows the text as DrawText paints it at (150, 100), last column aside.
     bool PaintedAsDrawText(int w, int h, const std::string& text, int64_t fg, int64_t bg,
                            TextAlign align)
     {
@@ -46,8 +45,7 @@ protected:
     }
 };
 
-// Painted as DrawText paints it; an unchanged setting repaints nothing; the bevel dark above and
-// left, black all round on white; highlighted yellow; hidden in a panel, the form's colour.
+// Text as DrawText paints it, repainted only on change; bevel; highlight; hidden in a panel.
 TEST_F(ElementDisplayTest, CellTextBevelHighlightAndHiding)
 {
     CellControl cell(&surface.Get());
@@ -83,8 +81,7 @@ TEST_F(ElementDisplayTest, CellTextBevelHighlightAndHiding)
     ExpectSpots({Spot{110, 110, kForm, 30, 20}, Spot{109, 109, 0x00FF00}});
 }
 
-// The asterisk centred in the line-high square at the bottom right, 4 up; the icon 3 pixels in
-// on the left or right, or centred.
+// The asterisk in the line-high square 4 up at the bottom right; the icon left, right, centred.
 TEST_F(ElementDisplayTest, TheCellAsteriskAndIconHaveTheirPlaces)
 {
     CellControl cell(&surface.Get());
@@ -110,8 +107,7 @@ TEST_F(ElementDisplayTest, TheCellAsteriskAndIconHaveTheirPlaces)
     }
 }
 
-// Sunken, raised and flat frames; children in the panel's coordinates, hidden before the panel
-// clears its area; with a child back colour each child is painted twice.
+// Frames; children in panel coordinates, hidden with it; a child back colour paints twice.
 TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
 {
     PanelChildren sunken(&surface.Get());
@@ -181,8 +177,7 @@ protected:
     std::vector<unsigned char> tiles;
 };
 
-// A square shows its tile of the strip; an unchanged or outside cell repaints nothing; squares
-// over one strip share one image, which outlives none of them.
+// A square shows its tile, repaints only on change; squares share one image.
 TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneImage)
 {
     std::unique_ptr<ImageFrame> square = Square(0);
@@ -268,8 +263,7 @@ void Space(GUIElement* element)
     EXPECT_TRUE(element->KeyChar(' '));
 }
 
-// An element made with new and what makes one of its callbacks run; every callback deletes it
-// (AddressSanitizer watches that nothing touches it afterwards).
+// An element made with new and what runs its callbacks, which delete it (ASan watches).
 struct Deletion {
     const char* name;
     GUIElement* (*make)(Form* form);

@@ -37,8 +37,7 @@ protected:
         Sync();
     }
     Atom AtomNamed(const char* name) { return XInternAtom(reader, name, False); }
-    // A property of 8-bit format as its bytes, of 32-bit format as its items ("1 2 3"), cut to
-    // the length given, once everything the form asked for has reached the server.
+    // An 8-bit property as its bytes, a 32-bit one as its items ("1 2 3"), cut to the length.
     std::string Property(Window window, const char* name, size_t length = std::string::npos)
     {
         Sync();
@@ -123,8 +122,7 @@ struct Renamed : Form {
     Renamed() : Form(nullptr) { kind = "renamed"; }
 };
 
-// OnLoad runs once, while loading, with the form's id; Paint paints the children; a new window
-// keeps the id and runs no OnLoad; DestroyAllForms destroys the windows of created forms only.
+// OnLoad runs once while loading; a new window keeps the id; DestroyAllForms takes created ones.
 TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
 {
     loadNotes.clear();
@@ -172,8 +170,7 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     EXPECT_EQ(Application::FindFormByWindow(0x12345), nullptr);  // AddressSanitizer watches
 }
 
-// Without a screen nothing is created and that is logged; geometry set before creation is
-// applied by it (inside the one-pixel border), later at once.
+// Without a screen nothing is created; geometry set before creation is applied by it.
 TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
 {
     Form form(nullptr);

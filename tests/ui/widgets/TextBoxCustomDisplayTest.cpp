@@ -24,8 +24,7 @@ constexpr int kFormColor = 0x5080B0;
 
 std::vector<std::string> texts;  // written by the boxes' callbacks
 
-// Boxes on a shown form, driven by direct calls or by input handed to the dispatcher; the
-// cells start 3 pixels inside.
+// Boxes on a shown form; the cells start 3 pixels inside.
 class TextBoxCustomDisplayTest : public InputSurfaceTest {
 protected:
     TextBoxCustomDisplayTest() : InputSurfaceTest(300, 240, kFormColor) {}
@@ -73,8 +72,7 @@ protected:
     BeepCounter beeps{folder.Path()};
 };
 
-// A sunken frame; the caret fills the cell after the text while focused; moved, the old place
-// is erased.
+// A sunken frame; the caret fills the cell after the text; moved, the old place is erased.
 TEST_F(TextBoxCustomDisplayTest, FrameCellsAndCaretLieAtTheirPixels)
 {
     auto box = Box("Mi  ", 30);
@@ -105,8 +103,7 @@ TEST_F(TextBoxCustomDisplayTest, FrameCellsAndCaretLieAtTheirPixels)
     EXPECT_EQ(box->GetText(), "Mi");
 }
 
-// Disabled or read-only, no caret and no character, and no beep; SetMaxLength after Create is
-// ignored, the fourth character of three beeps.
+// Disabled or read-only, no caret, character or beep; SetMaxLength after Create is ignored.
 TEST_F(TextBoxCustomDisplayTest, DisabledReadOnlyAndMaximumLength)
 {
     auto disabled = Box("ab", 30);
@@ -141,8 +138,7 @@ TEST_F(TextBoxCustomDisplayTest, DisabledReadOnlyAndMaximumLength)
     EXPECT_EQ(beeps.Count(), 1);
 }
 
-// Password stars; an "i" left, right or centred in its cell, left in multi-line text; at least
-// the font plus 10 high; in a memo a line break ends its row.
+// Password stars; alignment in the cell; at least the font plus 10 high; memo line breaks.
 TEST_F(TextBoxCustomDisplayTest, PasswordAlignmentSizeAndLineBreaks)
 {
     auto secret = Box("ab c", 20);
@@ -179,8 +175,7 @@ TEST_F(TextBoxCustomDisplayTest, PasswordAlignmentSizeAndLineBreaks)
     EXPECT_EQ(memo->GetCells()[2].index, 2);  // the line break's cells
 }
 
-// Five cells take five characters and the sixth beeps; a beep asked for while one plays is
-// dropped.
+// Five cells take five characters and the sixth beeps.
 TEST_F(TextBoxCustomDisplayTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheDispatcher)
 {
     auto box = Noting("abcd");

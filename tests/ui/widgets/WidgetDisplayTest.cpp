@@ -77,8 +77,7 @@ protected:
     ButtonCustom button{&surface.Get(), ""};
 };
 
-// Raised, nothing drawn beyond 80 x 30; the focus rectangle dashed, its left side at x + 4;
-// pressed, sunk without it; disabled, grey or the disabled picture, and deaf.
+// Raised; the focus rectangle dashed from x + 4; pressed, sunk; disabled, grey and deaf.
 TEST_F(ButtonDisplayTest, BevelFocusPressedAndDisabled)
 {
     EXPECT_EQ(XY(ButtonCustom(&surface.Get(), "").GetSize()), "80,30");
@@ -113,7 +112,7 @@ TEST_F(ButtonDisplayTest, BevelFocusPressedAndDisabled)
     EXPECT_FALSE(Inside(kRed).Empty());
 }
 
-// A caption alone centred; a picture 8 in before a caption that stops six short; alone, centred.
+// A caption centred; a picture 8 in before a caption; a picture alone centred.
 TEST_F(ButtonDisplayTest, CaptionAndPictureLayouts)
 {
     button.SetText("OK");
@@ -134,8 +133,7 @@ TEST_F(ButtonDisplayTest, CaptionAndPictureLayouts)
     EXPECT_TRUE(Inside(kRed).Empty());
 }
 
-// A click fires once and keeps the focus; a press released outside fires nothing and loses it;
-// Return presses and fires on release.
+// A click fires and keeps the focus; a release outside does neither; Return fires on release.
 TEST_F(ButtonDisplayTest, ClicksAndReturn)
 {
     ClickAt(kX + 10, kY + 10);
@@ -162,8 +160,7 @@ TEST_F(ButtonDisplayTest, ClicksAndReturn)
     EXPECT_FALSE(button.IsPressed());
 }
 
-// The tick box in all four states; the caption repainted on each change, its focus rectangle;
-// clicks and space toggle and run the command before OnMouseUp; disabled, only OnMouseUp.
+// Tick box, caption and focus rectangle; clicks and space run the command, then OnMouseUp.
 TEST_F(WidgetDisplayTest, CheckBox)
 {
     CheckBox box(&surface.Get(), "Sound");
@@ -280,7 +277,7 @@ TEST_F(OptionBoxDisplayTest, MarksCaptionsAndTheFocusRectangle)
     EXPECT_TRUE(events.empty());  // the setters run no command
 }
 
-// Keys wrap around, clicks below take the last, each runs the command, OnKeyDown is not served.
+// Keys wrap around, clicks below take the last, each runs the command.
 TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
 {
     box.SetSize(150, 130);
@@ -298,8 +295,7 @@ TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
     EXPECT_EQ(box.GetSelectedIndex(), 2);
 }
 
-// Half way 94 pixels inside the bevel; values limited; an unchanged value paints nothing;
-// without a bevel the back colour fills it; hidden, it stays hidden on repaints.
+// Bevelled or flat; values limited; an unchanged value paints nothing; hidden stays hidden.
 TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
 {
     constexpr int kBlue = 0x0000FF;
@@ -341,8 +337,7 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
     EXPECT_EQ(surface.FindColor(kX, 100, 190, 25, kBlue).count, 37 * 23);
 }
 
-// A horizontal bar over 0 .. 200, 122 x 21: an 80-pixel track from x 41 to 120, three pages in
-// cells of 26, 26 and 28 pixels; the handler notes ten times the value.
+// Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28.
 class ScrollBarDisplayTest : public WidgetDisplayTest {
 protected:
     static constexpr int kMiddle = kY + 10;
@@ -363,8 +358,7 @@ protected:
     ScrollBar bar{&surface.Get(), 0, 200};
 };
 
-// Light top and left edges, dark right and bottom, both arrows, the block on the current page's
-// cell inset from the edge; moved, erased where it was.
+// Edges, arrows, the block inset on the current page's cell; moved, erased where it was.
 TEST_F(ScrollBarDisplayTest, FrameArrowsAndTheBlockOnTheCurrentPage)
 {
     Show(85);
@@ -445,8 +439,7 @@ protected:
     Slider slider{&surface.Get(), false, 0, 4};
 };
 
-// Ticks 8 apart (last gap 9) from x 40 to 73, light right edges; the thumb above the value's
-// tick; end labels left and right; values limited.
+// Ticks 8 apart (last gap 9) from x 40; the thumb above the value's tick; end labels.
 TEST_F(SliderDisplayTest, TicksTrackThumbAndLabels)
 {
     ExpectSpots({Spot{40, kTrack - 3, kBlack}, Spot{73, kTrack + 3, kBlack},
@@ -489,7 +482,7 @@ TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
                               "OnChange", "handler 4", "OnChange"}));
 }
 
-// A click takes the tick at or after the pointer; a drag follows it outside until the release.
+// A click takes the tick at or after the pointer; a drag follows it until the release.
 TEST_F(SliderDisplayTest, ClicksAndDragsTakeTheTickAtOrAfterThePointer)
 {
     input.Click(FormWindow(), 51, kY + 30);
