@@ -322,19 +322,14 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
     bar.SetValue(31);
     EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kBlue);
 
-    ProgressBar flat(&surface.Get(), 0, 100);
-    flat.SetPosition(kX, 100);
-    flat.SetBevel(false);
-    flat.SetBackColor(0x123456);
-    flat.Show();
-    ExpectSpots({Spot{kX, 100, 0x123456, 190, 25}, Spot{kX + 190, 125, 0x304050}});
-    flat.SetValue(100);
-    flat.Hide();
+    bar.SetBevel(false);
+    bar.SetBackColor(0x123456);
+    bar.Hide();
     surface.Get().Paint();
-    flat.SetValue(20);
-    EXPECT_EQ(surface.CountOther(kX, 100, 191, 26, 0x304050), 0);
-    flat.Show();
-    EXPECT_EQ(surface.FindColor(kX, 100, 190, 25, kBlue).count, 37 * 23);
+    bar.SetValue(0);
+    EXPECT_EQ(surface.CountOther(kX, kY, 191, 26, 0x304050), 0);
+    bar.Show();
+    ExpectSpots({Spot{kX, kY, 0x123456, 190, 25}, Spot{kX + 190, kY + 25, 0x304050}});
 }
 
 // Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28.
