@@ -153,6 +153,8 @@ TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneIma
     }
     square->SetCell(3, 0);
     EXPECT_EQ(surface.Pixel(30, 40), TilePixel(81, 0));
+    square->SetCellErase(4, 0, true);
+    EXPECT_EQ(surface.Pixel(30, 40), TilePixel(108, 0));
 
     std::vector<std::unique_ptr<ImageFrame>> squares;
     for (int i = 0; i < 3; ++i) {
@@ -164,23 +166,6 @@ TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneIma
     square.reset();
     const auto later = Square(1, 0, 0);
     EXPECT_EQ(surface.Pixel(13, 13), TilePixel(27 + 13, 13));
-}
-
-// In grey without a back colour, else in the form's; nothing around the square is touched.
-TEST_F(ImageFrameDisplayTest, HidingErasesExactlyTheAreaInTheContainersColour)
-{
-    surface.Get().SetBackColor(GUIElement::NoBackColor);
-    Paint(surface, 20, 30, 50, 50);
-    std::unique_ptr<ImageFrame> square = Square(0);
-    square->Hide();
-    ExpectSpots({Spot{30, 40, kGrey, kTileSide, kTileSide}, Spot{30 + kTileSide, 40, kMarker},
-                 Spot{30, 40 + kTileSide, kMarker}});
-    surface.Get().SetBackColor(0x224466);
-    square->Show();
-    square->SetCellErase(4, 0, true);
-    EXPECT_EQ(surface.Pixel(30, 40), TilePixel(108, 0));
-    square->Hide();
-    EXPECT_EQ(surface.Pixel(56, 66), 0x224466);
 }
 
 int deletions = 0;
@@ -199,25 +184,10 @@ GUIElement* Commanded(Form* form)
     return element;
 }
 
-GUIElement* Label(Form* form)
-{
-    return new CellControl(form);
-}
-
-GUIElement* Box(Form* form)
-{
-    return new TextBoxCustom(form, "a");
-}
-
-void Release(GUIElement* element)
-{
-    element->MouseUp(Point{25, 35});
-}
-
-void Space(GUIElement* element)
-{
-    EXPECT_TRUE(element->KeyChar(' '));
-}
+const auto Label = [](Form* form) -> GUIElement* { return new CellControl(form); };
+const auto Box = [](Form* form) -> GUIElement* { return new TextBoxCustom(form, "a"); };
+const auto Release = [](GUIElement* element) { element->MouseUp(Point{25, 35}); };
+const auto Space = [](GUIElement* element) { EXPECT_TRUE(element->KeyChar(' ')); };
 
 // An element made with new and what runs its callbacks, which delete it (ASan watches).
 struct Deletion {
@@ -268,39 +238,34 @@ const Deletion kDeletions[] = {
      }},
 };
 
-class ElementDeletionDisplayTest : public ElementDisplayTest,
-                                   public ::testing::WithParamInterface<Deletion> {};
-
-// Shown at (20, 30) with the focus, the element is deleted once and forgotten everywhere.
-TEST_P(ElementDeletionDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
+// Shown at (20, 30) with the focus, each element is deleted once and forgotten everywhere.
+TEST_F(ElementDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
 {
-    deletions = 0;
-    GUIElement* element = GetParam().make(&surface.Get());
-    ShowAt(*element, 20, 30, 122, 30, GUIElement::NoBackColor);
-    element->GotFocus();
-    Application::focused = element;
-    const auto onMouse = [](GUIElement* self, int64_t, Point) { Delete(self); };
-    element->SetOnMouseUp(onMouse);
-    element->SetOnMouseDown(onMouse);
-    element->SetOnDblClick(onMouse);
-    element->SetOnKeyChar([](GUIElement* self, char) {
-        Delete(self);
-        return true;
-    });
-    element->SetOnKeyDown([](GUIElement* self, KeySym) { Delete(self); });
-    element->SetOnLostFocus(Delete);
-    element->SetOnChange(Delete);
-    element->SetOnClose(Delete);
-    GetParam().act(element);
-    EXPECT_EQ(deletions, 1);
-    EXPECT_EQ(Application::focused, nullptr);
-    EXPECT_TRUE(Application::GetChildren(surface.Get().GetId()).empty());
+    for (const Deletion& deletion : kDeletions) {
+        SCOPED_TRACE(deletion.name);
+        deletions = 0;
+        GUIElement* element = deletion.make(&surface.Get());
+        ShowAt(*element, 20, 30, 122, 30, GUIElement::NoBackColor);
+        element->GotFocus();
+        Application::focused = element;
+        const auto onMouse = [](GUIElement* self, int64_t, Point) { Delete(self); };
+        element->SetOnMouseUp(onMouse);
+        element->SetOnMouseDown(onMouse);
+        element->SetOnDblClick(onMouse);
+        element->SetOnKeyChar([](GUIElement* self, char) {
+            Delete(self);
+            return true;
+        });
+        element->SetOnKeyDown([](GUIElement* self, KeySym) { Delete(self); });
+        element->SetOnLostFocus(Delete);
+        element->SetOnChange(Delete);
+        element->SetOnClose(Delete);
+        deletion.act(element);
+        EXPECT_EQ(deletions, 1);
+        EXPECT_EQ(Application::focused, nullptr);
+        EXPECT_TRUE(Application::GetChildren(surface.Get().GetId()).empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Elements, ElementDeletionDisplayTest, ::testing::ValuesIn(kDeletions),
-                         [](const ::testing::TestParamInfo<Deletion>& info) {
-                             return std::string(info.param.name);
-                         });
 
 }  // namespace
 }  // namespace tarnbrook

@@ -151,8 +151,10 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     EXPECT_EQ(journal, (std::vector<std::string>{"first.Paint", "second.Paint"}));
 
     const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
+    Application::focused = &first;
     form.DestroyWindow();
     EXPECT_EQ(form.GetWindow(), None);
+    EXPECT_EQ(Application::focused, nullptr);
     Show(form);
     EXPECT_EQ(std::to_string(form.GetId()), id);
     EXPECT_EQ(loadNotes.size(), 1u);
