@@ -346,8 +346,9 @@ protected:
     ScrollBar bar{&surface.Get(), 0, 200};
 };
 
-// Edges, arrows, the block inset on the current page's cell.
-TEST_F(ScrollBarDisplayTest, FrameArrowsAndTheBlockOnTheCurrentPage)
+// Edges, arrows, the block inset on the current page's cell; arrow zones move a page; a press
+// or drag on the track takes the page under the pointer.
+TEST_F(ScrollBarDisplayTest, FrameArrowsTheBlockAndPressesOnTheArrowZonesAndTheTrack)
 {
     Show(85);
     EXPECT_EQ(bar.GetHeight(), 21);
@@ -359,6 +360,24 @@ TEST_F(ScrollBarDisplayTest, FrameArrowsAndTheBlockOnTheCurrentPage)
     bar.SetValue(199);
     EXPECT_EQ(Block(), "93,119");
     EXPECT_EQ(surface.Pixel(80, kMiddle), kFace);
+
+    bar.SetValue(160);
+    ClickAt(kX + 5, kMiddle);
+    EXPECT_EQ(Block(), "67,91");
+    input.Click(FormWindow(), kX + 118, kMiddle);  // the right zone: a page on
+    input.Click(FormWindow(), kX + 118, kMiddle);  // none left: nothing changes
+    Press(70, kMiddle);
+    EXPECT_EQ(std::to_string(bar.GetValue()) + " " + Block(), "80 67,91");
+    Drag(120, 150);  // the last pixel of the last cell, below the bar
+    EXPECT_EQ(bar.GetValue(), 160);
+    Drag(135, 150);  // beyond the track: no page there
+    EXPECT_EQ(bar.GetValue(), 160);
+    input.MoveTo(FormWindow(), 30, 150);  // before it: the first page
+    input.ReleaseButton(Button1);
+    Pump();
+    EXPECT_EQ(bar.GetValue(), 0);
+    EXPECT_FALSE(bar.IsDragging());
+    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "0"}));
 }
 
 // The value is stored as given; keys move a page, not past either end nor while disabled.
@@ -386,28 +405,6 @@ TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
     EXPECT_EQ(events, (Events{"800", "1600"}));
 }
 
-// Arrow zones move a page; a press or drag on the track takes the page under the pointer.
-TEST_F(ScrollBarDisplayTest, PressesOnTheArrowZonesAndDragsOnTheTrack)
-{
-    Show(160);
-    ClickAt(kX + 5, kMiddle);
-    EXPECT_EQ(Block(), "67,91");
-    input.Click(FormWindow(), kX + 118, kMiddle);  // the right zone: a page on
-    input.Click(FormWindow(), kX + 118, kMiddle);  // none left: nothing changes
-    Press(70, kMiddle);
-    EXPECT_EQ(std::to_string(bar.GetValue()) + " " + Block(), "80 67,91");
-    Drag(120, 150);  // the last pixel of the last cell, below the bar
-    EXPECT_EQ(bar.GetValue(), 160);
-    Drag(135, 150);  // beyond the track: no page there
-    EXPECT_EQ(bar.GetValue(), 160);
-    input.MoveTo(FormWindow(), 30, 150);  // before it: the first page
-    input.ReleaseButton(Button1);
-    Pump();
-    EXPECT_EQ(bar.GetValue(), 0);
-    EXPECT_FALSE(bar.IsDragging());
-    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "0"}));
-}
-
 // Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18.
 class SliderDisplayTest : public WidgetDisplayTest {
 protected:
@@ -423,21 +420,6 @@ protected:
     }
     Slider slider{&surface.Get(), false, 0, 4};
 };
-
-// Ticks 8 apart (last gap 9) from x 40; the thumb above the value's tick; end labels.
-TEST_F(SliderDisplayTest, TicksTrackThumbAndLabels)
-{
-    ExpectSpots({Spot{40, kTrack - 3, kBlack}, Spot{73, kTrack + 3, kBlack},
-                 Spot{41, kTrack - 3, kLight}, Spot{52, kTrack, kBlack},
-                 Spot{52, kTrack + 1, kLight}, Spot{40, kTrack - 8, kBlack}});
-    slider.SetValue(2);
-    ExpectSpots({Spot{40, kTrack - 8, kFace}, Spot{56, kTrack - 8, kBlack}});
-    EXPECT_FALSE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
-    EXPECT_FALSE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
-    slider.SetShowLabels(false);
-    EXPECT_TRUE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
-    EXPECT_TRUE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
-}
 
 // Keys step by one and wrap at the ends, only while focused and enabled.
 TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
@@ -465,8 +447,9 @@ TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
                               "OnChange", "handler 4", "OnChange"}));
 }
 
-// A click takes the tick at or after the pointer; a drag follows it until the release.
-TEST_F(SliderDisplayTest, ClicksAndDragsTakeTheTickAtOrAfterThePointer)
+// A click takes the tick at or after the pointer, a drag follows it until the release; ticks 8
+// apart (last gap 9) from x 40, the thumb above the value's tick, end labels.
+TEST_F(SliderDisplayTest, ClicksDragsTicksThumbAndLabels)
 {
     input.Click(FormWindow(), 51, kY + 30);
     Press(40, kTrack);
@@ -483,6 +466,18 @@ TEST_F(SliderDisplayTest, ClicksAndDragsTakeTheTickAtOrAfterThePointer)
     EXPECT_EQ(slider.GetValue(), 1);
     EXPECT_EQ(events, (Events{"handler 2", "OnChange", "handler 0", "OnChange", "handler 3",
                               "OnChange", "handler 1", "OnChange"}));
+
+    slider.SetValue(0);
+    ExpectSpots({Spot{40, kTrack - 3, kBlack}, Spot{73, kTrack + 3, kBlack},
+                 Spot{41, kTrack - 3, kLight}, Spot{52, kTrack, kBlack},
+                 Spot{52, kTrack + 1, kLight}, Spot{40, kTrack - 8, kBlack}});
+    slider.SetValue(2);
+    ExpectSpots({Spot{40, kTrack - 8, kFace}, Spot{56, kTrack - 8, kBlack}});
+    EXPECT_FALSE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
+    EXPECT_FALSE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
+    slider.SetShowLabels(false);
+    EXPECT_TRUE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
+    EXPECT_TRUE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
 }
 
 }  // namespace
