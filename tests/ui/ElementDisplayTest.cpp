@@ -50,6 +50,10 @@ TEST_F(ElementDisplayTest, CellTextBevelHighlightAsteriskAndIcon)
     cell.SetTextAlign(TextAlign::Centre);
     cell.SetForeColor(kBlack);
     EXPECT_EQ(surface.CountOther(20, 30, 100, 20, kMarker), 0);
+    cell.SetTextAlign(TextAlign::Left);
+    cell.SetForeColor(kRed);
+    gc.DrawText(150, 100, 100, 20, "123", kRed, kGrey, TextAlign::Left);
+    EXPECT_EQ(surface.Area(20, 30, 99, 20), surface.Area(150, 100, 99, 20));
 
     cell.SetText("");
     cell.SetSize(60, 20);
@@ -80,15 +84,30 @@ TEST_F(ElementDisplayTest, CellTextBevelHighlightAsteriskAndIcon)
     }
 }
 
-// A sunken frame; children in panel coordinates, hidden with it; a child back colour paints twice.
-TEST_F(ElementDisplayTest, PanelFrameChildrenAndHiding)
+// Frames; children in panel coordinates, hidden with it; a child back colour paints twice.
+TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
 {
     PanelChildren sunken(&surface.Get());
     sunken.SetFramed(true);
-    ShowAt(sunken, 10, 10, 100, 50, GUIElement::NoBackColor);
-    ExpectSpots({Spot{10, 10, kBlack, 99, 1}, Spot{10, 10, kBlack, 1, 49},
-                 Spot{109, 10, kWhite, 1, 50}, Spot{10, 59, kWhite, 100, 1},
-                 Spot{12, 12, kGrey, 96, 40}});
+    PanelChildren raised(&surface.Get());
+    raised.SetSunken(false);
+    PanelChildren flat(&surface.Get());
+    flat.SetFlatFrame(true);
+    flat.SetText("Caption");
+    flat.SetCaptionColor(kRed);
+    for (auto [panel, y] : {std::pair{&sunken, 10}, {&raised, 70}, {&flat, 130}}) {
+        ShowAt(*panel, 10, y, 100, 50, GUIElement::NoBackColor);
+    }
+    ExpectSpots(
+        {Spot{10, 10, kBlack, 99, 1}, Spot{10, 10, kBlack, 1, 49}, Spot{109, 10, kWhite, 1, 50},
+         Spot{10, 59, kWhite, 100, 1}, Spot{12, 12, kGrey, 96, 40}, Spot{10, 70, kWhite, 99, 1},
+         Spot{109, 70, kBlack, 1, 50}, Spot{10, 119, kBlack, 100, 1}, Spot{10, 130, kBlack, 100, 1},
+         Spot{10, 130, kBlack, 1, 50}, Spot{11, 131, kGrey}, Spot{9, 130, kForm}});
+    EXPECT_FALSE(surface.FindColor(12, 132, 96, 10, kRed).Empty());
+    CellControl inner(&sunken);
+    ShowAt(inner, 10, 10, 30, 20, 0x00FF00);
+    inner.Hide();
+    EXPECT_EQ(surface.CountOther(20, 20, 30, 20, kForm), 0);  // the form's colour
 
     std::vector<std::string> journal;
     PanelChildren panel(&surface.Get());

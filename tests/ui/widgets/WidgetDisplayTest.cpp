@@ -319,10 +319,11 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
     bar.SetBackColor(0x123456);
     bar.Hide();
     surface.Get().Paint();
-    bar.SetValue(0);
+    bar.SetValue(20);
     EXPECT_EQ(surface.CountOther(kX, kY, 191, 26, 0x304050), 0);
     bar.Show();
-    ExpectSpots({Spot{kX, kY, 0x123456, 190, 25}, Spot{kX + 190, kY + 25, 0x304050}});
+    EXPECT_EQ(blue().count, 37 * 23);
+    ExpectSpots({Spot{kX + 60, kY, 0x123456, 130, 25}, Spot{kX + 190, kY + 25, 0x304050}});
 }
 
 // Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28.
