@@ -13,20 +13,6 @@
 
 namespace testsupport {
 
-namespace {
-
-// Reaps children until none is left.
-bool Settle()
-{
-    return WaitFor([] {
-        while (waitpid(-1, nullptr, WNOHANG) > 0) {
-        }
-        return waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD;
-    });
-}
-
-}  // namespace
-
 BeepCounter::BeepCounter(const std::string& folder)
     : stop_(folder + "/beeps-stop"), commands_(folder)
 {
@@ -48,7 +34,11 @@ BeepCounter::~BeepCounter()
 int BeepCounter::Count()
 {
     std::ofstream(stop_).flush();
-    const bool settled = Settle();
+    const bool settled = WaitFor([] {  // every child reaped
+        while (waitpid(-1, nullptr, WNOHANG) > 0) {
+        }
+        return waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD;
+    });
     std::remove(stop_.c_str());
     return settled ? commands_.Count("aplay Data/beep.wav") : -1;
 }

@@ -10,9 +10,7 @@
 
 namespace testsupport {
 
-// Writes the input events an element receives to a journal as "name.Operation args", then runs
-// the element's own behaviour (callbacks included). Pointer motion is written only while
-// motion recording is on.
+// Journals the element's input events as "name.Operation args", then runs its own behaviour.
 template <typename Element>
 class EventRecorder : public Element {
 public:

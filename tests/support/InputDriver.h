@@ -4,11 +4,7 @@
 
 namespace testsupport {
 
-// Real X input for display tests: a connection of its own to $DISPLAY that moves the pointer,
-// presses buttons and keys through XTest and sends client messages, each followed by XSync so
-// that the events are queued for the program before the call returns.
-// It also gives the keyboard focus back to the pointer's window, which a form's SetFocus may
-// have taken on the shared server.
+// Real X input through XTest, synced so that the program has it queued when a call returns.
 class InputDriver {
 public:
     InputDriver();
@@ -19,21 +15,18 @@ public:
     bool Connected() const { return display_ != nullptr; }
     Display* GetDisplay() const { return display_; }
 
-    // Moves the pointer to (x, y) of the window's inside.
     void MoveTo(Window window, int x, int y);
     void PressButton(unsigned int button, bool down = true);
     void ReleaseButton(unsigned int button) { PressButton(button, false); }
     void Click(Window window, int x, int y);  // move, press and release button 1
-    // A symbol that no key gives is first put on a spare key.
     void PressKey(KeySym keysym, bool down = true);
     void ReleaseKey(KeySym keysym) { PressKey(keysym, false); }
     void TypeKey(KeySym keysym);           // press and release
     void SendDeleteWindow(Window window);  // the window manager's close request
     void SendUserMessage(Window window) { SendClientMessage(window, None, 1); }
-    void SendClientMessage(Window window, Atom type, long first);
 
 private:
-    KeyCode KeycodeOf(KeySym keysym);
+    void SendClientMessage(Window window, Atom type, long first);
 
     Display* display_ = nullptr;
 };

@@ -1,7 +1,5 @@
 #include "support/LoopTest.h"
 
-#include <algorithm>
-
 #include "app/Application.h"
 
 namespace testsupport {
@@ -11,7 +9,7 @@ void LoopTest::SetUp()
     tarnbrook::Application::ResetState();
     ASSERT_NE(screen.GetDisplay(), nullptr);
     ASSERT_TRUE(input.Connected());
-    // Outside the form before it appears: one left over inside it would give Enter and Leave.
+    // Outside the form before it appears, which would give Enter and Leave.
     input.MoveTo(DefaultRootWindow(input.GetDisplay()), 5, 5);
     form.SetScreen(&screen);
     form.SetPosition(50, 50);
@@ -20,21 +18,14 @@ void LoopTest::SetUp()
     XSync(screen.GetDisplay(), False);
 }
 
-void LoopTest::PointAtForm()
-{
-    input.MoveTo(FormWindow(), 290, 190);
-}
-
 Journal LoopTest::Run()
 {
     input.SendUserMessage(FormWindow());
     tarnbrook::Application::Run(&form);
-    const Journal end{"form.UserMessage", "form.Close"};
-    if (journal.size() < end.size() || !std::equal(end.begin(), end.end(), journal.end() - 2)) {
-        ADD_FAILURE() << "the loop did not end on the user message";
-        return journal;
-    }
-    return Journal(journal.begin(), journal.end() - 2);
+    const bool ended = journal.size() >= 2 && Journal(journal.end() - 2, journal.end()) ==
+                                                  Journal{"form.UserMessage", "form.Close"};
+    EXPECT_TRUE(ended) << "the loop did not end on the user message";
+    return ended ? Journal(journal.begin(), journal.end() - 2) : journal;
 }
 
 }  // namespace testsupport

@@ -16,18 +16,15 @@ namespace testsupport {
 
 using Journal = std::vector<std::string>;
 
-// A display test that drives the event loop with real input: a recording form shown at
-// (50, 50), 300 x 200, with the pointer outside it at the start.
+// Real input to the event loop: a recording form at (50, 50), 300 x 200, the pointer outside.
 class LoopTest : public ::testing::Test {
 protected:
     void SetUp() override;
 
     Window FormWindow() const { return form.GetWindow(); }
-    // Keys go to the window under the pointer: this puts it inside the form, away from
-    // elements placed near the top left.
-    void PointAtForm();
-    // Runs the loop over the input queued so far, ended by a user message queued last, and
-    // answers the form's journal without the loop's closing "form.UserMessage", "form.Close".
+    // Keys go to the window under the pointer: inside the form, away from its elements.
+    void PointAtForm() { input.MoveTo(FormWindow(), 290, 190); }
+    // Runs the loop until a user message queued last; the journal without its closing lines.
     Journal Run();
 
     ScratchFolder folder;

@@ -8,18 +8,34 @@
 
 namespace testsupport {
 
-// A child element that writes every event it receives to a journal as "name.Operation args"
-// (then runs the base behaviour, callbacks included), pointer motion and focus changes too. Its
-// Create gives it an id and makes it created and visible, like the toolkit's display elements.
+// A child journalling its events; Create gives it an id and makes it created and visible.
 class RecordingChild : public EventRecorder<tarnbrook::Child> {
 public:
     RecordingChild(tarnbrook::GUIElement* container, const std::string& name,
-                   std::vector<std::string>* journal);
+                   std::vector<std::string>* journal)
+        : EventRecorder(journal, name, true)
+    {
+        kind = "recording";
+        parent = container;
+    }
 
-    void Create() override;
-    void Paint() override;
-    void GotFocus() override;
-    void LostFocus() override;
+    void Create() override
+    {
+        AssignId();
+        created = true;
+        visible = true;
+    }
+    void Paint() override { Record("Paint"); }
+    void GotFocus() override
+    {
+        Record("GotFocus");
+        EventRecorder::GotFocus();
+    }
+    void LostFocus() override
+    {
+        Record("LostFocus");
+        EventRecorder::LostFocus();
+    }
 
     void SetKind(const std::string& value) { kind = value; }
     void SetTabStop(bool value) { tabStop = value; }

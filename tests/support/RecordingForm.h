@@ -3,26 +3,55 @@
 #include <string>
 #include <vector>
 
+#include "app/Application.h"
 #include "support/EventRecorder.h"
 #include "ui/Form.h"
 
 namespace testsupport {
 
-// A form that writes the events the loop gives it to a journal as "form.Operation args" (then
-// runs the base behaviour). Pointer motion, entering and leaving are written only when asked
-// for, since moving the pointer into place makes plenty of them. A user message (a client
-// message of type None with first datum 1) ends the event loop.
+// A form journalling the loop's events, motion only when asked for; a user message ends the loop.
 class RecordingForm : public EventRecorder<tarnbrook::Form> {
 public:
     RecordingForm(std::vector<std::string>* journal, bool isDialog = false,
-                  const std::string& name = "form");
+                  const std::string& name = "form")
+        : EventRecorder(journal, name, false, nullptr, isDialog)
+    {}
 
-    void MouseEnter() override;
-    void MouseLeave() override;
-    void Resized() override;
-    bool QueryClose() override;
-    void Close() override;
-    void OnUserMessage() override;
+    void MouseEnter() override
+    {
+        if (RecordsMotion()) {
+            Record("MouseEnter");
+        }
+        Form::MouseEnter();
+    }
+    void MouseLeave() override
+    {
+        if (RecordsMotion()) {
+            Record("MouseLeave");
+        }
+        Form::MouseLeave();
+    }
+    void Resized() override
+    {
+        Record("Resized" + Text(GetSize()));
+        Form::Resized();
+    }
+    bool QueryClose() override
+    {
+        const bool answer = Form::QueryClose();
+        Record(std::string("QueryClose ") + (answer ? "true" : "false"));
+        return answer;
+    }
+    void Close() override
+    {
+        Record("Close");
+        Form::Close();
+    }
+    void OnUserMessage() override
+    {
+        Record("UserMessage");
+        tarnbrook::Application::quitRequested = true;
+    }
 };
 
 }  // namespace testsupport

@@ -1,6 +1,7 @@
 #include "support/ShownForm.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "support/OwnerForm.h"
 #include "support/ReferencePaint.h"
@@ -50,8 +51,24 @@ InkBox ShownForm::FindColor(int x, int y, int w, int h, int color)
 int ShownForm::CountOther(int x, int y, int w, int h, int color)
 {
     const std::vector<int> pixels = Area(x, y, w, h);
-    return static_cast<int>(pixels.size()) -
-           static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
+    return static_cast<int>(pixels.size() - std::count(pixels.begin(), pixels.end(), color));
+}
+
+std::string ShownForm::Unmet(std::initializer_list<Spot> spots)
+{
+    std::string unmet;
+    for (const Spot& spot : spots) {
+        const std::vector<int> area = Area(spot.x, spot.y, spot.w, spot.h);
+        const auto first =
+            std::find_if(area.begin(), area.end(), [&](int c) { return c != spot.color; });
+        if (area.empty() || first != area.end()) {
+            char line[96];
+            std::snprintf(line, sizeof line, "%d,%d %dx%d not %06X: %06X\n", spot.x, spot.y, spot.w,
+                          spot.h, spot.color, first == area.end() ? -1 : *first);
+            unmet += line;
+        }
+    }
+    return unmet;
 }
 
 }  // namespace testsupport

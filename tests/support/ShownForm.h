@@ -2,6 +2,8 @@
 
 #include <X11/Xlib.h>
 
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "gfx/Screen.h"
@@ -11,16 +13,17 @@ namespace testsupport {
 
 // Where pixels of one colour lie in an area; empty when there are none.
 struct InkBox {
-    int left = 0;
-    int top = 0;
-    int right = -1;  // inclusive
-    int bottom = -1;
+    int left = 0, top = 0, right = -1, bottom = -1;  // right and bottom inclusive
     int count = 0;
     bool Empty() const { return count == 0; }
 };
 
-// A form shown and on screen on the tests' X server, ready to be drawn on; pixels are read
-// back from its window with XGetImage.
+// The pixel at (x, y), or the w x h area there, is all the colour.
+struct Spot {
+    int x, y, color, w = 1, h = 1;
+};
+
+// A form shown on the tests' X server; pixels are read back from its window.
 class ShownForm {
 public:
     explicit ShownForm(int width = 240, int height = 180, long backColor = -1);
@@ -33,12 +36,10 @@ public:
     bool Viewable() const { return viewable_; }
 
     int Pixel(int x, int y);  // 0xRRGGBB
-    // Every pixel of the area, row by row.
     std::vector<int> Area(int x, int y, int w, int h);
-    // Where the colour is inside the area (coordinates in the window).
     InkBox FindColor(int x, int y, int w, int h, int color);
-    // Pixels of the area that are not the colour.
     int CountOther(int x, int y, int w, int h, int color);
+    std::string Unmet(std::initializer_list<Spot> spots);
 
 private:
     tarnbrook::Screen screen_;

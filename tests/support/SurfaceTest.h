@@ -9,8 +9,7 @@
 
 namespace testsupport {
 
-// A display test that draws on one form shown on the tests' X server; a fixture picks the
-// form's size and back colour through the constructor.
+// A display test drawing on one form shown on the tests' X server.
 class SurfaceTest : public ::testing::Test {
 protected:
     explicit SurfaceTest(int width = 240, int height = 180, long backColor = -1)
@@ -22,10 +21,12 @@ protected:
         ASSERT_TRUE(surface.Viewable());
     }
 
+    void ExpectSpots(std::initializer_list<Spot> spots) { EXPECT_EQ(surface.Unmet(spots), ""); }
+
     ShownForm surface;
 };
 
-// The same with real input, handed to the event loop's dispatcher by Pump.
+// The same with real input, handed to the dispatcher by Pump.
 class InputSurfaceTest : public SurfaceTest {
 protected:
     using SurfaceTest::SurfaceTest;
@@ -36,6 +37,11 @@ protected:
     }
     Window FormWindow() { return surface.Get().GetWindow(); }
     void Pump() { DispatchPending(&surface.Get()); }
+    void ClickAt(int x, int y)
+    {
+        input.Click(FormWindow(), x, y);
+        Pump();
+    }
 
     InputDriver input;
 };

@@ -24,7 +24,7 @@ VirtualXServer::VirtualXServer(int depth, int width, int height)
         _exit(127);
     }
     close(fds[1]);
-    // The server writes its display number and a newline once it accepts connections.
+    // The display number comes once the server accepts connections.
     std::string number;
     pollfd ready{fds[0], POLLIN, 0};
     for (char c = 0;

@@ -5,8 +5,7 @@
 
 namespace testsupport {
 
-// A private Xvfb for the tests that need a server of their own (a 16-bit screen, say).
-// It picks a free display number with -displayfd and is stopped by the destructor.
+// A private Xvfb on a free display, stopped by the destructor.
 class VirtualXServer {
 public:
     explicit VirtualXServer(int depth = 24, int width = 1280, int height = 1024);

@@ -1,12 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <initializer_list>
 #include <string>
 
+#include "gfx/XImageFactory.h"
 #include "ui/Point.h"
-#include "ui/widgets/MarkPictures.h"
 
 namespace tarnbrook {
 class GUIElement;
@@ -25,35 +23,15 @@ constexpr int kLight = 0xDDDDDD;     // the light edges of sliders and scroll ba
 constexpr int kFace = 0xC8D2DC;      // the back colour the tests give their elements
 constexpr int kMarker = 0x13579B;    // painted by the test where nothing should repaint
 
-// "x,y": points compared in one expectation.
 inline std::string XY(tarnbrook::Point point)
 {
     return std::to_string(point.x) + "," + std::to_string(point.y);
 }
 
-// One expectation of a table: the pixel at (x, y), or the w x h area there, is all the colour.
-struct Expected {
-    int x;
-    int y;
-    int color;
-    int w = 1;
-    int h = 1;
-};
-// The expectations the surface does not meet, one line each; empty when it meets them all.
-std::string Unmet(ShownForm& surface, std::initializer_list<Expected> table);
-
-// Pixels of a 20 x 20 mark that differ from the letter map in the given state; pixel(column,
-// row) reads one, and the see-through letter of an option mark stands for seeThrough.
-int MarkDifferences(const tarnbrook::LetterMap& map, bool enabled, bool on, bool optionMark,
-                    int seeThrough, const std::function<int(int, int)>& pixel);
-// The same for a mark shown on the form with its top left corner at (x, y).
-int MarkDifferencesAt(ShownForm& surface, int x, int y, const tarnbrook::LetterMap& map,
-                      bool enabled, bool on, bool optionMark, int seeThrough);
-
-// Fills the w x h area of the form with the colour.
 void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker);
 
-// Gives the element its place and back colour, then shows it.
+tarnbrook::ImagePtr SolidPicture(tarnbrook::GUIElement& element, int w, int h, int color);
+
 void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h, int64_t backColor = kFace);
 
 }  // namespace testsupport

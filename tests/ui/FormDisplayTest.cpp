@@ -2,13 +2,9 @@
 
 #include "ui/Form.h"
 
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
-
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,31 +13,40 @@
 #include "gfx/XImageFactory.h"
 #include "support/OwnerForm.h"
 #include "support/RecordingChild.h"
-#include "support/RecordingForm.h"
 #include "support/ScratchFolder.h"
-#include "support/VirtualXServer.h"
 #include "support/WidgetPixels.h"
 
 namespace tarnbrook {
 namespace {
 
-// Reads windows back through a connection of the test's own.
-class WindowReader {
-public:
-    WindowReader() : display_(XOpenDisplay(nullptr)) {}
-    ~WindowReader() { XCloseDisplay(display_); }
-
-    Atom AtomNamed(const char* name) { return XInternAtom(display_, name, False); }
-    // A property of 8-bit format as its bytes, of 32-bit format as its items ("1 2 3"), cut to
-    // the length given.
+// Windows are read back through a connection of the test's own.
+class FormDisplayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application::ResetState();
+        ASSERT_NE(screen.GetDisplay(), nullptr);
+    }
+    void TearDown() override { XCloseDisplay(reader); }
+    // Everything the form asked for has reached the server.
+    void Sync() { XSync(screen.GetDisplay(), False); }
+    void Show(Form& form)
+    {
+        form.SetScreen(&screen);
+        form.Show();
+        Sync();
+    }
+    Atom AtomNamed(const char* name) { return XInternAtom(reader, name, False); }
+    // An 8-bit property as its bytes, a 32-bit one as its items ("1 2 3"), cut to the length.
     std::string Property(Window window, const char* name, size_t length = std::string::npos)
     {
+        Sync();
         Atom type;
         int format = 0;
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
-        XGetWindowProperty(display_, window, AtomNamed(name), 0, 1024, False, AnyPropertyType,
-                           &type, &format, &count, &after, &data);
+        XGetWindowProperty(reader, window, AtomNamed(name), 0, 1024, False, AnyPropertyType, &type,
+                           &format, &count, &after, &data);
         std::string text = format == 8 ? std::string(reinterpret_cast<char*>(data), count) : "";
         for (unsigned long i = 0; format == 32 && i < count; ++i) {
             text += (i ? " " : "") + std::to_string(reinterpret_cast<unsigned long*>(data)[i]);
@@ -51,35 +56,15 @@ public:
     }
     XWindowAttributes Attributes(Window window)
     {
-        XWindowAttributes attributes{};
-        XGetWindowAttributes(display_, window, &attributes);
-        return attributes;
-    }
-
-private:
-    Display* display_;
-};
-
-class FormDisplayTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Application::ResetState();
-        ASSERT_NE(screen.GetDisplay(), nullptr);
-    }
-    // Everything the form asked for has reached the server.
-    void Sync() { XSync(screen.GetDisplay(), False); }
-    void Show(Form& form)
-    {
-        form.SetScreen(&screen);
-        form.Show();
         Sync();
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(reader, window, &attributes);
+        return attributes;
     }
 
     testsupport::ScratchFolder folder;
     Screen screen{"tests"};
-    std::vector<std::string> journal;
-    WindowReader reader;
+    Display* reader = XOpenDisplay(nullptr);
 };
 
 TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
@@ -92,24 +77,22 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     Show(form);
     const Window window = form.GetWindow();
     ASSERT_NE(window, None);
-    EXPECT_EQ(reader.Property(window, "WM_NAME"), "Caption before creation");
+    EXPECT_EQ(Property(window, "WM_NAME"), "Caption before creation");
     // A window manager can name and end the process behind the window.
     char host[256] = {};
     gethostname(host, sizeof host - 1);
-    EXPECT_EQ(reader.Property(window, "WM_CLIENT_MACHINE"), host);
-    EXPECT_EQ(reader.Property(window, "_NET_WM_PID"), std::to_string(getpid()));
-    EXPECT_EQ(reader.Property(window, "_NET_WM_ICON"), "2 1 2131763248 4214880");
-    EXPECT_EQ(reader.Property(window, "WM_ICON_NAME"), "Tarnbrook.exe");
-    EXPECT_EQ(reader.Property(window, "WM_CLASS"),
-              std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
-    EXPECT_EQ(reader.Property(window, "WM_PROTOCOLS"),
-              std::to_string(reader.AtomNamed("WM_DELETE_WINDOW")));
-    EXPECT_EQ(reader.Property(window, "_NET_WM_WINDOW_TYPE"), "");
+    EXPECT_EQ(Property(window, "WM_CLIENT_MACHINE"), host);
+    EXPECT_EQ(Property(window, "_NET_WM_PID"), std::to_string(getpid()));
+    EXPECT_EQ(Property(window, "_NET_WM_ICON"), "2 1 2131763248 4214880");
+    EXPECT_EQ(Property(window, "WM_ICON_NAME"), "Tarnbrook.exe");
+    EXPECT_EQ(Property(window, "WM_CLASS"), std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
+    EXPECT_EQ(Property(window, "WM_PROTOCOLS"), std::to_string(AtomNamed("WM_DELETE_WINDOW")));
+    EXPECT_EQ(Property(window, "_NET_WM_WINDOW_TYPE"), "");
     // Position, size, minimum and maximum hinted, the limits equal to the size.
-    EXPECT_EQ(reader.Property(window, "WM_NORMAL_HINTS", 32), "60 30 40 320 200 320 200 320 200");
+    EXPECT_EQ(Property(window, "WM_NORMAL_HINTS", 32), "60 30 40 320 200 320 200 320 200");
     // Input, state and icon pixmap hinted; input wanted; the normal state; no icon yet.
-    EXPECT_EQ(reader.Property(window, "WM_HINTS", 8), "7 1 1 0 ");
-    const XWindowAttributes attributes = reader.Attributes(window);
+    EXPECT_EQ(Property(window, "WM_HINTS", 8), "7 1 1 0 ");
+    const XWindowAttributes attributes = Attributes(window);
     EXPECT_EQ(attributes.map_state, IsViewable);
     EXPECT_EQ(attributes.all_event_masks, 0xAA07F);  // the reader selected nothing itself
     EXPECT_EQ(attributes.x, 30);
@@ -118,38 +101,28 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerProperties)
     EXPECT_FALSE(folder.Exists("log.txt"));
 
     form.SetCaption("Renamed");  // renames window and icon
-    Sync();
-    EXPECT_EQ(reader.Property(window, "WM_NAME") + reader.Property(window, "WM_ICON_NAME"),
-              "RenamedRenamed");
+    EXPECT_EQ(Property(window, "WM_NAME") + Property(window, "WM_ICON_NAME"), "RenamedRenamed");
     form.SetIcon(0x1234);
-    Sync();
-    EXPECT_EQ(reader.Property(window, "WM_HINTS", 11), "7 1 1 4660 ");
+    EXPECT_EQ(Property(window, "WM_HINTS", 11), "7 1 1 4660 ");
 
     form.SetIconPixels({1, 1, 0x7FFFFFFF});
-    Sync();
-    EXPECT_EQ(reader.Property(window, "_NET_WM_ICON"), "1 1 2147483647");
+    EXPECT_EQ(Property(window, "_NET_WM_ICON"), "1 1 2147483647");
 
     Form dialog(nullptr, true);  // only a dialog is marked as one
     Show(dialog);
-    EXPECT_EQ(reader.Property(dialog.GetWindow(), "_NET_WM_WINDOW_TYPE"),
-              std::to_string(reader.AtomNamed("_NET_WM_WINDOW_TYPE_DIALOG")));
-    EXPECT_EQ(reader.Property(dialog.GetWindow(), "_NET_WM_ICON"), "");  // none was given
-}
-
-TEST_F(FormDisplayTest, ShowWithoutAScreenIsLoggedAndCreatesNothing)
-{
-    Form form(nullptr);
-    form.Show();
-    EXPECT_FALSE(form.IsCreated());
-    EXPECT_EQ(form.GetWindow(), None);
-    EXPECT_EQ(folder.Read("log.txt"), "E' necessario impostare il display\n");
+    EXPECT_EQ(Property(dialog.GetWindow(), "_NET_WM_WINDOW_TYPE"),
+              std::to_string(AtomNamed("_NET_WM_WINDOW_TYPE_DIALOG")));
+    EXPECT_EQ(Property(dialog.GetWindow(), "_NET_WM_ICON"), "");  // none was given
 }
 
 std::vector<std::string> loadNotes;
 
-// OnLoad runs once, during creation (loading, not yet created) with the form's id as its value;
-// a new window after DestroyWindow keeps the id and runs no OnLoad. DestroyAllForms destroys the
-// windows of created forms only.
+// A form that goes by another kind, which the form's own unregistering does not recognise.
+struct Renamed : Form {
+    Renamed() : Form(nullptr) { kind = "renamed"; }
+};
+
+// OnLoad runs once while loading; a new window keeps the id; DestroyAllForms takes created ones.
 TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
 {
     loadNotes.clear();
@@ -163,76 +136,7 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     const std::string id = std::to_string(form.GetId());
     EXPECT_EQ(loadNotes, std::vector<std::string>{id + " id " + id + " loading 1 created 0"});
     EXPECT_FALSE(Application::loading);
-
-    const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
-    form.DestroyWindow();
-    EXPECT_EQ(form.GetWindow(), None);
-    Show(form);
-    EXPECT_EQ(std::to_string(form.GetId()), id);
-    EXPECT_EQ(loadNotes.size(), 1u);
-    EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows);  // the old one went
-
-    Form unshown(nullptr);
-    unshown.SetScreen(&screen);
-    Application::DestroyAllForms();
-    Sync();
-    EXPECT_FALSE(form.IsCreated() || unshown.IsCreated());
-    EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows - 1);
-}
-
-// Geometry set before creation is applied by it (the origin inside the one-pixel border), later
-// at once; SetClientSize is refused before creation.
-TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
-{
-    Form form(nullptr);
-    form.SetPosition(11, 22);
-    form.SetSize(200, 100);
-    form.SetClientSize(50, 50, false);
-    EXPECT_EQ(form.GetWidth(), 200);
-    Show(form);
-    EXPECT_EQ(testsupport::XY(form.GetPosition()), "12,23");
-    form.SetPosition(100, 150);
-    form.SetSize(300, 120);
-    Sync();
-    const XWindowAttributes attributes = reader.Attributes(form.GetWindow());
-    EXPECT_EQ(testsupport::XY(Point{attributes.x, attributes.y}), "100,150");
-    EXPECT_EQ(attributes.width, 300);
-    EXPECT_EQ(testsupport::XY(Point{form.GetClientWidth(), form.GetClientHeight()}), "300,120");
-    form.Hide();
-    Sync();
-    EXPECT_EQ(reader.Attributes(form.GetWindow()).map_state, IsUnmapped);
-    form.ShowMapped();
-    Sync();
-    EXPECT_EQ(reader.Attributes(form.GetWindow()).map_state, IsViewable);
-}
-
-// On a 1024 x 768 screen, at the origin when larger; without a screen, on the default one
-// (1280 x 1024).
-TEST_F(FormDisplayTest, CentresOnItsScreenOrAtTheOriginWhenLarger)
-{
-    testsupport::VirtualXServer small(24, 1024, 768);
-    ASSERT_TRUE(small.Started());
-    const std::string shared = std::getenv("DISPLAY");
-    setenv("DISPLAY", small.Name().c_str(), 1);
-    Screen smallScreen("small");
-    setenv("DISPLAY", shared.c_str(), 1);
-    Form form(nullptr);
-    form.SetScreen(&smallScreen);
-    Form loose(nullptr);
-    const auto centred = [](Form& centring, int width, int height) {
-        centring.SetSize(width, height);
-        centring.CenterOnScreen();
-        return testsupport::XY(centring.GetPosition());
-    };
-    EXPECT_EQ(centred(form, 800, 600), "112,84");
-    EXPECT_EQ(centred(form, 1100, 800), "0,0");
-    EXPECT_EQ(centred(loose, 800, 600), "240,212");
-}
-
-TEST_F(FormDisplayTest, PaintsItsDrawableCreatedChildrenInOrder)
-{
-    testsupport::RecordingForm form(&journal);
-    Show(form);
+    std::vector<std::string> journal;  // only drawable created children are painted, in order
     testsupport::RecordingChild first(&form, "first", &journal);
     testsupport::RecordingChild notDrawable(&form, "plain", &journal);
     testsupport::RecordingChild uncreated(&form, "uncreated", &journal);
@@ -245,6 +149,78 @@ TEST_F(FormDisplayTest, PaintsItsDrawableCreatedChildrenInOrder)
     }
     form.Paint();
     EXPECT_EQ(journal, (std::vector<std::string>{"first.Paint", "second.Paint"}));
+
+    const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
+    Application::focused = &first;
+    form.DestroyWindow();
+    EXPECT_EQ(form.GetWindow(), None);
+    EXPECT_EQ(Application::focused, nullptr);
+    Show(form);
+    EXPECT_EQ(std::to_string(form.GetId()), id);
+    EXPECT_EQ(loadNotes.size(), 1u);
+    EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows);  // the old one went
+
+    Form unshown(nullptr);
+    unshown.SetScreen(&screen);
+    Application::DestroyAllForms();
+    Sync();
+    EXPECT_FALSE(form.IsCreated() || unshown.IsCreated());
+    EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows - 1);
+    {
+        Renamed renamed;  // unregistered as an element only, then forgotten as a form too
+    }
+    EXPECT_EQ(Application::FindFormByWindow(0x12345), nullptr);  // AddressSanitizer watches
+}
+
+// Without a screen nothing is created; geometry set before creation is applied by it.
+TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnce)
+{
+    Form form(nullptr);
+    form.SetPosition(11, 22);
+    form.SetSize(200, 100);
+    form.SetClientSize(50, 50, false);
+    form.SetFlagBOn();  // refused before creation, as SetClientSize is
+    EXPECT_EQ(form.GetWidth(), 200);
+    EXPECT_FALSE(form.IsFlagB());
+    form.Show();
+    EXPECT_FALSE(form.IsCreated());
+    EXPECT_EQ(form.GetWindow(), None);
+    EXPECT_EQ(folder.Read("log.txt"), "E' necessario impostare il display\n");
+    form.SetScreen(&screen);
+    form.Reopen();
+    EXPECT_TRUE(form.IsCreated() && form.IsVisible());
+    form.SetFlagBOn();
+    EXPECT_TRUE(form.IsFlagB());
+    form.SetFlagBOff();
+    EXPECT_FALSE(form.IsFlagB());
+    Show(form);
+    EXPECT_EQ(testsupport::XY(form.GetPosition()), "12,23");
+    form.SetPosition(100, 150);
+    form.SetSize(300, 120);
+    const XWindowAttributes attributes = Attributes(form.GetWindow());
+    EXPECT_EQ(testsupport::XY(Point{attributes.x, attributes.y}), "100,150");
+    EXPECT_EQ(attributes.width, 300);
+    EXPECT_EQ(testsupport::XY(Point{form.GetClientWidth(), form.GetClientHeight()}), "300,120");
+    form.Hide();
+    EXPECT_EQ(Attributes(form.GetWindow()).map_state, IsUnmapped);
+    form.ShowMapped();
+    EXPECT_EQ(Attributes(form.GetWindow()).map_state, IsViewable);
+}
+
+// On the 1280 x 1024 screen, at 0 on an axis where larger; without a screen, on the default one.
+TEST_F(FormDisplayTest, CentresOnItsScreenOrAtTheOriginWhenLarger)
+{
+    Form form(nullptr);
+    form.SetScreen(&screen);
+    Form loose(nullptr);
+    for (Form* centring : {&form, &loose}) {
+        centring->SetSize(800, 600);
+        centring->CenterOnScreen();
+        EXPECT_EQ(testsupport::XY(centring->GetPosition()), "240,212");
+    }
+    form.SetSize(1300, 800);
+    form.CenterOnScreen();
+    EXPECT_EQ(testsupport::XY(form.GetPosition()), "0,112");
 }
 
 TEST_F(FormDisplayTest, AProtocolErrorIsLoggedOnceAndTheProgramGoesOn)
@@ -264,8 +240,7 @@ TEST_F(FormDisplayTest, AProtocolErrorIsLoggedOnceAndTheProgramGoesOn)
     EXPECT_EQ(log.rfind("Errore X: BadWindow", 0), 0u) << log;
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
     form.SetCaption("still working");
-    Sync();
-    EXPECT_EQ(reader.Property(form.GetWindow(), "WM_NAME"), "still working");
+    EXPECT_EQ(Property(form.GetWindow(), "WM_NAME"), "still working");
 }
 
 TEST_F(FormDisplayTest, ALostConnectionIsLoggedAndEndsTheProgram)

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "support/BeepCounter.h"
-#include "support/LoopTest.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/WidgetPixels.h"
@@ -23,24 +22,35 @@ using namespace testsupport;
 constexpr int kCaret = 0xFFFF00;
 constexpr int kFormColor = 0x5080B0;
 
-// Shows the box at (20, y) in its own colours.
-void Place(TextBoxCustom& box, int y, int w, int h)
-{
-    box.SetPosition(20, y);
-    box.SetSize(w, h);
-    box.Show();
-}
+std::vector<std::string> texts;  // written by the boxes' callbacks
 
-// Boxes painted on a shown form, driven by direct calls; the cells start 3 pixels inside.
-class TextBoxPaintTest : public SurfaceTest {
+// Boxes on a shown form; the cells start 3 pixels inside.
+class TextBoxCustomDisplayTest : public InputSurfaceTest {
 protected:
-    TextBoxPaintTest() : SurfaceTest(300, 240, kFormColor) {}
-
+    TextBoxCustomDisplayTest() : InputSurfaceTest(300, 240, kFormColor) {}
+    void SetUp() override
+    {
+        InputSurfaceTest::SetUp();
+        texts.clear();
+    }
+    // A box at (20, y) in its own colours.
     std::unique_ptr<TextBoxCustom> Box(const std::string& text, int y, int w = 120, int h = 30)
     {
         auto box = std::make_unique<TextBoxCustom>(&surface.Get(), text);
-        Place(*box, y, w, h);
+        box->SetPosition(20, y);
+        box->SetSize(w, h);
+        box->Show();
         return box;
+    }
+    // A click in the middle of the box's cell, then the keys.
+    void ClickAndType(TextBoxCustom& box, int column, const std::vector<KeySym>& keys)
+    {
+        const Point at = box.GetPosition();
+        input.Click(FormWindow(), at.x + 3 + column * box.GetCellWidth() + box.GetCellWidth() / 2,
+                    at.y + 3 + box.GetLineHeight() / 2);
+        for (KeySym key : keys) {
+            input.TypeKey(key);
+        }
     }
     XFontStruct* Font() { return surface.Get().GetFont().GetFontStruct(surface.GetDisplay()); }
     // The ink of the cell at column 0 of the box's first row.
@@ -55,9 +65,8 @@ protected:
     BeepCounter beeps{folder.Path()};
 };
 
-// A light outer ring above and left and a dark inner one: the field looks sunken. The caret
-// fills the cell after the text while focused.
-TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
+// A sunken frame; the caret fills the cell after the text; moved, the old place is erased.
+TEST_F(TextBoxCustomDisplayTest, FrameCellsAndCaretLieAtTheirPixels)
 {
     auto box = Box("Mi  ", 30);
     EXPECT_EQ(box->GetText(), "Mi");
@@ -65,12 +74,8 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
     const int line = box->GetLineHeight();
     EXPECT_EQ(cell, XTextWidth(Font(), "M", 1) + 2);
     EXPECT_EQ(line, Font()->ascent + 5);
-    EXPECT_EQ(Unmet(surface, {{60, 30, kWhite},
-                              {139, 45, kBlack},
-                              {21, 45, kBlack},
-                              {60, 58, kWhite},
-                              {140, 45, kFormColor}}),
-              "");
+    ExpectSpots({Spot{60, 30, kWhite}, Spot{139, 45, kBlack}, Spot{21, 45, kBlack},
+                 Spot{60, 58, kWhite}, Spot{140, 45, kFormColor}});
     EXPECT_TRUE(surface.FindColor(20, 30, 120, 30, kCaret).Empty());
 
     box->SetFocus();
@@ -82,11 +87,17 @@ TEST_F(TextBoxPaintTest, FrameCellsAndCaretLieAtTheirPixels)
     EXPECT_EQ(surface.CountOther(23 + 3 * cell, 33, 8 * cell, line, kWhite), 0);
     box->LostFocus();
     EXPECT_TRUE(surface.FindColor(20, 30, 120, 30, kCaret).Empty());
+
+    box->SetPosition(20, 100);  // moved: the old place erased, the text kept
+    EXPECT_EQ(surface.CountOther(20, 30, 121, 31, kFormColor), 0);
+    EXPECT_FALSE(Ink(*box).Empty());
+    box->Hide();
+    EXPECT_EQ(surface.CountOther(20, 100, 121, 31, kFormColor), 0);
+    EXPECT_EQ(box->GetText(), "Mi");
 }
 
-// A disabled box is grey and takes nothing; a read-only one moves its caret but takes no
-// character, and neither beeps.
-TEST_F(TextBoxPaintTest, DisabledOrReadOnlyBoxesShowNoCaret)
+// Disabled or read-only, no caret, character or beep; SetMaxLength after Create is ignored.
+TEST_F(TextBoxCustomDisplayTest, DisabledReadOnlyAndMaximumLength)
 {
     auto disabled = Box("ab", 30);
     disabled->SetFocus();
@@ -106,11 +117,22 @@ TEST_F(TextBoxPaintTest, DisabledOrReadOnlyBoxesShowNoCaret)
     EXPECT_EQ(readOnly->GetCaret(), 1);
     EXPECT_EQ(readOnly->GetText(), "ab");
     EXPECT_EQ(beeps.Count(), 0);
+
+    TextBoxCustom early(&surface.Get(), "");
+    early.SetMaxLength(3);
+    early.SetPosition(20, 130);
+    early.Show();
+    auto late = Box("", 170);
+    late->SetMaxLength(3);
+    for (char character : std::string("abcd")) {
+        EXPECT_TRUE(early.KeyChar(character) && late->KeyChar(character));
+    }
+    EXPECT_EQ(early.GetText() + " " + late->GetText(), "abc abcd");
+    EXPECT_EQ(beeps.Count(), 1);
 }
 
-// A password shows a star per character, blanks kept; a single "i" sits left, right or in the
-// middle of its cell, and always left in multi-line text.
-TEST_F(TextBoxPaintTest, PasswordStarsAndAlignmentInsideTheCells)
+// Password stars; alignment in the cell; at least the font plus 10 high; memo line breaks.
+TEST_F(TextBoxCustomDisplayTest, PasswordAlignmentSizeAndLineBreaks)
 {
     auto secret = Box("ab c", 20);
     secret->SetPassword(true);
@@ -130,131 +152,52 @@ TEST_F(TextBoxPaintTest, PasswordStarsAndAlignmentInsideTheCells)
     EXPECT_EQ(Ink(*centre).left, inkLeft + (cell - glyph) / 2);
     centre->SetMultiLine(true);
     EXPECT_EQ(Ink(*centre).left, inkLeft);
-}
 
-// At least the font size plus 10 high; the grid is what the inside holds; in a memo a line
-// break ends its row.
-TEST_F(TextBoxPaintTest, SizeAndLineBreaks)
-{
-    auto box = Box("abc", 20, 120, 5);
+    auto box = Box("abc", 220, 120, 5);
     EXPECT_EQ(box->GetHeight(), 24);
     EXPECT_EQ(box->GetGrid().Rows(), 1);
     EXPECT_EQ(box->GetGrid().Columns(), 114 / box->GetCellWidth());
 
-    auto memo = Box("", 60, 120, 60);
+    auto memo = Box("", 100, 120, 60);
+    memo->SetPosition(160, 100);
     memo->SetMemo(true);
     memo->SetText("ab\rc");
-    const int cell = memo->GetCellWidth();
-    const int line = memo->GetLineHeight();
     EXPECT_EQ(memo->GetGrid().Rows(), 54 / line);
-    EXPECT_FALSE(surface.FindColor(23, 63 + line, cell, line, kBlack).Empty());  // "c", row 2
-    EXPECT_EQ(surface.CountOther(23 + 2 * cell, 63, 5 * cell, line, kWhite), 0);
+    EXPECT_FALSE(surface.FindColor(163, 103 + line, cell, line, kBlack).Empty());  // "c", row 2
+    EXPECT_EQ(surface.CountOther(163 + 2 * cell, 103, 5 * cell, line, kWhite), 0);
     EXPECT_EQ(memo->GetCells()[2].index, 2);  // the line break's cells
 }
 
-// SetMaxLength after Create is ignored; the fourth character of three beeps.
-TEST_F(TextBoxPaintTest, TheMaximumLengthIsSetBeforeCreation)
+// Five cells take five characters and the sixth beeps; Shift let go first still gives a capital.
+TEST_F(TextBoxCustomDisplayTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheDispatcher)
 {
-    TextBoxCustom early(&surface.Get(), "");
-    early.SetMaxLength(3);
-    early.SetPosition(20, 20);
-    early.Show();
-    auto late = Box("", 60);
-    late->SetMaxLength(3);
-    for (char character : std::string("abcd")) {
-        EXPECT_TRUE(early.KeyChar(character) && late->KeyChar(character));
-    }
-    EXPECT_EQ(early.GetText() + " " + late->GetText(), "abc abcd");
-    EXPECT_EQ(beeps.Count(), 1);
-}
-
-TEST_F(TextBoxPaintTest, MovingAShownBoxKeepsItsTextAndErasesTheOldPlace)
-{
-    auto box = Box("", 20);
-    box->SetFocus();
-    box->KeyChar('x');
-    box->SetPosition(20, 100);
-    EXPECT_EQ(surface.CountOther(20, 20, 121, 31, kFormColor), 0);
-    EXPECT_FALSE(Ink(*box).Empty());
-    box->Hide();
-    EXPECT_EQ(surface.CountOther(20, 100, 121, 31, kFormColor), 0);
-    EXPECT_EQ(box->GetText(), "x");
-}
-
-Journal* textsInUse = nullptr;
-
-// Boxes on a form run by the event loop; input through XTest.
-class TextBoxInputTest : public LoopTest {
-protected:
-    void SetUp() override
-    {
-        LoopTest::SetUp();
-        textsInUse = &texts;
-    }
-    // A box at (20, y) 150 wide whose OnKeyUp writes its text after each key.
-    std::unique_ptr<TextBoxCustom> Box(const std::string& text, int y = 30)
-    {
-        auto box = std::make_unique<TextBoxCustom>(&form, text);
-        box->SetOnKeyUp([](GUIElement* self, KeySym) { textsInUse->push_back(self->GetText()); });
-        Place(*box, y, 150, 30);
-        return box;
-    }
-    // A click in the middle of the box's cell, then the keys.
-    void ClickAndType(TextBoxCustom& box, int column, const std::vector<KeySym>& keys)
-    {
-        const Point at = box.GetPosition();
-        input.Click(FormWindow(), at.x + 3 + column * box.GetCellWidth() + box.GetCellWidth() / 2,
-                    at.y + 3 + box.GetLineHeight() / 2);
-        for (KeySym key : keys) {
-            input.TypeKey(key);
-        }
-    }
-
-    BeepCounter beeps{folder.Path()};
-    Journal texts;
-};
-
-// Typed over, Backspace closes the gap, Delete blanks; five cells take five characters, and
-// the sixth beeps. The caret refused past the end asks for a beep while that one plays: silence.
-TEST_F(TextBoxInputTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheLoop)
-{
-    auto box = Box("abcd");
+    auto box = Box("abcd", 30, 150);
+    box->SetOnKeyUp([](GUIElement* self, KeySym) { texts.push_back(self->GetText()); });
     box->SetSize(6 + 5 * box->GetCellWidth() + box->GetCellWidth() - 1, 30);
-    ClickAndType(*box, 1, {XK_x, XK_BackSpace, XK_Delete, XK_b, XK_c, XK_d, XK_e, XK_f, XK_Right});
-    Run();
-    EXPECT_EQ(texts,
-              (Journal{"axcd", "acd", "a d", "abd", "abc", "abcd", "abcde", "abcde", "abcde"}));
-    EXPECT_EQ(box->GetCaret(), 5);
-    EXPECT_EQ(beeps.Count(), 1);
-}
-
-// A character from 128 up reaches the box, which refuses it with a beep; Shift let go before
-// its letter still gives the capital.
-TEST_F(TextBoxInputTest, KeysGiveTheCharactersTheyWerePressedWith)
-{
-    auto box = Box("");
-    ClickAndType(*box, 0, {XK_eacute});
+    ClickAndType(
+        *box, 1,
+        {XK_x, XK_BackSpace, XK_Delete, XK_b, XK_c, XK_d, XK_e, XK_f, XK_Right, XK_BackSpace});
     input.PressKey(XK_Shift_L);
     input.PressKey(XK_a);
     input.ReleaseKey(XK_Shift_L);
     input.ReleaseKey(XK_a);
-    Run();
-    EXPECT_EQ(texts, (Journal{"", "", "A"}));
+    Pump();
+    EXPECT_EQ(texts, (std::vector<std::string>{"axcd", "acd", "a d", "abd", "abc", "abcd", "abcde",
+                                               "abcde", "abcde", "abcd", "abcd", "abcdA"}));
+    EXPECT_EQ(box->GetCaret(), 5);
     EXPECT_EQ(beeps.Count(), 1);
 }
 
 // Out without editing, back, then out after an edit: only the last leaving is a change.
-TEST_F(TextBoxInputTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
+TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
 {
-    auto first = Box("abc", 30);
-    auto second = Box("", 80);
-    first->SetOnLostFocus([](GUIElement*) { textsInUse->push_back("first lost"); });
-    first->SetOnChange([](GUIElement*) { textsInUse->push_back("first changed"); });
-    first->SetOnKeyUp(nullptr);
-    second->SetOnKeyUp(nullptr);
+    auto first = Box("abc", 30, 150);
+    auto second = Box("", 80, 150);
+    first->SetOnLostFocus([](GUIElement*) { texts.push_back("first lost"); });
+    first->SetOnChange([](GUIElement*) { texts.push_back("first changed"); });
     ClickAndType(*first, 0, {XK_Tab, XK_Tab, XK_x, XK_Tab});
-    Run();
-    EXPECT_EQ(texts, (Journal{"first lost", "first lost", "first changed"}));
+    Pump();
+    EXPECT_EQ(texts, (std::vector<std::string>{"first lost", "first lost", "first changed"}));
     EXPECT_EQ(first->GetText(), "xbc");
     EXPECT_TRUE(second->HasFocus());
 }
