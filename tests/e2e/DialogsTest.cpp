@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "support/ChildProcesses.h"
 #include "support/GameSession.h"
 #include "support/WaitFor.h"
 
@@ -11,24 +12,33 @@ namespace {
 
 using namespace testsupport;
 
-TEST(Dialogs, APressOnTheMainWindowWhileADialogIsOpenBeepsAndRaisesTheDialog)
+// Openbox announces itself before it serves map requests, and a request made meanwhile may be
+// lost: a probe window mapped (again, if need be) until it is framed shows that it serves.
+bool ManagesNewWindows(Display* display)
 {
-    GameSession game;
-    ASSERT_TRUE(game.WaitUntilShown());
-    game.ClickInfo();
-    auto about = game.WaitForDialog("Info...");
-    ASSERT_NE(about, nullptr);
-    XRaiseWindow(game.Window().GetDisplay(), game.Window().Id());
-    XSync(game.Window().GetDisplay(), False);
-    ASSERT_TRUE(game.Window().IsAbove(about->Id()));
-
-    game.Window().ClickAt(300, 60);
-    EXPECT_TRUE(WaitFor([&] { return about->IsAbove(game.Window().Id()); }));
-    EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == 1; }));
+    const Window root = DefaultRootWindow(display);
+    const Window probe = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
+    bool framed = false;
+    for (int attempt = 0; attempt < 20 && !framed; ++attempt) {
+        XUnmapWindow(display, probe);
+        XMapWindow(display, probe);
+        XSync(display, False);
+        framed = WaitFor(
+            [&] {
+                Window top = 0, parent = 0, *children = nullptr;
+                unsigned int count = 0;
+                XQueryTree(display, probe, &top, &parent, &children, &count);
+                XFree(children);
+                return parent != root;
+            },
+            500);
+    }
+    XDestroyWindow(display, probe);
+    XSync(display, False);
+    return framed;
 }
 
-// A real window manager around the game, started before it (in a folder where an earlier run
-// left a log) and stopped after it.
+// The game under a real window manager, started in a folder where an earlier run left a log.
 class WithOpenbox : public ::testing::Test {
 protected:
     void StartOpenbox(const ScratchFolder& folder)
@@ -39,34 +49,7 @@ protected:
             "/usr/bin/openbox",
             std::vector<std::string>{"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
                                      "XDG_CACHE_HOME=" + home + "/cache"});
-        GameWindow probe;
-        managing = ManagesNewWindows(probe.GetDisplay());
-    }
-
-    // Openbox announces itself before it serves map requests, and a request made meanwhile may
-    // be lost: a probe window mapped (again, if need be) until it is framed shows that it serves.
-    static bool ManagesNewWindows(Display* display)
-    {
-        const Window root = DefaultRootWindow(display);
-        const Window probe = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
-        bool framed = false;
-        for (int attempt = 0; attempt < 20 && !framed; ++attempt) {
-            XUnmapWindow(display, probe);
-            XMapWindow(display, probe);
-            XSync(display, False);
-            framed = WaitFor(
-                [&] {
-                    Window top = 0, parent = 0, *children = nullptr;
-                    unsigned int count = 0;
-                    XQueryTree(display, probe, &top, &parent, &children, &count);
-                    XFree(children);
-                    return parent != root;
-                },
-                500);
-        }
-        XDestroyWindow(display, probe);
-        XSync(display, False);
-        return framed;
+        managing = ManagesNewWindows(GameWindow().GetDisplay());
     }
 
     // What a title bar's close button does: the window manager is asked to close the window.
@@ -89,12 +72,19 @@ protected:
     GameSession game{[this](const ScratchFolder& folder) { StartOpenbox(folder); }};
 };
 
-// Dialog buttons of the exit question (250 x 150): NO on the left, YES on the right.
-TEST_F(WithOpenbox, TheOldLogGoesAndOnlyYesToTheExitQuestionEndsTheGame)
+// The exit question (250 x 150) has NO on the left, YES on the right. The sound still playing,
+// one that ignores SIGTERM, goes with the game.
+TEST_F(WithOpenbox, TheOldLogGoesAndOnlyYesToTheExitQuestionEndsTheGameAndItsSound)
 {
     ASSERT_TRUE(managing);
     ASSERT_TRUE(game.WaitUntilShown());
     EXPECT_FALSE(game.Folder().Exists("log.txt"));
+    game.Folder().Write("fake-bin/aplay",
+                        "#!/bin/sh\ntrap '' TERM\necho $$ > aplay.pid\nexec sleep 60\n");
+    game.Click(13, game.StartGame());
+    ASSERT_TRUE(
+        WaitFor([&] { return game.Folder().Read("aplay.pid").find('\n') != std::string::npos; }));
+    const pid_t aplay = std::stoi(game.Folder().Read("aplay.pid"));
 
     CloseThroughTheWindowManager();
     auto question = game.WaitForDialog("Exit");
@@ -111,6 +101,7 @@ TEST_F(WithOpenbox, TheOldLogGoesAndOnlyYesToTheExitQuestionEndsTheGame)
     EXPECT_EQ(game.Process().WaitForExit(), 0);
     EXPECT_EQ(game.Process().Output(), "");
     EXPECT_FALSE(game.Folder().Exists("log.txt"));
+    EXPECT_TRUE(WaitFor([&] { return ProcessEnded(aplay); }));
 }
 
 }  // namespace

@@ -1,18 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <X11/keysym.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <string>
-#include <vector>
 
 #include "support/GameSession.h"
-#include "support/ScratchFolder.h"
 #include "support/WaitFor.h"
 
 namespace {
@@ -20,34 +17,20 @@ namespace {
 using namespace testsupport;
 namespace fs = std::filesystem;
 
-const char* const kDataFiles[] = {"terreno27x27.bin", "beep.wav", "Explosion.wav"};
 const char* const kRanking = "Data/Tarnbrook/Score/Classifica.txt";
 
 std::string Quoted(const std::string& text)
 {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
+    return "'" + text + "'";
 }
 
 std::string ReadFile(const fs::path& path)
 {
-    std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    char buffer[4096];
-    size_t count;
-    while (file && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, count);
-    }
-    if (file) {
-        std::fclose(file);
-    }
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Every entry under root with its kind, mode, size, time and, for files, contents.
+// Every entry under root with its mode, size, time and, for files, contents.
 std::string Snapshot(const fs::path& root)
 {
     std::string listing;
@@ -56,12 +39,27 @@ std::string Snapshot(const fs::path& root)
         lstat(entry.path().c_str(), &info);
         listing += entry.path().string() + " " + std::to_string(info.st_mode) + " " +
                    std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
-                   std::to_string(info.st_mtim.tv_nsec) + "\n";
-        if (entry.is_regular_file()) {
-            listing += ReadFile(entry.path());
-        }
+                   std::to_string(info.st_mtim.tv_nsec) + "\n" +
+                   (entry.is_regular_file() ? ReadFile(entry.path()) : "");
     }
     return listing;
+}
+
+// Where the launcher links a data file to.
+fs::path InstalledData(const fs::path& prefix, const char* file)
+{
+    return fs::canonical(prefix) / "share/games/tarnbrook/Data" / file;
+}
+
+bool LinksTo(const fs::path& userFolder, const fs::path& prefix)
+{
+    for (const char* file : {"terreno27x27.bin", "beep.wav", "Explosion.wav"}) {
+        const fs::path link = userFolder / "Data" / file;
+        if (!fs::is_symlink(link) || fs::read_symlink(link) != InstalledData(prefix, file)) {
+            return false;
+        }
+    }
+    return fs::is_directory(userFolder / "Data/Tarnbrook/Score");
 }
 
 // The game installed from this build into a prefix whose name has a blank in it.
@@ -69,33 +67,16 @@ class InstalledGame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::string command = std::string("cmake --install ") + Quoted(TARNBROOK_BUILD_DIR) +
-                                    " --prefix " + Quoted(prefix.string()) + " >/dev/null";
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        ASSERT_EQ(Shell("cmake --install " + Quoted(TARNBROOK_BUILD_DIR) + " --prefix " +
+                        Quoted(prefix.string()) + " >/dev/null"),
+                  0);
     }
-    void TearDown() override { SetWritable(prefix, true); }
+    void TearDown() override { Shell("chmod -R u+w " + Quoted(prefix.string())); }
 
-    static void SetWritable(const fs::path& root, bool writable)
+    static int Shell(const std::string& command)
     {
-        const std::string command =
-            "chmod -R " + std::string(writable ? "u+w " : "a-w ") + Quoted(root.string());
-        std::system(command.c_str());
-    }
-    // Where the launcher links a data file to.
-    static fs::path InstalledData(const fs::path& installPrefix, const char* file)
-    {
-        return fs::canonical(installPrefix) / "share/games/tarnbrook/Data" / file;
-    }
-    static bool LinksTo(const fs::path& userFolder, const fs::path& installPrefix)
-    {
-        for (const char* file : kDataFiles) {
-            const fs::path link = userFolder / "Data" / file;
-            if (!fs::is_symlink(link) ||
-                fs::read_symlink(link) != InstalledData(installPrefix, file)) {
-                return false;
-            }
-        }
-        return fs::is_directory(userFolder / "Data/Tarnbrook/Score");
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     struct Run {
@@ -103,18 +84,16 @@ protected:
         std::string out;
         std::string err;
     };
-    // Runs a launcher without a display, in folder, with the environment given as "NAME=value"
-    // words after HOME, XDG_DATA_HOME and DISPLAY were removed.
-    Run Launch(const fs::path& launcher, const std::string& arguments,
+    // A launcher without a display, in folder, with the environment given as "NAME=value" words
+    // after HOME, XDG_DATA_HOME and DISPLAY were removed.
+    Run Launch(const fs::path& program, const std::string& arguments,
                const std::string& environment, const fs::path& folder)
     {
-        const fs::path out = root.Path() + "/out", err = root.Path() + "/err";
-        const std::string command = "cd " + Quoted(folder.string()) +
-                                    " && env -u HOME -u XDG_DATA_HOME -u DISPLAY " + environment +
-                                    " " + Quoted(launcher.string()) + " " + arguments + " >" +
-                                    Quoted(out.string()) + " 2>" + Quoted(err.string());
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+        const std::string out = root.Path() + "/out", err = root.Path() + "/err";
+        const int status = Shell("cd " + Quoted(folder) + " && env -u HOME -u XDG_DATA_HOME -u " +
+                                 "DISPLAY " + environment + " " + Quoted(program) + " " +
+                                 arguments + " >" + Quoted(out) + " 2>" + Quoted(err));
+        return {status, ReadFile(out), ReadFile(err)};
     }
 
     ScratchFolder root;
@@ -124,41 +103,27 @@ protected:
 
 TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
 {
-    SetWritable(prefix, false);
+    Shell("chmod -R a-w " + Quoted(prefix.string()));
     const std::string installed = Snapshot(prefix);
     const fs::path firstUser = root.Path() + "/home one/.local/share/tarnbrook";
     std::string ranking;
     {
-        fs::path startFolder;
+        const fs::path startFolder = root.Path() + "/a folder";
         GameSession game(launcher.string(),
-                         [&](const ScratchFolder& folder) {
-                             startFolder = folder.Path() + "/a folder";
+                         [&](const ScratchFolder&) {
                              fs::create_directory(startFolder);
                              fs::current_path(startFolder);
                          },
                          {"HOME=" + root.Path() + "/home one", "XDG_DATA_HOME"});
         ASSERT_TRUE(game.WaitUntilShown());
         EXPECT_TRUE(LinksTo(firstUser, prefix));
-
-        game.ClickStart();
-        std::vector<int> tiles;
-        WaitFor([&] { return CountTiles(tiles = game.Board(), board::kCovered) == 130; });
-        for (int cell = 0; cell < board::kCells && CountTiles(tiles, board::kHazard) == 0; ++cell) {
-            if (IsInteriorCell(cell) && tiles[static_cast<size_t>(cell)] == board::kCovered) {
-                game.ClickCell(cell);
-                tiles = game.WaitForBoardChange(tiles);
-            }
-        }
+        game.PlayUntilLost(game.StartGame());
         auto dialog = game.WaitForDialog("Top Ten");
         ASSERT_NE(dialog, nullptr);
-        dialog->ClickAt(125, 55);
-        for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
-            dialog->Input().TypeKey(key);
-        }
+        GameSession::EnterName(*dialog);
         ASSERT_TRUE(WaitFor([&] { return !(ranking = ReadFile(firstUser / kRanking)).empty(); }));
         EXPECT_TRUE(std::regex_match(ranking, std::regex("[0-9]{8} ada          Level 1\n")))
             << ranking;
-        EXPECT_EQ(game.Fakes().Count("aplay Data/Explosion.wav"), 1);
         EXPECT_TRUE(fs::is_empty(startFolder));  // nothing is written where the player stood
     }
     ASSERT_TRUE(WaitFor([] { return !GameWindow().WaitForWindow("Tarnbrook - ", 0); }));

@@ -1,5 +1,7 @@
 #include "support/GameSession.h"
 
+#include <X11/keysym.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -24,9 +26,7 @@ GameSession::GameSession(const std::string& program, const Preparation& prepare,
                          const std::vector<std::string>& environment)
     : fakes_(folder_.Path())
 {
-    if (prepare) {
-        prepare(folder_);
-    }
+    prepare(folder_);
     game_ = std::make_unique<ChildProcess>(program, environment);
 }
 
@@ -81,10 +81,42 @@ std::vector<int> GameSession::WaitForBoardChange(const std::vector<int>& before)
     return now;
 }
 
+std::vector<int> GameSession::StartGame()
+{
+    ClickStart();
+    std::vector<int> tiles;
+    WaitFor([&] { return CountTiles(tiles = Board(), board::kCovered) == 130; });
+    return tiles;
+}
+
+std::vector<int> GameSession::Click(int cell, const std::vector<int>& before)
+{
+    ClickCell(cell);
+    return WaitForBoardChange(before);
+}
+
+std::vector<int> GameSession::PlayUntilLost(std::vector<int> tiles)
+{
+    for (int cell = 0; cell < board::kCells && CountTiles(tiles, board::kHazard) == 0; ++cell) {
+        if (IsInteriorCell(cell) && tiles[static_cast<size_t>(cell)] == board::kCovered) {
+            tiles = Click(cell, tiles);
+        }
+    }
+    return tiles;
+}
+
 std::unique_ptr<GameWindow> GameSession::WaitForDialog(const std::string& title, int timeoutMs)
 {
     auto dialog = std::make_unique<GameWindow>();
     return dialog->WaitForWindow(title, timeoutMs) ? std::move(dialog) : nullptr;
+}
+
+void GameSession::EnterName(GameWindow& dialog)
+{
+    dialog.ClickAt(125, 55);  // the name's text box
+    for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
+        dialog.Input().TypeKey(key);
+    }
 }
 
 }  // namespace testsupport
