@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -30,19 +29,19 @@ std::string ReadFile(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Every entry under root with its mode, size, time and, for files, contents.
+int Shell(const std::string& command)
+{
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Every entry under root with its mode, size and time, then every file's contents.
 std::string Snapshot(const fs::path& root)
 {
-    std::string listing;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        struct stat info {};
-        lstat(entry.path().c_str(), &info);
-        listing += entry.path().string() + " " + std::to_string(info.st_mode) + " " +
-                   std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
-                   std::to_string(info.st_mtim.tv_nsec) + "\n" +
-                   (entry.is_regular_file() ? ReadFile(entry.path()) : "");
-    }
-    return listing;
+    const std::string listing = root.string() + ".listing";
+    Shell("find " + Quoted(root) + " -printf '%p %m %s %T@\\n' -type f -exec cat {} + >" +
+          Quoted(listing));
+    return ReadFile(listing);
 }
 
 // Where the launcher links a data file to.
@@ -73,12 +72,6 @@ protected:
     }
     void TearDown() override { Shell("chmod -R u+w " + Quoted(prefix.string())); }
 
-    static int Shell(const std::string& command)
-    {
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
     struct Run {
         int status;
         std::string out;
@@ -105,6 +98,7 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
 {
     Shell("chmod -R a-w " + Quoted(prefix.string()));
     const std::string installed = Snapshot(prefix);
+    ASSERT_NE(installed.find("Explosion.wav 444 "), std::string::npos) << installed;
     const fs::path firstUser = root.Path() + "/home one/.local/share/tarnbrook";
     std::string ranking;
     {

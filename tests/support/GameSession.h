@@ -15,14 +15,9 @@ namespace testsupport {
 
 // Where the main window's parts are.
 namespace layout {
-constexpr int kButtonX = 527;
-constexpr int kStartY = 140;
-constexpr int kInfoY = 170;
-constexpr int kExitY = 200;
-constexpr int kButtonWidth = 100;
-constexpr int kButtonHeight = 28;
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+constexpr int kButtonX = 527, kStartY = 140, kInfoY = 170, kExitY = 200;
+constexpr int kButtonWidth = 100, kButtonHeight = 28;
+constexpr int kWidth = 800, kHeight = 600;
 }  // namespace layout
 
 // The real game in a scratch folder with fake aplay, firefox and thunderbird first on PATH,
@@ -34,8 +29,8 @@ public:
     // The game with a copy of Data/, which prepare may change.
     explicit GameSession(const Preparation& prepare = nullptr,
                          const std::vector<std::string>& environment = {});
-    // Another program that starts the game (an installed launcher), without Data/, in the
-    // scratch folder or in the one prepare changes to.
+    // A program that starts the game (an installed launcher), in the scratch folder or the one
+    // prepare changes to.
     GameSession(const std::string& program, const Preparation& prepare,
                 const std::vector<std::string>& environment);
 
@@ -54,8 +49,8 @@ public:
     static const Area& Tile(int tile);  // of the repository's tile file
     // The tile each square shows, board::kUnknown where it matches none.
     std::vector<int> Board();
-    // Waits until the board differs from before and stays so for one more read (a flood is
-    // drawn square by square); answers the new board, or before on time-out.
+    // The board once it differs from before and stays so for one more read (a flood is drawn
+    // square by square); before on time-out.
     std::vector<int> WaitForBoardChange(const std::vector<int>& before);
 
     void ClickCell(int index) { window_.ClickAt(CellX(index) + 13, CellY(index) + 13); }
@@ -67,10 +62,9 @@ public:
     std::vector<int> Click(int cell, const std::vector<int>& before);
     // Uncovers squares from the top left until a hazard shows; answers the board then.
     std::vector<int> PlayUntilLost(std::vector<int> tiles);
-    // Waits for a top-level window of the game whose title begins with title (a dialog).
+    // A top-level window of the game whose title begins with title (a dialog).
     std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
-    // Types "ada" and Return into the name dialog.
-    static void EnterName(GameWindow& dialog);
+    static void EnterName(GameWindow& dialog);  // "ada" and Return
 
 private:
     ScratchFolder folder_;

@@ -34,7 +34,6 @@ const struct {
                   {527, 140, 100, 28, 10},
                   {527, 170, 100, 28, 3},
                   {527, 200, 100, 28, 2}};
-// Besides letters, as a name is typed: the keys that move, edit or confirm.
 const KeySym kKeys[] = {XK_Return, XK_Escape, XK_Tab,   XK_BackSpace, XK_Delete, XK_Left, XK_Right,
                         XK_Up,     XK_Down,   XK_space, XK_Home,      XK_End,    XK_0,    XK_7};
 
@@ -42,11 +41,6 @@ std::string ReadText(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 long ResidentKilobytes(pid_t pid)
@@ -118,7 +112,7 @@ Soak::Soak(Display* display, const std::string& program, const std::string& outp
            unsigned seed)
     : display_(display),
       program_(program),
-      output_(outputFolder),
+      summary_(outputFolder + "/summary.txt"),
       seed_(seed),
       random_(seed),
       clientMask_(reinterpret_cast<_XPrivDisplay>(display)->private4)
@@ -130,17 +124,10 @@ int Soak::Run(int seconds)
     while (NowMs() < deadline) {
         RunOnce(deadline);
     }
-    const std::string totals = "seed " + std::to_string(seed_) + ", " + std::to_string(seconds) +
-                               " s, " + std::to_string(run_) + " runs, " +
-                               std::to_string(actions_) + " actions, " +
-                               std::to_string(findings_.size()) + " findings\n";
-    std::string text = totals + summary_;
-    for (const std::string& line : findings_) {
-        text += line + "\n";
-    }
-    WriteText(output_ + "/summary.txt", text);
-    std::printf("%s", totals.c_str());
-    return static_cast<int>(findings_.size());
+    Report("seed " + std::to_string(seed_) + ", " + std::to_string(seconds) + " s, " +
+           std::to_string(run_) + " runs, " + std::to_string(actions_) + " actions, " +
+           std::to_string(findings_) + " findings");
+    return findings_;
 }
 
 void Soak::RunOnce(double deadline)
@@ -148,7 +135,6 @@ void Soak::RunOnce(double deadline)
     ++run_;
     main_ = 0;
     logLinesSeen_ = 0;
-    trace_.clear();
     runStartMs_ = NowMs();
     const int output = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int error = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -162,7 +148,6 @@ void Soak::RunOnce(double deadline)
     close(output);
     close(error);
     ended_ = pid_ < 0;
-    Note("start, process " + std::to_string(pid_));
 
     Figures figures;
     std::string end = ", ended during the input";
@@ -191,25 +176,22 @@ void Soak::RunOnce(double deadline)
     }
     CheckLog();
     if (const std::string errors = ReadText("stderr.txt"); !errors.empty()) {
-        Finding("standard error:\n" + errors.substr(0, 4000));
+        Finding("standard error:\n" + errors);
     }
     if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0) {
         Finding("the program ended with " + EndDescription());
     }
     actions_ += figures.actions;
-    WriteText(output_ + "/run-" + std::to_string(run_) + "-events.txt", trace_);
     char line[512];
     std::snprintf(line, sizeof line,
                   "run %d: %.0f s, %d actions, %s%s; VmRSS %ld -> %ld kB (peak %ld); "
                   "X windows %d -> %d with only the main window shown (at most %d); "
-                  "uncollected children at most %d\n",
+                  "uncollected children at most %d",
                   run_, (NowMs() - runStartMs_) / 1000.0, figures.actions, EndDescription().c_str(),
                   end.c_str(), figures.firstKb, figures.lastKb, figures.peakKb,
                   figures.firstWindows, figures.lastWindows, figures.mostWindows,
                   figures.mostZombies);
-    std::printf("%s", line);
-    std::fflush(stdout);
-    summary_ += line;
+    Report(line);
 }
 
 // Random input until the deadline or the program's end; figures and log every second.
@@ -223,7 +205,7 @@ void Soak::Play(double deadline, Figures& figures)
         }
         const std::vector<Shown> shown = Windows(true);
         if (!shown.empty() && shown.front().id == main_) {
-            Note(Act(shown));
+            Act(shown);
             ++figures.actions;
         } else {
             SleepMs(50);
@@ -235,7 +217,6 @@ void Soak::Play(double deadline, Figures& figures)
 // whose button lies 65 pixels left of the right edge and 26 above the bottom.
 bool Soak::EndOrderly()
 {
-    Note("end");
     bool asked = false;
     for (const double end = NowMs() + 10000; Running() && NowMs() < end; SleepMs(200)) {
         const std::vector<Shown> shown = Windows(true);
@@ -314,9 +295,9 @@ std::vector<Soak::Shown> Soak::Windows(bool viewableOnly)
     return found;
 }
 
-// One random action; the answer says what it was. The game's exit question is closed at once,
-// which answers NO, so that a run goes on until the soak ends it.
-std::string Soak::Act(const std::vector<Shown>& windows)
+// One random action. The game's exit question is closed at once, which answers NO, so that a run
+// goes on until the soak ends it.
+void Soak::Act(const std::vector<Shown>& windows)
 {
     const auto question = std::find_if(windows.begin(), windows.end(),
                                        [](const Shown& window) { return window.title == "Exit"; });
@@ -327,14 +308,16 @@ std::string Soak::Act(const std::vector<Shown>& windows)
             ? windows[static_cast<size_t>(Between(1, static_cast<int>(windows.size()) - 1))]
             : windows.front();
     const int roll = question != windows.end() ? 100 : Between(1, 100);
-    if (roll <= 95) {
-        return roll <= 70 ? ClickSomewhere(target) : PressKey();
+    if (roll <= 70) {
+        ClickSomewhere(target);
+    } else if (roll <= 95) {
+        PressKey();
+    } else {
+        RequestClose(target.id);
     }
-    RequestClose(target.id);
-    return "close '" + target.title + "'";
 }
 
-std::string Soak::ClickSomewhere(const Shown& target)
+void Soak::ClickSomewhere(const Shown& target)
 {
     int x = Between(0, target.width - 1);
     int y = Between(0, target.height - 1);
@@ -346,10 +329,7 @@ std::string Soak::ClickSomewhere(const Shown& target)
             break;
         }
     }
-    const unsigned button = Between(1, 10) <= 8 ? 1 : 3;
-    Click(target.id, x, y, button);
-    return "click " + std::to_string(button) + " at " + std::to_string(x) + "," +
-           std::to_string(y) + " in '" + target.title + "'";
+    Click(target.id, x, y, Between(1, 10) <= 8 ? 1 : 3);
 }
 
 void Soak::Click(Window window, int x, int y, unsigned button)
@@ -364,7 +344,8 @@ void Soak::Click(Window window, int x, int y, unsigned button)
     Pace(30, 130);
 }
 
-std::string Soak::PressKey()
+// Letters as a name is typed, and the keys that move, edit or confirm.
+void Soak::PressKey()
 {
     const KeySym symbol = Between(1, 2) == 1
                               ? XK_a + static_cast<KeySym>(Between(0, 25))
@@ -374,7 +355,6 @@ std::string Soak::PressKey()
     Pace(5, 30);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
     Pace(10, 60);
-    return std::string("key ") + XKeysymToString(symbol);
 }
 
 // As a title bar's close button does: the window manager is asked to close the window.
@@ -424,27 +404,21 @@ std::string Soak::EndDescription() const
                   : "exit status " + std::to_string(WEXITSTATUS(status_));
 }
 
-void Soak::Note(const std::string& what)
-{
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%9.3f ", (NowMs() - runStartMs_) / 1000.0);
-    trace_ += stamp + what + "\n";
-}
-
-// Reported at once; the run's input so far, its output and its standard error are kept beside.
 void Soak::Finding(const std::string& what)
 {
     char line[128];
     std::snprintf(line, sizeof line, "FINDING seed %u run %d at %.1f s: ", seed_, run_,
                   (NowMs() - runStartMs_) / 1000.0);
-    findings_.push_back(line + what);
-    std::printf("%s\n", findings_.back().c_str());
+    ++findings_;
+    Report(line + what);
+}
+
+// On standard output and in the summary file at once.
+void Soak::Report(const std::string& line)
+{
+    std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    const std::string prefix = output_ + "/run-" + std::to_string(run_);
-    WriteText(prefix + "-events.txt", trace_);
-    for (const char* stream : {"stdout", "stderr"}) {
-        WriteText(prefix + "-" + stream + ".txt", ReadText(std::string(stream) + ".txt"));
-    }
+    std::ofstream(summary_, std::ios::app) << line << "\n";
 }
 
 }  // namespace soak

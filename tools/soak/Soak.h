@@ -45,9 +45,9 @@ private:
     void Sample(Figures& figures);
     void CheckLog();
     std::vector<Shown> Windows(bool viewableOnly);
-    std::string Act(const std::vector<Shown>& windows);
-    std::string ClickSomewhere(const Shown& target);
-    std::string PressKey();
+    void Act(const std::vector<Shown>& windows);
+    void ClickSomewhere(const Shown& target);
+    void PressKey();
     void Click(Window window, int x, int y, unsigned button);
     void RequestClose(Window window);
     void Pace(int fromMs, int toMs);
@@ -55,12 +55,12 @@ private:
     bool Running();
     bool WaitForEnd(int timeoutMs);
     std::string EndDescription() const;
-    void Note(const std::string& what);
     void Finding(const std::string& what);
+    void Report(const std::string& line);
 
     Display* display_;
     std::string program_;
-    std::string output_;
+    std::string summary_;
     unsigned seed_;
     std::mt19937 random_;
     XID clientMask_;
@@ -72,9 +72,7 @@ private:
     int actions_ = 0;
     double runStartMs_ = 0;
     size_t logLinesSeen_ = 0;
-    std::string trace_;
-    std::vector<std::string> findings_;
-    std::string summary_;
+    int findings_ = 0;
 };
 
 }  // namespace soak
