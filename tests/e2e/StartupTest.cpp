@@ -18,6 +18,39 @@ namespace {
 
 using namespace testsupport;
 
+constexpr int kTeal = 0x00C0C0;
+constexpr int kBlue = 0x0000FF;
+
+Area Picture(const tarnbrook::BuiltInPicture& picture)
+{
+    const tarnbrook::RgbBuffer rgb =
+        tarnbrook::Convert4BitImage(picture.width, picture.height, picture.data);
+    Area area{rgb.Width(), rgb.Height(), {}};
+    for (int y = 0; y < rgb.Height(); ++y) {
+        for (int x = 0; x < rgb.Width(); ++x) {
+            area.pixels.push_back(rgb.PixelColor(x, y));
+        }
+    }
+    return area;
+}
+
+// _NET_WM_ICON as 32-bit values (Xlib hands them over sign-extended in longs).
+std::vector<unsigned long> Icon(Display* display, Window window)
+{
+    Atom type;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 1024, False,
+                       XA_CARDINAL, &type, &format, &count, &after, &data);
+    std::vector<unsigned long> icon;
+    for (unsigned long i = 0; i < count; ++i) {
+        icon.push_back(reinterpret_cast<unsigned long*>(data)[i] & 0xFFFFFFFF);
+    }
+    XFree(data);
+    return icon;
+}
+
 TEST(Startup, WithoutADisplayTheProgramStopsWithStatusOneAndLogsWhateverItsOutputIs)
 {
     ScratchFolder folder;
@@ -57,10 +90,10 @@ TEST(MissingData, WithoutTilesAndBeepTheBoardIsBlankAndPlayGoesOnSilently)
     for (int cell : {0, 13, 90, 179}) {
         EXPECT_EQ(
             game.Window().PixelAt(GameSession::CellX(cell) + 13, GameSession::CellY(cell) + 13),
-            0x00C0C0);
+            kTeal);
     }
     game.ClickStart();
-    const Area remaining = PaintedLabel("-120", 60, 30, 0x000000, 0x00C0C0, 2, true);
+    const Area remaining = PaintedLabel("-120", 60, 30, 0x000000, kTeal, 2, true);
     EXPECT_TRUE(WaitFor([&] { return game.Window().Shown(33, 285, 60, 30) == remaining; }));
 
     game.ClickCell(90);  // the first square is safe: fewer remain
@@ -72,40 +105,11 @@ TEST(MissingData, WithoutTilesAndBeepTheBoardIsBlankAndPlayGoesOnSilently)
         [&] { return game.Log().find("Data/beep.wav non trovato.\n") != std::string::npos; }));
     EXPECT_EQ(game.Fakes().Count("aplay Data/beep.wav"), 0);
     game.ClickInfo();
-    EXPECT_NE(game.WaitForDialog("Info..."), nullptr);
-}
-
-constexpr int kTeal = 0x00C0C0;
-constexpr int kBlue = 0x0000FF;
-
-Area Picture(const tarnbrook::BuiltInPicture& picture)
-{
-    const tarnbrook::RgbBuffer rgb =
-        tarnbrook::Convert4BitImage(picture.width, picture.height, picture.data);
-    Area area{rgb.Width(), rgb.Height(), {}};
-    for (int y = 0; y < rgb.Height(); ++y) {
-        for (int x = 0; x < rgb.Width(); ++x) {
-            area.pixels.push_back(rgb.PixelColor(x, y));
-        }
-    }
-    return area;
-}
-
-// _NET_WM_ICON as 32-bit values (Xlib hands them over sign-extended in longs).
-std::vector<unsigned long> Icon(Display* display, Window window)
-{
-    Atom type;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 1024, False,
-                       XA_CARDINAL, &type, &format, &count, &after, &data);
-    std::vector<unsigned long> icon;
-    for (unsigned long i = 0; i < count; ++i) {
-        icon.push_back(reinterpret_cast<unsigned long*>(data)[i] & 0xFFFFFFFF);
-    }
-    XFree(data);
-    return icon;
+    const auto about = game.WaitForDialog("Info...");
+    ASSERT_NE(about, nullptr);
+    const Area banner = Picture(tarnbrook::kAboutBanner);
+    EXPECT_TRUE(
+        WaitFor([&] { return about->Shown(15, 28, banner.width, banner.height) == banner; }));
 }
 
 TEST(MainWindow, HasItsPropertiesAndShowsEveryPartInItsPlace)

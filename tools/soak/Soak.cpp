@@ -134,7 +134,6 @@ void Soak::RunOnce(double deadline)
 {
     ++run_;
     main_ = 0;
-    logLinesSeen_ = 0;
     runStartMs_ = NowMs();
     const int output = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int error = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -151,21 +150,11 @@ void Soak::RunOnce(double deadline)
 
     Figures figures;
     std::string end = ", ended during the input";
-    for (const double limit = NowMs() + kStartTimeoutMs;
-         Running() && NowMs() < limit && Windows(true).empty();) {
-        SleepMs(50);
-    }
-    if (Running() && Windows(true).empty()) {
-        Finding("no main window within " + std::to_string(kStartTimeoutMs / 1000) + " s");
-    } else if (Running()) {
-        SleepMs(500);  // the first paint comes before the first click
-        Play(deadline, figures);
-        if (Running()) {
-            end = ", asked to end";
-            Sample(figures);
-            if (!EndOrderly()) {
-                Finding("the program did not end when asked to");
-            }
+    if (Play(deadline, figures) && Running()) {
+        end = ", asked to end";
+        Sample(figures);
+        if (!EndOrderly()) {
+            Finding("the program did not end when asked to");
         }
     }
     for (int signal : {SIGTERM, SIGKILL}) {
@@ -174,7 +163,11 @@ void Soak::RunOnce(double deadline)
             WaitForEnd(5000);
         }
     }
-    CheckLog();
+    // With its Data folder in place and on a 24-bit screen the program has nothing to log.
+    std::istringstream log(ReadText("log.txt"));
+    for (std::string line; std::getline(log, line);) {
+        Finding("log.txt: " + line);
+    }
     if (const std::string errors = ReadText("stderr.txt"); !errors.empty()) {
         Finding("standard error:\n" + errors);
     }
@@ -194,23 +187,28 @@ void Soak::RunOnce(double deadline)
     Report(line);
 }
 
-// Random input until the deadline or the program's end; figures and log every second.
-void Soak::Play(double deadline, Figures& figures)
+// Random input until the deadline or the program's end, with figures every second; false when
+// no main window came.
+bool Soak::Play(double deadline, Figures& figures)
 {
+    const double shownBy = NowMs() + kStartTimeoutMs;
     for (double nextSample = NowMs(); Running() && NowMs() < deadline;) {
-        if (NowMs() >= nextSample) {
-            Sample(figures);
-            CheckLog();
-            nextSample += 1000;
-        }
         const std::vector<Shown> shown = Windows(true);
         if (!shown.empty() && shown.front().id == main_) {
+            if (NowMs() >= nextSample) {
+                Sample(figures);
+                nextSample = NowMs() + 1000;
+            }
             Act(shown);
             ++figures.actions;
+        } else if (figures.actions == 0 && NowMs() > shownBy) {
+            Finding("no main window within " + std::to_string(kStartTimeoutMs / 1000) + " s");
+            return false;
         } else {
             SleepMs(50);
         }
     }
+    return true;
 }
 
 // Closes the dialogs, asks the main window to close and answers YES to the game's question,
@@ -252,19 +250,6 @@ void Soak::Sample(Figures& figures)
     if (Windows(true).size() == 1) {
         figures.firstWindows = figures.firstWindows < 0 ? count : figures.firstWindows;
         figures.lastWindows = count;
-    }
-}
-
-// With its Data folder in place and on a 24-bit screen the program has nothing to log.
-void Soak::CheckLog()
-{
-    std::istringstream log(ReadText("log.txt"));
-    size_t number = 0;
-    for (std::string line; std::getline(log, line);) {
-        if (++number > logLinesSeen_) {
-            Finding("log.txt: " + line);
-            logLinesSeen_ = number;
-        }
     }
 }
 

@@ -40,10 +40,9 @@ private:
     };
 
     void RunOnce(double deadline);
-    void Play(double deadline, Figures& figures);
+    bool Play(double deadline, Figures& figures);
     bool EndOrderly();
     void Sample(Figures& figures);
-    void CheckLog();
     std::vector<Shown> Windows(bool viewableOnly);
     void Act(const std::vector<Shown>& windows);
     void ClickSomewhere(const Shown& target);
@@ -71,7 +70,6 @@ private:
     int run_ = 0;
     int actions_ = 0;
     double runStartMs_ = 0;
-    size_t logLinesSeen_ = 0;
     int findings_ = 0;
 };
 
