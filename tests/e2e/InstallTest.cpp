@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -94,6 +95,8 @@ protected:
     const fs::path launcher = prefix / "games/tarnbrook";
 };
 
+// The installed game, started through the launcher from another folder, plays a lost game: the
+// name dialog is centred and brought back on top, with a beep, by a press on the main window.
 TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
 {
     Shell("chmod -R a-w " + Quoted(prefix.string()));
@@ -111,13 +114,43 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
                          {"HOME=" + root.Path() + "/home one", "XDG_DATA_HOME"});
         ASSERT_TRUE(game.WaitUntilShown());
         EXPECT_TRUE(LinksTo(firstUser, prefix));
-        game.PlayUntilLost(game.StartGame());
+        std::vector<int> tiles = game.PlayUntilLost(game.StartGame());
         auto dialog = game.WaitForDialog("Top Ten");
         ASSERT_NE(dialog, nullptr);
+        // Centred: the dialog's outer corner is placed from the main window's inside corner.
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(dialog->GetDisplay(), dialog->Id(), &attributes);
+        int dialogX, dialogY, mainX, mainY;
+        dialog->Origin(dialogX, dialogY);
+        game.Window().Origin(mainX, mainY);
+        EXPECT_EQ(dialogX - attributes.border_width, mainX + (layout::kWidth - 250) / 2);
+        EXPECT_EQ(dialogY - attributes.border_width, mainY + (layout::kHeight - 115) / 2);
+        EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/Explosion.wav") == 1; }));
+        // A press on the main window beeps and brings the dialog back on top.
+        const int beeps = game.Fakes().Count("aplay Data/beep.wav");
+        XRaiseWindow(game.Window().GetDisplay(), game.Window().Id());
+        XSync(game.Window().GetDisplay(), False);
+        ASSERT_TRUE(game.Window().IsAbove(dialog->Id()));
+        game.Window().ClickAt(300, 60);
+        EXPECT_TRUE(WaitFor([&] { return dialog->IsAbove(game.Window().Id()); }));
+        EXPECT_TRUE(
+            WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == beeps + 1; }));
+
         GameSession::EnterName(*dialog);
-        ASSERT_TRUE(WaitFor([&] { return !(ranking = ReadFile(firstUser / kRanking)).empty(); }));
-        EXPECT_TRUE(std::regex_match(ranking, std::regex("[0-9]{8} ada          Level 1\n")))
-            << ranking;
+        ASSERT_TRUE(WaitFor([&] { return !dialog->Exists(); }));
+        // The main window is whole again, ready for the next game; the result enters the
+        // ranking in the user's folder and the ticker.
+        EXPECT_TRUE(WaitFor([&] { return WronglyShown(tiles = game.Board()) == 0; }));
+        EXPECT_TRUE(game.StartShows("START"));
+        EXPECT_EQ(CountTiles(tiles, board::kHazard), 10);
+        const std::string line =
+            GameSession::Padded(CountUncovered(tiles), 8) + " ada          Level 1";
+        ranking = line + "\n";
+        EXPECT_TRUE(WaitFor([&] { return ReadFile(firstUser / kRanking) == ranking; }));
+        const Area ticker = PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF,
+                                         0x0000FF, 2, false);
+        EXPECT_TRUE(WaitFor(
+            [&] { return game.Window().Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
         EXPECT_TRUE(fs::is_empty(startFolder));  // nothing is written where the player stood
     }
     ASSERT_TRUE(WaitFor([] { return !GameWindow().WaitForWindow("Tarnbrook - ", 0); }));

@@ -2,6 +2,7 @@
 
 #include <X11/keysym.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -117,6 +118,30 @@ void GameSession::EnterName(GameWindow& dialog)
     for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
         dialog.Input().TypeKey(key);
     }
+}
+
+bool GameSession::StartShows(const std::string& caption)
+{
+    const Area expected = ButtonCaptionBox(
+        PaintedButton(caption, layout::kButtonWidth, layout::kButtonHeight, 0xFFFFFF, 0xFF0000));
+    return WaitFor([&] {
+        return ButtonCaptionBox(window_.Shown(layout::kButtonX, layout::kStartY,
+                                              layout::kButtonWidth, layout::kButtonHeight)) ==
+               expected;
+    });
+}
+
+bool GameSession::LabelShows(int x, int y, int w, int h, const std::string& text)
+{
+    const Area expected = PaintedLabel(text, w, h, 0x000000, 0x00C0C0, 2, true);
+    return WaitFor([&] { return window_.Shown(x, y, w, h) == expected; });
+}
+
+std::string GameSession::Padded(int value, int width)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*d", width, value);
+    return text;
 }
 
 }  // namespace testsupport

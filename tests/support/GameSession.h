@@ -65,6 +65,10 @@ public:
     // A top-level window of the game whose title begins with title (a dialog).
     std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
     static void EnterName(GameWindow& dialog);  // "ada" and Return
+    // Wait until the START button's caption or a label on the teal ground shows the text.
+    bool StartShows(const std::string& caption);
+    bool LabelShows(int x, int y, int w, int h, const std::string& text);
+    static std::string Padded(int value, int width);  // with leading zeros
 
 private:
     ScratchFolder folder_;
