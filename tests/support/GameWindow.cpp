@@ -40,17 +40,13 @@ std::vector<Window> Children(Display* display, Window window)
 bool GameWindow::WaitForWindow(const std::string& titlePrefix, int timeoutMs)
 {
     Display* display = GetDisplay();
-    return display && WaitFor(
-                          [&] {
-                              return Quietly(display, [&] {
-                                  window_ = FindByTitle(DefaultRootWindow(display), titlePrefix);
-                                  XWindowAttributes attributes;
-                                  return window_ &&
-                                         XGetWindowAttributes(display, window_, &attributes) &&
-                                         attributes.map_state == IsViewable;
-                              });
-                          },
-                          timeoutMs);
+    const auto shown = [&] {
+        window_ = FindByTitle(DefaultRootWindow(display), titlePrefix);
+        XWindowAttributes attributes;
+        return window_ && XGetWindowAttributes(display, window_, &attributes) &&
+               attributes.map_state == IsViewable;
+    };
+    return display && WaitFor([&] { return Quietly(display, shown); }, timeoutMs);
 }
 
 // Depth first: a window manager puts the window inside a frame.

@@ -17,7 +17,7 @@ void SleepMs(int milliseconds);
 // requests, the same for the same seed. Reports every sign of a fault: no main window, death by
 // a signal, a non-zero exit status, anything on standard error (sanitizer reports), lines in
 // log.txt, more than one uncollected child, no end when asked; and each run's memory and
-// X windows. The summary and the traces of the runs go to the output folder.
+// X windows, printed and kept in the output folder's summary.txt.
 class Soak {
 public:
     Soak(Display* display, const std::string& program, const std::string& outputFolder,
@@ -28,8 +28,7 @@ private:
     struct Shown {
         Window id;
         std::string title;
-        int width;
-        int height;
+        int width, height;
     };
     struct Figures {
         int actions = 0;
