@@ -163,17 +163,7 @@ void Soak::RunOnce(double deadline)
             WaitForEnd(5000);
         }
     }
-    // With its Data folder in place and on a 24-bit screen the program has nothing to log.
-    std::istringstream log(ReadText("log.txt"));
-    for (std::string line; std::getline(log, line);) {
-        Finding("log.txt: " + line);
-    }
-    if (const std::string errors = ReadText("stderr.txt"); !errors.empty()) {
-        Finding("standard error:\n" + errors);
-    }
-    if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0) {
-        Finding("the program ended with " + EndDescription());
-    }
+    Judge();
     actions_ += figures.actions;
     char line[512];
     std::snprintf(line, sizeof line,
@@ -185,6 +175,21 @@ void Soak::RunOnce(double deadline)
                   figures.firstWindows, figures.lastWindows, figures.mostWindows,
                   figures.mostZombies);
     Report(line);
+}
+
+// With its Data folder in place and on a 24-bit screen the program has nothing to log.
+void Soak::Judge()
+{
+    std::istringstream log(ReadText("log.txt"));
+    for (std::string line; std::getline(log, line);) {
+        Finding("log.txt: " + line);
+    }
+    if (const std::string errors = ReadText("stderr.txt"); !errors.empty()) {
+        Finding("standard error:\n" + errors);
+    }
+    if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0) {
+        Finding("the program ended with " + EndDescription());
+    }
 }
 
 // Random input until the deadline or the program's end, with figures every second; false when

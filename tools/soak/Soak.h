@@ -42,6 +42,7 @@ private:
     bool Play(double deadline, Figures& figures);
     bool EndOrderly();
     void Sample(Figures& figures);
+    void Judge();
     std::vector<Shown> Windows(bool viewableOnly);
     void Act(const std::vector<Shown>& windows);
     void ClickSomewhere(const Shown& target);
