@@ -1,7 +1,5 @@
 #include "support/GameSession.h"
 
-#include <X11/keysym.h>
-
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -96,28 +94,10 @@ std::vector<int> GameSession::Click(int cell, const std::vector<int>& before)
     return WaitForBoardChange(before);
 }
 
-std::vector<int> GameSession::PlayUntilLost(std::vector<int> tiles)
-{
-    for (int cell = 0; cell < board::kCells && CountTiles(tiles, board::kHazard) == 0; ++cell) {
-        if (IsInteriorCell(cell) && tiles[static_cast<size_t>(cell)] == board::kCovered) {
-            tiles = Click(cell, tiles);
-        }
-    }
-    return tiles;
-}
-
 std::unique_ptr<GameWindow> GameSession::WaitForDialog(const std::string& title, int timeoutMs)
 {
     auto dialog = std::make_unique<GameWindow>();
     return dialog->WaitForWindow(title, timeoutMs) ? std::move(dialog) : nullptr;
-}
-
-void GameSession::EnterName(GameWindow& dialog)
-{
-    dialog.ClickAt(125, 55);  // the name's text box
-    for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
-        dialog.Input().TypeKey(key);
-    }
 }
 
 bool GameSession::StartShows(const std::string& caption)

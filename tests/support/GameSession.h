@@ -60,11 +60,8 @@ public:
     // START, then the board once the 130 playable squares are covered.
     std::vector<int> StartGame();
     std::vector<int> Click(int cell, const std::vector<int>& before);
-    // Uncovers squares from the top left until a hazard shows; answers the board then.
-    std::vector<int> PlayUntilLost(std::vector<int> tiles);
     // A top-level window of the game whose title begins with title (a dialog).
     std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
-    static void EnterName(GameWindow& dialog);  // "ada" and Return
     // Wait until the START button's caption or a label on the teal ground shows the text.
     bool StartShows(const std::string& caption);
     bool LabelShows(int x, int y, int w, int h, const std::string& text);
