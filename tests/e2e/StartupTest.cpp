@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <tuple>
 
 #include "app/ProductInfo.h"
 #include "game/Board.h"
@@ -173,19 +174,13 @@ TEST(MainWindow, HasItsPropertiesAndShowsEveryPartInItsPlace)
         }
     }
 
-    const struct {
-        const char* caption;
-        int y;
-        int fore;
-        int face;
-    } buttons[] = {{"START", layout::kStartY, 0xFFFFFF, 0xFF0000},
-                   {"INFO", layout::kInfoY, 0x000000, 0xFFFDE5},
-                   {"EXIT", layout::kExitY, 0x000000, 0xFFFDE5}};
-    for (const auto& button : buttons) {
-        EXPECT_EQ(shown(layout::kButtonX, button.y, layout::kButtonWidth, layout::kButtonHeight),
-                  PaintedButton(button.caption, layout::kButtonWidth, layout::kButtonHeight,
-                                button.fore, button.face))
-            << button.caption;
+    for (const auto& [caption, y, fore, face] :
+         {std::tuple{"START", layout::kStartY, 0xFFFFFF, 0xFF0000},
+          {"INFO", layout::kInfoY, 0x000000, 0xFFFDE5},
+          {"EXIT", layout::kExitY, 0x000000, 0xFFFDE5}}) {
+        EXPECT_EQ(shown(layout::kButtonX, y, layout::kButtonWidth, layout::kButtonHeight),
+                  PaintedButton(caption, layout::kButtonWidth, layout::kButtonHeight, fore, face))
+            << caption;
     }
     EXPECT_EQ(shown(527, 260, 200, 28), PaintedLabel("Score: 00000", 200, 28, 0, kTeal, 2, true));
     EXPECT_EQ(shown(527, 300, 200, 28), PaintedLabel("Level: 00", 200, 28, 0, kTeal, 2, true));
