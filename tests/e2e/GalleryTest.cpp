@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "support/ChildProcess.h"
@@ -10,19 +9,13 @@
 
 namespace {
 
+using namespace testsupport;
+
 constexpr int kBack = 0xD4D0C8;
 constexpr int kBlue = 0x0000FF;
 constexpr int kBlack = 0x000000;
-constexpr int kWhite = 0xFFFFFF;
 
-// The gallery is built beside the game.
-std::string GalleryBinary()
-{
-    const std::string game = TARNBROOK_BINARY;
-    return game.substr(0, game.rfind('/')) + "/tarnbrook_gallery";
-}
-
-// Where the gallery's elements are and what they show when it opens.
+// What the gallery's elements show when it opens.
 const struct {
     const char* what;
     int x;
@@ -47,70 +40,29 @@ const struct {
     {"vertical slider: thumb on 2", 590, 86, kBlack},
 };
 
-class GalleryTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(window.WaitForWindow("Tarnbrook widget gallery"));
-        ASSERT_TRUE(PixelBecomes(505, 388, kBlack));  // the picture in the panel is painted last
-    }
-
-    bool PixelBecomes(int x, int y, int color)
-    {
-        return testsupport::WaitFor([&] { return window.PixelAt(x, y) == color; });
-    }
-
-    bool DialogOpens(const std::string& title)
-    {
-        testsupport::GameWindow dialog;
-        if (!dialog.WaitForWindow(title)) {
-            return false;
-        }
-        window.Input().SendDeleteWindow(dialog.Id());
-        return true;
-    }
-
-    testsupport::ScratchFolder folder;
-    testsupport::ChildProcess gallery{GalleryBinary()};
-    testsupport::GameWindow window;
-};
-
-TEST_F(GalleryTest, EveryElementPaintsWhereTheLayoutPutsIt)
+TEST(Gallery, EveryElementPaintsInPlaceAndTheButtonsOpenTheDialogs)
 {
-    const testsupport::Area shot = window.Shown(0, 0, 640, 480);
+    ScratchFolder folder;
+    const std::string game = TARNBROOK_BINARY;  // the gallery is built beside the game
+    ChildProcess gallery(game.substr(0, game.rfind('/')) + "/tarnbrook_gallery");
+    GameWindow window;
+    ASSERT_TRUE(window.WaitForWindow("Tarnbrook widget gallery"));
+    // The picture in the panel is painted last.
+    ASSERT_TRUE(WaitFor([&] { return window.PixelAt(505, 388) == kBlack; }));
+    const Area shot = window.Shown(0, 0, 640, 480);
     ASSERT_EQ(shot.pixels.size(), 640u * 480u);
     for (const auto& sample : kLayout) {
-        EXPECT_EQ(shot.At(sample.x, sample.y), sample.color)
-            << sample.what << " at " << sample.x << "," << sample.y;
+        EXPECT_EQ(shot.At(sample.x, sample.y), sample.color) << sample.what;
     }
-}
 
-TEST_F(GalleryTest, TheValuesAreLive)
-{
-    window.ClickAt(158, 72);                     // the slider's tick 8
-    EXPECT_TRUE(PixelBecomes(150, 108, kBlue));  // the bar follows: 150 pixels
-    window.ClickAt(360, 119);                    // "Hard"
-    EXPECT_TRUE(PixelBecomes(340, 120, 0x010101));
-    EXPECT_EQ(window.PixelAt(340, 94), kWhite);
-    window.ClickAt(245, 158);  // the scroll bar's right arrow: a page on
-    EXPECT_TRUE(PixelBecomes(120, 158, kBlack));
-    window.ClickAt(470, 67);  // "Labels" off: the slider's end values go
-    EXPECT_TRUE(PixelBecomes(446, 63, kWhite));
-    // The check mark changes before the labels are erased in the same handler: wait for both.
-    EXPECT_TRUE(testsupport::WaitFor([&] {
-        const std::vector<int> labels = window.Shown(10, 54, 19, 36).pixels;
-        return !labels.empty() && std::count(labels.begin(), labels.end(), kBlack) == 0;
-    }));
-}
-
-TEST_F(GalleryTest, TheButtonsOpenEachDialogAndQuitEndsTheGallery)
-{
     const char* const dialogs[] = {"Message", "Question", "Top Ten", "Info..."};
     for (int button = 0; button < 4; ++button) {
         window.ClickAt(55 + 96 * button, 384);
-        EXPECT_TRUE(DialogOpens(dialogs[button]));  // closing it gives the gallery its input back
+        GameWindow dialog;
+        ASSERT_TRUE(dialog.WaitForWindow(dialogs[button])) << dialogs[button];
+        window.Input().SendDeleteWindow(dialog.Id());  // which gives the gallery its input back
     }
-    window.ClickAt(439, 384);
+    window.ClickAt(439, 384);  // Quit
     EXPECT_EQ(gallery.WaitForExit(), 0);
 }
 

@@ -1,18 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
 #include <X11/keysym.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <string>
-#include <vector>
 
 #include "support/GameSession.h"
-#include "support/ScratchFolder.h"
 #include "support/WaitFor.h"
 
 namespace {
@@ -20,48 +18,49 @@ namespace {
 using namespace testsupport;
 namespace fs = std::filesystem;
 
-const char* const kDataFiles[] = {"terreno27x27.bin", "beep.wav", "Explosion.wav"};
 const char* const kRanking = "Data/Tarnbrook/Score/Classifica.txt";
 
 std::string Quoted(const std::string& text)
 {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
+    return "'" + text + "'";
 }
 
 std::string ReadFile(const fs::path& path)
 {
-    std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    char buffer[4096];
-    size_t count;
-    while (file && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, count);
-    }
-    if (file) {
-        std::fclose(file);
-    }
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Every entry under root with its kind, mode, size, time and, for files, contents.
+int Shell(const std::string& command)
+{
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Every entry under root with its mode, size and time, then every file's contents.
 std::string Snapshot(const fs::path& root)
 {
-    std::string listing;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        struct stat info {};
-        lstat(entry.path().c_str(), &info);
-        listing += entry.path().string() + " " + std::to_string(info.st_mode) + " " +
-                   std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
-                   std::to_string(info.st_mtim.tv_nsec) + "\n";
-        if (entry.is_regular_file()) {
-            listing += ReadFile(entry.path());
+    const std::string listing = root.string() + ".listing";
+    Shell("find " + Quoted(root) + " -printf '%p %m %s %T@\\n' -type f -exec cat {} + >" +
+          Quoted(listing));
+    return ReadFile(listing);
+}
+
+// Where the launcher links a data file to.
+fs::path InstalledData(const fs::path& prefix, const char* file)
+{
+    return fs::canonical(prefix) / "share/games/tarnbrook/Data" / file;
+}
+
+bool LinksTo(const fs::path& userFolder, const fs::path& prefix)
+{
+    for (const char* file : {"terreno27x27.bin", "beep.wav", "Explosion.wav"}) {
+        const fs::path link = userFolder / "Data" / file;
+        if (!fs::is_symlink(link) || fs::read_symlink(link) != InstalledData(prefix, file)) {
+            return false;
         }
     }
-    return listing;
+    return fs::is_directory(userFolder / "Data/Tarnbrook/Score");
 }
 
 // The game installed from this build into a prefix whose name has a blank in it.
@@ -69,52 +68,27 @@ class InstalledGame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::string command = std::string("cmake --install ") + Quoted(TARNBROOK_BUILD_DIR) +
-                                    " --prefix " + Quoted(prefix.string()) + " >/dev/null";
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        ASSERT_EQ(Shell("cmake --install " + Quoted(TARNBROOK_BUILD_DIR) + " --prefix " +
+                        Quoted(prefix.string()) + " >/dev/null"),
+                  0);
     }
-    void TearDown() override { SetWritable(prefix, true); }
-
-    static void SetWritable(const fs::path& root, bool writable)
-    {
-        const std::string command =
-            "chmod -R " + std::string(writable ? "u+w " : "a-w ") + Quoted(root.string());
-        std::system(command.c_str());
-    }
-    // Where the launcher links a data file to.
-    static fs::path InstalledData(const fs::path& installPrefix, const char* file)
-    {
-        return fs::canonical(installPrefix) / "share/games/tarnbrook/Data" / file;
-    }
-    static bool LinksTo(const fs::path& userFolder, const fs::path& installPrefix)
-    {
-        for (const char* file : kDataFiles) {
-            const fs::path link = userFolder / "Data" / file;
-            if (!fs::is_symlink(link) ||
-                fs::read_symlink(link) != InstalledData(installPrefix, file)) {
-                return false;
-            }
-        }
-        return fs::is_directory(userFolder / "Data/Tarnbrook/Score");
-    }
+    void TearDown() override { Shell("chmod -R u+w " + Quoted(prefix.string())); }
 
     struct Run {
         int status;
         std::string out;
         std::string err;
     };
-    // Runs a launcher without a display, in folder, with the environment given as "NAME=value"
-    // words after HOME, XDG_DATA_HOME and DISPLAY were removed.
-    Run Launch(const fs::path& launcher, const std::string& arguments,
+    // A launcher without a display, in folder, with the environment given as "NAME=value" words
+    // after HOME, XDG_DATA_HOME and DISPLAY were removed.
+    Run Launch(const fs::path& program, const std::string& arguments,
                const std::string& environment, const fs::path& folder)
     {
-        const fs::path out = root.Path() + "/out", err = root.Path() + "/err";
-        const std::string command = "cd " + Quoted(folder.string()) +
-                                    " && env -u HOME -u XDG_DATA_HOME -u DISPLAY " + environment +
-                                    " " + Quoted(launcher.string()) + " " + arguments + " >" +
-                                    Quoted(out.string()) + " 2>" + Quoted(err.string());
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+        const std::string out = root.Path() + "/out", err = root.Path() + "/err";
+        const int status = Shell("cd " + Quoted(folder) + " && env -u HOME -u XDG_DATA_HOME -u " +
+                                 "DISPLAY " + environment + " " + Quoted(program) + " " +
+                                 arguments + " >" + Quoted(out) + " 2>" + Quoted(err));
+        return {status, ReadFile(out), ReadFile(err)};
     }
 
     ScratchFolder root;
@@ -122,55 +96,78 @@ protected:
     const fs::path launcher = prefix / "games/tarnbrook";
 };
 
+// The installed game, started through the launcher from another folder, plays a lost game: the
+// name dialog is centred and brought back on top, with a beep, by a press on the main window.
 TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
 {
-    SetWritable(prefix, false);
+    Shell("chmod -R a-w " + Quoted(prefix.string()));
     const std::string installed = Snapshot(prefix);
+    ASSERT_NE(installed.find("Explosion.wav 444 "), std::string::npos) << installed;
     const fs::path firstUser = root.Path() + "/home one/.local/share/tarnbrook";
     std::string ranking;
     {
-        fs::path startFolder;
+        const fs::path startFolder = root.Path() + "/a folder";
         GameSession game(launcher.string(),
-                         [&](const ScratchFolder& folder) {
-                             startFolder = folder.Path() + "/a folder";
+                         [&](const ScratchFolder&) {
                              fs::create_directory(startFolder);
                              fs::current_path(startFolder);
                          },
                          {"HOME=" + root.Path() + "/home one", "XDG_DATA_HOME"});
         ASSERT_TRUE(game.WaitUntilShown());
         EXPECT_TRUE(LinksTo(firstUser, prefix));
-
-        game.ClickStart();
-        std::vector<int> tiles;
-        WaitFor([&] { return CountTiles(tiles = game.Board(), board::kCovered) == 130; });
-        for (int cell = 0; cell < board::kCells && CountTiles(tiles, board::kHazard) == 0; ++cell) {
+        std::vector<int> tiles = game.StartGame();
+        for (int cell = 0; CountTiles(tiles, board::kHazard) == 0 && cell < board::kCells; ++cell) {
             if (IsInteriorCell(cell) && tiles[static_cast<size_t>(cell)] == board::kCovered) {
-                game.ClickCell(cell);
-                tiles = game.WaitForBoardChange(tiles);
+                tiles = game.Click(cell, tiles);
             }
         }
         auto dialog = game.WaitForDialog("Top Ten");
         ASSERT_NE(dialog, nullptr);
-        dialog->ClickAt(125, 55);
+        // Centred: the dialog's outer corner is placed from the main window's inside corner.
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(dialog->GetDisplay(), dialog->Id(), &attributes);
+        int dialogX, dialogY, mainX, mainY;
+        dialog->Origin(dialogX, dialogY);
+        game.Window().Origin(mainX, mainY);
+        EXPECT_EQ(dialogX - attributes.border_width, mainX + (layout::kWidth - 250) / 2);
+        EXPECT_EQ(dialogY - attributes.border_width, mainY + (layout::kHeight - 115) / 2);
+        EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/Explosion.wav") == 1; }));
+        // A press on the main window beeps and brings the dialog back on top.
+        const int beeps = game.Fakes().Count("aplay Data/beep.wav");
+        XRaiseWindow(game.Window().GetDisplay(), game.Window().Id());
+        XSync(game.Window().GetDisplay(), False);
+        ASSERT_TRUE(game.Window().IsAbove(dialog->Id()));
+        game.Window().ClickAt(300, 60);
+        EXPECT_TRUE(WaitFor([&] { return dialog->IsAbove(game.Window().Id()); }));
+        EXPECT_TRUE(
+            WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == beeps + 1; }));
+
+        dialog->ClickAt(125, 55);  // the name's text box
         for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
             dialog->Input().TypeKey(key);
         }
-        ASSERT_TRUE(WaitFor([&] { return !(ranking = ReadFile(firstUser / kRanking)).empty(); }));
-        EXPECT_TRUE(std::regex_match(ranking, std::regex("[0-9]{8} ada          Level 1\n")))
-            << ranking;
-        EXPECT_EQ(game.Fakes().Count("aplay Data/Explosion.wav"), 1);
+        ASSERT_TRUE(WaitFor([&] { return !dialog->Exists(); }));
+        // The main window is whole again, ready for the next game; the result enters the
+        // ranking in the user's folder and the ticker.
+        EXPECT_TRUE(WaitFor([&] { return WronglyShown(tiles = game.Board()) == 0; }));
+        EXPECT_TRUE(game.StartShows("START"));
+        EXPECT_EQ(CountTiles(tiles, board::kHazard), 10);
+        const std::string line =
+            GameSession::Padded(CountUncovered(tiles), 8) + " ada          Level 1";
+        ranking = line + "\n";
+        EXPECT_TRUE(WaitFor([&] { return ReadFile(firstUser / kRanking) == ranking; }));
+        const Area ticker = PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF,
+                                         0x0000FF, 2, false);
+        EXPECT_TRUE(WaitFor(
+            [&] { return game.Window().Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
         EXPECT_TRUE(fs::is_empty(startFolder));  // nothing is written where the player stood
     }
-    ASSERT_TRUE(WaitFor([] { return !GameWindow().WaitForWindow("Tarnbrook - ", 0); }));
 
+    // The next user's folder is made whether the game can start or not.
     const fs::path secondUser = root.Path() + "/home two/.local/share/tarnbrook";
-    {
-        GameSession game(launcher.string(), [](const ScratchFolder&) { fs::current_path("/"); },
-                         {"HOME=" + root.Path() + "/home two", "XDG_DATA_HOME"});
-        ASSERT_TRUE(game.WaitUntilShown());
-        EXPECT_TRUE(LinksTo(secondUser, prefix));
-        EXPECT_FALSE(fs::exists(secondUser / kRanking));
-    }
+    EXPECT_EQ(Launch(launcher, "", "HOME=" + Quoted(root.Path() + "/home two"), "/").status, 1);
+    EXPECT_TRUE(LinksTo(secondUser, prefix));
+    EXPECT_FALSE(fs::exists(secondUser / kRanking));
     EXPECT_EQ(ReadFile(firstUser / kRanking), ranking);
     EXPECT_TRUE(Snapshot(prefix) == installed);
 }

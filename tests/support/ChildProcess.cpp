@@ -1,6 +1,5 @@
 #include "support/ChildProcess.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,30 +11,21 @@
 namespace testsupport {
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& environment)
+    : output_(std::tmpfile()), pid_(fork())
 {
-    int fds[2];
-    if (pipe(fds) != 0) {
-        return;
-    }
-    pid_ = fork();
     if (pid_ == 0) {
-        dup2(fds[1], STDOUT_FILENO);
-        close(fds[0]);
-        close(fds[1]);
+        dup2(fileno(output_), STDOUT_FILENO);
         for (const std::string& entry : environment) {
             const auto equals = entry.find('=');
             if (equals == std::string::npos) {
                 unsetenv(entry.c_str());
             } else {
-                setenv(entry.substr(0, equals).c_str(), entry.substr(equals + 1).c_str(), 1);
+                setenv(entry.substr(0, equals).c_str(), entry.c_str() + equals + 1, 1);
             }
         }
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    close(fds[1]);
-    outputFd_ = fds[0];
-    fcntl(outputFd_, F_SETFL, O_NONBLOCK);
 }
 
 ChildProcess::~ChildProcess()
@@ -47,7 +37,7 @@ ChildProcess::~ChildProcess()
             waitpid(pid_, nullptr, 0);
         }
     }
-    close(outputFd_);
+    std::fclose(output_);
 }
 
 bool ChildProcess::Running()
@@ -62,23 +52,19 @@ bool ChildProcess::Running()
 
 int ChildProcess::WaitForExit(int timeoutMs)
 {
-    WaitFor(
-        [this] {
-            Output();  // a full pipe would stop the program
-            return !Running();
-        },
-        timeoutMs);
+    WaitFor([this] { return !Running(); }, timeoutMs);
     return ended_ ? status_ : -1;
 }
 
-std::string ChildProcess::Output()
+std::string ChildProcess::Output() const
 {
+    std::string text;
     char buffer[4096];
-    ssize_t count;
-    while (outputFd_ >= 0 && (count = read(outputFd_, buffer, sizeof buffer)) > 0) {
-        output_.append(buffer, static_cast<size_t>(count));
+    for (ssize_t count; (count = pread(fileno(output_), buffer, sizeof buffer,
+                                       static_cast<off_t>(text.size()))) > 0;) {
+        text.append(buffer, static_cast<size_t>(count));
     }
-    return output_;
+    return text;
 }
 
 }  // namespace testsupport

@@ -2,13 +2,14 @@
 
 #include <sys/types.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace testsupport {
 
-// Starts a program in the current working directory with its standard output captured, and
-// ends it (SIGTERM, then SIGKILL) if it is still running when the object goes away.
+// A program started in the current folder with its standard output kept; ended (SIGTERM, then
+// SIGKILL) if it still runs when the object goes away.
 class ChildProcess {
 public:
     // environment: "NAME=value" sets a variable, "NAME" alone removes it.
@@ -19,16 +20,15 @@ public:
 
     bool Running();
     pid_t Pid() const { return pid_; }
-    // The exit status, or -1 when the program did not end within the bound (or died by a signal).
+    // The exit status; -1 when the program did not end within the bound or died by a signal.
     int WaitForExit(int timeoutMs = 10000);
-    std::string Output();  // everything written to standard output so far
+    std::string Output() const;
 
 private:
+    std::FILE* output_;
     pid_t pid_ = -1;
-    int outputFd_ = -1;
     int status_ = -1;
     bool ended_ = false;
-    std::string output_;
 };
 
 }  // namespace testsupport

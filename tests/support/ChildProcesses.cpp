@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,8 +11,7 @@ namespace testsupport {
 
 namespace {
 
-// The state letter of /proc/<pid>/stat, "pid (name) state ...", or 0 when the process is gone.
-// The name may hold blanks and parentheses: the state follows the last ") ".
+// From "pid (name) state ...": the name may hold blanks and parentheses. 0 when it is gone.
 char StateOf(pid_t pid)
 {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
@@ -43,13 +43,10 @@ std::vector<pid_t> CopiesOfThisProgram()
     const fs::path self = fs::read_symlink("/proc/self/exe", error);
     std::vector<pid_t> copies;
     for (const fs::directory_entry& entry : fs::directory_iterator("/proc", error)) {
-        const std::string name = entry.path().filename();
-        if (name.find_first_not_of("0123456789") != std::string::npos ||
-            std::stoi(name) == getpid()) {
-            continue;
-        }
-        if (fs::read_symlink(entry.path() / "exe", error) == self && !error) {
-            copies.push_back(std::stoi(name));
+        const pid_t pid = std::atoi(entry.path().filename().c_str());
+        if (pid > 0 && pid != getpid() && fs::read_symlink(entry.path() / "exe", error) == self &&
+            !error) {
+            copies.push_back(pid);
         }
     }
     return copies;

@@ -6,13 +6,10 @@
 
 namespace testsupport {
 
-// The processes whose parent is this process (or the one given), read from /proc; with a state
-// letter given ('Z' for zombies), only those in that state.
+// The children of this process (or of parent), from /proc; only those in state ('Z') if given.
 std::vector<pid_t> ChildProcesses(char state = 0, pid_t parent = 0);
-
 // Other processes running this program's executable: copies of it made by fork.
 std::vector<pid_t> CopiesOfThisProgram();
-
 // True when the process is gone or only waits to be reaped.
 bool ProcessEnded(pid_t pid);
 

@@ -9,24 +9,35 @@
 
 namespace testsupport {
 
-FakeCommands::FakeCommands(const std::string& folder, int seconds)
-    : bin_(folder + "/fake-bin"), record_(folder + "/fake-calls.txt")
+namespace {
+
+std::vector<pid_t> ReadPids(const std::string& file)
 {
-    std::filesystem::create_directories(bin_);
-    for (const char* name : {"aplay", "firefox", "thunderbird"}) {
-        const std::string script = bin_ + "/" + name;
-        std::ofstream out(script);
-        out << "#!/bin/sh\necho $PPID >> '" << record_ << ".parents'\n"
-            << "echo \"" << name << " $*\" >> '" << record_ << "'\n";
-        if (seconds > 0) {
-            out << "echo $$ >> '" << record_ << ".pids'\nexec sleep " << seconds << "\n";
-        }
-        out.close();
-        chmod(script.c_str(), 0755);
+    std::vector<pid_t> pids;
+    std::ifstream in(file);
+    for (pid_t pid; in >> pid;) {
+        pids.push_back(pid);
     }
-    const char* path = std::getenv("PATH");
-    previousPath_ = path ? path : "";
-    setenv("PATH", (bin_ + ":" + previousPath_).c_str(), 1);
+    return pids;
+}
+
+}  // namespace
+
+FakeCommands::FakeCommands(const std::string& folder, int seconds)
+    : record_(folder + "/fake-calls.txt"), previousPath_(std::getenv("PATH"))
+{
+    const std::string bin = folder + "/fake-bin";
+    std::filesystem::create_directories(bin);
+    for (const std::string name : {"aplay", "firefox", "thunderbird"}) {
+        std::ofstream(bin + "/" + name)
+            << "#!/bin/sh\necho $PPID >> '" << record_ << ".parents'\necho \"" << name
+            << " $*\" >> '" << record_ << "'\n"
+            << (seconds > 0 ? "echo $$ >> '" + record_ + ".pids'\nexec sleep " +
+                                  std::to_string(seconds) + "\n"
+                            : "");
+        chmod((bin + "/" + name).c_str(), 0755);
+    }
+    setenv("PATH", (bin + ":" + previousPath_).c_str(), 1);
 }
 
 FakeCommands::~FakeCommands()
@@ -49,20 +60,6 @@ int FakeCommands::Count(const std::string& call) const
     const std::vector<std::string> calls = Calls();
     return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
-
-namespace {
-
-std::vector<pid_t> ReadPids(const std::string& file)
-{
-    std::vector<pid_t> pids;
-    std::ifstream in(file);
-    for (pid_t pid; in >> pid;) {
-        pids.push_back(pid);
-    }
-    return pids;
-}
-
-}  // namespace
 
 std::vector<pid_t> FakeCommands::Pids() const
 {

@@ -7,11 +7,9 @@
 
 namespace testsupport {
 
-// Puts small scripts named aplay, firefox and thunderbird first on PATH. Each appends one line,
-// its name and its arguments, to a record file, and its parent's process id to another, then
-// ends at once or, when seconds is given,
-// writes its process id beside the record and plays for that long. PATH is restored by the
-// destructor.
+// Scripts named aplay, firefox and thunderbird first on PATH until the object goes. Each records
+// its name and arguments and its parent's process id, then ends at once or, when seconds is
+// given, records its own process id and plays that long.
 class FakeCommands {
 public:
     explicit FakeCommands(const std::string& folder, int seconds = 0);
@@ -25,7 +23,6 @@ public:
     std::vector<pid_t> Parents() const;  // of every call
 
 private:
-    std::string bin_;
     std::string record_;
     std::string previousPath_;
 };

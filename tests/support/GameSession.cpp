@@ -1,5 +1,6 @@
 #include "support/GameSession.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -24,9 +25,7 @@ GameSession::GameSession(const std::string& program, const Preparation& prepare,
                          const std::vector<std::string>& environment)
     : fakes_(folder_.Path())
 {
-    if (prepare) {
-        prepare(folder_);
-    }
+    prepare(folder_);
     game_ = std::make_unique<ChildProcess>(program, environment);
 }
 
@@ -81,10 +80,48 @@ std::vector<int> GameSession::WaitForBoardChange(const std::vector<int>& before)
     return now;
 }
 
+std::vector<int> GameSession::StartGame()
+{
+    ClickStart();
+    std::vector<int> tiles;
+    WaitFor([&] { return CountTiles(tiles = Board(), board::kCovered) == 130; });
+    return tiles;
+}
+
+std::vector<int> GameSession::Click(int cell, const std::vector<int>& before)
+{
+    ClickCell(cell);
+    return WaitForBoardChange(before);
+}
+
 std::unique_ptr<GameWindow> GameSession::WaitForDialog(const std::string& title, int timeoutMs)
 {
     auto dialog = std::make_unique<GameWindow>();
     return dialog->WaitForWindow(title, timeoutMs) ? std::move(dialog) : nullptr;
+}
+
+bool GameSession::StartShows(const std::string& caption)
+{
+    const Area expected = ButtonCaptionBox(
+        PaintedButton(caption, layout::kButtonWidth, layout::kButtonHeight, 0xFFFFFF, 0xFF0000));
+    return WaitFor([&] {
+        return ButtonCaptionBox(window_.Shown(layout::kButtonX, layout::kStartY,
+                                              layout::kButtonWidth, layout::kButtonHeight)) ==
+               expected;
+    });
+}
+
+bool GameSession::LabelShows(int x, int y, int w, int h, const std::string& text)
+{
+    const Area expected = PaintedLabel(text, w, h, 0x000000, 0x00C0C0, 2, true);
+    return WaitFor([&] { return window_.Shown(x, y, w, h) == expected; });
+}
+
+std::string GameSession::Padded(int value, int width)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*d", width, value);
+    return text;
 }
 
 }  // namespace testsupport

@@ -13,34 +13,28 @@
 
 namespace testsupport {
 
-// Positions of the main window's parts, as a player sees them.
+// Where the main window's parts are.
 namespace layout {
-constexpr int kButtonX = 527;
-constexpr int kStartY = 140;
-constexpr int kInfoY = 170;
-constexpr int kExitY = 200;
-constexpr int kButtonWidth = 100;
-constexpr int kButtonHeight = 28;
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+constexpr int kButtonX = 527, kStartY = 140, kInfoY = 170, kExitY = 200;
+constexpr int kButtonWidth = 100, kButtonHeight = 28;
+constexpr int kWidth = 800, kHeight = 600;
 }  // namespace layout
 
-// The real game binary in a scratch folder with a copy of Data/, fake aplay, firefox and
-// thunderbird first on PATH, watched and driven through its main window. The game is ended
-// when the session goes away, if it has not ended by itself.
+// The real game in a scratch folder with fake aplay, firefox and thunderbird first on PATH,
+// driven through its main window; ended with the session if it still runs.
 class GameSession {
 public:
     using Preparation = std::function<void(const ScratchFolder& folder)>;
 
-    // prepare may change the copied Data folder before the game starts.
+    // The game with a copy of Data/, which prepare may change.
     explicit GameSession(const Preparation& prepare = nullptr,
                          const std::vector<std::string>& environment = {});
-    // Another program that starts the game (an installed launcher), with no Data/ copied. It
-    // starts in the scratch folder, or in the working folder prepare changes to.
+    // A program that starts the game (an installed launcher), in the scratch folder or the one
+    // prepare changes to.
     GameSession(const std::string& program, const Preparation& prepare,
                 const std::vector<std::string>& environment);
 
-    // Waits until the main window is on the screen with its first paint complete.
+    // Waits until the main window is shown with its first paint complete.
     bool WaitUntilShown();
 
     ScratchFolder& Folder() { return folder_; }
@@ -49,23 +43,29 @@ public:
     GameWindow& Window() { return window_; }
     std::string Log() const { return folder_.Read("log.txt"); }
 
-    // Window coordinates of the top-left pixel of board cell i (row-major, 12 per row).
+    // Window coordinates of the top-left pixel of board square i (row-major, 12 per row).
     static int CellX(int index) { return (index % board::kColumns + 1) * board::kCellSize + 178; }
     static int CellY(int index) { return (index / board::kColumns + 1) * board::kCellSize + 90; }
-    // A tile of the repository's tile file.
-    static const Area& Tile(int tile);
-    // The tile each square shows, or board::kUnknown where it matches none.
+    static const Area& Tile(int tile);  // of the repository's tile file
+    // The tile each square shows, board::kUnknown where it matches none.
     std::vector<int> Board();
-    // Waits until the board on the screen differs from before and stays so for one more read
-    // (a flood is drawn square by square); answers the new board, or before on time-out.
+    // The board once it differs from before and stays so for one more read (a flood is drawn
+    // square by square); before on time-out.
     std::vector<int> WaitForBoardChange(const std::vector<int>& before);
 
     void ClickCell(int index) { window_.ClickAt(CellX(index) + 13, CellY(index) + 13); }
     void ClickStart() { window_.ClickAt(layout::kButtonX + 50, layout::kStartY + 14); }
     void ClickInfo() { window_.ClickAt(layout::kButtonX + 50, layout::kInfoY + 14); }
     void ClickExit() { window_.ClickAt(layout::kButtonX + 50, layout::kExitY + 14); }
-    // Waits for a top-level window of the game whose title begins with title (a dialog).
+    // START, then the board once the 130 playable squares are covered.
+    std::vector<int> StartGame();
+    std::vector<int> Click(int cell, const std::vector<int>& before);
+    // A top-level window of the game whose title begins with title (a dialog).
     std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
+    // Wait until the START button's caption or a label on the teal ground shows the text.
+    bool StartShows(const std::string& caption);
+    bool LabelShows(int x, int y, int w, int h, const std::string& text);
+    static std::string Padded(int value, int width);  // with leading zeros
 
 private:
     ScratchFolder folder_;

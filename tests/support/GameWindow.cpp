@@ -1,7 +1,5 @@
 #include "support/GameWindow.h"
 
-#include <X11/Xutil.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -11,8 +9,8 @@ namespace testsupport {
 
 namespace {
 
-// Windows of the program come and go while they are looked at: errors about vanished windows
-// are expected and must neither end the test nor reach a log.
+// The program's windows come and go while they are looked at: errors about vanished windows
+// are expected.
 template <typename Call>
 auto Quietly(Display* display, Call call)
 {
@@ -24,7 +22,7 @@ auto Quietly(Display* display, Call call)
     return result;
 }
 
-// The children of a window, bottom first in stacking order.
+// Bottom first in stacking order.
 std::vector<Window> Children(Display* display, Window window)
 {
     Window root = 0, parent = 0, *children = nullptr;
@@ -42,19 +40,16 @@ std::vector<Window> Children(Display* display, Window window)
 bool GameWindow::WaitForWindow(const std::string& titlePrefix, int timeoutMs)
 {
     Display* display = GetDisplay();
-    return display && WaitFor(
-                          [&] {
-                              return Quietly(display, [&] {
-                                  window_ = FindByTitle(DefaultRootWindow(display), titlePrefix);
-                                  XWindowAttributes attributes;
-                                  return window_ &&
-                                         XGetWindowAttributes(display, window_, &attributes) &&
-                                         attributes.map_state == IsViewable;
-                              });
-                          },
-                          timeoutMs);
+    const auto shown = [&] {
+        window_ = FindByTitle(DefaultRootWindow(display), titlePrefix);
+        XWindowAttributes attributes;
+        return window_ && XGetWindowAttributes(display, window_, &attributes) &&
+               attributes.map_state == IsViewable;
+    };
+    return display && WaitFor([&] { return Quietly(display, shown); }, timeoutMs);
 }
 
+// Depth first: a window manager puts the window inside a frame.
 Window GameWindow::FindByTitle(Window parent, const std::string& titlePrefix)
 {
     for (Window child : Children(GetDisplay(), parent)) {
@@ -62,7 +57,6 @@ Window GameWindow::FindByTitle(Window parent, const std::string& titlePrefix)
         const bool found = XFetchName(GetDisplay(), child, &name) && name &&
                            std::string(name).rfind(titlePrefix, 0) == 0;
         XFree(name);
-        // A window manager puts the window inside a frame.
         if (const Window inside = found ? child : FindByTitle(child, titlePrefix)) {
             return inside;
         }
@@ -79,11 +73,6 @@ int GameWindow::PixelAt(int x, int y)
 {
     const Area pixel = Shown(x, y, 1, 1);
     return pixel.pixels.empty() ? -1 : pixel.pixels[0];
-}
-
-void GameWindow::ClickAt(int x, int y)
-{
-    input_.Click(window_, x, y);
 }
 
 void GameWindow::Origin(int& rootX, int& rootY)

@@ -11,10 +11,8 @@ namespace testsupport {
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder()
+ScratchFolder::ScratchFolder() : previous_(fs::current_path().string())
 {
-    std::error_code ignored;
-    previous_ = fs::current_path(ignored).string();
     std::string pattern = (fs::temp_directory_path() / "tarnbrook-XXXXXX").string();
     if (mkdtemp(pattern.data()) && chdir(pattern.c_str()) == 0) {
         path_ = pattern;
@@ -33,7 +31,7 @@ ScratchFolder::~ScratchFolder()
 std::string ScratchFolder::Read(const std::string& relativePath) const
 {
     std::ifstream in(path_ + "/" + relativePath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void ScratchFolder::Write(const std::string& relativePath, const std::string& bytes) const
@@ -50,8 +48,7 @@ bool ScratchFolder::Exists(const std::string& relativePath) const
 
 void ScratchFolder::CopyDataFolder() const
 {
-    fs::copy(std::string(TARNBROOK_SOURCE_DIR) + "/Data", path_ + "/Data",
-             fs::copy_options::recursive);
+    fs::copy(TARNBROOK_SOURCE_DIR "/Data", path_ + "/Data", fs::copy_options::recursive);
 }
 
 }  // namespace testsupport

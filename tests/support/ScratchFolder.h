@@ -4,8 +4,7 @@
 
 namespace testsupport {
 
-// A fresh temporary folder that becomes the working directory for the test's lifetime;
-// the previous working directory comes back and the folder is removed at the end.
+// A fresh temporary folder, the working directory while the object lives; removed at the end.
 class ScratchFolder {
 public:
     ScratchFolder();
@@ -14,11 +13,10 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::string& Path() const { return path_; }
-    std::string Read(
-        const std::string& relativePath) const;  // whole file as bytes, "" when missing
+    std::string Read(const std::string& relativePath) const;  // "" when missing
     void Write(const std::string& relativePath, const std::string& bytes) const;
     bool Exists(const std::string& relativePath) const;
-    void CopyDataFolder() const;  // copies the repository's Data/ here
+    void CopyDataFolder() const;  // the repository's Data/
 
 private:
     std::string path_;

@@ -1,65 +1,88 @@
 #include "Soak.h"
 
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
-
-#include "SoakedProgram.h"
 
 namespace soak {
 
 namespace {
 
-const char* const kOutputFile = "stdout.txt";
-const char* const kErrorFile = "stderr.txt";
-// The game's and the gallery's main windows both have titles beginning so.
-const char* const kMainTitlePrefix = "Tarnbrook";
-// The game asks before it ends; its question's YES button lies 65 pixels left of the right edge
-// and 26 above the bottom, at the button's middle.
-const char* const kExitTitle = "Exit";
-constexpr int kYesFromRight = 65;
-constexpr int kYesFromBottom = 26;
-
 constexpr int kStartTimeoutMs = 30000;
-constexpr int kSampleEveryMs = 1000;
 // Leak checking at the program's end takes a while under the sanitizers.
 constexpr int kEndTimeoutMs = 60000;
-constexpr size_t kMostErrorBytes = 4000;
 // The main window collects finished sound children on its next tick.
 constexpr int kZombiesAllowed = 1;
+
+// Where a player of the game clicks most, in hundredths of the clicks on its main window: the
+// field and START / CANCEL, INFO and EXIT. The rest land anywhere on the window.
+const struct {
+    int x, y, width, height, weight;
+} kGameAreas[] = {{232, 144, 270, 351, 55},
+                  {527, 140, 100, 28, 10},
+                  {527, 170, 100, 28, 3},
+                  {527, 200, 100, 28, 2}};
+const KeySym kKeys[] = {XK_Return, XK_Escape, XK_Tab,   XK_BackSpace, XK_Delete, XK_Left, XK_Right,
+                        XK_Up,     XK_Down,   XK_space, XK_Home,      XK_End,    XK_0,    XK_7};
 
 std::string ReadText(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-void WriteText(const std::string& path, const std::string& text)
+long ResidentKilobytes(pid_t pid)
 {
-    std::ofstream(path, std::ios::binary) << text;
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return 0;
+}
+
+// Children that have ended and were not collected. In "pid (name) state ..." the name may hold
+// blanks: the state follows the last ") ".
+int ZombieChildren(pid_t parent)
+{
+    const std::string id = std::to_string(parent);
+    std::ifstream children("/proc/" + id + "/task/" + id + "/children");
+    int zombies = 0;
+    for (pid_t child; children >> child;) {
+        std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
+        std::string text;
+        std::getline(stat, text);
+        const size_t close = text.rfind(") ");
+        zombies += close != std::string::npos && text[close + 2] == 'Z';
+    }
+    return zombies;
 }
 
 std::string TitleOf(Display* display, Window window)
 {
     char* name = nullptr;
-    std::string title;
-    if (XFetchName(display, window, &name) && name) {
-        title = name;
-        XFree(name);
-    }
+    const std::string title = XFetchName(display, window, &name) && name ? name : "";
+    XFree(name);
     return title;
 }
 
 // Every window under parent, depth first.
 void Collect(Display* display, Window parent, std::vector<Window>& found)
 {
-    Window root = 0;
-    Window above = 0;
-    Window* children = nullptr;
+    Window root = 0, above = 0, *children = nullptr;
     unsigned int count = 0;
     if (XQueryTree(display, parent, &root, &above, &children, &count)) {
         for (unsigned int i = 0; i < count; ++i) {
@@ -72,120 +95,157 @@ void Collect(Display* display, Window parent, std::vector<Window>& found)
 
 }  // namespace
 
+double NowMs()
+{
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+void SleepMs(int milliseconds)
+{
+    usleep(static_cast<useconds_t>(milliseconds) * 1000);
+}
+
 // Xlib keeps the mask of the resource-id bits a server gives each client to number its resources
 // in the public part of its connection record; the bits above it name the client.
-Soak::Soak(const SoakOptions& options, Display* display)
-    : options_(options),
-      display_(display),
-      monkey_(display, options.seed),
+Soak::Soak(Display* display, const std::string& program, const std::string& outputFolder,
+           unsigned seed)
+    : display_(display),
+      program_(program),
+      summary_(outputFolder + "/summary.txt"),
+      seed_(seed),
+      random_(seed),
       clientMask_(reinterpret_cast<_XPrivDisplay>(display)->private4)
 {}
 
-int Soak::Run()
+int Soak::Run(int seconds)
 {
-    const double deadline = NowMs() + options_.seconds * 1000.0;
+    const double deadline = NowMs() + seconds * 1000.0;
     while (NowMs() < deadline) {
         RunOnce(deadline);
     }
-    const std::string totals = "seed " + std::to_string(options_.seed) + ", " +
-                               std::to_string(options_.seconds) + " s, " + std::to_string(run_) +
-                               " runs, " + std::to_string(totalActions_) + " actions, " +
-                               std::to_string(findings_.size()) + " findings\n";
-    std::string text = totals + summary_;
-    for (const std::string& line : findings_) {
-        text += line + "\n";
-    }
-    WriteText(options_.outputFolder + "/summary.txt", text);
-    std::printf("%s", totals.c_str());
-    return static_cast<int>(findings_.size());
+    Report("seed " + std::to_string(seed_) + ", " + std::to_string(seconds) + " s, " +
+           std::to_string(run_) + " runs, " + std::to_string(actions_) + " actions, " +
+           std::to_string(findings_) + " findings");
+    return findings_;
 }
 
 void Soak::RunOnce(double deadline)
 {
     ++run_;
     main_ = 0;
-    logLinesSeen_ = 0;
-    trace_.clear();
     runStartMs_ = NowMs();
-    RunFigures figures;
-    SoakedProgram program(options_.binary, kOutputFile, kErrorFile);
-    Note("start, process " + std::to_string(program.Pid()));
-    std::string end = ", ended during the input";
-    const double startLimit = NowMs() + kStartTimeoutMs;
-    while (program.Running() && NowMs() < startLimit && Windows(true).empty()) {
-        SleepMs(50);
+    const int output = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int error = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_ = fork();
+    if (pid_ == 0) {
+        dup2(output, STDOUT_FILENO);
+        dup2(error, STDERR_FILENO);
+        execl(program_.c_str(), program_.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
     }
-    if (program.Running() && Windows(true).empty()) {
-        Finding("no main window within " + std::to_string(kStartTimeoutMs / 1000) + " s");
-        program.Stop();
-    } else if (program.Running()) {
-        SleepMs(500);  // the first paint comes before the first click
-        Play(program, deadline, figures);
-        if (program.Running()) {
-            end = ", asked to end";
-            Sample(program, figures);
-            if (!EndOrderly(program)) {
-                Finding("the program did not end when asked to");
-                program.Stop();
-            }
+    close(output);
+    close(error);
+    ended_ = pid_ < 0;
+
+    Figures figures;
+    std::string end = ", ended during the input";
+    if (Play(deadline, figures) && Running()) {
+        end = ", asked to end";
+        Sample(figures);
+        if (!EndOrderly()) {
+            Finding("the program did not end when asked to");
         }
     }
-    Judge(program);
-    totalActions_ += figures.actions;
-    WriteText(options_.outputFolder + "/run-" + std::to_string(run_) + "-events.txt", trace_);
-    Summarise(figures, program.EndDescription() + end);
+    for (int signal : {SIGTERM, SIGKILL}) {
+        if (Running()) {
+            kill(pid_, signal);
+            WaitForEnd(5000);
+        }
+    }
+    Judge();
+    actions_ += figures.actions;
+    char line[512];
+    std::snprintf(line, sizeof line,
+                  "run %d: %.0f s, %d actions, %s%s; VmRSS %ld -> %ld kB (peak %ld); "
+                  "X windows %d -> %d with only the main window shown (at most %d); "
+                  "uncollected children at most %d",
+                  run_, (NowMs() - runStartMs_) / 1000.0, figures.actions, EndDescription().c_str(),
+                  end.c_str(), figures.firstKb, figures.lastKb, figures.peakKb,
+                  figures.firstWindows, figures.lastWindows, figures.mostWindows,
+                  figures.mostZombies);
+    Report(line);
 }
 
-// Random input until the deadline or the program's end.
-void Soak::Play(SoakedProgram& program, double deadline, RunFigures& figures)
+// With its Data folder in place and on a 24-bit screen the program has nothing to log.
+void Soak::Judge()
 {
-    for (double nextSample = NowMs(); program.Running() && NowMs() < deadline;) {
-        if (NowMs() >= nextSample) {
-            Sample(program, figures);
-            CheckLog();
-            nextSample += kSampleEveryMs;
-        }
-        const std::vector<ShownWindow> shown = Windows(true);
+    std::istringstream log(ReadText("log.txt"));
+    for (std::string line; std::getline(log, line);) {
+        Finding("log.txt: " + line);
+    }
+    if (const std::string errors = ReadText("stderr.txt"); !errors.empty()) {
+        Finding("standard error:\n" + errors);
+    }
+    if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0) {
+        Finding("the program ended with " + EndDescription());
+    }
+}
+
+// Random input until the deadline or the program's end, with figures every second; false when
+// no main window came.
+bool Soak::Play(double deadline, Figures& figures)
+{
+    const double shownBy = NowMs() + kStartTimeoutMs;
+    for (double nextSample = NowMs(); Running() && NowMs() < deadline;) {
+        const std::vector<Shown> shown = Windows(true);
         if (!shown.empty() && shown.front().id == main_) {
-            Note(monkey_.Act(shown));
+            if (NowMs() >= nextSample) {
+                Sample(figures);
+                nextSample = NowMs() + 1000;
+            }
+            Act(shown);
             ++figures.actions;
+        } else if (figures.actions == 0 && NowMs() > shownBy) {
+            Finding("no main window within " + std::to_string(kStartTimeoutMs / 1000) + " s");
+            return false;
         } else {
             SleepMs(50);
         }
     }
+    return true;
 }
 
-// Closes the dialogs, asks the main window to close and answers YES to the game's question.
-bool Soak::EndOrderly(SoakedProgram& program)
+// Closes the dialogs, asks the main window to close and answers YES to the game's question,
+// whose button lies 65 pixels left of the right edge and 26 above the bottom.
+bool Soak::EndOrderly()
 {
-    Note("end");
     bool asked = false;
-    for (const double end = NowMs() + 10000; program.Running() && NowMs() < end; SleepMs(200)) {
-        const std::vector<ShownWindow> shown = Windows(true);
-        for (const ShownWindow& window : shown) {
-            if (window.title == kExitTitle) {
-                monkey_.Click(window.id, window.width - kYesFromRight,
-                              window.height - kYesFromBottom);
+    for (const double end = NowMs() + 10000; Running() && NowMs() < end; SleepMs(200)) {
+        const std::vector<Shown> shown = Windows(true);
+        for (const Shown& window : shown) {
+            if (window.title == "Exit") {
+                Click(window.id, window.width - 65, window.height - 26, 1);
             } else if (window.id != main_) {
-                monkey_.RequestClose(window.id, false);
+                RequestClose(window.id);
             }
         }
         if (shown.size() == 1 && !asked) {
-            monkey_.RequestClose(main_, true);
+            RequestClose(main_);
             asked = true;
         }
     }
-    return program.WaitForEnd(kEndTimeoutMs);
+    return WaitForEnd(kEndTimeoutMs);
 }
 
-void Soak::Sample(SoakedProgram& program, RunFigures& figures)
+void Soak::Sample(Figures& figures)
 {
-    if (const long resident = program.ResidentKilobytes()) {
-        figures.firstResidentKb = figures.firstResidentKb ? figures.firstResidentKb : resident;
-        figures.lastResidentKb = resident;
-        figures.peakResidentKb = std::max(figures.peakResidentKb, resident);
+    if (const long resident = ResidentKilobytes(pid_)) {
+        figures.firstKb = figures.firstKb ? figures.firstKb : resident;
+        figures.lastKb = resident;
+        figures.peakKb = std::max(figures.peakKb, resident);
     }
-    const int zombies = program.ZombieChildren();
+    const int zombies = ZombieChildren(pid_);
     if (zombies > kZombiesAllowed && figures.mostZombies <= kZombiesAllowed) {
         Finding(std::to_string(zombies) + " ended children of the program were not collected");
     }
@@ -198,95 +258,157 @@ void Soak::Sample(SoakedProgram& program, RunFigures& figures)
     }
 }
 
-// Every line in log.txt is a finding: with its Data folder in place and on a 24-bit screen the
-// program has nothing to complain about.
-void Soak::CheckLog()
-{
-    std::istringstream log(ReadText("log.txt"));
-    size_t number = 0;
-    for (std::string line; std::getline(log, line);) {
-        if (++number > logLinesSeen_) {
-            Finding("log.txt: " + line);
-            logLinesSeen_ = number;
-        }
-    }
-}
-
-void Soak::Judge(SoakedProgram& program)
-{
-    CheckLog();
-    const std::string errors = ReadText(kErrorFile);
-    if (!errors.empty()) {
-        Finding("standard error:\n" + errors.substr(0, kMostErrorBytes));
-    }
-    if (!program.EndedNormally()) {
-        Finding("the program ended with " + program.EndDescription());
-    }
-}
-
 // The program's windows (viewable ones only, if so asked), the main window first. They are told
 // apart from the window manager's frames and the soak's own by the client part of their
 // resource ids; the program makes X windows for its forms only.
-std::vector<ShownWindow> Soak::Windows(bool viewableOnly)
+std::vector<Soak::Shown> Soak::Windows(bool viewableOnly)
 {
     std::vector<Window> all;
     Collect(display_, DefaultRootWindow(display_), all);
     XWindowAttributes attributes;
     if (!main_ || !XGetWindowAttributes(display_, main_, &attributes)) {
         const auto main = std::find_if(all.begin(), all.end(), [&](Window window) {
-            return TitleOf(display_, window).rfind(kMainTitlePrefix, 0) == 0;
+            return TitleOf(display_, window).rfind("Tarnbrook", 0) == 0;  // game and gallery
         });
         main_ = main == all.end() ? 0 : *main;
     }
-    std::vector<ShownWindow> found;
+    std::vector<Shown> found;
     for (Window window : all) {
         if (main_ && (window & ~clientMask_) == (main_ & ~clientMask_) &&
             XGetWindowAttributes(display_, window, &attributes) &&
             (!viewableOnly || attributes.map_state == IsViewable)) {
-            const ShownWindow entry{window, TitleOf(display_, window), attributes.width,
-                                    attributes.height};
+            const Shown entry{window, TitleOf(display_, window), attributes.width,
+                              attributes.height};
             found.insert(window == main_ ? found.begin() : found.end(), entry);
         }
     }
     return found;
 }
 
-void Soak::Note(const std::string& what)
+// One random action. The game's exit question is closed at once, which answers NO, so that a run
+// goes on until the soak ends it.
+void Soak::Act(const std::vector<Shown>& windows)
 {
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%9.3f ", (NowMs() - runStartMs_) / 1000.0);
-    trace_ += stamp + what + "\n";
+    const auto question = std::find_if(windows.begin(), windows.end(),
+                                       [](const Shown& window) { return window.title == "Exit"; });
+    // A dialog holds the player's attention: most input goes to one when one is open.
+    const Shown& target =
+        question != windows.end() ? *question
+        : windows.size() > 1 && Between(1, 4) > 1
+            ? windows[static_cast<size_t>(Between(1, static_cast<int>(windows.size()) - 1))]
+            : windows.front();
+    const int roll = question != windows.end() ? 100 : Between(1, 100);
+    if (roll <= 70) {
+        ClickSomewhere(target);
+    } else if (roll <= 95) {
+        PressKey();
+    } else {
+        RequestClose(target.id);
+    }
 }
 
-// Reported at once; the run's input so far, its output and its standard error are kept beside.
+void Soak::ClickSomewhere(const Shown& target)
+{
+    int x = Between(0, target.width - 1);
+    int y = Between(0, target.height - 1);
+    int roll = target.title.rfind("Tarnbrook - ", 0) == 0 ? Between(1, 100) : 100;
+    for (const auto& area : kGameAreas) {
+        if ((roll -= area.weight) <= 0) {
+            x = area.x + Between(0, area.width - 1);
+            y = area.y + Between(0, area.height - 1);
+            break;
+        }
+    }
+    Click(target.id, x, y, Between(1, 10) <= 8 ? 1 : 3);
+}
+
+void Soak::Click(Window window, int x, int y, unsigned button)
+{
+    Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &x, &y, &child);
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
+    Pace(5, 20);
+    XTestFakeButtonEvent(display_, button, True, CurrentTime);
+    Pace(10, 40);
+    XTestFakeButtonEvent(display_, button, False, CurrentTime);
+    Pace(30, 130);
+}
+
+// Letters as a name is typed, and the keys that move, edit or confirm.
+void Soak::PressKey()
+{
+    const KeySym symbol = Between(1, 2) == 1
+                              ? XK_a + static_cast<KeySym>(Between(0, 25))
+                              : kKeys[Between(0, static_cast<int>(std::size(kKeys)) - 1)];
+    const KeyCode code = XKeysymToKeycode(display_, symbol);
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    Pace(5, 30);
+    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    Pace(10, 60);
+}
+
+// As a title bar's close button does: the window manager is asked to close the window.
+void Soak::RequestClose(Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.format = 32;
+    event.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
+    event.xclient.data.l[1] = 2;  // asked by a user's tool
+    XSendEvent(display_, DefaultRootWindow(display_), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    Pace(30, 120);
+}
+
+void Soak::Pace(int fromMs, int toMs)
+{
+    XSync(display_, False);
+    SleepMs(Between(fromMs, toMs));
+}
+
+int Soak::Between(int from, int to)
+{
+    return std::uniform_int_distribution<int>(from, to)(random_);
+}
+
+bool Soak::Running()
+{
+    ended_ = ended_ || waitpid(pid_, &status_, WNOHANG) == pid_;
+    return !ended_;
+}
+
+bool Soak::WaitForEnd(int timeoutMs)
+{
+    for (const double end = NowMs() + timeoutMs; Running() && NowMs() < end;) {
+        SleepMs(20);
+    }
+    return !Running();
+}
+
+// "exit status 3" or "signal 11 (Segmentation fault)".
+std::string Soak::EndDescription() const
+{
+    const int signal = WIFSIGNALED(status_) ? WTERMSIG(status_) : 0;
+    return signal ? "signal " + std::to_string(signal) + " (" + strsignal(signal) + ")"
+                  : "exit status " + std::to_string(WEXITSTATUS(status_));
+}
+
 void Soak::Finding(const std::string& what)
 {
     char line[128];
-    std::snprintf(line, sizeof line, "FINDING seed %u run %d at %.1f s: ", options_.seed, run_,
+    std::snprintf(line, sizeof line, "FINDING seed %u run %d at %.1f s: ", seed_, run_,
                   (NowMs() - runStartMs_) / 1000.0);
-    findings_.push_back(line + what);
-    std::printf("%s\n", findings_.back().c_str());
-    std::fflush(stdout);
-    const std::string prefix = options_.outputFolder + "/run-" + std::to_string(run_);
-    WriteText(prefix + "-events.txt", trace_);
-    WriteText(prefix + "-stderr.txt", ReadText(kErrorFile));
-    WriteText(prefix + "-stdout.txt", ReadText(kOutputFile));
+    ++findings_;
+    Report(line + what);
 }
 
-void Soak::Summarise(const RunFigures& figures, const std::string& end)
+// On standard output and in the summary file at once.
+void Soak::Report(const std::string& line)
 {
-    char line[512];
-    std::snprintf(line, sizeof line,
-                  "run %d: %.0f s, %d actions, %s; VmRSS %ld -> %ld kB (peak %ld); "
-                  "X windows %d -> %d with only the main window shown (at most %d); "
-                  "uncollected children at most %d\n",
-                  run_, (NowMs() - runStartMs_) / 1000.0, figures.actions, end.c_str(),
-                  figures.firstResidentKb, figures.lastResidentKb, figures.peakResidentKb,
-                  figures.firstWindows, figures.lastWindows, figures.mostWindows,
-                  figures.mostZombies);
-    std::printf("%s", line);
+    std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    summary_ += line;
+    std::ofstream(summary_, std::ios::app) << line << "\n";
 }
 
 }  // namespace soak

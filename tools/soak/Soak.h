@@ -1,71 +1,76 @@
 #pragma once
 
 #include <X11/Xlib.h>
+#include <sys/types.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
-#include "Monkey.h"
-
 namespace soak {
 
-class SoakedProgram;
+double NowMs();  // of a monotonic clock
+void SleepMs(int milliseconds);
 
-struct SoakOptions {
-    std::string binary;
-    std::string outputFolder;  // the summary and the traces of the runs go here
-    int seconds;
-    unsigned seed;
-};
-
-// What one run of the program showed.
-struct RunFigures {
-    int actions = 0;
-    long firstResidentKb = 0;
-    long lastResidentKb = 0;
-    long peakResidentKb = 0;
-    // The program's X windows, counted while only the main window is shown.
-    int firstWindows = -1;
-    int lastWindows = -1;
-    int mostWindows = 0;
-    int mostZombies = 0;
-};
-
-// Runs the program again and again in the current folder (which holds its Data) for the
-// given time, feeding it random input, and reports every sign of a fault: death by a signal,
-// a non-zero exit status, anything on standard error (sanitizer reports), lines in log.txt,
-// more than one uncollected child, a program that does not end when asked.
+// Runs the program again and again in the current folder (which holds its Data) for the given
+// time, playing it as a player who knows nothing: random but plausible clicks, keys and close
+// requests, the same for the same seed. Reports every sign of a fault: no main window, death by
+// a signal, a non-zero exit status, anything on standard error (sanitizer reports), lines in
+// log.txt, more than one uncollected child, no end when asked; and each run's memory and
+// X windows, printed and kept in the output folder's summary.txt.
 class Soak {
 public:
-    Soak(const SoakOptions& options, Display* display);
-
-    // Answers the number of findings.
-    int Run();
+    Soak(Display* display, const std::string& program, const std::string& outputFolder,
+         unsigned seed);
+    int Run(int seconds);  // answers the number of findings
 
 private:
-    void RunOnce(double deadline);
-    void Play(SoakedProgram& program, double deadline, RunFigures& figures);
-    bool EndOrderly(SoakedProgram& program);
-    void Sample(SoakedProgram& program, RunFigures& figures);
-    void CheckLog();
-    void Judge(SoakedProgram& program);
-    std::vector<ShownWindow> Windows(bool viewableOnly);
-    void Note(const std::string& what);
-    void Finding(const std::string& what);
-    void Summarise(const RunFigures& figures, const std::string& end);
+    struct Shown {
+        Window id;
+        std::string title;
+        int width, height;
+    };
+    struct Figures {
+        int actions = 0;
+        long firstKb = 0, lastKb = 0, peakKb = 0;  // resident memory
+        // The program's X windows while only the main window is shown, and at most.
+        int firstWindows = -1, lastWindows = -1, mostWindows = 0;
+        int mostZombies = 0;
+    };
 
-    SoakOptions options_;
+    void RunOnce(double deadline);
+    bool Play(double deadline, Figures& figures);
+    bool EndOrderly();
+    void Sample(Figures& figures);
+    void Judge();
+    std::vector<Shown> Windows(bool viewableOnly);
+    void Act(const std::vector<Shown>& windows);
+    void ClickSomewhere(const Shown& target);
+    void PressKey();
+    void Click(Window window, int x, int y, unsigned button);
+    void RequestClose(Window window);
+    void Pace(int fromMs, int toMs);
+    int Between(int from, int to);
+    bool Running();
+    bool WaitForEnd(int timeoutMs);
+    std::string EndDescription() const;
+    void Finding(const std::string& what);
+    void Report(const std::string& line);
+
     Display* display_;
-    Monkey monkey_;
+    std::string program_;
+    std::string summary_;
+    unsigned seed_;
+    std::mt19937 random_;
     XID clientMask_;
+    pid_t pid_ = -1;
+    int status_ = 0;
+    bool ended_ = true;
     Window main_ = 0;
     int run_ = 0;
-    int totalActions_ = 0;
+    int actions_ = 0;
     double runStartMs_ = 0;
-    size_t logLinesSeen_ = 0;
-    std::string trace_;
-    std::vector<std::string> findings_;
-    std::string summary_;
+    int findings_ = 0;
 };
 
 }  // namespace soak

@@ -8,15 +8,8 @@
 #include <cstdlib>
 
 #include "Soak.h"
-#include "SoakedProgram.h"
 
 namespace {
-
-// Windows of the program come and go while the soak looks at them.
-int IgnoreXError(Display*, XErrorEvent*)
-{
-    return 0;
-}
 
 // A window manager announces itself before it serves map requests: a probe window mapped
 // (again, if need be) until it is framed shows that it serves.
@@ -30,8 +23,7 @@ bool WindowManagerServes(Display* display)
         XMapWindow(display, probe);
         XSync(display, False);
         soak::SleepMs(100);
-        Window top = 0;
-        Window* children = nullptr;
+        Window top = 0, *children = nullptr;
         unsigned int count = 0;
         XQueryTree(display, probe, &top, &parent, &children, &count);
         XFree(children);
@@ -49,21 +41,21 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s PROGRAM OUTPUT_FOLDER SECONDS SEED\n", argv[0]);
         return 2;
     }
-    const soak::SoakOptions options{argv[1], argv[2], std::atoi(argv[3]),
-                                    static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10))};
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "no X display\n");
         return 2;
     }
-    XSetErrorHandler(IgnoreXError);
-    int findings = 0;
+    // Windows of the program come and go while the soak looks at them.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    int status = 2;
     if (WindowManagerServes(display)) {
-        findings = soak::Soak(options, display).Run();
+        soak::Soak soak(display, argv[1], argv[2],
+                        static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10)));
+        status = soak.Run(std::atoi(argv[3])) == 0 ? 0 : 1;
     } else {
         std::fprintf(stderr, "no window manager frames windows on this display\n");
-        findings = -1;
     }
     XCloseDisplay(display);
-    return findings == 0 ? 0 : findings < 0 ? 2 : 1;
+    return status;
 }
