@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,9 +23,8 @@ using testsupport::Journal;
 using testsupport::RecordingChild;
 using testsupport::RecordingForm;
 
-// What plain-function callbacks write to and drive.
+// What plain-function callbacks write to.
 Journal* journalInUse = nullptr;
-testsupport::InputDriver* inputInUse = nullptr;
 
 const std::string a = std::to_string(XK_a);
 const std::string tab = std::to_string(XK_Tab);
@@ -46,7 +46,6 @@ protected:
     {
         LoopTest::SetUp();
         journalInUse = &journal;
-        inputInUse = &input;
     }
 
     // An element of the form (or of another container) at (x, y), 50 x 30, created.
@@ -280,28 +279,27 @@ TEST_F(RunDisplayTest, ATimerCountsIdleSlicesOfTenMilliseconds)
     EXPECT_EQ(Application::tickCounter, 90);  // three times three slices
 }
 
-// Ends the loop after `limit` user messages, or at once when the tick counter moved.
-class PingedForm : public RecordingForm {
+// A dialog form that counts the user messages it gets and runs onMessage on each.
+class MessagedForm : public RecordingForm {
 public:
-    PingedForm(Journal* journal, int limit) : RecordingForm(journal), limit(limit) {}
-    void OnUserMessage() override
-    {
-        if (++pings == limit || Application::tickCounter != 0) {
-            Application::quitRequested = true;
-        }
-    }
-    int pings = 0;
-    const int limit;
+    explicit MessagedForm(Journal* journal) : RecordingForm(journal) {}
+    void OnUserMessage() override { onMessage(++messages); }
+    int messages = 0;
+    std::function<void(int)> onMessage;
 };
 
-// Ten user messages come from a process of its own, one every 20 ms. Without timers the loop
-// sleeps without limit and counts no idle time; a stopped timer is enough to count it.
+// Ten user messages come from a process of its own, one every 20 ms, each ending the loop once
+// the tick counter moved. Without timers the loop sleeps without limit and counts no idle
+// time; a stopped timer is enough to count it.
 TEST_F(RunDisplayTest, OnlyWithATimerDoesTheLoopCountIdleTime)
 {
     for (bool withTimer : {false, true}) {
         Application::tickCounter = 0;
         Application::quitRequested = false;
-        PingedForm pinged(&journal, 10);
+        MessagedForm pinged(&journal);
+        pinged.onMessage = [](int count) {
+            Application::quitRequested = count == 10 || Application::tickCounter != 0;
+        };
         ShowDialog(pinged);
         std::unique_ptr<Timer> stopped = withTimer ? std::make_unique<Timer>(&pinged, 10) : nullptr;
         const Window window = pinged.GetWindow();
@@ -318,44 +316,33 @@ TEST_F(RunDisplayTest, OnlyWithATimerDoesTheLoopCountIdleTime)
         Application::Run(&pinged);
         kill(pinger, SIGTERM);
         waitpid(pinger, nullptr, 0);
-        EXPECT_EQ(pinged.pings == 10, !withTimer);
+        EXPECT_EQ(pinged.messages == 10, !withTimer);
         EXPECT_EQ(Application::tickCounter != 0, withTimer);
     }
 }
 
-// Answers each user message with the next one, up to kEchoes: until then the connection is
-// never quiet for a whole idle step.
-constexpr int kEchoes = 1000;
-
-class EchoingForm : public RecordingForm {
-public:
-    using RecordingForm::RecordingForm;
-    void OnUserMessage() override
-    {
-        if (++echoes < kEchoes) {
-            inputInUse->SendUserMessage(GetWindow());
-        }
-    }
-    int echoes = 0;
-};
-
-EchoingForm* echoingInUse = nullptr;
-int echoesAtFire = 0;
+// Each user message is answered with the next, up to a thousand: until then the connection is
+// never quiet for a whole idle step, and the timer may not fire.
+int messagesAtFire = 0;
 
 TEST_F(RunDisplayTest, WhileEventsKeepComingNoTimerAdvances)
 {
-    EchoingForm echoing(&journal);
+    MessagedForm echoing(&journal);
+    echoing.onMessage = [&](int count) {
+        if (count < 1000) {
+            input.SendUserMessage(echoing.GetWindow());
+        }
+    };
     ShowDialog(echoing);
-    echoingInUse = &echoing;
     Timer timer(&echoing, 30);
-    timer.SetOnTimer([](Timer*) {
-        echoesAtFire = echoingInUse->echoes;
+    timer.SetOnTimer([](Timer* self) {
+        messagesAtFire = static_cast<MessagedForm*>(self->GetParent())->messages;
         Application::quitRequested = true;
     });
     timer.Start();
     input.SendUserMessage(echoing.GetWindow());
     Application::Run(&echoing);
-    EXPECT_EQ(echoesAtFire, kEchoes);
+    EXPECT_EQ(messagesAtFire, 1000);
 }
 
 }  // namespace
