@@ -337,7 +337,7 @@ TEST_F(DialogsDisplayTest, TheOwnerIsFreeOnlyWhenTheLastOfItsDialogsHasGone)
 
 // Opening clears the name; the prompt sits centred in a line 14 high at the top; the box has
 // the focus. An empty OK beeps and the dialog stays.
-TEST_F(DialogsDisplayTest, AnEmptyNameBeepsAndTheDialogStays)
+TEST_F(DialogsDisplayTest, AnEmptyNameBeepsAndATypedOneIsTakenByReturnOkOrDelete)
 {
     testsupport::BeepCounter beeps(folder.Path());
     playerName = "earlier";
@@ -358,13 +358,11 @@ TEST_F(DialogsDisplayTest, AnEmptyNameBeepsAndTheDialogStays)
     EXPECT_TRUE(closings.empty());
     EXPECT_EQ(beeps.Count(), 2);
     EXPECT_EQ(Application::focused, dialog->GetTextBox());
-}
 
-// The dialog gives its owner back once: deleted after being taken, it leaves the owner alone.
-TEST_F(DialogsDisplayTest, ReturnOrDeleteTakesTheTypedNameAsOkDoes)
-{
-    testsupport::BeepCounter beeps(folder.Path());
-    auto dialog = OpenName();
+    // Return, OK or Delete take the typed name. The dialog gives its owner back once: deleted
+    // after being taken, it leaves the owner alone.
+    dialog.reset();
+    dialog = OpenName();
     Type(dialog.get(), {XK_a, XK_n, XK_n, XK_Return});
     EXPECT_FALSE(dialog->IsCreated());
     EXPECT_TRUE(Free());
@@ -378,11 +376,11 @@ TEST_F(DialogsDisplayTest, ReturnOrDeleteTakesTheTypedNameAsOkDoes)
     Type(dialog.get(), {XK_b, XK_o});
     ClickMiddle(dialog->GetOkButton());
     EXPECT_EQ(closings, (Lines{"ann", "bo"}));
-    EXPECT_EQ(beeps.Count(), 0);
+    EXPECT_EQ(beeps.Count(), 2);
 
     dialog = OpenName();  // the eleventh character beeps; Delete acts as OK
     Type(dialog.get(), {XK_a, XK_b, XK_c, XK_d, XK_e, XK_f, XK_g, XK_h, XK_i, XK_j, XK_k});
-    EXPECT_EQ(beeps.Count(), 1);
+    EXPECT_EQ(beeps.Count(), 3);
     Type(dialog.get(), {XK_Delete});
     EXPECT_EQ(playerName, "abcdefghij");
     EXPECT_FALSE(dialog->IsCreated());
@@ -416,7 +414,7 @@ TEST_F(DialogsDisplayTest, TheWindowManagersCloseStoresAnEmptyNameAndOnCloseMayD
 
 // Centred on its owner, which it holds; the picture in the sunken panel at (10, 23), the
 // product line in white, OK under the middle of the texts.
-TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwner)
+TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUntilClosed)
 {
     std::unique_ptr<FormAbout> about = OpenAbout();
     EXPECT_TRUE(HeldBy(about.get()));
@@ -451,19 +449,16 @@ TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwner)
         EXPECT_GE(inkRight, XTextWidth(font, text.data(), static_cast<int>(text.size()) - 1))
             << text;
     }
-}
 
-// Escape, Return and Delete close it, other keys do not; so do OK, the window manager and
-// deletion, shown or not; each gives the owner back and reports no result.
-TEST_F(DialogsDisplayTest, KeysOkTheWindowManagerOrDeletionCloseTheAboutBox)
-{
+    // Escape, Return and Delete close it, other keys do not; so do OK, the window manager and
+    // deletion, shown or not; each gives the owner back and reports no result.
     for (KeySym key : {XK_Escape, XK_Return, XK_Delete}) {
-        std::unique_ptr<FormAbout> about = OpenAbout();
+        about = OpenAbout();
         Type(about.get(), {XK_a, key});
         EXPECT_FALSE(about->IsCreated()) << key;
         EXPECT_TRUE(Free()) << key;
     }
-    std::unique_ptr<FormAbout> about = OpenAbout();
+    about = OpenAbout();
     ClickMiddle(about->GetOkButton());
     EXPECT_FALSE(about->IsCreated());
     EXPECT_TRUE(owner.IsEnabled());
