@@ -52,25 +52,17 @@ Lines closings;
 // When set, OnClose deletes the dialog, as an owner may.
 std::unique_ptr<FormNamePlayer>* deleteOnClose = nullptr;
 
-// A base listed before the owner's form, so that the connection opens before the form is made
-// and closes only after the form (its window and font) is gone.
-struct OwnConnection {
-    Screen ownScreen{"tests"};
-};
-
 // Shown at (100, 80), 400 x 300, for dialogs to open over; records the results they report.
-class Owner : private OwnConnection, public Form {
+class Owner : public Form {
 public:
-    Owner() : Form(nullptr)
+    explicit Owner(Screen* screen) : Form(nullptr)
     {
-        SetScreen(&ownScreen);
+        SetScreen(screen);
         SetPosition(100, 80);
         SetSize(400, 300);
         Show();
-        testsupport::WaitViewable(Connection(), GetWindow());
+        testsupport::WaitViewable(screen->GetDisplay(), GetWindow());
     }
-    ~Owner() override { DestroyWindow(); }
-    Display* Connection() const { return ownScreen.GetDisplay(); }
     void OnDialogResult(uint32_t dialogId, uint32_t result) override
     {
         results.emplace_back(dialogId, result);
@@ -119,7 +111,7 @@ protected:
     }
     bool Shown(Form* form)
     {
-        return testsupport::WaitViewable(owner.Connection(), form->GetWindow());
+        return testsupport::WaitViewable(screen.GetDisplay(), form->GetWindow());
     }
     bool HeldBy(Form* dialog) { return !owner.IsEnabled() && owner.GetActiveDialog() == dialog; }
     bool Free() { return owner.IsEnabled() && owner.GetActiveDialog() == nullptr; }
@@ -130,7 +122,7 @@ protected:
     // Top-level windows and elements: the same after a thousand dialogs as before them.
     std::pair<int, size_t> Count() const
     {
-        return {testsupport::CountTopLevelWindows(owner.Connection()),
+        return {testsupport::CountTopLevelWindows(screen.GetDisplay()),
                 Application::elements.size()};
     }
 
@@ -211,7 +203,8 @@ protected:
     }
 
     testsupport::ScratchFolder folder;
-    Owner owner;
+    Screen screen{"tests"};  // closed only after the owner's window and font are gone
+    Owner owner{&screen};
     testsupport::InputDriver input;
     ImagePtr picture;
 };
@@ -222,7 +215,7 @@ protected:
 // until replaced or the loop ends.
 TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersCloseZero)
 {
-    const int windowsBefore = testsupport::CountTopLevelWindows(owner.Connection());
+    const int windowsBefore = testsupport::CountTopLevelWindows(screen.GetDisplay());
     ShowMsgBox("Hello", "Hi");
     ElementWatch<FormMsgBox> first(Box());
     EXPECT_EQ(first->GetOwnerForm(), &owner);
@@ -235,7 +228,7 @@ TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersClo
     EXPECT_TRUE(HeldBy(Box()));
     EXPECT_EQ(Box()->GetFirstButton()->GetText() + Box()->GetSecondButton()->GetText(), "YESNO");
     EXPECT_TRUE(owner.results.empty());
-    EXPECT_EQ(testsupport::CountTopLevelWindows(owner.Connection()), windowsBefore + 1);
+    EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windowsBefore + 1);
     ClickMiddle(Box()->GetFirstButton());
 
     ShowMsgBox(7, &owner, "Saved.", "Note");
@@ -426,7 +419,7 @@ TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUn
     EXPECT_EQ(about->GetMailCell()->GetText(), "info@tarnbrook.test");
 
     const testsupport::Area shot =
-        testsupport::ReadArea(owner.Connection(), about->GetWindow(), 0, 0, 600, 210);
+        testsupport::ReadArea(screen.GetDisplay(), about->GetWindow(), 0, 0, 600, 210);
     EXPECT_EQ(shot.At(15, 28), 0xFF0000);
     EXPECT_EQ(shot.At(15 + kPictureWidth - 1, 28 + kPictureHeight - 1), 0xFF0000);
     EXPECT_EQ(shot.At(10, 23), 0);  // the sunken frame's dark corner
@@ -435,7 +428,7 @@ TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUn
 
     // Each link is drawn whole inside its cell: its ink reaches past where the text without
     // its last character would end.
-    XFontStruct* font = owner.GetFont().GetFontStruct(owner.Connection());
+    XFontStruct* font = owner.GetFont().GetFontStruct(screen.GetDisplay());
     for (CellControl* link : {about->GetWebCell(), about->GetMailCell()}) {
         const std::string text = link->GetText();
         const Point at = link->GetPosition();

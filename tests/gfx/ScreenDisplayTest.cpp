@@ -38,6 +38,7 @@ bool ServerHas(Display* display, Font id)
     return info && badFonts == 0;
 }
 
+// Programs the game starts do not inherit its connection.
 TEST(ScreenDisplay, TheFirstScreenIsTheDefaultAndClosesOnce)
 {
     testsupport::ScratchFolder folder;
@@ -50,16 +51,7 @@ TEST(ScreenDisplay, TheFirstScreenIsTheDefaultAndClosesOnce)
     }
     EXPECT_EQ(ScreenWidth(), 1280);
     EXPECT_EQ(ScreenHeight(), 1024);
-
-    Display* display = screen->GetDisplay();
-    // Programs the game starts do not inherit its connection.
-    EXPECT_EQ(fcntl(ConnectionNumber(display), F_GETFD) & FD_CLOEXEC, FD_CLOEXEC);
-    XWarpPointer(display, None, RootWindow(display, screen->GetScreenNumber()), 0, 0, 0, 0, 321,
-                 123);
-    XSync(display, False);
-    EXPECT_EQ(GetPointerPosition().x, 321);
-    EXPECT_EQ(GetPointerPosition().y, 123);
-
+    EXPECT_EQ(fcntl(ConnectionNumber(screen->GetDisplay()), F_GETFD) & FD_CLOEXEC, FD_CLOEXEC);
     EXPECT_TRUE(screen->Close());
     EXPECT_FALSE(screen->Close());
     screen.reset();
