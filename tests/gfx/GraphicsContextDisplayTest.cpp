@@ -2,7 +2,9 @@
 
 #include "gfx/GraphicsContext.h"
 
+#include <algorithm>
 #include <climits>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -11,9 +13,12 @@
 #include "app/Application.h"
 #include "gfx/MyImage.h"
 #include "gfx/PixelFormat.h"
+#include "support/InputDriver.h"
+#include "support/ReferencePaint.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/TestData.h"
+#include "support/WaitFor.h"
 
 namespace tarnbrook {
 namespace {
@@ -66,6 +71,42 @@ protected:
     testsupport::ScratchFolder folder;
     GraphicsContext gc{&surface.Get()};
 };
+
+// Each drawing goes to the server at once, without waiting for the loop: another connection
+// sees it. Borders are drawn last, so a shape shows its fill when it has none.
+TEST_F(GraphicsContextDisplayTest, EveryDrawingIsSentAtOnce)
+{
+    testsupport::InputDriver other;
+    ImagePtr image = CreateXImage(&surface.Get(), Gradient(4, 3));
+    const XPoint triangle[] = {{10, 70}, {50, 70}, {10, 110}, {10, 70}};
+    const std::vector<std::tuple<std::function<void()>, int, int, int>> drawings{
+        {[&] { gc.DrawPoint(5, 5, kInk); }, 5, 5, kInk},
+        {[&] { gc.DrawLine(10, 20, 109, 20, kInk); }, 50, 20, kInk},
+        {[&] { gc.DrawRectangle(10, 30, 20, 5, 1, kInk); }, 10, 32, kInk},
+        {[&] { gc.FillRectangle(40, 30, 5, 5, 0, GraphicsContext::NoColor, kInk); }, 42, 32, kInk},
+        {[&] { gc.FillPolygon(triangle, 4, 0, GraphicsContext::NoColor, kInk); }, 20, 80, kInk},
+        {[&] { gc.FillPolygon(triangle, 4, 1, kGreen, kInk); }, 30, 70, kGreen},
+        {[&] { gc.FillEllipse(100, 40, 40, 20, 0, GraphicsContext::NoColor, kInk); }, 120, 50,
+         kInk},
+        {[&] { gc.FillEllipse(100, 40, 40, 20, 1, kGreen, kInk); }, 100, 50, kGreen},
+        {[&] { gc.PutImage(150, 10, 0, 0, image.get()); }, 150, 10, 0x050580},
+    };
+    for (const auto& [draw, x, y, color] : drawings) {
+        draw();
+        EXPECT_TRUE(testsupport::WaitFor([&, x = x, y = y, color = color] {
+            return testsupport::ReadArea(other.GetDisplay(), surface.Get().GetWindow(), x, y, 1, 1)
+                       .pixels == std::vector<int>{color};
+        })) << x
+            << "," << y;
+    }
+    gc.DrawText(10, 120, 100, 15, "Mam", kInk, GraphicsContext::NoColor, TextAlign::Left);
+    EXPECT_TRUE(testsupport::WaitFor([&] {
+        const std::vector<int> text =
+            testsupport::ReadArea(other.GetDisplay(), surface.Get().GetWindow(), 10, 120, 100, 15)
+                .pixels;
+        return std::count(text.begin(), text.end(), kInk) > 0;
+    }));
+}
 
 // A border on a fill lies on the edge of the (w-1) x (h-1) area.
 TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessEachWayThanTheOutline)
