@@ -115,20 +115,22 @@ TEST_F(RunDisplayTest, PressAndReleaseGoToTheElementUnderThemThenToTheForm)
     EXPECT_FALSE(form.IsCreated());  // the loop destroys the windows on its way out
 }
 
-// Button 5 is ignored; once disabled the form gets only its own buttons, no keys.
+// Button 5 is ignored; once disabled the form gets only its own buttons (4 among them), as
+// MouseDown and MouseUp, and no keys.
 TEST_F(RunDisplayTest, OtherButtonsGoToTheFormAndADisabledFormGetsOnlyItsOwnButtons)
 {
     auto box = Element("box", 10, 10);
     form.SetOnOtherMouseUp([](GUIElement* self, int64_t, Point) { self->SetEnabled(false); });
     input.MoveTo(FormWindow(), 20, 20);
-    for (unsigned int button : {Button5, Button3}) {
+    for (unsigned int button : {Button5, Button3, Button4}) {
         input.PressButton(button);
         input.ReleaseButton(button);
     }
     input.Click(FormWindow(), 20, 20);
     input.TypeKey(XK_a);
     EXPECT_EQ(Run(), (Journal{"form.OtherMouseDown 20,20", "form.OtherMouseUp 20,20",
-                              "form.MouseDown 20,20", "form.MouseUp 20,20"}));
+                              "form.MouseDown 20,20", "form.MouseUp 20,20", "form.MouseDown 20,20",
+                              "form.MouseUp 20,20"}));
 }
 
 TEST_F(RunDisplayTest, KeysReachTheFocusedElementThenTheFormAndMarkTheKeyTable)
