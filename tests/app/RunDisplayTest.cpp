@@ -205,7 +205,8 @@ TEST_F(RunDisplayTest, ResizedSeesTheOldSizeAndAMoveOnlyStoresTheGeometry)
     EXPECT_EQ(form.GetPosition().y, 80);
 }
 
-// The main form is only asked; another form is closed when it agrees.
+// The main form is only asked; another form is closed when it agrees. At its end the loop
+// destroys every window, deletes the message box and closes the main form.
 TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
 {
     RecordingForm agreeing(&journal, true, "agreeing");
@@ -213,6 +214,10 @@ TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
     refusing.SetOnQueryClose([](GUIElement*) { return false; });
     ShowDialog(agreeing);
     ShowDialog(refusing);
+    auto* box = new RecordingForm(&journal, true, "box");
+    ShowDialog(*box);
+    Application::messageBox = box;
+    ElementWatch<Form> boxWatch(box);
     form.SetOnQueryClose([](GUIElement*) {
         journalInUse->push_back(Application::forms[1]->IsCreated() ? "agreeing shown" : "gone");
         return true;
@@ -224,27 +229,21 @@ TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
                               "refusing.QueryClose false", "gone", "form.QueryClose true"}));
     EXPECT_TRUE(agreeing.IsClosed());
     EXPECT_FALSE(refusing.IsClosed());
-}
-
-TEST_F(RunDisplayTest, TheEndDestroysEveryWindowDeletesTheMessageBoxAndClosesTheMainForm)
-{
-    auto* box = new RecordingForm(&journal, true, "box");
-    ShowDialog(*box);
-    Application::messageBox = box;
-    ElementWatch<Form> boxWatch(box);
-    EXPECT_EQ(Run(), Journal{});
     EXPECT_FALSE(boxWatch);
     EXPECT_EQ(Application::messageBox, nullptr);
     EXPECT_FALSE(form.IsCreated());
     EXPECT_TRUE(form.IsClosed());
 }
 
-// A dialog's OK button that deletes its own dialog, as a message box does.
+// A focused element deleted by its key callback leaves no focus behind; a dialog's OK button
+// deletes itself and its dialog, as a message box does.
 RecordingChild* okButton = nullptr;
 RecordingForm* dialogOfOk = nullptr;
 
-TEST_F(RunDisplayTest, AnElementMayDeleteItsOwnFormFromItsCallback)
+TEST_F(RunDisplayTest, AnElementMayDeleteItselfAndItsFormFromItsCallbacks)
 {
+    auto* box = Element("box", 10, 10).release();
+    box->SetOnKeyDown([](GUIElement* element, KeySym) { delete element; });
     dialogOfOk = new RecordingForm(&journal, true, "dialog");
     dialogOfOk->SetPosition(400, 50);
     ShowDialog(*dialogOfOk);
@@ -253,20 +252,13 @@ TEST_F(RunDisplayTest, AnElementMayDeleteItsOwnFormFromItsCallback)
         delete okButton;
         delete dialogOfOk;
     });
+    TypeTo(box, {XK_a});
     input.Click(dialogOfOk->GetWindow(), 20, 20);
-    EXPECT_EQ(Run(), (Journal{"ok.GotFocus", "ok.MouseDown 20,20", "dialog.MouseDown 20,20",
-                              "ok.MouseUp 20,20"}));
+    EXPECT_EQ(Run(), (Journal{"box.KeyDown " + a, "form.KeyDown " + a, "form.KeyChar 97",
+                              "form.KeyUp " + a, "ok.GotFocus", "ok.MouseDown 20,20",
+                              "dialog.MouseDown 20,20", "ok.MouseUp 20,20"}));
     EXPECT_EQ(Application::focused, nullptr);
     EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
-}
-
-TEST_F(RunDisplayTest, AFocusedElementDestroyedByItsCallbackLeavesNoFocusBehind)
-{
-    auto* box = Element("box", 10, 10).release();
-    box->SetOnKeyDown([](GUIElement* element, KeySym) { delete element; });
-    TypeTo(box, {XK_a});
-    EXPECT_EQ(Run(), (Journal{"box.KeyDown " + a, "form.KeyDown " + a, "form.KeyChar 97",
-                              "form.KeyUp " + a}));
 }
 
 int timerFires = 0;
