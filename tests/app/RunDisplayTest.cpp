@@ -265,6 +265,7 @@ int timerFires = 0;
 
 TEST_F(RunDisplayTest, ATimerCountsIdleSlicesOfTenMilliseconds)
 {
+    timerFires = 0;
     Timer timer(&form, 25);
     timer.SetOnTimer([](Timer*) { Application::quitRequested = ++timerFires == 3; });
     timer.Start();
