@@ -131,6 +131,7 @@ TEST_F(GraphicsContextDisplayTest, DashedLinesLeaveTheNextLineSolidAndShapesFill
     EXPECT_EQ(surface.CountOther(10, 50, 100, 1, kInk), 0);
 
     const XPoint triangle[] = {{10, 70}, {50, 70}, {10, 110}, {10, 70}};
+    gc.FillPolygon(nullptr, 4, 1, kGreen, kInk);  // no points: nothing to draw
     gc.FillPolygon(triangle, 4, 1, kGreen, kInk);
     EXPECT_EQ(surface.Pixel(20, 80), kInk);
     EXPECT_EQ(surface.Pixel(45, 105), kGrey);
