@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,10 +23,11 @@ using testsupport::Journal;
 using testsupport::RecordingChild;
 using testsupport::RecordingForm;
 
-// What plain-function callbacks write to and drive.
+// What plain-function callbacks write to.
 Journal* journalInUse = nullptr;
-testsupport::InputDriver* inputInUse = nullptr;
-Window windowInUse = None;
+
+const std::string a = std::to_string(XK_a);
+const std::string tab = std::to_string(XK_Tab);
 
 void NoteFocus(GUIElement*, int64_t, Point)
 {
@@ -44,11 +46,9 @@ protected:
     {
         LoopTest::SetUp();
         journalInUse = &journal;
-        inputInUse = &input;
-        windowInUse = FormWindow();
     }
 
-    // An element of the form at (x, y), 50 x 30, created.
+    // An element of the form (or of another container) at (x, y), 50 x 30, created.
     std::unique_ptr<RecordingChild> Element(const std::string& name, int x, int y,
                                             GUIElement* container = nullptr)
     {
@@ -60,27 +60,34 @@ protected:
         element->Create();
         return element;
     }
-
-    // A dialog form shown on the test's screen.
     void ShowDialog(RecordingForm& dialog)
     {
         dialog.SetScreen(&screen);
         dialog.Show();
         XSync(screen.GetDisplay(), False);
     }
-
-    const std::string tab = std::to_string(XK_Tab);
+    // Keys typed with the pointer in the form and the given element focused.
+    void TypeTo(GUIElement* focused, std::initializer_list<KeySym> keys)
+    {
+        PointAtForm();
+        Application::focused = focused;
+        for (KeySym key : keys) {
+            input.TypeKey(key);
+        }
+    }
 };
 
+// Pressed on a, on the focused a, on nothing (the focus goes), then pressed on a and released
+// over b: no MouseUp.
 TEST_F(RunDisplayTest, PressAndReleaseGoToTheElementUnderThemThenToTheForm)
 {
-    auto a = Element("a", 10, 10);
-    auto b = Element("b", 100, 10);
+    auto elementA = Element("a", 10, 10);
+    auto elementB = Element("b", 100, 10);
     form.SetOnMouseUp(NoteFocus);
     input.Click(FormWindow(), 20, 25);
-    input.Click(FormWindow(), 15, 15);    // the focused element keeps the focus
-    input.Click(FormWindow(), 200, 100);  // nothing there: the focus goes
-    input.MoveTo(FormWindow(), 20, 20);   // released over another element: no MouseUp
+    input.Click(FormWindow(), 15, 15);
+    input.Click(FormWindow(), 200, 100);
+    input.MoveTo(FormWindow(), 20, 20);
     input.PressButton(Button1);
     input.MoveTo(FormWindow(), 110, 20);
     input.ReleaseButton(Button1);
@@ -108,31 +115,30 @@ TEST_F(RunDisplayTest, PressAndReleaseGoToTheElementUnderThemThenToTheForm)
     EXPECT_FALSE(form.IsCreated());  // the loop destroys the windows on its way out
 }
 
+// Button 5 is ignored; once disabled the form gets only its own buttons (4 among them), as
+// MouseDown and MouseUp, and no keys.
 TEST_F(RunDisplayTest, OtherButtonsGoToTheFormAndADisabledFormGetsOnlyItsOwnButtons)
 {
     auto box = Element("box", 10, 10);
     form.SetOnOtherMouseUp([](GUIElement* self, int64_t, Point) { self->SetEnabled(false); });
     input.MoveTo(FormWindow(), 20, 20);
-    input.PressButton(Button5);  // ignored
-    input.ReleaseButton(Button5);
-    input.PressButton(Button3);
-    input.ReleaseButton(Button3);
+    for (unsigned int button : {Button5, Button3, Button4}) {
+        input.PressButton(button);
+        input.ReleaseButton(button);
+    }
     input.Click(FormWindow(), 20, 20);
     input.TypeKey(XK_a);
     EXPECT_EQ(Run(), (Journal{"form.OtherMouseDown 20,20", "form.OtherMouseUp 20,20",
-                              "form.MouseDown 20,20", "form.MouseUp 20,20"}));
+                              "form.MouseDown 20,20", "form.MouseUp 20,20", "form.MouseDown 20,20",
+                              "form.MouseUp 20,20"}));
 }
 
 TEST_F(RunDisplayTest, KeysReachTheFocusedElementThenTheFormAndMarkTheKeyTable)
 {
     auto box = Element("box", 10, 10);
-    PointAtForm();
-    Application::focused = box.get();
     form.SetOnKeyDown(NoteKeyA);
     form.SetOnKeyUp(NoteKeyA);
-    input.TypeKey(XK_a);
-    input.TypeKey(XK_F1);
-    const std::string a = std::to_string(XK_a);
+    TypeTo(box.get(), {XK_a, XK_F1});
     const std::string f1 = std::to_string(XK_F1);
     EXPECT_EQ(Run(), (Journal{"box.KeyDown " + a, "form.KeyDown " + a, "a=1", "box.KeyChar 97",
                               "box.KeyUp " + a, "form.KeyChar 97", "form.KeyUp " + a, "a=0",
@@ -146,10 +152,7 @@ TEST_F(RunDisplayTest, TabWalksTheTabStopsInCreationOrderAndWrapsAround)
     auto skipped = Element("b", 70, 10);
     auto last = Element("c", 130, 10);
     skipped->SetTabStop(false);
-    PointAtForm();
-    Application::focused = last.get();
-    input.TypeKey(XK_Tab);
-    input.TypeKey(XK_Tab);
+    TypeTo(last.get(), {XK_Tab, XK_Tab});
     EXPECT_EQ(Run(), (Journal{"c.KeyDown " + tab, "form.KeyDown " + tab, "c.LostFocus",
                               "a.GotFocus", "form.KeyChar 9", "form.KeyUp " + tab,
                               "a.KeyDown " + tab, "form.KeyDown " + tab, "a.LostFocus",
@@ -163,10 +166,7 @@ TEST_F(RunDisplayTest, TabWithoutTabStopsIsAnOrdinaryKey)
     auto cell = Element("cell", 70, 10);
     cell->SetTabStop(false);
     cell->SetOnKeyUp([](GUIElement*, KeySym) { Application::focused = nullptr; });
-    PointAtForm();
-    Application::focused = cell.get();
-    input.TypeKey(XK_Tab);
-    input.TypeKey(XK_Tab);
+    TypeTo(cell.get(), {XK_Tab, XK_Tab});
     EXPECT_EQ(Run(), (Journal{"cell.KeyDown " + tab, "form.KeyDown " + tab, "cell.KeyChar 9",
                               "cell.KeyUp " + tab, "form.KeyChar 9", "form.KeyUp " + tab,
                               "form.KeyDown " + tab, "form.KeyChar 9", "form.KeyUp " + tab}));
@@ -205,7 +205,8 @@ TEST_F(RunDisplayTest, ResizedSeesTheOldSizeAndAMoveOnlyStoresTheGeometry)
     EXPECT_EQ(form.GetPosition().y, 80);
 }
 
-// The main form is only asked; another form is closed when it agrees.
+// The main form is only asked; another form is closed when it agrees. At its end the loop
+// destroys every window, deletes the message box and closes the main form.
 TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
 {
     RecordingForm agreeing(&journal, true, "agreeing");
@@ -213,6 +214,10 @@ TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
     refusing.SetOnQueryClose([](GUIElement*) { return false; });
     ShowDialog(agreeing);
     ShowDialog(refusing);
+    auto* box = new RecordingForm(&journal, true, "box");
+    ShowDialog(*box);
+    Application::messageBox = box;
+    ElementWatch<Form> boxWatch(box);
     form.SetOnQueryClose([](GUIElement*) {
         journalInUse->push_back(Application::forms[1]->IsCreated() ? "agreeing shown" : "gone");
         return true;
@@ -224,27 +229,21 @@ TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
                               "refusing.QueryClose false", "gone", "form.QueryClose true"}));
     EXPECT_TRUE(agreeing.IsClosed());
     EXPECT_FALSE(refusing.IsClosed());
-}
-
-TEST_F(RunDisplayTest, TheEndDestroysEveryWindowDeletesTheMessageBoxAndClosesTheMainForm)
-{
-    auto* box = new RecordingForm(&journal, true, "box");
-    ShowDialog(*box);
-    Application::messageBox = box;
-    ElementWatch<Form> boxWatch(box);
-    EXPECT_EQ(Run(), Journal{});
     EXPECT_FALSE(boxWatch);
     EXPECT_EQ(Application::messageBox, nullptr);
     EXPECT_FALSE(form.IsCreated());
     EXPECT_TRUE(form.IsClosed());
 }
 
-// A dialog's OK button that deletes its own dialog, as a message box does.
+// A focused element deleted by its key callback leaves no focus behind; a dialog's OK button
+// deletes itself and its dialog, as a message box does.
 RecordingChild* okButton = nullptr;
 RecordingForm* dialogOfOk = nullptr;
 
-TEST_F(RunDisplayTest, AnElementMayDeleteItsOwnFormFromItsCallback)
+TEST_F(RunDisplayTest, AnElementMayDeleteItselfAndItsFormFromItsCallbacks)
 {
+    auto* box = Element("box", 10, 10).release();
+    box->SetOnKeyDown([](GUIElement* element, KeySym) { delete element; });
     dialogOfOk = new RecordingForm(&journal, true, "dialog");
     dialogOfOk->SetPosition(400, 50);
     ShowDialog(*dialogOfOk);
@@ -253,29 +252,20 @@ TEST_F(RunDisplayTest, AnElementMayDeleteItsOwnFormFromItsCallback)
         delete okButton;
         delete dialogOfOk;
     });
+    TypeTo(box, {XK_a});
     input.Click(dialogOfOk->GetWindow(), 20, 20);
-    EXPECT_EQ(Run(), (Journal{"ok.GotFocus", "ok.MouseDown 20,20", "dialog.MouseDown 20,20",
-                              "ok.MouseUp 20,20"}));
+    EXPECT_EQ(Run(), (Journal{"box.KeyDown " + a, "form.KeyDown " + a, "form.KeyChar 97",
+                              "form.KeyUp " + a, "ok.GotFocus", "ok.MouseDown 20,20",
+                              "dialog.MouseDown 20,20", "ok.MouseUp 20,20"}));
     EXPECT_EQ(Application::focused, nullptr);
     EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
-}
-
-TEST_F(RunDisplayTest, AFocusedElementDestroyedByItsCallbackLeavesNoFocusBehind)
-{
-    auto* box = Element("box", 10, 10).release();
-    box->SetOnKeyDown([](GUIElement* element, KeySym) { delete element; });
-    PointAtForm();
-    Application::focused = box;
-    input.TypeKey(XK_a);
-    const std::string a = std::to_string(XK_a);
-    EXPECT_EQ(Run(), (Journal{"box.KeyDown " + a, "form.KeyDown " + a, "form.KeyChar 97",
-                              "form.KeyUp " + a}));
 }
 
 int timerFires = 0;
 
 TEST_F(RunDisplayTest, ATimerCountsIdleSlicesOfTenMilliseconds)
 {
+    timerFires = 0;
     Timer timer(&form, 25);
     timer.SetOnTimer([](Timer*) { Application::quitRequested = ++timerFires == 3; });
     timer.Start();
@@ -284,110 +274,70 @@ TEST_F(RunDisplayTest, ATimerCountsIdleSlicesOfTenMilliseconds)
     EXPECT_EQ(Application::tickCounter, 90);  // three times three slices
 }
 
-// A test opens a form, drives it with real X input and ends the loop from a callback.
-TEST_F(RunDisplayTest, ALoopDrivenByRealInputEndsFromACallback)
-{
-    auto box = Element("box", 10, 10);
-    box->SetOnMouseUp([](GUIElement*, int64_t, Point) { Application::quitRequested = true; });
-    Timer timer(&form, 50);
-    timer.SetOnTimer([](Timer* self) {
-        self->Stop();
-        inputInUse->Click(windowInUse, 20, 20);
-    });
-    timer.Start();
-    Application::Run(&form);
-    EXPECT_EQ(journal, (Journal{"box.GotFocus", "box.MouseDown 20,20", "form.MouseDown 20,20",
-                                "box.MouseUp 20,20", "form.MouseUp 20,20", "form.Close"}));
-}
-
-// Sends user messages to the window from a process of its own, one every 20 ms.
-pid_t StartPinger(::Window window, int count)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        testsupport::InputDriver driver;
-        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-        for (int i = 0; i < count; ++i) {
-            usleep(20000);
-            driver.SendUserMessage(window);
-        }
-        _exit(0);
-    }
-    return pid;
-}
-
-// Ends the loop after `limit` user messages, or at once when the tick counter moved.
-class PingedForm : public RecordingForm {
+// A dialog form that counts the user messages it gets and runs onMessage on each.
+class MessagedForm : public RecordingForm {
 public:
-    PingedForm(Journal* journal, int limit) : RecordingForm(journal), limit(limit) {}
-    void OnUserMessage() override
-    {
-        if (++pings == limit || Application::tickCounter != 0) {
-            Application::quitRequested = true;
-        }
-    }
-    int pings = 0;
-    const int limit;
+    explicit MessagedForm(Journal* journal) : RecordingForm(journal) {}
+    void OnUserMessage() override { onMessage(++messages); }
+    int messages = 0;
+    std::function<void(int)> onMessage;
 };
 
-TEST_F(RunDisplayTest, WithoutTimersTheLoopBlocksAndCountsNoIdleTime)
+// Ten user messages come from a process of its own, one every 20 ms, each ending the loop once
+// the tick counter moved. Without timers the loop sleeps without limit and counts no idle
+// time; a stopped timer is enough to count it.
+TEST_F(RunDisplayTest, OnlyWithATimerDoesTheLoopCountIdleTime)
 {
-    PingedForm pinged(&journal, 10);
-    ShowDialog(pinged);
-    const pid_t pinger = StartPinger(pinged.GetWindow(), 10);
-    Application::Run(&pinged);
-    waitpid(pinger, nullptr, 0);
-    EXPECT_EQ(pinged.pings, 10);
-    EXPECT_EQ(Application::tickCounter, 0);
-}
-
-// With no timer running the loop sleeps without limit, and still counts the idle time on waking.
-TEST_F(RunDisplayTest, AStoppedTimerIsEnoughToCountIdleTime)
-{
-    PingedForm pinged(&journal, 50);
-    ShowDialog(pinged);
-    Timer stopped(&pinged, 10);
-    const pid_t pinger = StartPinger(pinged.GetWindow(), 50);
-    Application::Run(&pinged);
-    kill(pinger, SIGTERM);
-    waitpid(pinger, nullptr, 0);
-    EXPECT_LT(pinged.pings, 50);
-    EXPECT_NE(Application::tickCounter, 0);
-}
-
-// Answers each user message with the next one, up to kEchoes: until then the connection is
-// never quiet for a whole idle step.
-constexpr int kEchoes = 1000;
-
-class EchoingForm : public RecordingForm {
-public:
-    using RecordingForm::RecordingForm;
-    void OnUserMessage() override
-    {
-        if (++echoes < kEchoes) {
-            inputInUse->SendUserMessage(GetWindow());
+    for (bool withTimer : {false, true}) {
+        Application::tickCounter = 0;
+        Application::quitRequested = false;
+        MessagedForm pinged(&journal);
+        pinged.onMessage = [](int count) {
+            Application::quitRequested = count == 10 || Application::tickCounter != 0;
+        };
+        ShowDialog(pinged);
+        std::unique_ptr<Timer> stopped = withTimer ? std::make_unique<Timer>(&pinged, 10) : nullptr;
+        const Window window = pinged.GetWindow();
+        const pid_t pinger = fork();
+        if (pinger == 0) {
+            testsupport::InputDriver driver;
+            XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+            for (int i = 0; i < 10; ++i) {
+                usleep(20000);
+                driver.SendUserMessage(window);
+            }
+            _exit(0);
         }
+        Application::Run(&pinged);
+        kill(pinger, SIGTERM);
+        waitpid(pinger, nullptr, 0);
+        EXPECT_EQ(pinged.messages == 10, !withTimer);
+        EXPECT_EQ(Application::tickCounter != 0, withTimer);
     }
-    int echoes = 0;
-};
+}
 
-EchoingForm* echoingInUse = nullptr;
-int echoesAtFire = 0;
+// Each user message is answered with the next, up to a thousand: until then the connection is
+// never quiet for a whole idle step, and the timer may not fire.
+int messagesAtFire = 0;
 
 TEST_F(RunDisplayTest, WhileEventsKeepComingNoTimerAdvances)
 {
-    EchoingForm echoing(&journal);
+    MessagedForm echoing(&journal);
+    echoing.onMessage = [&](int count) {
+        if (count < 1000) {
+            input.SendUserMessage(echoing.GetWindow());
+        }
+    };
     ShowDialog(echoing);
-    echoingInUse = &echoing;
     Timer timer(&echoing, 30);
-    timer.SetOnTimer([](Timer*) {
-        echoesAtFire = echoingInUse->echoes;
+    timer.SetOnTimer([](Timer* self) {
+        messagesAtFire = static_cast<MessagedForm*>(self->GetParent())->messages;
         Application::quitRequested = true;
     });
     timer.Start();
     input.SendUserMessage(echoing.GetWindow());
     Application::Run(&echoing);
-    EXPECT_EQ(echoesAtFire, kEchoes);
+    EXPECT_EQ(messagesAtFire, 1000);
 }
 
 }  // namespace

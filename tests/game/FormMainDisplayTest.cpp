@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <set>
 
+#include "app/Application.h"
+#include "dialogs/FormMsgBox.h"
 #include "game/Board.h"
 #include "game/FormMain.h"
 #include "gfx/Screen.h"
@@ -13,39 +17,31 @@
 #include "support/ScratchFolder.h"
 #include "support/WaitFor.h"
 #include "ui/ImageFrame.h"
+#include "ui/Timer.h"
 #include "ui/widgets/ButtonCustom.h"
 
+namespace tarnbrook {
 namespace {
-
-using tarnbrook::Board;
-using tarnbrook::FormMain;
 
 constexpr int kTeal = 0x00C0C0;
 constexpr int kUpperLeft = Board::kColumns + 1;  // row 1, column 1
 constexpr int kLogoCell = 2 * Board::kColumns + 3;
 
-// Ten hazards in rows 12 and 13, columns 6 to 10: a click in the upper left opens every other
-// square.
-std::vector<int> LowerRightBlock()
-{
-    std::vector<int> cells;
-    for (int row = 12; row <= 13; ++row) {
-        for (int column = 6; column <= 10; ++column) {
-            cells.push_back(row * Board::kColumns + column);
-        }
-    }
-    return cells;
-}
-
-// The main window in this process, on a board whose hazards come from a script and whose
+// The main window in this process, on a board whose hazards come from a script (ten in rows 12
+// and 13, columns 6 to 10: a click in the upper left opens every other square) and whose
 // three-second pause only counts.
 class MainWindowInProcess : public ::testing::Test {
 protected:
     MainWindowInProcess() { folder.CopyDataFolder(); }
 
-    void Build(std::vector<int> hazards)
+    void SetUp() override
     {
-        script = std::move(hazards);
+        Application::ResetState();
+        for (int row = 12; row <= 13; ++row) {
+            for (int column = 6; column <= 10; ++column) {
+                script.push_back(row * Board::kColumns + column);
+            }
+        }
         form = std::make_unique<FormMain>(
             &screen, title, [this](int, int) { return script[next++ % script.size()]; },
             [this] { ++pauses; });
@@ -58,36 +54,35 @@ protected:
     }
     void Start() { form->CommandClicked(form->GetStartButton()); }
     void Click(int cell) { form->CellClicked(form->GetCell(cell)); }
+    testsupport::Area Shown(Form* window, int x, int y, int w, int h)
+    {
+        return testsupport::ReadArea(screen.GetDisplay(), window->GetWindow(), x, y, w, h);
+    }
     bool LabelShows(int x, int y, int w, int h, const std::string& text, bool bevel)
     {
-        XSync(screen.GetDisplay(), False);
-        return testsupport::ReadArea(screen.GetDisplay(), form->GetWindow(), x, y, w, h) ==
+        return Shown(form.get(), x, y, w, h) ==
                testsupport::PaintedLabel(text, w, h, 0x000000, kTeal, 2, bevel);
     }
-    bool InteriorCovered()
+    static GUIElement* Captioned(const std::string& caption)
     {
-        for (int cell = 0; cell < Board::kCellCount; ++cell) {
-            if (Board::IsInteriorIndex(cell) &&
-                form->GetBoard().Tile(cell) != Board::kCoveredTile) {
-                return false;
-            }
-        }
-        return true;
+        return *std::find_if(Application::elements.begin(), Application::elements.end(),
+                             [&](GUIElement* element) { return element->GetText() == caption; });
     }
 
     testsupport::ScratchFolder folder;
     std::string title = "Tarnbrook - in this process";
-    tarnbrook::Screen screen{title.c_str()};
+    Screen screen{title.c_str()};
     std::vector<int> script;
     size_t next = 0;
     int pauses = 0;
     std::unique_ptr<FormMain> form;
 };
 
+// Announced once, with one beep; the blue bar runs along the top; the second tick covers the
+// next level while its hazards stay covered.
 TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNext)
 {
     testsupport::FakeCommands commands(folder.Path());
-    Build(LowerRightBlock());
     Start();
     Click(kUpperLeft);
     EXPECT_TRUE(testsupport::WaitFor(
@@ -97,12 +92,18 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
     EXPECT_TRUE(LabelShows(100, 100, 600, 25, "Level completed!", false));
     EXPECT_TRUE(LabelShows(33, 285, 60, 30, "0", true));
     EXPECT_TRUE(LabelShows(527, 260, 200, 28, "Score: 00120", true));
+    const testsupport::Area bar = Shown(form.get(), 0, 0, form->GetClientWidth() - 1, 10);
+    EXPECT_EQ(std::count(bar.pixels.begin(), bar.pixels.end(), 0x0000FF), bar.width * 10);
 
     form->OnUserMessage();
     EXPECT_EQ(form->GetBoard().Level(), 1);
     form->OnUserMessage();
     EXPECT_EQ(form->GetBoard().Level(), 2);
-    EXPECT_TRUE(InteriorCovered());
+    for (int cell = 0; cell < Board::kCellCount; ++cell) {
+        if (Board::IsInteriorIndex(cell)) {
+            EXPECT_EQ(form->GetBoard().Tile(cell), Board::kCoveredTile) << cell;
+        }
+    }
     EXPECT_TRUE(LabelShows(527, 300, 200, 28, "Level: 02", true));
     EXPECT_TRUE(LabelShows(33, 285, 60, 30, "-118", true));
     EXPECT_TRUE(LabelShows(100, 100, 600, 25, "", false));
@@ -112,7 +113,6 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
 TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
 {
     testsupport::FakeCommands commands(folder.Path());
-    Build(LowerRightBlock());
     Start();
     Click(12 * Board::kColumns + 5);  // beside two hazards: one point
     const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
@@ -124,7 +124,6 @@ TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
 TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
 {
     testsupport::FakeCommands slowAplay(folder.Path(), 20);  // still playing when the window goes
-    Build(LowerRightBlock());
     Start();
     Click(kUpperLeft);
     ASSERT_TRUE(testsupport::WaitFor([&] { return slowAplay.Pids().size() == 1; }));
@@ -133,4 +132,24 @@ TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
         testsupport::WaitFor([&] { return testsupport::ProcessEnded(slowAplay.Pids()[0]); }));
 }
 
+// INFO shows the banner in the about box; YES to EXIT's question stops the ticks.
+TEST_F(MainWindowInProcess, InfoShowsTheBannerAndYesToTheExitQuestionStopsTheTicks)
+{
+    form->CommandClicked(Captioned("INFO"));
+    Form* about = Application::forms.back();
+    ASSERT_TRUE(testsupport::WaitViewable(screen.GetDisplay(), about->GetWindow()));
+    testsupport::DispatchPending(form.get());
+    const testsupport::Area banner = Shown(about, 15, 28, 20, 20);
+    EXPECT_GT(std::set<int>(banner.pixels.begin(), banner.pixels.end()).size(), 2u);
+
+    ASSERT_TRUE(Application::timers[0]->IsRunning());
+    form->CommandClicked(Captioned("EXIT"));
+    auto* question = static_cast<FormMsgBox*>(Application::messageBox);
+    question->ButtonClicked(question->GetFirstButton());
+    EXPECT_TRUE(Application::quitRequested);
+    EXPECT_FALSE(Application::timers[0]->IsRunning());
+    delete question;
+}
+
 }  // namespace
+}  // namespace tarnbrook

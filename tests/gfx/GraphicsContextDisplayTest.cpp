@@ -2,15 +2,23 @@
 
 #include "gfx/GraphicsContext.h"
 
+#include <algorithm>
 #include <climits>
+#include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "app/Application.h"
 #include "gfx/MyImage.h"
 #include "gfx/PixelFormat.h"
+#include "support/InputDriver.h"
+#include "support/ReferencePaint.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/TestData.h"
+#include "support/WaitFor.h"
 
 namespace tarnbrook {
 namespace {
@@ -19,29 +27,40 @@ using testsupport::InkBox;
 
 constexpr int kGrey = 0xAAAAAA;
 constexpr int kWhite = 0xFFFFFF;
+constexpr int kGreen = 0x00FF00;
 constexpr int kInk = 0x123456;
 constexpr int kLine = 15;  // the line height of text in the tests' font
 
+// Pixel (x, y) is (10x + 5, 10y + 5, 0x80).
+RgbBuffer Gradient(int width, int height)
+{
+    RgbBuffer rgb(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            rgb.SetPixel(x, y, static_cast<unsigned char>(10 * x + 5),
+                         static_cast<unsigned char>(10 * y + 5), 0x80);
+        }
+    }
+    return rgb;
+}
+
 class GraphicsContextDisplayTest : public testsupport::SurfaceTest {
 protected:
-    XFontStruct* ProgramFont()
-    {
-        return surface.Get().GetFont().GetFontStruct(surface.GetDisplay());
-    }
     int Width(const std::string& text)
     {
-        return XTextWidth(ProgramFont(), text.data(), static_cast<int>(text.size()));
+        XFontStruct* font = surface.Get().GetFont().GetFontStruct(surface.GetDisplay());
+        return XTextWidth(font, text.data(), static_cast<int>(text.size()));
     }
-    // The rows a text's ink covers when drawn with its baseline at row baseline.
-    void InkRows(const std::string& text, int baseline, int& top, int& bottom)
+    // The top and bottom rows of the ink of "Mam" drawn with its baseline at row baseline.
+    std::pair<int, int> InkRows(int baseline)
     {
+        XFontStruct* font = surface.Get().GetFont().GetFontStruct(surface.GetDisplay());
         int direction, ascent, descent;
         XCharStruct overall;
-        XTextExtents(ProgramFont(), text.data(), static_cast<int>(text.size()), &direction, &ascent,
-                     &descent, &overall);
-        top = baseline - overall.ascent;
-        bottom = baseline + overall.descent - 1;
+        XTextExtents(font, "Mam", 3, &direction, &ascent, &descent, &overall);
+        return {baseline - overall.ascent, baseline + overall.descent - 1};
     }
+    std::pair<int, int> Rows(const InkBox& box) { return {box.top, box.bottom}; }
     // Left, top, right, bottom and count of the pixels of a colour.
     std::vector<int> Ink(int x, int y, int w, int h, int color)
     {
@@ -50,25 +69,59 @@ protected:
     }
 
     testsupport::ScratchFolder folder;
+    GraphicsContext gc{&surface.Get()};
 };
 
+// Each drawing goes to the server at once, without waiting for the loop: another connection
+// sees it. Borders are drawn last, so a shape shows its fill when it has none.
+TEST_F(GraphicsContextDisplayTest, EveryDrawingIsSentAtOnce)
+{
+    testsupport::InputDriver other;
+    ImagePtr image = CreateXImage(&surface.Get(), Gradient(4, 3));
+    const XPoint triangle[] = {{10, 70}, {50, 70}, {10, 110}, {10, 70}};
+    const std::vector<std::tuple<std::function<void()>, int, int, int>> drawings{
+        {[&] { gc.DrawPoint(5, 5, kInk); }, 5, 5, kInk},
+        {[&] { gc.DrawLine(10, 20, 109, 20, kInk); }, 50, 20, kInk},
+        {[&] { gc.DrawRectangle(10, 30, 20, 5, 1, kInk); }, 10, 32, kInk},
+        {[&] { gc.FillRectangle(40, 30, 5, 5, 0, GraphicsContext::NoColor, kInk); }, 42, 32, kInk},
+        {[&] { gc.FillPolygon(triangle, 4, 0, GraphicsContext::NoColor, kInk); }, 20, 80, kInk},
+        {[&] { gc.FillPolygon(triangle, 4, 1, kGreen, kInk); }, 30, 70, kGreen},
+        {[&] { gc.FillEllipse(100, 40, 40, 20, 0, GraphicsContext::NoColor, kInk); }, 120, 50,
+         kInk},
+        {[&] { gc.FillEllipse(100, 40, 40, 20, 1, kGreen, kInk); }, 100, 50, kGreen},
+        {[&] { gc.PutImage(150, 10, 0, 0, image.get()); }, 150, 10, 0x050580},
+    };
+    for (const auto& [draw, x, y, color] : drawings) {
+        draw();
+        EXPECT_TRUE(testsupport::WaitFor([&, x = x, y = y, color = color] {
+            return testsupport::ReadArea(other.GetDisplay(), surface.Get().GetWindow(), x, y, 1, 1)
+                       .pixels == std::vector<int>{color};
+        })) << x
+            << "," << y;
+    }
+    gc.DrawText(10, 120, 100, 15, "Mam", kInk, GraphicsContext::NoColor, TextAlign::Left);
+    EXPECT_TRUE(testsupport::WaitFor([&] {
+        const std::vector<int> text =
+            testsupport::ReadArea(other.GetDisplay(), surface.Get().GetWindow(), 10, 120, 100, 15)
+                .pixels;
+        return std::count(text.begin(), text.end(), kInk) > 0;
+    }));
+}
+
+// A border on a fill lies on the edge of the (w-1) x (h-1) area.
 TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessEachWayThanTheOutline)
 {
-    GraphicsContext gc(&surface.Get());
     gc.FillRectangle(10, 10, 5, 5, 0, GraphicsContext::NoColor, kInk);
     EXPECT_EQ(Ink(0, 0, 40, 40, kInk), (std::vector<int>{10, 10, 13, 13, 16}));
     gc.DrawRectangle(60, 10, 5, 5, 1, kInk);
     EXPECT_EQ(Ink(50, 0, 40, 40, kInk), (std::vector<int>{60, 10, 64, 14, 16}));
-
-    // A border on a fill lies on the edge of the (w-1) x (h-1) area.
-    gc.FillRectangle(100, 10, 6, 6, 1, 0x00FF00, kInk);
-    EXPECT_EQ(surface.FindColor(90, 0, 40, 40, 0x00FF00).right, 104);
+    gc.FillRectangle(100, 10, 6, 6, 1, kGreen, kInk);
+    EXPECT_EQ(surface.FindColor(90, 0, 40, 40, kGreen).right, 104);
     EXPECT_EQ(surface.Pixel(105, 15), kGrey);
 }
 
 TEST_F(GraphicsContextDisplayTest, DashedLinesLeaveTheNextLineSolidAndShapesFillTheirInside)
 {
-    GraphicsContext gc(&surface.Get());
     gc.DrawLine(10, 20, 109, 20, 1, kInk);
     EXPECT_GT(surface.CountOther(10, 20, 100, 1, kInk), 0);
     gc.DrawLine(10, 30, 109, 30, kInk);
@@ -78,85 +131,65 @@ TEST_F(GraphicsContextDisplayTest, DashedLinesLeaveTheNextLineSolidAndShapesFill
     EXPECT_EQ(surface.CountOther(10, 50, 100, 1, kInk), 0);
 
     const XPoint triangle[] = {{10, 70}, {50, 70}, {10, 110}, {10, 70}};
-    gc.FillPolygon(triangle, 4, 1, 0x00FF00, kInk);
+    gc.FillPolygon(nullptr, 4, 1, kGreen, kInk);  // no points: nothing to draw
+    gc.FillPolygon(triangle, 4, 1, kGreen, kInk);
     EXPECT_EQ(surface.Pixel(20, 80), kInk);
     EXPECT_EQ(surface.Pixel(45, 105), kGrey);
-    EXPECT_EQ(surface.Pixel(30, 70), 0x00FF00);
+    EXPECT_EQ(surface.Pixel(30, 70), kGreen);
 
-    gc.FillEllipse(100, 10, 40, 20, 1, 0x00FF00, kInk);
+    gc.FillEllipse(100, 10, 40, 20, 1, kGreen, kInk);
     EXPECT_EQ(surface.Pixel(120, 20), kInk);
     EXPECT_EQ(surface.Pixel(101, 11), kGrey);
-    EXPECT_EQ(surface.Pixel(100, 20), 0x00FF00);
+    EXPECT_EQ(surface.Pixel(100, 20), kGreen);
 }
 
-TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnAndOneLineIsCentred)
+// One line is centred in its box, whose background covers w-1 x h pixels; a text ending in a
+// newline starts at the top, and a double newline adds no empty line.
+TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnOneLineIsCentredNewlinesJoin)
 {
-    GraphicsContext gc(&surface.Get());
     ASSERT_EQ(gc.MeasureTextHeight(100, "Mam"), kLine);
     gc.DrawText(10, 10, 100, 9, "Mam", kInk, kWhite, TextAlign::Left);
     EXPECT_EQ(surface.CountOther(10, 10, 100, 12, kGrey), 0);
 
     gc.DrawText(10, 40, 100, 10, "Mam", kInk, kWhite, TextAlign::Left);
-    int top, bottom;
-    InkRows("Mam", 40 + 12, top, bottom);  // baseline y + 14 + (10 - 15) / 2
-    const InkBox ink = surface.FindColor(0, 20, 200, 50, kInk);
-    EXPECT_EQ(ink.top, top);
-    EXPECT_EQ(ink.bottom, bottom);
-    // The background covers w-1 x h pixels.
+    EXPECT_EQ(Rows(surface.FindColor(0, 20, 200, 35, kInk)), InkRows(40 + 12));
     EXPECT_EQ(surface.FindColor(0, 30, 200, 30, kWhite).right, 108);
     EXPECT_EQ(surface.FindColor(0, 30, 200, 30, kWhite).bottom, 49);
-}
 
-TEST_F(GraphicsContextDisplayTest, TextEndingInANewlineStartsAtTheTopAndDoubleNewlinesJoin)
-{
-    GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 100, 60, "Mam\n", kInk, GraphicsContext::NoColor, TextAlign::Left);
-    int top, bottom;
-    InkRows("Mam", 10 + kLine - 1, top, bottom);
-    EXPECT_EQ(surface.FindColor(0, 0, 200, 80, kInk).top, top);
-
-    gc.DrawText(10, 100, 100, 70, "Mam\n\nMam", kInk, GraphicsContext::NoColor, TextAlign::Left);
-    const InkBox both = surface.FindColor(0, 90, 200, 90, kInk);
-    InkRows("Mam", 100 + 2 * kLine - 1, top, bottom);
-    EXPECT_EQ(both.bottom, bottom) << "the second text line follows the first at once";
+    gc.DrawText(10, 60, 100, 60, "Mam\n", kInk, GraphicsContext::NoColor, TextAlign::Left);
+    EXPECT_EQ(surface.FindColor(0, 55, 200, 60, kInk).top, InkRows(60 + kLine - 1).first);
+    gc.DrawText(120, 60, 100, 70, "Mam\n\nMam", kInk, GraphicsContext::NoColor, TextAlign::Left);
+    EXPECT_EQ(surface.FindColor(115, 55, 120, 90, kInk).bottom, InkRows(60 + 2 * kLine - 1).second);
     EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n\nMam"), 2 * kLine);
     EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n"), 2 * kLine);
 }
 
+// A word that does not fit moves to the next line whole; a box narrower than any character
+// still ends.
 TEST_F(GraphicsContextDisplayTest, LongWordsBreakAtTheLastFittingCharacterAndWordsWrapWhole)
 {
     const int m = Width("M");
-    GraphicsContext gc(&surface.Get());
     gc.DrawText(10, 10, 3 * m + m / 2, 100, "MMMMMMM", kInk, GraphicsContext::NoColor,
                 TextAlign::Left);
     EXPECT_EQ(gc.MeasureTextHeight(3 * m + m / 2, "MMMMMMM"), 3 * kLine);
     const InkBox first = surface.FindColor(0, 10, 200, kLine, kInk);
-    const InkBox third = surface.FindColor(0, 10 + 2 * kLine, 200, kLine, kInk);
     EXPECT_LT(first.right, 10 + 3 * m);
     EXPECT_GE(first.right, 10 + 2 * m);
-    EXPECT_LT(third.right, 10 + m) << "one M left for the third line";
-
-    // A word that does not fit moves to the next line whole.
-    const int width = Width("ab abcd") - 1;
-    EXPECT_EQ(gc.MeasureTextHeight(width, "ab abcd"), 2 * kLine);
-    // A box narrower than any character still ends.
+    EXPECT_LT(surface.FindColor(0, 10 + 2 * kLine, 200, kLine, kInk).right, 10 + m);
+    EXPECT_EQ(gc.MeasureTextHeight(Width("ab abcd") - 1, "ab abcd"), 2 * kLine);
     EXPECT_GT(gc.MeasureTextHeight(1, "MMM"), 0);
 }
 
 TEST_F(GraphicsContextDisplayTest, CentredLinesTurnLeftFromTheFirstShortenedLine)
 {
     const int m = Width("M");
-    GraphicsContext gc(&surface.Get());
     gc.DrawText(10, 10, 6 * m, 150, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor,
                 TextAlign::Centre);
-    const InkBox centred = surface.FindColor(0, 10, 220, kLine, kInk);
-    const InkBox shortened = surface.FindColor(0, 10 + kLine, 220, kLine, kInk);
-    const InkBox after = surface.FindColor(0, 10 + 2 * kLine, 220, kLine, kInk);
-    const InkBox last = surface.FindColor(0, 10 + 3 * kLine, 220, kLine, kInk);
-    ASSERT_FALSE(last.Empty());
-    EXPECT_EQ(centred.left - shortened.left, 2 * m);
-    EXPECT_EQ(after.left, shortened.left);
-    EXPECT_EQ(last.left, shortened.left);
+    std::vector<int> lefts;
+    for (int line = 0; line < 4; ++line) {
+        lefts.push_back(surface.FindColor(0, 10 + line * kLine, 220, kLine, kInk).left);
+    }
+    EXPECT_EQ(lefts, (std::vector<int>{lefts[1] + 2 * m, lefts[1], lefts[1], lefts[1]}));
 }
 
 // A long text in a box taller than X can address, or narrower than a character, ends where
@@ -168,43 +201,35 @@ TEST_F(GraphicsContextDisplayTest, HugeTextsAndBoxesEndWhereNothingMoreCanShow)
         words += "MM ";
     }
     words += std::string(200000, 'M');
-    GraphicsContext gc(&surface.Get());
-    gc.DrawText(10, 10, 40, INT_MAX - 100, words, kInk, kWhite, TextAlign::Left);
-    gc.DrawText(130, 10, 40, 45, words.substr(0, 60), kInk, kWhite, TextAlign::Left);
-    EXPECT_EQ(surface.Area(10, 10, 40, 45), surface.Area(130, 10, 40, 45));
-    gc.DrawText(60, 10, 1, INT_MAX - 100, words, kInk, kWhite, TextAlign::Left);
-    EXPECT_TRUE(surface.FindColor(60, 10, 1, 100, kInk).Empty());
+    gc.DrawText(10, 100, 40, INT_MAX - 100, words, kInk, kWhite, TextAlign::Left);
+    gc.DrawText(130, 100, 40, 45, words.substr(0, 60), kInk, kWhite, TextAlign::Left);
+    EXPECT_EQ(surface.Area(10, 100, 40, 45), surface.Area(130, 100, 40, 45));
+    gc.DrawText(60, 100, 1, INT_MAX - 100, words, kInk, kWhite, TextAlign::Left);
+    EXPECT_TRUE(surface.FindColor(60, 100, 1, 80, kInk).Empty());
     EXPECT_GT(gc.MeasureTextHeight(40, words), 0);
 }
 
+// Zero sizes draw the whole image; a part from outside the image draws nothing, one reaching
+// past it is cut at its edge.
 TEST_F(GraphicsContextDisplayTest, PutImageWithZeroSizesDrawsTheWholeImage)
 {
-    RgbBuffer rgb(4, 3);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 4; ++x) {
-            rgb.SetPixel(x, y, 0x10, static_cast<unsigned char>(x * 40),
-                         static_cast<unsigned char>(y * 40));
-        }
-    }
-    ImagePtr image = CreateXImage(&surface.Get(), rgb);
+    ImagePtr image = CreateXImage(&surface.Get(), Gradient(4, 3));
     ASSERT_TRUE(image);
-    GraphicsContext gc(&surface.Get());
     gc.PutImage(20, 30, 0, 0, image.get());
-    EXPECT_EQ(surface.Pixel(20, 30), 0x100000);
-    EXPECT_EQ(surface.Pixel(23, 32), 0x107850);
+    EXPECT_EQ(surface.Pixel(20, 30), 0x050580);
+    EXPECT_EQ(surface.Pixel(23, 32), 0x231980);
     EXPECT_EQ(surface.Pixel(24, 32), kGrey);
-
-    // A part from outside the image draws nothing; one reaching past it is cut at its edge.
     gc.PutImagePart(50, 30, 4, 3, image.get(), 4, 0);
     gc.PutImagePart(60, 30, 4, 3, image.get(), 3, 2);
     EXPECT_EQ(surface.CountOther(50, 30, 8, 3, kGrey), 0);
-    EXPECT_EQ(surface.Pixel(60, 30), 0x107850);
+    EXPECT_EQ(surface.Pixel(60, 30), 0x231980);
     EXPECT_EQ(surface.CountOther(60, 30, 10, 5, kGrey), 1);
 }
 
+// A keyed part is cut from a copy: the sheet keeps its black. Partly outside the window, the
+// visible part is still drawn.
 TEST_F(GraphicsContextDisplayTest, KeyedPutOfABlackImageOverWhiteLeavesTheImageWhite)
 {
-    GraphicsContext gc(&surface.Get());
     gc.FillRectangle(10, 10, 11, 11, 0, 0, kWhite);
     RgbBuffer black(5, 5);
     black.SetPixel(2, 2, 0xFF, 0x00, 0x00);
@@ -214,28 +239,26 @@ TEST_F(GraphicsContextDisplayTest, KeyedPutOfABlackImageOverWhiteLeavesTheImageW
     EXPECT_EQ(surface.Pixel(14, 14), 0xFF0000);
     EXPECT_EQ(XGetPixel(image.get(), 0, 0) & 0xFFFFFF, static_cast<unsigned long>(kWhite));
 
-    // A keyed part is cut from a copy: the sheet keeps its black.
     ImagePtr sheet = CreateXImage(&surface.Get(), black);
     gc.PutImagePartKeyed(40, 40, 3, 3, sheet.get(), 2, 2, 0);
     EXPECT_EQ(surface.Pixel(40, 40), 0xFF0000);
     EXPECT_EQ(surface.Pixel(41, 41), kGrey);
     EXPECT_EQ(XGetPixel(sheet.get(), 4, 4) & 0xFFFFFF, 0u);
-    // Partly outside the window: the visible part is still drawn.
     gc.PutImageKeyed(-2, -2, 5, 5, sheet.get(), 0);
     EXPECT_EQ(surface.Pixel(0, 0), 0xFF0000);
 }
 
+// Areas reaching outside the window or of absurd sizes are refused; wrong sizes never read
+// past a picture file; a missing file or bit count draws nothing.
 TEST_F(GraphicsContextDisplayTest, ImagesComeBackFromTheWindowAndFromFiles)
 {
-    GraphicsContext gc(&surface.Get());
     gc.FillRectangle(10, 10, 4, 4, 0, 0, kInk);
     ImagePtr read = gc.GetImage(9, 9, 5, 5);
     ASSERT_TRUE(read);
     EXPECT_EQ(XGetPixel(read.get(), 1, 1) & 0xFFFFFF, static_cast<unsigned long>(kInk));
     EXPECT_EQ(gc.GetPixel(11, 11), static_cast<uint32_t>(kInk));
-    EXPECT_FALSE(gc.GetImage(230, 170, 20, 20)) << "reaches outside the window";
-    EXPECT_FALSE(gc.GetImage(10, 10, INT_MAX, 5)) << "an absurd size";
-
+    EXPECT_FALSE(gc.GetImage(230, 170, 20, 20));
+    EXPECT_FALSE(gc.GetImage(10, 10, INT_MAX, 5));
     gc.CopyFromDrawable(50, 50, 3, 3, surface.Get().GetWindow(), 10, 10);
     gc.CopyFromDrawable(50, 50, INT_MAX, 3, surface.Get().GetWindow(), 10, 10);
     gc.PutImageKeyed(INT_MAX - 2, 10, 0, 0, read.get(), 0);
@@ -250,7 +273,6 @@ TEST_F(GraphicsContextDisplayTest, ImagesComeBackFromTheWindowAndFromFiles)
             EXPECT_EQ(surface.Pixel(100 + x, 100 + y), listing.At(x, y)) << x << "," << y;
         }
     }
-    // Wrong sizes never read past the picture; a missing file or bit count draws nothing.
     gc.DrawImageFile(120, 100, 40, 40, 8, "pic.bmp");
     EXPECT_EQ(surface.Pixel(126, 100), kGrey);
     gc.DrawImageFile(140, 100, 6, 4, 16, "pic.bmp");
@@ -264,9 +286,7 @@ TEST_F(GraphicsContextDisplayTest, ProbeOnA24BitServerFindsTheUsualLayoutAndLogs
     ProbePixelFormat(&surface.Get());
     EXPECT_EQ(CurrentPixelFormat().depth, 24);
     EXPECT_EQ(CurrentPixelFormat().bitsPerPixel, 32);
-    EXPECT_EQ(MyImage::ixRosso, 2);
-    EXPECT_EQ(MyImage::ixVerde, 1);
-    EXPECT_EQ(MyImage::ixBlu, 0);
+    EXPECT_EQ(MyImage::ixRosso * 100 + MyImage::ixVerde * 10 + MyImage::ixBlu, 210);
     EXPECT_EQ(surface.Pixel(0, 0), 0xCF3B76);
     EXPECT_FALSE(folder.Exists("log.txt"));
 }
@@ -275,9 +295,9 @@ TEST_F(GraphicsContextDisplayTest, AFontThatCannotBeLoadedIsReportedOnceAndTextS
 {
     surface.Get().SetFont(FontDescriptor("no-such-family-anywhere"));
     for (int paint = 0; paint < 3; ++paint) {
-        GraphicsContext gc(&surface.Get());
-        gc.DrawText(10, 10 + 20 * paint, 100, 15, "Mam", kInk, GraphicsContext::NoColor,
-                    TextAlign::Left);
+        GraphicsContext each(&surface.Get());
+        each.DrawText(10, 10 + 20 * paint, 100, 15, "Mam", kInk, GraphicsContext::NoColor,
+                      TextAlign::Left);
     }
     EXPECT_FALSE(surface.FindColor(0, 50, 200, 30, kInk).Empty());
     EXPECT_EQ(folder.Read("log.txt"), "XLoadQueryFont failed\n");
@@ -287,15 +307,73 @@ TEST_F(GraphicsContextDisplayTest, WithoutAWindowNothingIsDrawnAndXIsNotCalled)
 {
     Form unshown(nullptr);
     unshown.SetScreen(&surface.GetScreen());
-    GraphicsContext gc(&unshown);
-    EXPECT_FALSE(gc.IsValid());
-    gc.FillRectangle(0, 0, 50, 50, 1, 0, kInk);
-    gc.DrawText(0, 0, 50, 50, "text", kInk, kWhite, TextAlign::Left);
-    gc.DrawPoint(1, 1, kInk);
-    gc.PutImage(0, 0, 0, 0, nullptr);
-    EXPECT_EQ(gc.MeasureTextHeight(10, "text"), 0);
-    EXPECT_FALSE(gc.GetImage(0, 0, 5, 5));
+    GraphicsContext none(&unshown);
+    EXPECT_FALSE(none.IsValid());
+    none.FillRectangle(0, 0, 50, 50, 1, 0, kInk);
+    none.DrawText(0, 0, 50, 50, "text", kInk, kWhite, TextAlign::Left);
+    none.DrawPoint(1, 1, kInk);
+    none.PutImage(0, 0, 0, 0, nullptr);
+    EXPECT_EQ(none.MeasureTextHeight(10, "text"), 0);
+    EXPECT_FALSE(none.GetImage(0, 0, 5, 5));
     EXPECT_EQ(folder.Read("log.txt"), "Errore nella creazione del GC\n");
+}
+
+// The image is built at the size its data was given with: growing the element before the
+// first paint reads nothing beyond the data (AddressSanitizer watches). Its sunken border is
+// black above and left, white below and right.
+TEST_F(GraphicsContextDisplayTest, MyImagePaintsItsRgbDataWithASunkenBorder)
+{
+    const RgbBuffer rgb = Gradient(8, 6);
+    MyImage image(&surface.Get(), rgb.Data(), true, 8, 6);
+    image.SetPosition(20, 30);
+    image.Show();
+    EXPECT_EQ(surface.Pixel(20, 30), 0x050580);
+    EXPECT_EQ(surface.Pixel(27, 35), 0x4B3780);
+    image.SetBorder(true);
+    for (auto [x, y, color] : std::vector<std::tuple<int, int, int>>{
+             {20, 30, 0}, {20, 34, 0}, {27, 30, kWhite}, {22, 35, kWhite}, {21, 31, 0x0F0F80}}) {
+        EXPECT_EQ(surface.Pixel(x, y), color) << x << "," << y;
+    }
+    image.Hide();
+    EXPECT_EQ(surface.CountOther(20, 30, 8, 6, kGrey), 0);
+
+    const RgbBuffer small = Gradient(2, 2);
+    MyImage grown(&surface.Get(), small.Data(), true, 2, 2);
+    grown.SetPosition(100, 30);
+    grown.SetSize(40, 40);
+    grown.Show();
+    ASSERT_NE(grown.GetImage(), nullptr);
+    EXPECT_EQ(grown.GetImage()->width, 2);
+    EXPECT_EQ(surface.Pixel(101, 31), 0x0F0F80);
+
+    MyImage empty(&surface.Get(), static_cast<XImage*>(nullptr));
+    empty.SetPosition(150, 100);
+    empty.SetSize(20, 20);
+    empty.Show();
+    EXPECT_EQ(surface.Pixel(150, 100), kGrey);
+    EXPECT_FALSE(folder.Exists("log.txt"));
+}
+
+// Setting a given image destroys the built one; building from data again only forgets the
+// given one, which outlives the element.
+TEST_F(GraphicsContextDisplayTest, AGivenImageStaysTheCallersAndABuiltOneIsReplaced)
+{
+    const RgbBuffer rgb = Gradient(4, 4);
+    ImagePtr given = CreateXImage(&surface.Get(), rgb);
+    {
+        MyImage image(&surface.Get(), rgb.Data(), true, 4, 4);
+        image.SetPosition(10, 10);
+        image.Show();
+        ASSERT_NE(image.GetImage(), nullptr);
+        image.SetImage(given.get());
+        EXPECT_EQ(image.GetImage(), given.get());
+        image.SetImageData(rgb.Data());
+        EXPECT_NE(image.GetImage(), nullptr);
+        EXPECT_NE(image.GetImage(), given.get());
+        image.SetImage(given.get());
+    }
+    gc.PutImage(50, 50, 0, 0, given.get());
+    EXPECT_EQ(surface.Pixel(53, 53), 0x232380);
 }
 
 }  // namespace
