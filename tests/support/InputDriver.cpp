@@ -2,6 +2,8 @@
 
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
+
 namespace testsupport {
 
 InputDriver::InputDriver() : display_(XOpenDisplay(nullptr))
@@ -43,9 +45,38 @@ void InputDriver::Click(Window window, int x, int y)
     ReleaseButton(Button1);
 }
 
+// A symbol no key gives (the server's map is American) goes on the first key that gives nothing.
+// Clients read the map at their first lookup, so a test maps a symbol before the program looks.
+KeyCode InputDriver::KeycodeOf(KeySym keysym)
+{
+    if (KeyCode code = XKeysymToKeycode(display_, keysym)) {
+        return code;
+    }
+    int first = 0;
+    int last = 0;
+    XDisplayKeycodes(display_, &first, &last);
+    int perCode = 0;
+    KeySym* map =
+        XGetKeyboardMapping(display_, static_cast<KeyCode>(first), last - first + 1, &perCode);
+    KeyCode spare = 0;
+    for (int code = first; map && !spare && code <= last; ++code) {
+        const KeySym* symbols = map + (code - first) * perCode;
+        if (std::all_of(symbols, symbols + perCode, [](KeySym s) { return s == NoSymbol; })) {
+            spare = static_cast<KeyCode>(code);
+        }
+    }
+    XFree(map);
+    if (spare) {
+        KeySym both[] = {keysym, keysym};
+        XChangeKeyboardMapping(display_, spare, 2, both, 1);
+        XSync(display_, False);
+    }
+    return spare;
+}
+
 void InputDriver::PressKey(KeySym keysym, bool down)
 {
-    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), down, CurrentTime);
+    XTestFakeKeyEvent(display_, KeycodeOf(keysym), down, CurrentTime);
     XSync(display_, False);
 }
 

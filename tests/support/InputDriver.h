@@ -18,14 +18,15 @@ public:
     void MoveTo(Window window, int x, int y);
     void PressButton(unsigned int button, bool down = true);
     void ReleaseButton(unsigned int button) { PressButton(button, false); }
-    void Click(Window window, int x, int y);  // move, press and release button 1
-    void PressKey(KeySym keysym, bool down = true);
+    void Click(Window window, int x, int y);         // move, press and release button 1
+    void PressKey(KeySym keysym, bool down = true);  // a symbol no key gives goes on a spare key
     void ReleaseKey(KeySym keysym) { PressKey(keysym, false); }
     void TypeKey(KeySym keysym);           // press and release
     void SendDeleteWindow(Window window);  // the window manager's close request
     void SendUserMessage(Window window) { SendClientMessage(window, None, 1); }
 
 private:
+    KeyCode KeycodeOf(KeySym keysym);
     void SendClientMessage(Window window, Atom type, long first);
 
     Display* display_ = nullptr;

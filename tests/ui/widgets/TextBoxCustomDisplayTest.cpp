@@ -188,16 +188,18 @@ TEST_F(TextBoxCustomDisplayTest, TypingOverBackspaceDeleteAndTheWidthLimitThroug
     EXPECT_EQ(beeps.Count(), 1);
 }
 
-// Out without editing, back, then out after an edit: only the last leaving is a change.
+// Out without editing, back, then out after an edit: only the last leaving is a change. é (from
+// 128 up) reaches the box's rules, which refuse it with a beep.
 TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
 {
     auto first = Box("abc", 30, 150);
     auto second = Box("", 80, 150);
     first->SetOnLostFocus([](GUIElement*) { texts.push_back("first lost"); });
     first->SetOnChange([](GUIElement*) { texts.push_back("first changed"); });
-    ClickAndType(*first, 0, {XK_Tab, XK_Tab, XK_x, XK_Tab});
+    ClickAndType(*first, 0, {XK_eacute, XK_Tab, XK_Tab, XK_x, XK_Tab});
     Pump();
     EXPECT_EQ(texts, (std::vector<std::string>{"first lost", "first lost", "first changed"}));
+    EXPECT_EQ(beeps.Count(), 1);
     EXPECT_EQ(first->GetText(), "xbc");
     EXPECT_TRUE(second->HasFocus());
 }
