@@ -5,8 +5,6 @@
 #include <algorithm>
 
 #include "support/ScratchFolder.h"
-#include "util/Settings.h"
-#include "util/WellKnownFolders.h"
 
 namespace tarnbrook {
 namespace {
@@ -101,36 +99,6 @@ TEST(FileUtils, FileDigestFoldsBytesOntoSixteenPositions)
         hex += "0123456789ABCDEF"[byte & 15];
     }
     EXPECT_EQ(FileDigest("big.bin"), hex);
-}
-
-// Well-known folders are created on demand, the settings path makes each folder, and saved
-// settings come back unchanged.
-TEST(WellKnownFolders, AreCreatedOnDemandAndSettingsComeBackUnchanged)
-{
-    testsupport::ScratchFolder folder;
-    folder.Write("Data/keep.txt", "kept");
-    for (const std::string& name :
-         {DataFolder(), DocumentsFolder(), DesktopFolder(), DownloadFolder(), MusicFolder(),
-          PicturesFolder(), ProgramDataFolder()}) {
-        EXPECT_TRUE(folder.Exists(name)) << name;
-    }
-    EXPECT_EQ(folder.Read("Data/keep.txt"), "kept");
-    EXPECT_FALSE(folder.Exists(SystemFolder()));
-
-    EXPECT_EQ(SettingsPath("Tarnbrook", "Window", "size.txt"),
-              "Settings/Tarnbrook/Window/size.txt");
-    EXPECT_TRUE(folder.Exists("Settings/Tarnbrook/Window"));
-    EXPECT_FALSE(folder.Exists("Settings/Tarnbrook/Window/size.txt"));
-
-    EXPECT_EQ(LoadSetting("Tarnbrook", "Player", "name.txt"), "");
-    EXPECT_TRUE(SaveSetting("Tarnbrook", "Player", "name.txt", "Ann"));
-    EXPECT_EQ(folder.Read("Settings/Tarnbrook/Player/name.txt"), "Ann\n");
-    for (const std::string value : {"", "two\nlines", "ends in break\n", "\r\n", " blank "}) {
-        EXPECT_TRUE(SaveSetting("Tarnbrook", "Player", "name.txt", value));
-        EXPECT_EQ(LoadSetting("Tarnbrook", "Player", "name.txt"), value);
-    }
-    folder.Write("Settings/Tarnbrook/Blocked", "a file where a folder belongs");
-    EXPECT_FALSE(SaveSetting("Tarnbrook", "Blocked", "value.txt", "x"));
 }
 
 }  // namespace

@@ -16,17 +16,6 @@ namespace {
 
 using testsupport::XY;
 
-TEST(ValueRange, AnEmptyOrReversedRangeIsOneStep)
-{
-    EXPECT_EQ(ValueRange(0, 4).Steps(), 4);
-    EXPECT_EQ(ValueRange(5, 5).Maximum(), 6);
-    EXPECT_EQ(ValueRange(5, -3).Maximum(), 6);
-    EXPECT_EQ(ValueRange(INT_MAX, 0).Steps(), 1);
-    EXPECT_EQ(ValueRange(INT_MIN, INT_MAX).Steps(), 4294967295LL);
-    EXPECT_EQ(ValueRange(0, 4).Clamp(-1), 0);
-    EXPECT_EQ(ValueRange(0, 4).Clamp(9), 4);
-}
-
 // Over four steps a horizontal slider is at least 72 wide with ticks 8 apart and a last gap of
 // nine; the track is a whole number of steps and the rest goes to the last gap.
 TEST(SliderGeometry, TheTrackIsAWholeNumberOfStepsAndTheRestGoesToTheLastGap)
