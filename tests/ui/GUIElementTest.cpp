@@ -2,7 +2,6 @@
 
 #include "ui/GUIElement.h"
 
-#include <cstring>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -54,15 +53,6 @@ protected:
         Application::ResetState();
     }
 };
-
-TEST(PointTest, IsPackedInOneWordWithXInTheLowHalf)
-{
-    static_assert(sizeof(Point) == 8, "two 32-bit halves");
-    const Point point{-2, 7};
-    uint64_t word = 0;
-    std::memcpy(&word, &point, sizeof word);
-    EXPECT_EQ(word, (uint64_t{7} << 32) | uint32_t(-2));
-}
 
 // Both edges are inside; nothing is inside an element not created and visible. Before creation
 // setters only store; after it a change is applied (an unchanged size is not), a new back

@@ -12,20 +12,6 @@
 namespace tarnbrook {
 namespace {
 
-TEST(Command, AnswersTrueOnlyWhenTheCommandFailsAndJoinsProgramAndArgumentsWithOneBlank)
-{
-    EXPECT_FALSE(RunShell("exit 0"));
-    EXPECT_TRUE(RunShell("exit 3"));
-    EXPECT_TRUE(RunCommand("false", ""));
-
-    testsupport::ScratchFolder folder;
-    testsupport::FakeCommands fakes(folder.Path());
-    EXPECT_FALSE(RunCommand("aplay", "Data/beep.wav"));
-    EXPECT_FALSE(RunShell("firefox https://www.example.org"));
-    EXPECT_EQ(fakes.Calls(),
-              (std::vector<std::string>{"aplay Data/beep.wav", "firefox https://www.example.org"}));
-}
-
 // Each word reaches the program as it is, and nothing the game ignores is ignored there.
 TEST(Command, StartProgramExecsTheWordsWithEverySignalAtItsDefault)
 {
