@@ -56,8 +56,7 @@ public:
     std::vector<int> gameOvers;
 };
 
-// The rules over a recording view, with the scripted draws handed out first, then draws of a
-// seeded generator.
+// The rules over a recording view: scripted draws first, then a seeded generator's.
 struct Game {
     explicit Game(unsigned seed = 1)
         : generator(seed), board(view, [this](int low, int high) {
@@ -167,8 +166,7 @@ TEST(BoardRules, EveryLevelStartsSafeWithItsHazardCountAndAdvancesOnTheSecondTic
     EXPECT_TRUE(game.ViewShowsBoard());
 }
 
-// The frame pieces by position, the neighbours of every cell, and the flood of a click
-// against a breadth-first search, with one beep.
+// Frame pieces, neighbours, and each click's flood against a breadth-first search.
 TEST(BoardRules, FrameNeighboursAndFloodFollowTheSquaresAroundEachCell)
 {
     for (const auto& [cell, tile] : std::vector<std::pair<int, int>>{
@@ -251,8 +249,7 @@ TEST(BoardRules, ClicksThatUncoverNothingOnlyRefreshTheCounter)
     expectOnlyCounter(13, counter);
 }
 
-// A hazard explodes once, reveals all and hands over the score; a cancel shows the hazards
-// even before the first uncover, without sound or game over.
+// A hazard explodes once and reveals all; a cancel shows the hazards silently.
 TEST(BoardRules, AHazardOrACancelRevealsTheHazards)
 {
     Game game;

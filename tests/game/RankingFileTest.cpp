@@ -41,8 +41,7 @@ std::string TenScores()
     return text;
 }
 
-// Root reads any file: without the capabilities that override them, permission bits bind this
-// process too. Answers whether the change took effect.
+// Drops or restores the capabilities that let root ignore permission bits.
 bool EnforcePermissionBits(bool enforce)
 {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
@@ -66,8 +65,7 @@ pid_t Fork(const std::function<bool()>& body)
     return child;
 }
 
-// Each case: the file before, the results added, the file after. A folder in the way is an
-// error and writes nothing.
+// Each case: the file before, the results added, the file after.
 TEST(RankingFile, ResultsAreSortedAndCutToTenInFoldersMadeOnTheFirstEntry)
 {
     std::string twelve;
@@ -148,8 +146,7 @@ TEST(RankingFile, OnlyASmallRegularFileIsReadAndAnythingElseIsNeverOverwritten)
     }
 }
 
-// A link left under the temporary name is removed, not written through; a file or a folder
-// there is no obstacle either. A write that fails (a full disk) keeps the old ranking.
+// A link, file or folder left under the temporary name never blocks a save.
 TEST(RankingFile, ATemporaryLeftInTheWayNeverBlocksASaveAndAFailedWriteKeepsTheOldFile)
 {
     const std::string temporary = kPath + ".tmp";
@@ -192,8 +189,7 @@ TEST(RankingFile, ATemporaryLeftInTheWayNeverBlocksASaveAndAFailedWriteKeepsTheO
     EXPECT_TRUE(ranking.AddEntry(5000, "Carl"));
 }
 
-// A folder the user may not write still lets the file be rewritten where it is; a file the
-// user may not write is left as it is; either way the file keeps its mode.
+// A read-only folder is rewritten in place, a read-only file left alone; modes stay.
 TEST(RankingFile, ASaveKeepsTheModeAndGoesInPlaceWhenTheFolderIsReadOnly)
 {
     ScratchFolder folder;

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -34,23 +33,6 @@ struct SoundScene {
     testsupport::FakeCommands commands;
 };
 
-TEST(SoundPlayer, AMissingFileIsLoggedAndStartsNothing)
-{
-    SoundScene scene;
-    std::remove("Data/beep.wav");
-    std::remove("Data/Explosion.wav");
-    SoundPlayer player;
-    player.Play("Data/Explosion.wav", false);
-    player.PlayAndWait("Data/beep.wav");
-    EXPECT_FALSE(player.IsPlaying());
-    Beep();  // silent, and says nothing
-
-    EXPECT_EQ(scene.folder.Read("log.txt"),
-              "Data/Explosion.wav non trovato.\nData/beep.wav non trovato.\n");
-    EXPECT_TRUE(ChildProcesses().empty());
-    EXPECT_TRUE(scene.commands.Calls().empty());
-}
-
 // Each aplay is a child of the game itself: no copy of the game runs meanwhile.
 TEST(SoundPlayer, TheNextPlayAndTheEndOfThePlayerEndTheRunningAplay)
 {
@@ -69,8 +51,7 @@ TEST(SoundPlayer, TheNextPlayAndTheEndOfThePlayerEndTheRunningAplay)
     EXPECT_EQ(scene.commands.Parents(), (std::vector<pid_t>{getpid(), getpid()}));
 }
 
-// Finished sounds are collected at the next sound call or collection, without waiting; a
-// repeating play goes on until stopped, and the waiting plays return when their sound ended.
+// Ended sounds are reaped without waiting; repeating and waiting plays.
 TEST(SoundPlayer, ManySoundsLeaveNoZombieAndRepeatingAndWaitingPlays)
 {
     SoundScene scene;
@@ -102,8 +83,7 @@ TEST(SoundPlayer, ManySoundsLeaveNoZombieAndRepeatingAndWaitingPlays)
     EXPECT_EQ(scene.commands.Count("aplay Data/Explosion.wav"), 1);
 }
 
-// However many beeps are asked for, one plays at a time. Stopping a player that ignores
-// SIGTERM does not wait for it; the end of the game kills it after a short grace.
+// One beep at a time; Stop does not wait for a player ignoring SIGTERM, EndSounds kills it.
 TEST(SoundPlayer, OneBeepAtATimeAndTheEndOfTheGameEndsEverySound)
 {
     SoundScene scene(30);

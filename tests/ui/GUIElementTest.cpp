@@ -54,9 +54,7 @@ protected:
     }
 };
 
-// Both edges are inside; nothing is inside an element not created and visible. Before creation
-// setters only store; after it a change is applied (an unchanged size is not), a new back
-// colour repaints, and negative coordinates become zero.
+// Setters only store before creation; after it a real change is applied once.
 TEST_F(GUIElementTest, ContainsOnlyWhenShownAndSettersApplyOnlyOnceCreated)
 {
     Probe probe;
@@ -108,9 +106,7 @@ TEST_F(GUIElementTest, IdsFollowCreationOrderAndAreNeverReused)
     EXPECT_EQ(third.GetId(), firstId + 2);
 }
 
-// KeyChar and QueryClose answer true without callbacks; Load calls OnLoad the first time only;
-// Resized repaints before OnResize; Close calls OnClose, then marks the element closed.
-// LostFocus reports a change only when the value text changed.
+// Default answers without callbacks, OnLoad once, Resized repaints first, LostFocus changes.
 TEST_F(GUIElementTest, EventOperationsAndTheirCallbacks)
 {
     Probe probe;
@@ -147,9 +143,7 @@ TEST_F(GUIElementTest, EventOperationsAndTheirCallbacks)
               (Calls{"Load 42", "Resize paints=1", "open", "LostFocus", "LostFocus", "Change"}));
 }
 
-// The seconds of a click time come from the clock and the milliseconds from the loop's tick
-// counter: a counter 990 ms ahead at construction keeps any MouseUp in the next second within
-// the double-click bound of 999 ms; a MouseUp a whole second later is none.
+// Click seconds come from the clock and milliseconds from the tick counter.
 TEST_F(GUIElementTest, AMouseUpWithin999MillisecondsOfTheLastIsADoubleClick)
 {
     Application::tickCounter = 990;

@@ -55,8 +55,7 @@ protected:
     testsupport::RecordingForm form{&journal};
 };
 
-// The id is not copied into the user value. Stop and restart, Start on a running timer and a
-// new interval keep what was counted.
+// Stop and restart, Start on a running timer and a new interval keep what was counted.
 TEST_F(TimerTest, FiresEveryIntervalInIdleSlicesAndStoppingKeepsWhatWasCounted)
 {
     Timer timer(&form, 25);
@@ -139,8 +138,7 @@ int Wait(int, int milliseconds)
     return input;
 }
 
-// The loop as it was, the reference: a slice of 10 ms is an idle step unless input arrives
-// inside it.
+// The reference loop: a 10 ms slice is an idle step unless input arrives inside it.
 void PollingLoop()
 {
     while (nextInput < inputsUs.size()) {
@@ -178,9 +176,7 @@ int64_t Note(Timer* timer)
     return ++*timer->GetUserValueRef();
 }
 
-// The ticker's second call stops every timer. The juggler's second call stops it, starts the
-// sleeper (interval 0) and makes a timer; the sleeper's third call destroys that timer, stops
-// the sleeper and starts the juggler again with a longer interval.
+// Ticker stops all on call 2; juggler and sleeper hand over to each other and a spawned timer.
 void Ticker(Timer* timer)
 {
     if (Note(timer) == 2) {
@@ -211,8 +207,7 @@ void Sleeper(Timer* timer)
     }
 }
 
-// Runs the timers above through one of the loops; answers what they did and where they and
-// the tick counter ended.
+// Runs the timers through a loop; answers their calls, elapsed times and the tick counter.
 std::vector<std::string> Scenario(Form* form, void (*loop)())
 {
     Application::tickCounter = 0;
@@ -239,8 +234,7 @@ std::vector<std::string> Scenario(Form* form, void (*loop)())
 
 }  // namespace idle
 
-// Input at 47, 52 and 58 ms takes those slices away from the 25 ms juggler; no timer runs after
-// the ticker's second call, yet the last two waits still reach the tick counter.
+// Input at 47, 52 and 58 ms takes idle slices away; the last waits still move the counter.
 TEST_F(TimerTest, SleepingUntilATimerIsDueLeavesTimersAndTickCounterWherePollingDoes)
 {
     const std::vector<std::string> polled = idle::Scenario(&form, idle::PollingLoop);

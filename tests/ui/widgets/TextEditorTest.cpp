@@ -14,8 +14,7 @@ namespace {
 #define DEL "\177"
 #define CR "\r"
 
-// An editor of columns x rows holding the text; options: m multi-line, M memo, d date mode,
-// 9 digits only, . with a decimal point.
+// Options: m multi-line, M memo, d date mode, 9 digits only, . with a decimal point.
 TextEditor Editor(int columns, int rows, const std::string& text = "",
                   const std::string& options = "", int maxLength = 256)
 {
@@ -51,8 +50,7 @@ TextEditor::Outcome Step(TextEditor& editor, const std::string& script, size_t& 
     }
 }
 
-// Runs the script and checks each step's outcome (c changed, u unchanged, r refused: a beep),
-// then the text and the caret.
+// Checks each step's outcome (c changed, u unchanged, r refused), then text and caret.
 void Expect(TextEditor& editor, const std::string& script, const std::string& outcomes,
             const std::string& text, int caret)
 {
@@ -71,8 +69,7 @@ std::vector<int> Placed(const std::string& text, int columns, int rows)
     return TextGrid(columns, rows).Place(text, true).indexCell;
 }
 
-// Characters wrap at the row end and stop below the last row; a line break clears the rest
-// of its row.
+// Characters wrap and stop below the last row; a line break clears the rest of its row.
 TEST(TextGrid, CharactersWrapAndLineBreaksClearTheRestOfTheirRow)
 {
     EXPECT_EQ(Placed("abcdefg", 3, 2), (std::vector<int>{0, 1, 2, 3, 4, 5, -1}));
@@ -91,8 +88,7 @@ TEST(TextGrid, CharactersWrapAndLineBreaksClearTheRestOfTheirRow)
     EXPECT_EQ(TextGrid(-4, 3).Capacity(), 0);
 }
 
-// Single-line text is typed over, its width is its limit; Backspace closes the gap, Delete
-// blanks; control characters are refused, Escape and Return ignored.
+// Typed over up to the width; Backspace closes the gap, Delete blanks, controls refused.
 TEST(TextEditor, SingleLineOverwriteBackspaceAndDelete)
 {
     TextEditor editor = Editor(5, 1);
@@ -113,8 +109,7 @@ TEST(TextEditor, SingleLineOverwriteBackspaceAndDelete)
     Expect(editor, "a  " BS "b", "ccccc", "a b", 3);
 }
 
-// A new maximum keeps what fits; an absurd one allocates no absurd buffer, a negative one holds
-// nothing.
+// A new maximum keeps what fits; an absurd one is capped, a negative one holds nothing.
 TEST(TextEditor, AtTheMaximumLengthDeleteWritesNothingAndANewMaximumKeepsWhatFits)
 {
     TextEditor editor = Editor(10, 1, "abc", "", 3);

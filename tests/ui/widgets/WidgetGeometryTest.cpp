@@ -16,8 +16,7 @@ namespace {
 
 using testsupport::XY;
 
-// Over four steps a horizontal slider is at least 72 wide with ticks 8 apart and a last gap of
-// nine; the track is a whole number of steps and the rest goes to the last gap.
+// The track is a whole number of steps and the rest goes to the last gap.
 TEST(SliderGeometry, TheTrackIsAWholeNumberOfStepsAndTheRestGoesToTheLastGap)
 {
     const Point size = SliderSize(false, Point{10, 10}, 4);
@@ -34,8 +33,7 @@ TEST(SliderGeometry, TheTrackIsAWholeNumberOfStepsAndTheRestGoesToTheLastGap)
               (std::vector<int>{0, 9}));
 }
 
-// Pages, cells and the current page; small bars grow and values outside the content show on
-// the nearest page.
+// Small bars grow and values outside the content show on the nearest page.
 TEST(ScrollBarGeometry, PagesCellsAndTheCurrentPage)
 {
     // 122 wide: an 80-pixel track; 200 units make 3 pages of 26 pixels, the last 28.
@@ -58,8 +56,7 @@ TEST(ScrollBarGeometry, PagesCellsAndTheCurrentPage)
     EXPECT_EQ(PagesOf(false, Point{122, 21}, ValueRange(7, 7), 7).pageCount, 1);
 }
 
-// A range of two billion values must not make two billion ticks or page cells: what is placed
-// is limited to what the track's pixels can show, and its ends still reach the range's ends.
+// Two billion values place no more ticks or cells than the pixels show, ends still reached.
 TEST(HugeRanges, SlidersAndScrollBarsPlaceNoMoreTicksThanTheirPixelsShow)
 {
     constexpr int kHuge = 2000000000;
