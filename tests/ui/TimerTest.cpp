@@ -2,6 +2,8 @@
 
 #include "ui/Timer.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <memory>
@@ -244,6 +246,17 @@ TEST_F(TimerTest, SleepingUntilATimerIsDueLeavesTimersAndTickCounterWherePolling
     EXPECT_EQ(polled[1], "juggler at 81 tick 60");
     EXPECT_EQ(polled[15], "tick 50");
     EXPECT_LE(idle::waits, 12 + 7);  // at most one per timer call or input, against 290 steps
+}
+
+TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadableWithOrWithoutLimit)
+{
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    EXPECT_EQ(WaitForInput(ends[0], 10), 0);
+    ASSERT_EQ(write(ends[1], "x", 1), 1);
+    EXPECT_EQ(WaitForInput(ends[0], -1), 1);  // no limit
+    close(ends[0]);
+    close(ends[1]);
 }
 
 }  // namespace
