@@ -151,7 +151,6 @@ protected:
         ShowAt(*frame, x, y, kTileSide, kTileSide, GUIElement::NoBackColor);
         return frame;
     }
-    int Unmarked() { return surface.CountOther(30, 40, kTileSide, kTileSide, kMarker); }
 
     ScratchFolder folder;
     std::vector<unsigned char> tiles;
@@ -168,7 +167,7 @@ TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneIma
     square->SetCell(5, 0);
     for (Point cell : {Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
         square->SetCell(cell.x, cell.y);
-        EXPECT_EQ(Unmarked(), 0) << XY(cell);
+        EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, kMarker), 0) << XY(cell);
     }
     square->SetCell(3, 0);
     EXPECT_EQ(surface.Pixel(30, 40), TilePixel(81, 0));
