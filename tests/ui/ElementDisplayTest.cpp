@@ -8,7 +8,6 @@
 
 #include "game/TileFile.h"
 #include "gfx/GraphicsContext.h"
-#include "support/OwnerForm.h"
 #include "support/RecordingChild.h"
 #include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"

@@ -294,7 +294,6 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
     bar.SetPosition(kX, kY);
     const auto blue = [&] { return surface.FindColor(kX, kY, 190, 25, kBlue); };
     bar.Show();
-    EXPECT_TRUE(blue().Empty());
     bar.SetValue(50);
     EXPECT_EQ(XY(Point{blue().left, blue().top}) + " " + std::to_string(blue().count),
               "21,31 2162");
@@ -302,14 +301,11 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
                  Spot{kX + 189, kY + 10, kWhite}});
     bar.SetValue(150);
     EXPECT_EQ(blue().count, 188 * 23);
-    bar.SetValue(-3);
-    EXPECT_EQ(bar.GetValue(), 0);
-    bar.SetValue(30);
     Paint(surface, kX, kY, 50, 25);
-    bar.SetValue(30);
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kMarker);
-    bar.SetValue(31);
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kBlue);
+    bar.SetValue(100);
+    EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kMarker);  // unchanged: not repainted
+    bar.SetValue(-3);
+    EXPECT_TRUE(blue().Empty() && bar.GetValue() == 0);
 
     bar.SetBevel(false);
     bar.SetBackColor(0x123456);
