@@ -190,6 +190,7 @@ TEST_F(WidgetDisplayTest, CheckBox)
     ExpectSpots({Spot{kX + 23, kY + 2, kFace}, Spot{kX, kY + 30, kGrey, 121, 2}});
     box.GotFocus();
     box.Enable(false);
+    EXPECT_TRUE(surface.FindColor(kX + 21, kY, 99, 30, kBlack).Empty());
     EXPECT_FALSE(surface.FindColor(kX + 26, kY, 94, 30, kDisabled).Empty());
     box.Enable(true);
 
