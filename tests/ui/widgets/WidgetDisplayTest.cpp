@@ -218,36 +218,25 @@ TEST_F(WidgetDisplayTest, CheckBox)
     EXPECT_EQ(surface.CountOther(kX, 100, 120, 22, kGrey), 0);
 }
 
-// Three options in rows of 26, 150 wide; the command notes the selected index.
-class OptionBoxDisplayTest : public WidgetDisplayTest {
-protected:
-    void SetUp() override
-    {
-        WidgetDisplayTest::SetUp();
-        box.SetCommand([](GUIElement* self) {
-            NoteNumber(static_cast<OptionBox*>(self)->GetSelectedIndex());
-        });
-        box.SetOnKeyDown([](GUIElement*, KeySym) { events.push_back("OnKeyDown"); });
-        ShowAt(box, kX, kY, 150, 30);
-        for (const char* caption : {"Easy", "Normal", "Hard"}) {
-            box.AddItem(caption, caption);
-        }
+// Three options in rows of 26, 150 wide: marks over the face, captions, the focus rectangle on
+// the selected or else first row; keys wrap around, clicks below take the last, each running the
+// command, which notes the selected index.
+TEST_F(WidgetDisplayTest, OptionBox)
+{
+    OptionBox box(&surface.Get());
+    box.SetCommand(
+        [](GUIElement* self) { NoteNumber(static_cast<OptionBox*>(self)->GetSelectedIndex()); });
+    box.SetOnKeyDown([](GUIElement*, KeySym) { events.push_back("OnKeyDown"); });
+    ShowAt(box, kX, kY, 150, 30);
+    for (const char* caption : {"Easy", "Normal", "Hard"}) {
+        box.AddItem(caption, caption);
     }
     // The option's mark: its see-through corner, interior and middle.
-    void ExpectMark(int option, int interior, int middle, int face = kFace)
-    {
+    const auto ExpectMark = [&](int option, int interior, int middle, int face = kFace) {
         const int y = kY + 26 * option + 6;
         ExpectSpots({Spot{kX + 1, y, face}, Spot{kX + 9, y + 4, interior},
                      Spot{kX + 10, y + 9, middle}, Spot{kX + 4, y + 6, 0x848484}});
-    }
-
-    OptionBox box{&surface.Get()};
-};
-
-// Marks over the face, captions, the focus rectangle on the selected or else first row; keys wrap
-// around, clicks below take the last, each runs the command.
-TEST_F(OptionBoxDisplayTest, MarksFocusRectangleKeysAndClicks)
-{
+    };
     EXPECT_EQ(box.GetHeight(), 78);
     box.GotFocus();
     ExpectSpots({Spot{kX + 25, kY + 2, kBlack}, Spot{kX + 25, kY + 25, kBlack},
@@ -319,26 +308,18 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
     ExpectSpots({Spot{kX + 60, kY, 0x123456, 130, 25}, Spot{kX + 190, kY + 25, 0x304050}});
 }
 
-// Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28.
-class ScrollBarDisplayTest : public WidgetDisplayTest {
-protected:
-    static constexpr int kMiddle = kY + 10;
-
-    // Where the page block is on the track: "left,right".
-    std::string Block()
-    {
+// Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28. Edges,
+// arrows, the block inset on the current page's cell; arrow zones move a page; a press or drag on
+// the track takes the page under the pointer; keys move a page, not past either end nor while
+// disabled; the value is stored as given.
+TEST_F(WidgetDisplayTest, ScrollBar)
+{
+    constexpr int kMiddle = kY + 10;
+    ScrollBar bar(&surface.Get(), 0, 200);
+    const auto Block = [&] {  // where the page block is on the track: "left,right"
         const InkBox block = surface.FindColor(41, kY + 1, 80, 19, kBlack);
         return XY(Point{block.left, block.right});
-    }
-
-    ScrollBar bar{&surface.Get(), 0, 200};
-};
-
-// Edges, arrows, the block inset on the current page's cell; arrow zones move a page; a press
-// or drag on the track takes the page under the pointer; keys move a page, not past either end
-// nor while disabled; the value is stored as given.
-TEST_F(ScrollBarDisplayTest, FrameArrowsBlockPressesAndKeys)
-{
+    };
     bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { NoteNumber(tenTimes); });
     bar.SetValue(85);
     ShowAt(bar, kX, kY, 122, 13);
@@ -390,27 +371,18 @@ TEST_F(ScrollBarDisplayTest, FrameArrowsBlockPressesAndKeys)
     EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "0", "800", "1600"}));
 }
 
-// Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18.
-class SliderDisplayTest : public WidgetDisplayTest {
-protected:
-    static constexpr int kTrack = kY + 18;
-
-    void SetUp() override
-    {
-        WidgetDisplayTest::SetUp();
-        slider.SetChangeHandler(
-            [](Slider*, int value) { events.push_back("handler " + std::to_string(value)); });
-        slider.SetOnChange([](GUIElement*) { events.push_back("OnChange"); });
-        ShowAt(slider, kX, kY, 10, 10);
-    }
-    Slider slider{&surface.Get(), false, 0, 4};
-};
-
-// Keys step by one and wrap at the ends, only while focused and enabled. A click takes the tick
-// at or after the pointer, a drag follows it until the release; ticks 8 apart (last gap 9) from
-// x 40, the thumb above the value's tick, end labels.
-TEST_F(SliderDisplayTest, KeysClicksDragsTicksThumbAndLabels)
+// Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18. Keys step by one and wrap
+// at the ends, only while focused and enabled. A click takes the tick at or after the pointer, a
+// drag follows it until the release; ticks 8 apart (last gap 9) from x 40, the thumb above the
+// value's tick, end labels.
+TEST_F(WidgetDisplayTest, Slider)
 {
+    constexpr int kTrack = kY + 18;
+    Slider slider(&surface.Get(), false, 0, 4);
+    slider.SetChangeHandler(
+        [](Slider*, int value) { events.push_back("handler " + std::to_string(value)); });
+    slider.SetOnChange([](GUIElement*) { events.push_back("OnChange"); });
+    ShowAt(slider, kX, kY, 10, 10);
     slider.KeyDown(XK_Right);
     EXPECT_EQ(slider.GetValue(), 0);
     slider.GotFocus();
