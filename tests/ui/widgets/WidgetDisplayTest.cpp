@@ -50,29 +50,23 @@ protected:
     }
 };
 
-// A button of 80 x 30 at (kX, kY).
-class ButtonDisplayTest : public WidgetDisplayTest {
-protected:
-    void SetUp() override
-    {
-        WidgetDisplayTest::SetUp();
-        button.SetCommand(Note);
-        ShowAt(button, kX, kY, 80, 30);
-    }
+// A button of 80 x 30 at (kX, kY): raised; the focus rectangle dashed from x + 4; pressed, sunk;
+// a caption centred, a picture 8 in before a caption, a picture alone centred; a click fires and
+// keeps the focus, a release outside does neither, Return fires on release; disabled, grey and
+// deaf.
+TEST_F(WidgetDisplayTest, Button)
+{
+    ButtonCustom button(&surface.Get(), "");
+    button.SetCommand(Note);
+    ShowAt(button, kX, kY, 80, 30);
     // The bevel's top and left edges are the first colour, its right and bottom edges the second.
-    void ExpectBevel(int topLeft, int bottomRight)
-    {
+    const auto ExpectBevel = [&](int topLeft, int bottomRight) {
         ExpectSpots({Spot{kX + 40, kY, topLeft}, Spot{kX, kY + 15, topLeft},
                      Spot{kX + 79, kY + 15, bottomRight}, Spot{kX + 40, kY + 29, bottomRight}});
-    }
-    InkBox Inside(int color = kBlack) { return surface.FindColor(kX + 1, kY + 1, 78, 28, color); }
-
-    ButtonCustom button{&surface.Get(), ""};
-};
-
-// Raised; the focus rectangle dashed from x + 4; pressed, sunk; disabled, grey and deaf.
-TEST_F(ButtonDisplayTest, BevelFocusPressedAndDisabled)
-{
+    };
+    const auto Inside = [&](int color = kBlack) {
+        return surface.FindColor(kX + 1, kY + 1, 78, 28, color);
+    };
     EXPECT_EQ(XY(ButtonCustom(&surface.Get(), "").GetSize()), "80,30");
     ExpectBevel(kWhite, kBlack);
     ExpectSpots({Spot{kX + 79, kY, kBlack}, Spot{kX + 80, kY + 30, kGrey},
@@ -87,27 +81,8 @@ TEST_F(ButtonDisplayTest, BevelFocusPressedAndDisabled)
     ExpectBevel(kBlack, kWhite);
     EXPECT_TRUE(Inside().Empty());
     button.MouseUp(Point{kX + 5, kY + 5});
-    const size_t fired = events.size();
+    button.LostFocus();
 
-    button.SetText("NO");
-    button.GotFocus();
-    button.Enable(false);
-    EXPECT_FALSE(Inside(kDisabled).Empty());
-    EXPECT_TRUE(Inside().Empty());
-    button.MouseDown(Point{kX + 5, kY + 5});
-    button.MouseUp(Point{kX + 5, kY + 5});
-    button.KeyDown(XK_Return);
-    EXPECT_FALSE(button.IsPressed() || button.KeyChar('\r'));
-    ClickAt(kX + 10, kY + 10);  // the pointer does not even reach it
-    EXPECT_EQ(events.size(), fired);
-    ImagePtr picture = SolidPicture(surface.Get(), 10, 12, kRed);
-    button.SetDisabledImage(picture.get());
-    EXPECT_FALSE(Inside(kRed).Empty());
-}
-
-// A caption centred; a picture 8 in before a caption; a picture alone centred.
-TEST_F(ButtonDisplayTest, CaptionAndPictureLayouts)
-{
     button.SetText("OK");
     const InkBox centred = Inside();
     EXPECT_GE(centred.left, kX + 6);
@@ -124,11 +99,9 @@ TEST_F(ButtonDisplayTest, CaptionAndPictureLayouts)
     EXPECT_EQ(Inside(kRed).left, kX + 35);
     button.SetContentHidden(true);
     EXPECT_TRUE(Inside(kRed).Empty());
-}
+    button.SetContentHidden(false);
 
-// A click fires and keeps the focus; a release outside does neither; Return fires on release.
-TEST_F(ButtonDisplayTest, ClicksAndReturn)
-{
+    events.clear();
     ClickAt(kX + 10, kY + 10);
     EXPECT_FALSE(button.IsPressed());
     EXPECT_EQ(Application::focused, &button);
@@ -151,6 +124,21 @@ TEST_F(ButtonDisplayTest, ClicksAndReturn)
     Pump();
     EXPECT_EQ(events.size(), 2u);
     EXPECT_FALSE(button.IsPressed());
+
+    button.SetText("NO");
+    button.GotFocus();
+    button.Enable(false);
+    EXPECT_FALSE(Inside(kDisabled).Empty());
+    EXPECT_TRUE(Inside().Empty());
+    button.MouseDown(Point{kX + 5, kY + 5});
+    button.MouseUp(Point{kX + 5, kY + 5});
+    button.KeyDown(XK_Return);
+    EXPECT_FALSE(button.IsPressed() || button.KeyChar('\r'));
+    ClickAt(kX + 10, kY + 10);  // the pointer does not even reach it
+    EXPECT_EQ(events.size(), 2u);
+    ImagePtr disabledPicture = SolidPicture(surface.Get(), 10, 12, 0x00FF00);
+    button.SetDisabledImage(disabledPicture.get());
+    EXPECT_FALSE(Inside(0x00FF00).Empty());
 }
 
 // Tick box, caption and focus rectangle; clicks and space run the command, then OnMouseUp.
