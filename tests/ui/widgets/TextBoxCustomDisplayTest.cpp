@@ -156,6 +156,10 @@ TEST_F(TextBoxCustomDisplayTest, PasswordAlignmentSizeAndLineBreaks)
     EXPECT_FALSE(surface.FindColor(163, 103 + line, cell, line, kBlack).Empty());  // "c", row 2
     EXPECT_EQ(surface.CountOther(163 + 2 * cell, 103, 5 * cell, line, kWhite), 0);
     EXPECT_EQ(memo->GetCells()[2].index, 2);  // the line break's cells
+    memo->KeyDown(XK_Up);
+    const int above = memo->GetCaret();
+    memo->KeyDown(XK_Down);
+    EXPECT_GT(memo->GetCaret(), above);
 }
 
 // Five cells take five characters and the sixth beeps; Shift let go first still gives a capital.
