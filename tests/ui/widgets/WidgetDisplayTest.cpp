@@ -377,6 +377,7 @@ TEST_F(WidgetDisplayTest, Slider)
     const InkBox dashes = surface.FindColor(kX, kY + 1, 72, 1, kBlack);
     EXPECT_EQ(dashes.left, kX);
     EXPECT_TRUE(dashes.count > 20 && dashes.count < 60) << dashes.count;
+    EXPECT_EQ(surface.FindColor(kX, kY + 34, 72, 1, kBlack).count, dashes.count);  // the bottom
     slider.SetValue(4);
     slider.KeyDown(XK_Right);
     EXPECT_EQ(slider.GetValue(), 0);
