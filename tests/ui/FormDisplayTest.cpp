@@ -34,10 +34,10 @@ protected:
         Sync();
     }
     Atom AtomNamed(const char* name) { return XInternAtom(screen.GetDisplay(), name, False); }
-    // An 8-bit property as its bytes, a 32-bit one as its items ("1 2 3"), cut to the length.
+    // An 8-bit property as its bytes, a 32-bit one as its items ("1 2 3"), cut to the length; read
+    // on the form's own connection, after every request made before.
     std::string Property(Window window, const char* name, size_t length = std::string::npos)
     {
-        Sync();
         Atom type;
         int format = 0;
         unsigned long count = 0, after = 0;
@@ -53,7 +53,6 @@ protected:
     }
     XWindowAttributes Attributes(Window window)
     {
-        Sync();
         XWindowAttributes attributes{};
         XGetWindowAttributes(screen.GetDisplay(), window, &attributes);
         return attributes;
