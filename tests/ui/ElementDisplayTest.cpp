@@ -192,6 +192,7 @@ const auto Label = [](Form* form) -> GUIElement* { return new CellControl(form);
 const auto Box = [](Form* form) -> GUIElement* { return new TextBoxCustom(form, "a"); };
 const auto Release = [](GUIElement* element) { element->MouseUp(Point{25, 35}); };
 const auto Space = [](GUIElement* element) { EXPECT_TRUE(element->KeyChar(' ')); };
+const auto PressOnTheRight = [](GUIElement* element) { element->MouseDown(Point{138, 40}); };
 
 // An element made with new and what runs its callbacks, which delete it (ASan watches).
 struct Deletion {
@@ -237,9 +238,7 @@ const Deletion kDeletions[] = {
          bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
          return bar;
      },
-     [](GUIElement* e) {
-         e->MouseDown(Point{138, 40});
-     }},
+     PressOnTheRight},
 };
 
 // Shown at (20, 30) with the focus, each element is deleted once and forgotten everywhere.
