@@ -23,8 +23,7 @@ InputDriver::~InputDriver()
 
 void InputDriver::MoveTo(Window window, int x, int y)
 {
-    int rootX = 0;
-    int rootY = 0;
+    int rootX = 0, rootY = 0;
     Window child;
     XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
                           &child);
@@ -52,8 +51,7 @@ KeyCode InputDriver::KeycodeOf(KeySym keysym)
     if (KeyCode code = XKeysymToKeycode(display_, keysym)) {
         return code;
     }
-    int first = 0;
-    int last = 0;
+    int first = 0, last = 0;
     XDisplayKeycodes(display_, &first, &last);
     int perCode = 0;
     KeySym* map =

@@ -34,14 +34,12 @@ InkBox ShownForm::FindColor(int x, int y, int w, int h, int color)
 {
     InkBox box;
     const std::vector<int> pixels = Area(x, y, w, h);
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        const int px = x + static_cast<int>(i % static_cast<size_t>(w));
-        const int py = y + static_cast<int>(i / static_cast<size_t>(w));
-        if (pixels[i] == color) {
-            box.left = box.count ? std::min(box.left, px) : px;
-            box.top = box.count ? box.top : py;
-            box.right = box.count ? std::max(box.right, px) : px;
-            box.bottom = py;
+    for (int i = 0; i < static_cast<int>(pixels.size()); ++i) {
+        if (pixels[static_cast<size_t>(i)] == color) {
+            box.left = box.count ? std::min(box.left, x + i % w) : x + i % w;
+            box.top = box.count ? box.top : y + i / w;
+            box.right = std::max(box.right, x + i % w);
+            box.bottom = y + i / w;
             ++box.count;
         }
     }

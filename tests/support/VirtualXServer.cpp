@@ -24,8 +24,7 @@ VirtualXServer::VirtualXServer(int depth, int width, int height)
         _exit(127);
     }
     close(fds[1]);
-    // The display number comes once the server accepts connections.
-    std::string number;
+    std::string number;  // written once the server accepts connections
     pollfd ready{fds[0], POLLIN, 0};
     for (char c = 0;
          pid_ > 0 && poll(&ready, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n';) {

@@ -8,9 +8,7 @@
 
 #include "game/TileFile.h"
 #include "gfx/GraphicsContext.h"
-#include "support/OwnerForm.h"
 #include "support/RecordingChild.h"
-#include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/WidgetPixels.h"
 #include "ui/CellControl.h"
@@ -129,51 +127,38 @@ TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
     EXPECT_EQ(surface.Pixel(155, 15), 0x00FF00);
 }
 
-// Squares of the terrain strip, at (30, 40) unless placed elsewhere.
-class ImageFrameDisplayTest : public ElementDisplayTest {
-protected:
-    void SetUp() override
-    {
-        ElementDisplayTest::SetUp();
-        folder.CopyDataFolder();
-        int size = 0;
-        ASSERT_TRUE(LoadBinaryFile(kTileFilePath, tiles, size, kTileFileBytes));
+// Squares of a strip whose pixel at (x, y) is x * 256 + y, at (30, 40) unless placed elsewhere: a
+// square shows its tile, repaints only on change; squares share one image, made again later.
+TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
+{
+    std::vector<unsigned char> strip;
+    for (int y = 0; y < kTileSide; ++y) {
+        for (int x = 0; x < kTileStripWidth; ++x) {
+            strip.insert(strip.end(),
+                         {static_cast<unsigned char>(x >> 8), static_cast<unsigned char>(x),
+                          static_cast<unsigned char>(y)});
+        }
     }
-    int TilePixel(int stripX, int stripY) const
-    {
-        const unsigned char* pixel = tiles.data() + 3 * (stripY * kTileStripWidth + stripX);
-        return (pixel[0] << 16) | (pixel[1] << 8) | pixel[2];
-    }
-    std::unique_ptr<ImageFrame> Square(int tile, int x = 30, int y = 40)
-    {
-        auto frame = std::make_unique<ImageFrame>(&surface.Get(), tiles.data(), kTileStripWidth,
+    const auto Square = [&](int tile, int x = 30, int y = 40) {
+        auto frame = std::make_unique<ImageFrame>(&surface.Get(), strip.data(), kTileStripWidth,
                                                   kTileSide, tile, 0);
         ShowAt(*frame, x, y, kTileSide, kTileSide, GUIElement::NoBackColor);
         return frame;
-    }
-    int Unmarked() { return surface.CountOther(30, 40, kTileSide, kTileSide, kMarker); }
-
-    ScratchFolder folder;
-    std::vector<unsigned char> tiles;
-};
-
-// A square shows its tile, repaints only on change; squares share one image.
-TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneImage)
-{
+    };
     std::unique_ptr<ImageFrame> square = Square(0);
     square->SetCell(5, 0);
-    ExpectSpots({Spot{30, 40, TilePixel(135, 0)}, Spot{43, 50, TilePixel(148, 10)},
-                 Spot{56, 66, TilePixel(161, 26)}});
+    ExpectSpots(
+        {Spot{30, 40, 135 * 256}, Spot{43, 50, 148 * 256 + 10}, Spot{56, 66, 161 * 256 + 26}});
     Paint(surface, 30, 40, kTileSide, kTileSide);
     square->SetCell(5, 0);
     for (Point cell : {Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
         square->SetCell(cell.x, cell.y);
-        EXPECT_EQ(Unmarked(), 0) << XY(cell);
+        EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, kMarker), 0) << XY(cell);
     }
     square->SetCell(3, 0);
-    EXPECT_EQ(surface.Pixel(30, 40), TilePixel(81, 0));
+    EXPECT_EQ(surface.Pixel(30, 40), 81 * 256);
     square->SetCellErase(4, 0, true);
-    EXPECT_EQ(surface.Pixel(30, 40), TilePixel(108, 0));
+    EXPECT_EQ(surface.Pixel(30, 40), 108 * 256);
 
     std::vector<std::unique_ptr<ImageFrame>> squares;
     for (int i = 0; i < 3; ++i) {
@@ -184,7 +169,7 @@ TEST_F(ImageFrameDisplayTest, ASquareShowsItsTileOfTheStripAndSquaresShareOneIma
     squares.clear();
     square.reset();
     const auto later = Square(1, 0, 0);
-    EXPECT_EQ(surface.Pixel(13, 13), TilePixel(27 + 13, 13));
+    EXPECT_EQ(surface.Pixel(13, 13), (27 + 13) * 256 + 13);
 }
 
 int deletions = 0;
@@ -207,6 +192,7 @@ const auto Label = [](Form* form) -> GUIElement* { return new CellControl(form);
 const auto Box = [](Form* form) -> GUIElement* { return new TextBoxCustom(form, "a"); };
 const auto Release = [](GUIElement* element) { element->MouseUp(Point{25, 35}); };
 const auto Space = [](GUIElement* element) { EXPECT_TRUE(element->KeyChar(' ')); };
+const auto PressOnTheRight = [](GUIElement* element) { element->MouseDown(Point{138, 40}); };
 
 // An element made with new and what runs its callbacks, which delete it (ASan watches).
 struct Deletion {
@@ -252,9 +238,7 @@ const Deletion kDeletions[] = {
          bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
          return bar;
      },
-     [](GUIElement* e) {
-         e->MouseDown(Point{138, 40});
-     }},
+     PressOnTheRight},
 };
 
 // Shown at (20, 30) with the focus, each element is deleted once and forgotten everywhere.

@@ -50,29 +50,23 @@ protected:
     }
 };
 
-// A button of 80 x 30 at (kX, kY).
-class ButtonDisplayTest : public WidgetDisplayTest {
-protected:
-    void SetUp() override
-    {
-        WidgetDisplayTest::SetUp();
-        button.SetCommand(Note);
-        ShowAt(button, kX, kY, 80, 30);
-    }
+// A button of 80 x 30 at (kX, kY): raised; the focus rectangle dashed from x + 4; pressed, sunk;
+// a caption centred, a picture 8 in before a caption, a picture alone centred; a click fires and
+// keeps the focus, a release outside does neither, Return fires on release; disabled, grey and
+// deaf.
+TEST_F(WidgetDisplayTest, Button)
+{
+    ButtonCustom button(&surface.Get(), "");
+    button.SetCommand(Note);
+    ShowAt(button, kX, kY, 80, 30);
     // The bevel's top and left edges are the first colour, its right and bottom edges the second.
-    void ExpectBevel(int topLeft, int bottomRight)
-    {
+    const auto ExpectBevel = [&](int topLeft, int bottomRight) {
         ExpectSpots({Spot{kX + 40, kY, topLeft}, Spot{kX, kY + 15, topLeft},
                      Spot{kX + 79, kY + 15, bottomRight}, Spot{kX + 40, kY + 29, bottomRight}});
-    }
-    InkBox Inside(int color = kBlack) { return surface.FindColor(kX + 1, kY + 1, 78, 28, color); }
-
-    ButtonCustom button{&surface.Get(), ""};
-};
-
-// Raised; the focus rectangle dashed from x + 4; pressed, sunk; disabled, grey and deaf.
-TEST_F(ButtonDisplayTest, BevelFocusPressedAndDisabled)
-{
+    };
+    const auto Inside = [&](int color = kBlack) {
+        return surface.FindColor(kX + 1, kY + 1, 78, 28, color);
+    };
     EXPECT_EQ(XY(ButtonCustom(&surface.Get(), "").GetSize()), "80,30");
     ExpectBevel(kWhite, kBlack);
     ExpectSpots({Spot{kX + 79, kY, kBlack}, Spot{kX + 80, kY + 30, kGrey},
@@ -87,27 +81,8 @@ TEST_F(ButtonDisplayTest, BevelFocusPressedAndDisabled)
     ExpectBevel(kBlack, kWhite);
     EXPECT_TRUE(Inside().Empty());
     button.MouseUp(Point{kX + 5, kY + 5});
-    const size_t fired = events.size();
+    button.LostFocus();
 
-    button.SetText("NO");
-    button.GotFocus();
-    button.Enable(false);
-    EXPECT_FALSE(Inside(kDisabled).Empty());
-    EXPECT_TRUE(Inside().Empty());
-    button.MouseDown(Point{kX + 5, kY + 5});
-    button.MouseUp(Point{kX + 5, kY + 5});
-    button.KeyDown(XK_Return);
-    EXPECT_FALSE(button.IsPressed() || button.KeyChar('\r'));
-    ClickAt(kX + 10, kY + 10);  // the pointer does not even reach it
-    EXPECT_EQ(events.size(), fired);
-    ImagePtr picture = SolidPicture(surface.Get(), 10, 12, kRed);
-    button.SetDisabledImage(picture.get());
-    EXPECT_FALSE(Inside(kRed).Empty());
-}
-
-// A caption centred; a picture 8 in before a caption; a picture alone centred.
-TEST_F(ButtonDisplayTest, CaptionAndPictureLayouts)
-{
     button.SetText("OK");
     const InkBox centred = Inside();
     EXPECT_GE(centred.left, kX + 6);
@@ -124,11 +99,9 @@ TEST_F(ButtonDisplayTest, CaptionAndPictureLayouts)
     EXPECT_EQ(Inside(kRed).left, kX + 35);
     button.SetContentHidden(true);
     EXPECT_TRUE(Inside(kRed).Empty());
-}
+    button.SetContentHidden(false);
 
-// A click fires and keeps the focus; a release outside does neither; Return fires on release.
-TEST_F(ButtonDisplayTest, ClicksAndReturn)
-{
+    events.clear();
     ClickAt(kX + 10, kY + 10);
     EXPECT_FALSE(button.IsPressed());
     EXPECT_EQ(Application::focused, &button);
@@ -151,6 +124,21 @@ TEST_F(ButtonDisplayTest, ClicksAndReturn)
     Pump();
     EXPECT_EQ(events.size(), 2u);
     EXPECT_FALSE(button.IsPressed());
+
+    button.SetText("NO");
+    button.GotFocus();
+    button.Enable(false);
+    EXPECT_FALSE(Inside(kDisabled).Empty());
+    EXPECT_TRUE(Inside().Empty());
+    button.MouseDown(Point{kX + 5, kY + 5});
+    button.MouseUp(Point{kX + 5, kY + 5});
+    button.KeyDown(XK_Return);
+    EXPECT_FALSE(button.IsPressed() || button.KeyChar('\r'));
+    ClickAt(kX + 10, kY + 10);  // the pointer does not even reach it
+    EXPECT_EQ(events.size(), 2u);
+    ImagePtr disabledPicture = SolidPicture(surface.Get(), 10, 12, 0x00FF00);
+    button.SetDisabledImage(disabledPicture.get());
+    EXPECT_FALSE(Inside(0x00FF00).Empty());
 }
 
 // Tick box, caption and focus rectangle; clicks and space run the command, then OnMouseUp.
@@ -218,35 +206,25 @@ TEST_F(WidgetDisplayTest, CheckBox)
     EXPECT_EQ(surface.CountOther(kX, 100, 120, 22, kGrey), 0);
 }
 
-// Three options in rows of 26, 150 wide; the command notes the selected index.
-class OptionBoxDisplayTest : public WidgetDisplayTest {
-protected:
-    void SetUp() override
-    {
-        WidgetDisplayTest::SetUp();
-        box.SetCommand([](GUIElement* self) {
-            NoteNumber(static_cast<OptionBox*>(self)->GetSelectedIndex());
-        });
-        box.SetOnKeyDown([](GUIElement*, KeySym) { events.push_back("OnKeyDown"); });
-        ShowAt(box, kX, kY, 150, 30);
-        for (const char* caption : {"Easy", "Normal", "Hard"}) {
-            box.AddItem(caption, caption);
-        }
+// Three options in rows of 26, 150 wide: marks over the face, captions, the focus rectangle on
+// the selected or else first row; keys wrap around, clicks below take the last, each running the
+// command, which notes the selected index.
+TEST_F(WidgetDisplayTest, OptionBox)
+{
+    OptionBox box(&surface.Get());
+    box.SetCommand(
+        [](GUIElement* self) { NoteNumber(static_cast<OptionBox*>(self)->GetSelectedIndex()); });
+    box.SetOnKeyDown([](GUIElement*, KeySym) { events.push_back("OnKeyDown"); });
+    ShowAt(box, kX, kY, 150, 30);
+    for (const char* caption : {"Easy", "Normal", "Hard"}) {
+        box.AddItem(caption, caption);
     }
     // The option's mark: its see-through corner, interior and middle.
-    void ExpectMark(int option, int interior, int middle, int face = kFace)
-    {
+    const auto ExpectMark = [&](int option, int interior, int middle, int face = kFace) {
         const int y = kY + 26 * option + 6;
         ExpectSpots({Spot{kX + 1, y, face}, Spot{kX + 9, y + 4, interior},
                      Spot{kX + 10, y + 9, middle}, Spot{kX + 4, y + 6, 0x848484}});
-    }
-
-    OptionBox box{&surface.Get()};
-};
-
-// Marks over the face, captions, and the focus rectangle on the selected or else first row.
-TEST_F(OptionBoxDisplayTest, MarksCaptionsAndTheFocusRectangle)
-{
+    };
     EXPECT_EQ(box.GetHeight(), 78);
     box.GotFocus();
     ExpectSpots({Spot{kX + 25, kY + 2, kBlack}, Spot{kX + 25, kY + 25, kBlack},
@@ -268,11 +246,8 @@ TEST_F(OptionBoxDisplayTest, MarksCaptionsAndTheFocusRectangle)
     box.SetBackColor(0x336699);  // the marks' surround follows the face
     ExpectMark(0, kDisabled, kDisabled, 0x336699);
     EXPECT_TRUE(events.empty());  // the setters run no command
-}
 
-// Keys wrap around, clicks below take the last, each runs the command.
-TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
-{
+    box.Enable(true);
     box.SetSize(150, 130);
     input.Click(FormWindow(), kX + 60, kY + 117);
     input.Click(FormWindow(), kX + 60, kY + 117);
@@ -281,8 +256,7 @@ TEST_F(OptionBoxDisplayTest, KeysWrapAroundAndClicksBelowTakeTheLast)
     }
     Pump();
     EXPECT_EQ(events, (Events{"2", "2", "0", "2", "1", "2"}));
-    ExpectMark(2, kWhite, 0x010101);
-    ExpectMark(1, kWhite, kWhite);
+    ExpectMark(2, kWhite, 0x010101, 0x336699);
     box.Enable(false);
     ClickAt(kX + 60, kY + 13);
     EXPECT_EQ(box.GetSelectedIndex(), 2);
@@ -298,7 +272,6 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
     bar.SetPosition(kX, kY);
     const auto blue = [&] { return surface.FindColor(kX, kY, 190, 25, kBlue); };
     bar.Show();
-    EXPECT_TRUE(blue().Empty());
     bar.SetValue(50);
     EXPECT_EQ(XY(Point{blue().left, blue().top}) + " " + std::to_string(blue().count),
               "21,31 2162");
@@ -306,14 +279,11 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
                  Spot{kX + 189, kY + 10, kWhite}});
     bar.SetValue(150);
     EXPECT_EQ(blue().count, 188 * 23);
-    bar.SetValue(-3);
-    EXPECT_EQ(bar.GetValue(), 0);
-    bar.SetValue(30);
     Paint(surface, kX, kY, 50, 25);
-    bar.SetValue(30);
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kMarker);
-    bar.SetValue(31);
-    EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kBlue);
+    bar.SetValue(100);
+    EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kMarker);  // unchanged: not repainted
+    bar.SetValue(-3);
+    EXPECT_TRUE(blue().Empty() && bar.GetValue() == 0);
 
     bar.SetBevel(false);
     bar.SetBackColor(0x123456);
@@ -326,32 +296,21 @@ TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
     ExpectSpots({Spot{kX + 60, kY, 0x123456, 130, 25}, Spot{kX + 190, kY + 25, 0x304050}});
 }
 
-// Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28.
-class ScrollBarDisplayTest : public WidgetDisplayTest {
-protected:
-    static constexpr int kMiddle = kY + 10;
-
-    void Show(int value)
-    {
-        bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { NoteNumber(tenTimes); });
-        bar.SetValue(value);
-        ShowAt(bar, kX, kY, 122, 13);
-    }
-    // Where the page block is on the track: "left,right".
-    std::string Block()
-    {
+// Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28. Edges,
+// arrows, the block inset on the current page's cell; arrow zones move a page; a press or drag on
+// the track takes the page under the pointer; keys move a page, not past either end nor while
+// disabled; the value is stored as given.
+TEST_F(WidgetDisplayTest, ScrollBar)
+{
+    constexpr int kMiddle = kY + 10;
+    ScrollBar bar(&surface.Get(), 0, 200);
+    const auto Block = [&] {  // where the page block is on the track: "left,right"
         const InkBox block = surface.FindColor(41, kY + 1, 80, 19, kBlack);
         return XY(Point{block.left, block.right});
-    }
-
-    ScrollBar bar{&surface.Get(), 0, 200};
-};
-
-// Edges, arrows, the block inset on the current page's cell; arrow zones move a page; a press
-// or drag on the track takes the page under the pointer.
-TEST_F(ScrollBarDisplayTest, FrameArrowsTheBlockAndPressesOnTheArrowZonesAndTheTrack)
-{
-    Show(85);
+    };
+    bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { NoteNumber(tenTimes); });
+    bar.SetValue(85);
+    ShowAt(bar, kX, kY, 122, 13);
     EXPECT_EQ(bar.GetHeight(), 21);
     ExpectSpots({Spot{80, kY, kLight}, Spot{kX, kMiddle, kLight}, Spot{kX + 122, kMiddle, kBlack},
                  Spot{80, kY + 21, kBlack}, Spot{kX + 10, kMiddle, kBlack},
@@ -378,15 +337,9 @@ TEST_F(ScrollBarDisplayTest, FrameArrowsTheBlockAndPressesOnTheArrowZonesAndTheT
     Pump();
     EXPECT_EQ(bar.GetValue(), 0);
     EXPECT_FALSE(bar.IsDragging());
-    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "0"}));
-}
 
-// The value is stored as given; keys move a page, not past either end nor while disabled.
-TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
-{
-    Show(9999);
+    bar.SetValue(9999);
     EXPECT_EQ(bar.GetValue(), 9999);
-    EXPECT_EQ(Block(), "93,119");
     bar.GotFocus();
     bar.KeyDown(XK_Up);
     EXPECT_EQ(bar.GetValue(), 80);
@@ -403,34 +356,28 @@ TEST_F(ScrollBarDisplayTest, SetValueStoresWhatItIsGivenAndKeysMoveByPages)
     bar.KeyDown(XK_Right);
     bar.KeyDown(XK_Left);
     EXPECT_EQ(bar.GetValue(), 10);
-    EXPECT_EQ(events, (Events{"800", "1600"}));
+    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "0", "800", "1600"}));
 }
 
-// Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18.
-class SliderDisplayTest : public WidgetDisplayTest {
-protected:
-    static constexpr int kTrack = kY + 18;
-
-    void SetUp() override
-    {
-        WidgetDisplayTest::SetUp();
-        slider.SetChangeHandler(
-            [](Slider*, int value) { events.push_back("handler " + std::to_string(value)); });
-        slider.SetOnChange([](GUIElement*) { events.push_back("OnChange"); });
-        ShowAt(slider, kX, kY, 10, 10);
-    }
-    Slider slider{&surface.Get(), false, 0, 4};
-};
-
-// Keys step by one and wrap at the ends, only while focused and enabled.
-TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
+// Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18. Keys step by one and wrap
+// at the ends, only while focused and enabled. A click takes the tick at or after the pointer, a
+// drag follows it until the release; ticks 8 apart (last gap 9) from x 40, the thumb above the
+// value's tick, end labels.
+TEST_F(WidgetDisplayTest, Slider)
 {
+    constexpr int kTrack = kY + 18;
+    Slider slider(&surface.Get(), false, 0, 4);
+    slider.SetChangeHandler(
+        [](Slider*, int value) { events.push_back("handler " + std::to_string(value)); });
+    slider.SetOnChange([](GUIElement*) { events.push_back("OnChange"); });
+    ShowAt(slider, kX, kY, 10, 10);
     slider.KeyDown(XK_Right);
     EXPECT_EQ(slider.GetValue(), 0);
     slider.GotFocus();
     const InkBox dashes = surface.FindColor(kX, kY + 1, 72, 1, kBlack);
     EXPECT_EQ(dashes.left, kX);
     EXPECT_TRUE(dashes.count > 20 && dashes.count < 60) << dashes.count;
+    EXPECT_EQ(surface.FindColor(kX, kY + 34, 72, 1, kBlack).count, dashes.count);  // the bottom
     slider.SetValue(4);
     slider.KeyDown(XK_Right);
     EXPECT_EQ(slider.GetValue(), 0);
@@ -444,14 +391,7 @@ TEST_F(SliderDisplayTest, KeysStepAndWrapOnlyWhileFocusedAndEnabled)
     EXPECT_EQ(slider.GetValue(), 4);
     EXPECT_TRUE(surface.FindColor(kX, kY, 73, 37, kBlack).Empty());  // grey when disabled
     EXPECT_EQ(surface.Pixel(40, kTrack), kDisabled);
-    EXPECT_EQ(events, (Events{"handler 0", "OnChange", "handler 4", "OnChange", "handler 3",
-                              "OnChange", "handler 4", "OnChange"}));
-}
-
-// A click takes the tick at or after the pointer, a drag follows it until the release; ticks 8
-// apart (last gap 9) from x 40, the thumb above the value's tick, end labels.
-TEST_F(SliderDisplayTest, ClicksDragsTicksThumbAndLabels)
-{
+    slider.Enable(true);
     input.Click(FormWindow(), 51, kY + 30);
     Press(40, kTrack);
     EXPECT_TRUE(slider.IsDragging());
@@ -465,8 +405,10 @@ TEST_F(SliderDisplayTest, ClicksDragsTicksThumbAndLabels)
     EXPECT_FALSE(slider.IsDragging());
     EXPECT_EQ(Application::focused, nullptr);
     EXPECT_EQ(slider.GetValue(), 1);
-    EXPECT_EQ(events, (Events{"handler 2", "OnChange", "handler 0", "OnChange", "handler 3",
-                              "OnChange", "handler 1", "OnChange"}));
+    EXPECT_EQ(events,
+              (Events{"handler 0", "OnChange", "handler 4", "OnChange", "handler 3", "OnChange",
+                      "handler 4", "OnChange", "handler 2", "OnChange", "handler 0", "OnChange",
+                      "handler 3", "OnChange", "handler 1", "OnChange"}));
 
     slider.SetValue(0);
     ExpectSpots({Spot{40, kTrack - 3, kBlack}, Spot{73, kTrack + 3, kBlack},
