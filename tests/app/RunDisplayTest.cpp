@@ -77,8 +77,7 @@ protected:
     }
 };
 
-// Pressed on a, on the focused a, on nothing (the focus goes), then pressed on a and released
-// over b: no MouseUp.
+// Clicks on a, the focused a, nothing (the focus goes); pressed on a, released over b: no MouseUp.
 TEST_F(RunDisplayTest, PressAndReleaseGoToTheElementUnderThemThenToTheForm)
 {
     auto elementA = Element("a", 10, 10);
@@ -91,32 +90,20 @@ TEST_F(RunDisplayTest, PressAndReleaseGoToTheElementUnderThemThenToTheForm)
     input.PressButton(Button1);
     input.MoveTo(FormWindow(), 110, 20);
     input.ReleaseButton(Button1);
-    EXPECT_EQ(Run(), (Journal{"a.GotFocus",
-                              "a.MouseDown 20,25",
-                              "form.MouseDown 20,25",
-                              "a.MouseUp 20,25",
-                              "form.MouseUp 20,25",
-                              "focused a",
-                              "a.MouseDown 15,15",
-                              "form.MouseDown 15,15",
-                              "a.MouseUp 15,15",
-                              "form.MouseUp 15,15",
-                              "focused a",
-                              "a.LostFocus",
-                              "form.MouseDown 200,100",
-                              "form.MouseUp 200,100",
-                              "focused none",
-                              "a.GotFocus",
-                              "a.MouseDown 20,20",
-                              "form.MouseDown 20,20",
-                              "a.LostFocus",
-                              "form.MouseUp 110,20",
-                              "focused none"}));
+    Journal expected{"a.GotFocus"};
+    for (const std::string at : {"20,25", "15,15"}) {
+        expected.insert(expected.end(), {"a.MouseDown " + at, "form.MouseDown " + at,
+                                         "a.MouseUp " + at, "form.MouseUp " + at, "focused a"});
+    }
+    expected.insert(expected.end(),
+                    {"a.LostFocus", "form.MouseDown 200,100", "form.MouseUp 200,100",
+                     "focused none", "a.GotFocus", "a.MouseDown 20,20", "form.MouseDown 20,20",
+                     "a.LostFocus", "form.MouseUp 110,20", "focused none"});
+    EXPECT_EQ(Run(), expected);
     EXPECT_FALSE(form.IsCreated());  // the loop destroys the windows on its way out
 }
 
-// Button 5 is ignored; once disabled the form gets only its own buttons (4 among them), as
-// MouseDown and MouseUp, and no keys.
+// Button 5 is ignored; a disabled form gets only its own buttons (4 among them), no keys.
 TEST_F(RunDisplayTest, OtherButtonsGoToTheFormAndADisabledFormGetsOnlyItsOwnButtons)
 {
     auto box = Element("box", 10, 10);
@@ -159,8 +146,7 @@ TEST_F(RunDisplayTest, TabWalksTheTabStopsInCreationOrderAndWrapsAround)
                               "c.GotFocus", "form.KeyChar 9", "form.KeyUp " + tab}));
 }
 
-// On a focused element that is no tab stop Tab is an ordinary key; with no tab stop at all it
-// only reaches the form.
+// On a focused element that is no tab stop, or with no tab stop at all, Tab is an ordinary key.
 TEST_F(RunDisplayTest, TabWithoutTabStopsIsAnOrdinaryKey)
 {
     auto cell = Element("cell", 70, 10);
@@ -205,8 +191,7 @@ TEST_F(RunDisplayTest, ResizedSeesTheOldSizeAndAMoveOnlyStoresTheGeometry)
     EXPECT_EQ(form.GetPosition().y, 80);
 }
 
-// The main form is only asked; another form is closed when it agrees. At its end the loop
-// destroys every window, deletes the message box and closes the main form.
+// The main form is only asked; the loop's end deletes the message box, closes the main form.
 TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
 {
     RecordingForm agreeing(&journal, true, "agreeing");
@@ -235,8 +220,7 @@ TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
     EXPECT_TRUE(form.IsClosed());
 }
 
-// A focused element deleted by its key callback leaves no focus behind; a dialog's OK button
-// deletes itself and its dialog, as a message box does.
+// A focused element deleted by its key callback leaves no focus; an OK deletes its dialog.
 RecordingChild* okButton = nullptr;
 RecordingForm* dialogOfOk = nullptr;
 
@@ -283,9 +267,8 @@ public:
     std::function<void(int)> onMessage;
 };
 
-// Ten user messages come from a process of its own, one every 20 ms, each ending the loop once
-// the tick counter moved. Without timers the loop sleeps without limit and counts no idle
-// time; a stopped timer is enough to count it.
+// Ten user messages from another process, one every 20 ms: without timers the loop counts no
+// idle time; a stopped timer is enough to count it.
 TEST_F(RunDisplayTest, OnlyWithATimerDoesTheLoopCountIdleTime)
 {
     for (bool withTimer : {false, true}) {
@@ -316,8 +299,7 @@ TEST_F(RunDisplayTest, OnlyWithATimerDoesTheLoopCountIdleTime)
     }
 }
 
-// Each user message is answered with the next, up to a thousand: until then the connection is
-// never quiet for a whole idle step, and the timer may not fire.
+// A thousand user messages in a row: the connection is never idle, so the timer may not fire.
 int messagesAtFire = 0;
 
 TEST_F(RunDisplayTest, WhileEventsKeepComingNoTimerAdvances)

@@ -27,9 +27,8 @@ constexpr int kTeal = 0x00C0C0;
 constexpr int kUpperLeft = Board::kColumns + 1;  // row 1, column 1
 constexpr int kLogoCell = 2 * Board::kColumns + 3;
 
-// The main window in this process, on a board whose hazards come from a script (ten in rows 12
-// and 13, columns 6 to 10: a click in the upper left opens every other square) and whose
-// three-second pause only counts.
+// The main window in this process; hazards from a script (rows 12-13, columns 6-10: a click in
+// the upper left opens every other square); the three-second pause only counts.
 class MainWindowInProcess : public ::testing::Test {
 protected:
     MainWindowInProcess() { folder.CopyDataFolder(); }
@@ -78,8 +77,7 @@ protected:
     std::unique_ptr<FormMain> form;
 };
 
-// Announced once, with one beep; the blue bar runs along the top; the second tick covers the
-// next level while its hazards stay covered.
+// Announced once, with one beep and the blue bar; the second tick covers the next level.
 TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNext)
 {
     testsupport::FakeCommands commands(folder.Path());
