@@ -401,16 +401,11 @@ TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUn
     XFontStruct* font = owner.GetFont().GetFontStruct(screen.GetDisplay());
     for (CellControl* link : {about->GetWebCell(), about->GetMailCell()}) {
         const std::string text = link->GetText();
+        const int cut = XTextWidth(font, text.data(), static_cast<int>(text.size()) - 1);
         const Point at = link->GetPosition();
-        const testsupport::Area cell = shot.Crop(at.x, at.y, link->GetWidth(), link->GetHeight());
-        int inkRight = -1;
-        for (size_t i = 0; i < cell.pixels.size(); ++i) {
-            if (cell.pixels[i] == 0x0000FF) {
-                inkRight = std::max(inkRight, static_cast<int>(i) % cell.width);
-            }
-        }
-        EXPECT_GE(inkRight, XTextWidth(font, text.data(), static_cast<int>(text.size()) - 1))
-            << text;
+        const testsupport::Area tail =
+            shot.Crop(at.x + cut, at.y, link->GetWidth() - cut, link->GetHeight());
+        EXPECT_NE(std::count(tail.pixels.begin(), tail.pixels.end(), 0x0000FF), 0) << text;
     }
 
     // Escape, Return, Delete, OK, the window manager or deletion free the owner without result.
