@@ -114,17 +114,22 @@ TEST_F(RunDisplayTest, PressAndReleaseGoToTheElementUnderThemThenToTheForm)
     EXPECT_FALSE(form.IsCreated());  // the loop destroys the windows on its way out
 }
 
-TEST_F(RunDisplayTest, KeysReachTheFocusedElementThenTheFormAndMarkTheKeyTable)
+// Motion reaches a focused slider (being dragged) and the form, entering and leaving the form.
+TEST_F(RunDisplayTest, KeysAndMotionReachTheFocusedElementThenTheFormAndMarkTheKeyTable)
 {
     auto box = Element("box", 10, 10);
+    box->SetKind("slider");
+    form.RecordMotion(true);
     form.SetOnKeyDown(NoteKeyA);
     form.SetOnKeyUp(NoteKeyA);
     TypeTo(box.get(), {XK_a, XK_F1});
+    input.MoveTo(DefaultRootWindow(input.GetDisplay()), 5, 5);
     const std::string f1 = std::to_string(XK_F1);
-    EXPECT_EQ(Run(), (Journal{"box.KeyDown " + a, "form.KeyDown " + a, "a=1", "box.KeyChar 97",
+    EXPECT_EQ(Run(), (Journal{"form.MouseEnter", "box.MouseMove 290,190", "form.MouseMove 290,190",
+                              "box.KeyDown " + a, "form.KeyDown " + a, "a=1", "box.KeyChar 97",
                               "box.KeyUp " + a, "form.KeyChar 97", "form.KeyUp " + a, "a=0",
                               "box.KeyDown " + f1, "form.KeyDown " + f1, "a=0", "box.KeyUp " + f1,
-                              "form.KeyUp " + f1, "a=0"}));
+                              "form.KeyUp " + f1, "a=0", "form.MouseLeave"}));
 }
 
 TEST_F(RunDisplayTest, TabWalksTheTabStopsInCreationOrderAndWrapsAround)
@@ -150,19 +155,6 @@ TEST_F(RunDisplayTest, TabWithoutTabStopsIsAnOrdinaryKey)
     EXPECT_EQ(Run(), (Journal{"cell.KeyDown " + tab, "form.KeyDown " + tab, "cell.KeyChar 9",
                               "cell.KeyUp " + tab, "form.KeyChar 9", "form.KeyUp " + tab,
                               "form.KeyDown " + tab, "form.KeyChar 9", "form.KeyUp " + tab}));
-}
-
-// Motion, entering and leaving reach the form; motion also a focused slider, being dragged.
-TEST_F(RunDisplayTest, PointerMotionReachesAFocusedSliderAndTheForm)
-{
-    auto slider = Element("slider", 10, 10);
-    slider->SetKind("slider");
-    form.RecordMotion(true);
-    Application::focused = slider.get();
-    input.MoveTo(FormWindow(), 30, 40);
-    input.MoveTo(DefaultRootWindow(input.GetDisplay()), 5, 5);
-    EXPECT_EQ(Run(), (Journal{"form.MouseEnter", "slider.MouseMove 30,40", "form.MouseMove 30,40",
-                              "form.MouseLeave"}));
 }
 
 // The main form is only asked; the loop's end deletes the message box, closes the main form.
