@@ -230,20 +230,18 @@ TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersClo
               (Results{{9, kYes}, {7, kOk}, {1000, kNo}, {5, FormMsgBox::kResultNone}}));
     EXPECT_TRUE(owner.IsEnabled());
     EXPECT_FALSE(box->IsCreated());
-}
 
-// The next box deletes the one whose OK is running; the same through Return on the focused YES.
-TEST_F(DialogsDisplayTest, OwnerMayOpenTheNextBoxFromItsResult)
-{
+    // The next box deletes the one whose OK is running; the same through Return on YES.
+    owner.results.clear();
     owner.onResult = [this](uint32_t dialogId) {
         if (dialogId == 1) {
             ShowMsgBoxYesNo(2, &owner, "Next", "Two");
         }
     };
     ShowMsgBox(1, &owner, "First", "One");
-    ElementWatch<FormMsgBox> first(Box());
-    ClickMiddle(first->GetFirstButton());
-    EXPECT_FALSE(first);
+    ElementWatch<FormMsgBox> running(Box());
+    ClickMiddle(running->GetFirstButton());
+    EXPECT_FALSE(running);
     EXPECT_EQ(owner.results, (Results{{1, kOk}}));
     EXPECT_FALSE(owner.IsEnabled());
     FormMsgBox* second = Box();
@@ -350,12 +348,9 @@ TEST_F(DialogsDisplayTest, AnEmptyNameBeepsAndATypedOneIsTakenByReturnOkOrDelete
     Type(dialog.get(), {XK_Delete});
     EXPECT_EQ(playerName, "abcdefghij");
     EXPECT_FALSE(dialog->IsCreated());
-}
 
-// The window manager's close keeps an empty name; OnClose may delete the dialog, however reached.
-TEST_F(DialogsDisplayTest, TheWindowManagersCloseStoresAnEmptyNameAndOnCloseMayDelete)
-{
-    std::unique_ptr<FormNamePlayer> dialog = OpenName();
+    // The window manager's close keeps an empty name; OnClose may delete the dialog.
+    dialog = OpenName();
     Type(dialog.get(), {XK_z, XK_o, XK_e});
     CloseFromWindowManager(dialog.get());
     EXPECT_FALSE(dialog->IsCreated());
@@ -373,7 +368,7 @@ TEST_F(DialogsDisplayTest, TheWindowManagersCloseStoresAnEmptyNameAndOnCloseMayD
     CloseFromWindowManager(dialog.get());
     EXPECT_EQ(dialog, nullptr);
     deleteOnClose = nullptr;
-    EXPECT_EQ(closings, (Lines{"", "a", "b", ""}));
+    EXPECT_EQ(closings, (Lines{"ann", "bo", "abcdefghij", "", "a", "b", ""}));
     EXPECT_TRUE(owner.IsEnabled());
 }
 
