@@ -145,18 +145,6 @@ TEST_F(RunDisplayTest, TabWalksTheTabStopsInCreationOrderAndWrapsAround)
                               "c.GotFocus", "form.KeyChar 9", "form.KeyUp " + tab}));
 }
 
-// On a focused element that is no tab stop, or with no tab stop at all, Tab is an ordinary key.
-TEST_F(RunDisplayTest, TabWithoutTabStopsIsAnOrdinaryKey)
-{
-    auto cell = Element("cell", 70, 10);
-    cell->SetTabStop(false);
-    cell->SetOnKeyUp([](GUIElement*, KeySym) { Application::focused = nullptr; });
-    TypeTo(cell.get(), {XK_Tab, XK_Tab});
-    EXPECT_EQ(Run(), (Journal{"cell.KeyDown " + tab, "form.KeyDown " + tab, "cell.KeyChar 9",
-                              "cell.KeyUp " + tab, "form.KeyChar 9", "form.KeyUp " + tab,
-                              "form.KeyDown " + tab, "form.KeyChar 9", "form.KeyUp " + tab}));
-}
-
 // The main form is only asked; the loop's end deletes the message box, closes the main form.
 TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
 {

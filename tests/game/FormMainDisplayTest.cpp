@@ -36,10 +36,8 @@ protected:
     void SetUp() override
     {
         Application::ResetState();
-        for (int row = 12; row <= 13; ++row) {
-            for (int column = 6; column <= 10; ++column) {
-                script.push_back(row * Board::kColumns + column);
-            }
+        for (int i = 0; i < 10; ++i) {
+            script.push_back((12 + i / 5) * Board::kColumns + 6 + i % 5);
         }
         form = std::make_unique<FormMain>(
             &screen, title, [this](int, int) { return script[next++ % script.size()]; },

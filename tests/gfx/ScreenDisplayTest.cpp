@@ -26,12 +26,11 @@ TEST(ScreenDisplay, TheFirstScreenIsTheDefaultAndClosesOnce)
         EXPECT_EQ(Screen::Default(), screen.get());
     }
     EXPECT_EQ(ScreenWidth(), 1280);
-    EXPECT_EQ(ScreenHeight(), 1024);
     EXPECT_EQ(fcntl(ConnectionNumber(screen->GetDisplay()), F_GETFD) & FD_CLOEXEC, FD_CLOEXEC);
     EXPECT_TRUE(screen->Close());
     EXPECT_FALSE(screen->Close());
     screen.reset();
-    EXPECT_EQ(ScreenWidth(), 0);
+    EXPECT_EQ(ScreenWidth(), 0);  // a destroyed default is not reached
     EXPECT_FALSE(folder.Exists("log.txt"));
 }
 
