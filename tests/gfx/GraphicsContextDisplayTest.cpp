@@ -163,16 +163,13 @@ TEST_F(GraphicsContextDisplayTest, LongWordsBreakAtTheLastFittingCharacterAndWor
     EXPECT_LT(surface.FindColor(0, 10 + 2 * kLine, 200, kLine, kInk).right, 10 + m);
     EXPECT_EQ(gc.MeasureTextHeight(Width("ab abcd") - 1, "ab abcd"), 2 * kLine);
     EXPECT_GT(gc.MeasureTextHeight(1, "MMM"), 0);
-}
 
-TEST_F(GraphicsContextDisplayTest, CentredLinesTurnLeftFromTheFirstShortenedLine)
-{
-    const int m = Width("M");
-    gc.DrawText(10, 10, 6 * m, 150, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor,
+    // Centred lines turn left from the first shortened line.
+    gc.DrawText(10, 100, 6 * m, 70, "MM\nMMMMMMMMMM\nMM", kInk, GraphicsContext::NoColor,
                 TextAlign::Centre);
     std::vector<int> lefts;
     for (int line = 0; line < 4; ++line) {
-        lefts.push_back(surface.FindColor(0, 10 + line * kLine, 220, kLine, kInk).left);
+        lefts.push_back(surface.FindColor(0, 100 + line * kLine, 220, kLine, kInk).left);
     }
     EXPECT_EQ(lefts, (std::vector<int>{lefts[1] + 2 * m, lefts[1], lefts[1], lefts[1]}));
 }
