@@ -250,7 +250,7 @@ TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersClo
     EXPECT_EQ(owner.results, (Results{{1, kOk}, {2, kYes}}));
 }
 
-// The focused child loses the focus; keys other than the box's buttons' reach nothing.
+// The focused child loses the focus; the box's keys other than its buttons' reach nothing.
 TEST_F(DialogsDisplayTest, OwnersChildrenGetNoInputWhileABoxIsOpen)
 {
     Lines journal;
