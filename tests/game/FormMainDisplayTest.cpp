@@ -104,6 +104,22 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
     EXPECT_TRUE(LabelShows(33, 285, 60, 30, "-118", true));
     EXPECT_TRUE(LabelShows(100, 100, 600, 25, "", false));
     EXPECT_EQ(form->GetStartButton()->GetText(), "CANCEL");
+
+    // INFO shows the banner in the about box; YES to EXIT's question stops the ticks.
+    form->CommandClicked(Captioned("INFO"));
+    Form* about = Application::forms.back();
+    ASSERT_TRUE(testsupport::WaitViewable(screen.GetDisplay(), about->GetWindow()));
+    testsupport::DispatchPending(form.get());
+    const testsupport::Area banner = Shown(about, 15, 28, 20, 20);
+    EXPECT_GT(std::set<int>(banner.pixels.begin(), banner.pixels.end()).size(), 2u);
+
+    ASSERT_TRUE(Application::timers[0]->IsRunning());
+    form->CommandClicked(Captioned("EXIT"));
+    auto* question = static_cast<FormMsgBox*>(Application::messageBox);
+    question->ButtonClicked(question->GetFirstButton());
+    EXPECT_TRUE(Application::quitRequested);
+    EXPECT_FALSE(Application::timers[0]->IsRunning());
+    delete question;
 }
 
 TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
@@ -126,25 +142,6 @@ TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
     form.reset();
     EXPECT_TRUE(
         testsupport::WaitFor([&] { return testsupport::ProcessEnded(slowAplay.Pids()[0]); }));
-}
-
-// INFO shows the banner in the about box; YES to EXIT's question stops the ticks.
-TEST_F(MainWindowInProcess, InfoShowsTheBannerAndYesToTheExitQuestionStopsTheTicks)
-{
-    form->CommandClicked(Captioned("INFO"));
-    Form* about = Application::forms.back();
-    ASSERT_TRUE(testsupport::WaitViewable(screen.GetDisplay(), about->GetWindow()));
-    testsupport::DispatchPending(form.get());
-    const testsupport::Area banner = Shown(about, 15, 28, 20, 20);
-    EXPECT_GT(std::set<int>(banner.pixels.begin(), banner.pixels.end()).size(), 2u);
-
-    ASSERT_TRUE(Application::timers[0]->IsRunning());
-    form->CommandClicked(Captioned("EXIT"));
-    auto* question = static_cast<FormMsgBox*>(Application::messageBox);
-    question->ButtonClicked(question->GetFirstButton());
-    EXPECT_TRUE(Application::quitRequested);
-    EXPECT_FALSE(Application::timers[0]->IsRunning());
-    delete question;
 }
 
 }  // namespace
