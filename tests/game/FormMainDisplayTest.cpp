@@ -27,9 +27,8 @@ constexpr int kTeal = 0x00C0C0;
 constexpr int kUpperLeft = Board::kColumns + 1;  // row 1, column 1
 constexpr int kLogoCell = 2 * Board::kColumns + 3;
 
-// The main window in this process, on a board whose hazards come from a script (ten in rows 12
-// and 13, columns 6 to 10: a click in the upper left opens every other square) and whose
-// three-second pause only counts.
+// The main window in this process; hazards from a script (rows 12-13, columns 6-10: a click in
+// the upper left opens every other square); the three-second pause only counts.
 class MainWindowInProcess : public ::testing::Test {
 protected:
     MainWindowInProcess() { folder.CopyDataFolder(); }
@@ -37,10 +36,8 @@ protected:
     void SetUp() override
     {
         Application::ResetState();
-        for (int row = 12; row <= 13; ++row) {
-            for (int column = 6; column <= 10; ++column) {
-                script.push_back(row * Board::kColumns + column);
-            }
+        for (int i = 0; i < 10; ++i) {
+            script.push_back((12 + i / 5) * Board::kColumns + 6 + i % 5);
         }
         form = std::make_unique<FormMain>(
             &screen, title, [this](int, int) { return script[next++ % script.size()]; },
@@ -78,8 +75,7 @@ protected:
     std::unique_ptr<FormMain> form;
 };
 
-// Announced once, with one beep; the blue bar runs along the top; the second tick covers the
-// next level while its hazards stay covered.
+// Announced once, with one beep and the blue bar; the second tick covers the next level.
 TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNext)
 {
     testsupport::FakeCommands commands(folder.Path());
@@ -108,6 +104,22 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
     EXPECT_TRUE(LabelShows(33, 285, 60, 30, "-118", true));
     EXPECT_TRUE(LabelShows(100, 100, 600, 25, "", false));
     EXPECT_EQ(form->GetStartButton()->GetText(), "CANCEL");
+
+    // INFO shows the banner in the about box; YES to EXIT's question stops the ticks.
+    form->CommandClicked(Captioned("INFO"));
+    Form* about = Application::forms.back();
+    ASSERT_TRUE(testsupport::WaitViewable(screen.GetDisplay(), about->GetWindow()));
+    testsupport::DispatchPending(form.get());
+    const testsupport::Area banner = Shown(about, 15, 28, 20, 20);
+    EXPECT_GT(std::set<int>(banner.pixels.begin(), banner.pixels.end()).size(), 2u);
+
+    ASSERT_TRUE(Application::timers[0]->IsRunning());
+    form->CommandClicked(Captioned("EXIT"));
+    auto* question = static_cast<FormMsgBox*>(Application::messageBox);
+    question->ButtonClicked(question->GetFirstButton());
+    EXPECT_TRUE(Application::quitRequested);
+    EXPECT_FALSE(Application::timers[0]->IsRunning());
+    delete question;
 }
 
 TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
@@ -130,25 +142,6 @@ TEST_F(MainWindowInProcess, TheWindowGoesWithoutLeavingASoundPlaying)
     form.reset();
     EXPECT_TRUE(
         testsupport::WaitFor([&] { return testsupport::ProcessEnded(slowAplay.Pids()[0]); }));
-}
-
-// INFO shows the banner in the about box; YES to EXIT's question stops the ticks.
-TEST_F(MainWindowInProcess, InfoShowsTheBannerAndYesToTheExitQuestionStopsTheTicks)
-{
-    form->CommandClicked(Captioned("INFO"));
-    Form* about = Application::forms.back();
-    ASSERT_TRUE(testsupport::WaitViewable(screen.GetDisplay(), about->GetWindow()));
-    testsupport::DispatchPending(form.get());
-    const testsupport::Area banner = Shown(about, 15, 28, 20, 20);
-    EXPECT_GT(std::set<int>(banner.pixels.begin(), banner.pixels.end()).size(), 2u);
-
-    ASSERT_TRUE(Application::timers[0]->IsRunning());
-    form->CommandClicked(Captioned("EXIT"));
-    auto* question = static_cast<FormMsgBox*>(Application::messageBox);
-    question->ButtonClicked(question->GetFirstButton());
-    EXPECT_TRUE(Application::quitRequested);
-    EXPECT_FALSE(Application::timers[0]->IsRunning());
-    delete question;
 }
 
 }  // namespace
