@@ -33,7 +33,7 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     const std::string home = game.Folder().Path();
     ChildProcess openbox("/usr/bin/openbox", {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/c",
                                               "XDG_CACHE_HOME=" + home + "/c"});
-    ASSERT_TRUE(WaitFor([&] { return Framed(game.Window()); }));
+    ASSERT_TRUE(WaitFor([&] { return Framed(game); }));
     EXPECT_TRUE(game.StartShows("START"));
     const std::vector<int> covered = game.StartGame();
     EXPECT_EQ(CountTiles(covered, board::kCovered), 130);
@@ -41,7 +41,7 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     EXPECT_TRUE(game.LabelShows(527, 300, 200, 28, "Level: 01"));
     EXPECT_TRUE(game.LabelShows(33, 285, 60, 30, "-120"));
 
-    game.ClickStart();
+    game.ClickButton(layout::kStartY);
     const std::vector<int> cancelled = game.WaitForBoardChange(covered);
     EXPECT_EQ(CountTiles(cancelled, board::kHazard), 10);
     EXPECT_EQ(CountTiles(cancelled, board::kCovered), 120);
@@ -56,7 +56,7 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     EXPECT_TRUE(game.LabelShows(527, 260, 200, 28, "Score: " + GameSession::Padded(uncovered, 5)));
     EXPECT_TRUE(game.LabelShows(33, 285, 60, 30, std::to_string(uncovered - 120)));
 
-    game.ClickStart();
+    game.ClickButton(layout::kStartY);
     const std::vector<int> revealed = game.WaitForBoardChange(opened);
     EXPECT_EQ(CountTiles(revealed, board::kHazard), 10);
     EXPECT_EQ(CountUncovered(revealed), uncovered);
@@ -72,14 +72,14 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     ASSERT_TRUE(
         WaitFor([&] { return game.Folder().Read("aplay.pid").find('\n') != std::string::npos; }));
     const pid_t aplay = std::stoi(game.Folder().Read("aplay.pid"));
-    game.Window().Input().SendDeleteWindow(game.Window().Id());
+    game.Input().SendDeleteWindow(game.Id());
     auto question = game.WaitForDialog("Exit");
     ASSERT_NE(question, nullptr);
     question->ClickAt(65, 124);
     EXPECT_TRUE(WaitFor([&] { return !question->Exists(); }));
     EXPECT_TRUE(game.Process().Running());
-    EXPECT_TRUE(game.Window().Exists());
-    game.ClickExit();
+    EXPECT_TRUE(game.Exists());
+    game.ClickButton(layout::kExitY);
     question = game.WaitForDialog("Exit");
     ASSERT_NE(question, nullptr);
     question->ClickAt(185, 124);
