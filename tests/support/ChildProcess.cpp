@@ -30,11 +30,10 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
 
 ChildProcess::~ChildProcess()
 {
-    if (Running()) {
-        kill(pid_, SIGTERM);
-        if (WaitForExit(3000) == -1 && !ended_) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
+    for (int signal : {SIGTERM, SIGKILL}) {
+        if (Running()) {
+            kill(pid_, signal);
+            WaitForExit(3000);
         }
     }
     std::fclose(output_);

@@ -49,13 +49,9 @@ std::string ReadText(const std::string& path)
 
 long ResidentKilobytes(pid_t pid)
 {
-    std::istringstream status(ReadText("/proc/" + std::to_string(pid) + "/status"));
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
+    long size = 0, resident = 0;
+    std::ifstream("/proc/" + std::to_string(pid) + "/statm") >> size >> resident;
+    return resident * sysconf(_SC_PAGESIZE) / 1024;
 }
 
 // Ended children not yet collected. In "pid (name) state ..." the state follows the last ") ".
@@ -171,7 +167,7 @@ void Soak::RunOnce(double deadline)
         Finding("log.txt: " + line);
     }
     if (const std::string errors = ReadText("stderr.txt"); !errors.empty()) {
-        Finding("standard error:\n" + errors);
+        Finding("standard error:\n" + errors);  // sanitizer reports
     }
     if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0) {
         Finding("the program ended with " + EndDescription(status_));
