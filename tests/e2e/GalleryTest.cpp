@@ -57,7 +57,7 @@ TEST(Gallery, EveryElementPaintsInPlaceAndTheButtonsOpenTheDialogs)
         window.Input().SendDeleteWindow(dialog.Id());  // which gives the gallery its input back
     }
     window.ClickAt(439, 384);  // Quit
-    EXPECT_EQ(window.Process().WaitForExit(), 0);
+    EXPECT_EQ(window.WaitForExit(), 0);
 }
 
 }  // namespace

@@ -31,8 +31,10 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     ASSERT_TRUE(game.WaitUntilShown());
     EXPECT_FALSE(game.Folder().Exists("log.txt"));
     const std::string home = game.Folder().Path();
-    ChildProcess openbox("/usr/bin/openbox", {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/c",
-                                              "XDG_CACHE_HOME=" + home + "/c"});
+    GameSession openbox(
+        nullptr,
+        {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/c", "XDG_CACHE_HOME=" + home + "/c"},
+        "/usr/bin/openbox");
     ASSERT_TRUE(WaitFor([&] { return Framed(game); }));
     EXPECT_TRUE(game.StartShows("START"));
     const std::vector<int> covered = game.StartGame();
@@ -64,7 +66,7 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     EXPECT_TRUE(WaitFor(
         [&] { return game.Fakes().Calls() == std::vector<std::string>{"aplay Data/beep.wav"}; }));
     // The last beep is collected on a tick of the main window, not left a zombie.
-    EXPECT_TRUE(WaitFor([&] { return ChildProcesses('Z', game.Process().Pid()).empty(); }));
+    EXPECT_TRUE(WaitFor([&] { return ChildProcesses('Z', game.Pid()).empty(); }));
 
     game.Folder().Write("fake-bin/aplay",
                         "#!/bin/sh\ntrap '' TERM\necho $$ > aplay.pid\nexec sleep 60\n");
@@ -77,14 +79,14 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     ASSERT_NE(question, nullptr);
     question->ClickAt(65, 124);
     EXPECT_TRUE(WaitFor([&] { return !question->Exists(); }));
-    EXPECT_TRUE(game.Process().Running());
+    EXPECT_TRUE(game.Running());
     EXPECT_TRUE(game.Exists());
     game.ClickButton(layout::kExitY);
     question = game.WaitForDialog("Exit");
     ASSERT_NE(question, nullptr);
     question->ClickAt(185, 124);
-    EXPECT_EQ(game.Process().WaitForExit(), 0);
-    EXPECT_EQ(game.Process().Output(), "");
+    EXPECT_EQ(game.WaitForExit(), 0);
+    EXPECT_EQ(game.Output(), "");
     EXPECT_FALSE(game.Folder().Exists("log.txt"));
     EXPECT_TRUE(WaitFor([&] { return ProcessEnded(aplay); }));
 }

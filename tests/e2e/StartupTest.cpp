@@ -54,8 +54,8 @@ TEST(Startup, WithoutADisplayTheProgramStopsWithStatusOneAndLogsWhateverItsOutpu
 {
     GameSession game([](const ScratchFolder& folder) { folder.Write("log.txt", "earlier\n"); },
                      {"DISPLAY"});
-    EXPECT_EQ(game.Process().WaitForExit(), 1);
-    EXPECT_EQ(game.Process().Output(), "XOpenDisplay(0) failed.\n");
+    EXPECT_EQ(game.WaitForExit(), 1);
+    EXPECT_EQ(game.Output(), "XOpenDisplay(0) failed.\n");
     EXPECT_EQ(game.Log(), "XOpenDisplay(0) failed.\n");
 
     // Standard output a pipe nobody reads, the other two closed: the line is logged all the same.
@@ -84,7 +84,7 @@ TEST(MissingData, WithoutTilesAndBeepTheBoardIsBlankAndPlayGoesOnSilently)
     });
     ASSERT_TRUE(game.WaitUntilShown());
     EXPECT_EQ(game.Log(), "Data/terreno27x27.bin: non trovato\n");
-    EXPECT_EQ(game.Process().Output(), "Data/terreno27x27.bin: non trovato\n");
+    EXPECT_EQ(game.Output(), "Data/terreno27x27.bin: non trovato\n");
     for (int cell : {0, 13, 90, 179}) {
         EXPECT_EQ(game.PixelAt(GameSession::CellX(cell) + 13, GameSession::CellY(cell) + 13),
                   kTeal);

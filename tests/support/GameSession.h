@@ -1,12 +1,14 @@
 #pragma once
 
+#include <sys/types.h>
+
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "support/BoardOracle.h"
-#include "support/ChildProcess.h"
 #include "support/FakeCommands.h"
 #include "support/GameWindow.h"
 #include "support/ScratchFolder.h"
@@ -22,18 +24,26 @@ constexpr int kWidth = 800, kHeight = 600;
 
 // A program (the game, or a launcher of it) in a scratch folder with a copy of Data/, which
 // prepare may change, and fake aplay, firefox and thunderbird first on PATH; driven through the
-// game's main window and ended with the session if it still runs.
+// game's main window, its standard output kept, ended (SIGTERM, then SIGKILL) with the session.
 class GameSession : public GameWindow {
 public:
     using Preparation = std::function<void(const ScratchFolder& folder)>;
+    // environment: "NAME=value" sets a variable, "NAME" alone removes it.
     explicit GameSession(const Preparation& prepare = nullptr,
                          const std::vector<std::string>& environment = {},
                          const std::string& program = TARNBROOK_BINARY);
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
 
     bool WaitUntilShown();  // with the first paint complete
     ScratchFolder& Folder() { return folder_; }
     FakeCommands& Fakes() { return fakes_; }
-    ChildProcess& Process() { return *game_; }
+    bool Running();
+    pid_t Pid() const { return pid_; }
+    // The exit status; -1 when the program did not end within the bound or died by a signal.
+    int WaitForExit(int timeoutMs = 10000);
+    std::string Output() const;
     std::string Log() const { return folder_.Read("log.txt"); }
 
     // Window coordinates of the top-left pixel of board square i (row-major, 12 per row).
@@ -63,7 +73,10 @@ public:
 private:
     ScratchFolder folder_;
     FakeCommands fakes_;
-    std::unique_ptr<ChildProcess> game_;
+    std::FILE* output_;
+    pid_t pid_ = -1;
+    int status_ = -1;
+    bool ended_ = false;
 };
 
 }  // namespace testsupport
