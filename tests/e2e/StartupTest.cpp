@@ -113,19 +113,14 @@ TEST(MainWindow, HasItsPropertiesAndShowsEveryPartInItsPlace)
 {
     GameSession game;
     ASSERT_TRUE(game.WaitUntilShown());
-    Display* display = game.GetDisplay();
-    const Window window = game.Id();
-    char* name = nullptr;
-    ASSERT_TRUE(XFetchName(display, window, &name));
-    EXPECT_EQ(std::string(name), std::string("Tarnbrook - ") + tarnbrook::kWebAddress + " " +
-                                     tarnbrook::kOwnershipNotice);
-    XFree(name);
+    EXPECT_TRUE(game.WaitForWindow(std::string("Tarnbrook - ") + tarnbrook::kWebAddress + " " +
+                                   tarnbrook::kOwnershipNotice));
     // Task bars show the revealed hazard: 27 x 27 opaque pixels of the tile file.
     std::vector<unsigned long> icon{27, 27};
     for (int color : GameSession::Tile(tarnbrook::Board::kHazardTile).pixels) {
         icon.push_back(0xFF000000UL | static_cast<unsigned long>(color));
     }
-    EXPECT_EQ(Icon(display, window), icon);
+    EXPECT_EQ(Icon(game.GetDisplay(), game.Id()), icon);
 
     EXPECT_EQ(game.PixelAt(0, 0), kBlue);
     EXPECT_EQ(game.PixelAt(798, 18), kBlue);
