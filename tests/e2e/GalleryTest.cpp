@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "support/ChildProcess.h"
-#include "support/GameWindow.h"
-#include "support/ScratchFolder.h"
+#include "support/GameSession.h"
 #include "support/WaitFor.h"
 
 namespace {
@@ -18,9 +16,7 @@ constexpr int kBlack = 0x000000;
 // What the gallery's elements show when it opens.
 const struct {
     const char* what;
-    int x;
-    int y;
-    int color;
+    int x, y, color;
 } kLayout[] = {
     {"form background", 5, 470, kBack},
     {"progress bar at 4 of 10: first blue pixel", 11, 97, kBlue},
@@ -42,10 +38,8 @@ const struct {
 
 TEST(Gallery, EveryElementPaintsInPlaceAndTheButtonsOpenTheDialogs)
 {
-    ScratchFolder folder;
     const std::string game = TARNBROOK_BINARY;  // the gallery is built beside the game
-    ChildProcess gallery(game.substr(0, game.rfind('/')) + "/tarnbrook_gallery");
-    GameWindow window;
+    GameSession window(nullptr, {}, game.substr(0, game.rfind('/')) + "/tarnbrook_gallery");
     ASSERT_TRUE(window.WaitForWindow("Tarnbrook widget gallery"));
     // The picture in the panel is painted last.
     ASSERT_TRUE(WaitFor([&] { return window.PixelAt(505, 388) == kBlack; }));
@@ -63,7 +57,7 @@ TEST(Gallery, EveryElementPaintsInPlaceAndTheButtonsOpenTheDialogs)
         window.Input().SendDeleteWindow(dialog.Id());  // which gives the gallery its input back
     }
     window.ClickAt(439, 384);  // Quit
-    EXPECT_EQ(gallery.WaitForExit(), 0);
+    EXPECT_EQ(window.WaitForExit(), 0);
 }
 
 }  // namespace

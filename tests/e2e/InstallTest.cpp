@@ -40,10 +40,9 @@ int Shell(const std::string& command)
 // Every entry under root with its mode, size and time, then every file's contents.
 std::string Snapshot(const fs::path& root)
 {
-    const std::string listing = root.string() + ".listing";
     Shell("find " + Quoted(root) + " -printf '%p %m %s %T@\\n' -type f -exec cat {} + >" +
-          Quoted(listing));
-    return ReadFile(listing);
+          Quoted(root.string() + ".listing"));
+    return ReadFile(root.string() + ".listing");
 }
 
 // Where the launcher links a data file to.
@@ -76,8 +75,7 @@ protected:
 
     struct Run {
         int status;
-        std::string out;
-        std::string err;
+        std::string out, err;
     };
     // A launcher without a display, in folder, with the environment given as "NAME=value" words
     // after HOME, XDG_DATA_HOME and DISPLAY were removed.
@@ -107,12 +105,12 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
     std::string ranking;
     {
         const fs::path startFolder = root.Path() + "/a folder";
-        GameSession game(launcher.string(),
-                         [&](const ScratchFolder&) {
-                             fs::create_directory(startFolder);
-                             fs::current_path(startFolder);
-                         },
-                         {"HOME=" + root.Path() + "/home one", "XDG_DATA_HOME"});
+        GameSession game(
+            [&](const ScratchFolder&) {
+                fs::create_directory(startFolder);
+                fs::current_path(startFolder);
+            },
+            {"HOME=" + root.Path() + "/home one", "XDG_DATA_HOME"}, launcher.string());
         ASSERT_TRUE(game.WaitUntilShown());
         EXPECT_TRUE(LinksTo(firstUser, prefix));
         std::vector<int> tiles = game.StartGame();
@@ -128,17 +126,17 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
         XGetWindowAttributes(dialog->GetDisplay(), dialog->Id(), &attributes);
         int dialogX, dialogY, mainX, mainY;
         dialog->Origin(dialogX, dialogY);
-        game.Window().Origin(mainX, mainY);
+        game.Origin(mainX, mainY);
         EXPECT_EQ(dialogX - attributes.border_width, mainX + (layout::kWidth - 250) / 2);
         EXPECT_EQ(dialogY - attributes.border_width, mainY + (layout::kHeight - 115) / 2);
         EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/Explosion.wav") == 1; }));
         // A press on the main window beeps and brings the dialog back on top.
         const int beeps = game.Fakes().Count("aplay Data/beep.wav");
-        XRaiseWindow(game.Window().GetDisplay(), game.Window().Id());
-        XSync(game.Window().GetDisplay(), False);
-        ASSERT_TRUE(game.Window().IsAbove(dialog->Id()));
-        game.Window().ClickAt(300, 60);
-        EXPECT_TRUE(WaitFor([&] { return dialog->IsAbove(game.Window().Id()); }));
+        XRaiseWindow(game.GetDisplay(), game.Id());
+        XSync(game.GetDisplay(), False);
+        ASSERT_TRUE(game.IsAbove(dialog->Id()));
+        game.ClickAt(300, 60);
+        EXPECT_TRUE(WaitFor([&] { return dialog->IsAbove(game.Id()); }));
         EXPECT_TRUE(
             WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == beeps + 1; }));
 
@@ -158,8 +156,8 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
         EXPECT_TRUE(WaitFor([&] { return ReadFile(firstUser / kRanking) == ranking; }));
         const Area ticker = PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF,
                                          0x0000FF, 2, false);
-        EXPECT_TRUE(WaitFor(
-            [&] { return game.Window().Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
+        EXPECT_TRUE(
+            WaitFor([&] { return game.Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
         EXPECT_TRUE(fs::is_empty(startFolder));  // nothing is written where the player stood
     }
 
@@ -172,33 +170,32 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
     EXPECT_TRUE(Snapshot(prefix) == installed);
 }
 
+// Wrong words get the usage; with no folder for the scores, one line and the game does not start
+// (it would say that it has no display).
 TEST_F(InstalledGame, TheLauncherRefusesWhatItCannotDoAndKeepsWhatTheUserHas)
 {
-    EXPECT_EQ(Launch(launcher, "--version", "", "/").out,
-              std::string("tarnbrook ") + TARNBROOK_VERSION + "\n");
-    const Run help = Launch(launcher, "--help", "", "/");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: tarnbrook [--help | --version]\n", 0), 0u) << help.out;
-    for (const char* arguments : {"--bogus", "--help --version", "''"}) {
-        const Run wrong = Launch(launcher, arguments, "HOME=" + Quoted(root.Path()), "/");
-        EXPECT_EQ(wrong.status, 2) << arguments;
-        EXPECT_EQ(wrong.out, "") << arguments;
-        EXPECT_EQ(wrong.err, "Usage: tarnbrook [--help | --version]\n") << arguments;
-    }
-    EXPECT_FALSE(fs::exists(root.Path() + "/.local"));
-
-    // No folder for the scores: one line, and the game does not start (it would say that it
-    // has no display).
+    const std::string usage = "Usage: tarnbrook \\[--help \\| --version\\]\n";
+    const std::string home = "HOME=" + Quoted(root.Path()), refusal = "tarnbrook: [^\n]+\n";
     root.Write("plain file", "");
-    for (const std::string& environment :
-         {std::string(), std::string("XDG_DATA_HOME=relative"),
-          "XDG_DATA_HOME=" + Quoted(root.Path() + "/plain file")}) {
-        const Run refused = Launch(launcher, "", environment, root.Path());
-        EXPECT_EQ(refused.status, 1) << environment;
-        EXPECT_EQ(refused.out, "") << environment;
-        EXPECT_TRUE(std::regex_match(refused.err, std::regex("tarnbrook: [^\n]+\n")))
-            << refused.err;
+    const struct {
+        std::string arguments, environment;
+        int status;
+        std::string out, err;
+    } cases[] = {{"--version", "", 0, "tarnbrook " TARNBROOK_VERSION "\n", ""},
+                 {"--help", "", 0, usage + "[\\s\\S]*", ""},
+                 {"--bogus", home, 2, "", usage},
+                 {"--help --version", home, 2, "", usage},
+                 {"''", home, 2, "", usage},
+                 {"", "", 1, "", refusal},
+                 {"", "XDG_DATA_HOME=relative", 1, "", refusal},
+                 {"", "XDG_DATA_HOME=" + Quoted(root.Path() + "/plain file"), 1, "", refusal}};
+    for (const auto& c : cases) {
+        const Run run = Launch(launcher, c.arguments, c.environment, root.Path());
+        EXPECT_EQ(run.status, c.status) << c.arguments << c.environment;
+        EXPECT_TRUE(std::regex_match(run.out, std::regex(c.out))) << run.out;
+        EXPECT_TRUE(std::regex_match(run.err, std::regex(c.err))) << run.err;
     }
+    EXPECT_FALSE(root.Exists(".local"));
     EXPECT_FALSE(root.Exists("log.txt"));
 
     // The install moved elsewhere and started through a link: the user's ranking stays byte

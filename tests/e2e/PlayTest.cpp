@@ -31,9 +31,11 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     ASSERT_TRUE(game.WaitUntilShown());
     EXPECT_FALSE(game.Folder().Exists("log.txt"));
     const std::string home = game.Folder().Path();
-    ChildProcess openbox("/usr/bin/openbox", {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/c",
-                                              "XDG_CACHE_HOME=" + home + "/c"});
-    ASSERT_TRUE(WaitFor([&] { return Framed(game.Window()); }));
+    GameSession openbox(
+        nullptr,
+        {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/c", "XDG_CACHE_HOME=" + home + "/c"},
+        "/usr/bin/openbox");
+    ASSERT_TRUE(WaitFor([&] { return Framed(game); }));
     EXPECT_TRUE(game.StartShows("START"));
     const std::vector<int> covered = game.StartGame();
     EXPECT_EQ(CountTiles(covered, board::kCovered), 130);
@@ -41,7 +43,7 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     EXPECT_TRUE(game.LabelShows(527, 300, 200, 28, "Level: 01"));
     EXPECT_TRUE(game.LabelShows(33, 285, 60, 30, "-120"));
 
-    game.ClickStart();
+    game.ClickButton(layout::kStartY);
     const std::vector<int> cancelled = game.WaitForBoardChange(covered);
     EXPECT_EQ(CountTiles(cancelled, board::kHazard), 10);
     EXPECT_EQ(CountTiles(cancelled, board::kCovered), 120);
@@ -56,7 +58,7 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     EXPECT_TRUE(game.LabelShows(527, 260, 200, 28, "Score: " + GameSession::Padded(uncovered, 5)));
     EXPECT_TRUE(game.LabelShows(33, 285, 60, 30, std::to_string(uncovered - 120)));
 
-    game.ClickStart();
+    game.ClickButton(layout::kStartY);
     const std::vector<int> revealed = game.WaitForBoardChange(opened);
     EXPECT_EQ(CountTiles(revealed, board::kHazard), 10);
     EXPECT_EQ(CountUncovered(revealed), uncovered);
@@ -64,7 +66,7 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     EXPECT_TRUE(WaitFor(
         [&] { return game.Fakes().Calls() == std::vector<std::string>{"aplay Data/beep.wav"}; }));
     // The last beep is collected on a tick of the main window, not left a zombie.
-    EXPECT_TRUE(WaitFor([&] { return ChildProcesses('Z', game.Process().Pid()).empty(); }));
+    EXPECT_TRUE(WaitFor([&] { return ChildProcesses('Z', game.Pid()).empty(); }));
 
     game.Folder().Write("fake-bin/aplay",
                         "#!/bin/sh\ntrap '' TERM\necho $$ > aplay.pid\nexec sleep 60\n");
@@ -72,19 +74,19 @@ TEST(Play, StartCancelAndExitUnderAWindowManager)
     ASSERT_TRUE(
         WaitFor([&] { return game.Folder().Read("aplay.pid").find('\n') != std::string::npos; }));
     const pid_t aplay = std::stoi(game.Folder().Read("aplay.pid"));
-    game.Window().Input().SendDeleteWindow(game.Window().Id());
+    game.Input().SendDeleteWindow(game.Id());
     auto question = game.WaitForDialog("Exit");
     ASSERT_NE(question, nullptr);
     question->ClickAt(65, 124);
     EXPECT_TRUE(WaitFor([&] { return !question->Exists(); }));
-    EXPECT_TRUE(game.Process().Running());
-    EXPECT_TRUE(game.Window().Exists());
-    game.ClickExit();
+    EXPECT_TRUE(game.Running());
+    EXPECT_TRUE(game.Exists());
+    game.ClickButton(layout::kExitY);
     question = game.WaitForDialog("Exit");
     ASSERT_NE(question, nullptr);
     question->ClickAt(185, 124);
-    EXPECT_EQ(game.Process().WaitForExit(), 0);
-    EXPECT_EQ(game.Process().Output(), "");
+    EXPECT_EQ(game.WaitForExit(), 0);
+    EXPECT_EQ(game.Output(), "");
     EXPECT_FALSE(game.Folder().Exists("log.txt"));
     EXPECT_TRUE(WaitFor([&] { return ProcessEnded(aplay); }));
 }

@@ -27,10 +27,8 @@ Area Picture(const tarnbrook::BuiltInPicture& picture)
     const tarnbrook::RgbBuffer rgb =
         tarnbrook::Convert4BitImage(picture.width, picture.height, picture.data);
     Area area{rgb.Width(), rgb.Height(), {}};
-    for (int y = 0; y < rgb.Height(); ++y) {
-        for (int x = 0; x < rgb.Width(); ++x) {
-            area.pixels.push_back(rgb.PixelColor(x, y));
-        }
+    for (int i = 0; i < area.width * area.height; ++i) {
+        area.pixels.push_back(rgb.PixelColor(i % area.width, i / area.width));
     }
     return area;
 }
@@ -54,12 +52,11 @@ std::vector<unsigned long> Icon(Display* display, Window window)
 
 TEST(Startup, WithoutADisplayTheProgramStopsWithStatusOneAndLogsWhateverItsOutputIs)
 {
-    ScratchFolder folder;
-    folder.Write("log.txt", "a line of an earlier run\n");
-    ChildProcess game(TARNBROOK_BINARY, {"DISPLAY"});
+    GameSession game([](const ScratchFolder& folder) { folder.Write("log.txt", "earlier\n"); },
+                     {"DISPLAY"});
     EXPECT_EQ(game.WaitForExit(), 1);
     EXPECT_EQ(game.Output(), "XOpenDisplay(0) failed.\n");
-    EXPECT_EQ(folder.Read("log.txt"), "XOpenDisplay(0) failed.\n");
+    EXPECT_EQ(game.Log(), "XOpenDisplay(0) failed.\n");
 
     // Standard output a pipe nobody reads, the other two closed: the line is logged all the same.
     std::remove("log.txt");
@@ -76,7 +73,7 @@ TEST(Startup, WithoutADisplayTheProgramStopsWithStatusOneAndLogsWhateverItsOutpu
     int status = -1;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
-    EXPECT_EQ(folder.Read("log.txt"), "XOpenDisplay(0) failed.\n");
+    EXPECT_EQ(game.Log(), "XOpenDisplay(0) failed.\n");
 }
 
 TEST(MissingData, WithoutTilesAndBeepTheBoardIsBlankAndPlayGoesOnSilently)
@@ -87,25 +84,24 @@ TEST(MissingData, WithoutTilesAndBeepTheBoardIsBlankAndPlayGoesOnSilently)
     });
     ASSERT_TRUE(game.WaitUntilShown());
     EXPECT_EQ(game.Log(), "Data/terreno27x27.bin: non trovato\n");
-    EXPECT_EQ(game.Process().Output(), "Data/terreno27x27.bin: non trovato\n");
+    EXPECT_EQ(game.Output(), "Data/terreno27x27.bin: non trovato\n");
     for (int cell : {0, 13, 90, 179}) {
-        EXPECT_EQ(
-            game.Window().PixelAt(GameSession::CellX(cell) + 13, GameSession::CellY(cell) + 13),
-            kTeal);
+        EXPECT_EQ(game.PixelAt(GameSession::CellX(cell) + 13, GameSession::CellY(cell) + 13),
+                  kTeal);
     }
-    game.ClickStart();
+    game.ClickButton(layout::kStartY);
     const Area remaining = PaintedLabel("-120", 60, 30, 0x000000, kTeal, 2, true);
-    EXPECT_TRUE(WaitFor([&] { return game.Window().Shown(33, 285, 60, 30) == remaining; }));
+    EXPECT_TRUE(WaitFor([&] { return game.Shown(33, 285, 60, 30) == remaining; }));
 
     game.ClickCell(90);  // the first square is safe: fewer remain
     EXPECT_TRUE(WaitFor([&] {
-        const Area shown = game.Window().Shown(33, 285, 60, 30);
+        const Area shown = game.Shown(33, 285, 60, 30);
         return !shown.pixels.empty() && !(shown == remaining);
     }));
     EXPECT_TRUE(WaitFor(
         [&] { return game.Log().find("Data/beep.wav non trovato.\n") != std::string::npos; }));
     EXPECT_EQ(game.Fakes().Count("aplay Data/beep.wav"), 0);
-    game.ClickInfo();
+    game.ClickButton(layout::kInfoY);
     const auto about = game.WaitForDialog("Info...");
     ASSERT_NE(about, nullptr);
     const Area banner = Picture(tarnbrook::kAboutBanner);
@@ -117,45 +113,39 @@ TEST(MainWindow, HasItsPropertiesAndShowsEveryPartInItsPlace)
 {
     GameSession game;
     ASSERT_TRUE(game.WaitUntilShown());
-    const auto pixel = [&](int x, int y) { return game.Window().PixelAt(x, y); };
-    const auto shown = [&](int x, int y, int w, int h) { return game.Window().Shown(x, y, w, h); };
-    Display* display = game.Window().GetDisplay();
-    const Window window = game.Window().Id();
-    char* name = nullptr;
-    ASSERT_TRUE(XFetchName(display, window, &name));
-    EXPECT_EQ(std::string(name), std::string("Tarnbrook - ") + tarnbrook::kWebAddress + " " +
-                                     tarnbrook::kOwnershipNotice);
-    XFree(name);
+    EXPECT_TRUE(game.WaitForWindow(std::string("Tarnbrook - ") + tarnbrook::kWebAddress + " " +
+                                   tarnbrook::kOwnershipNotice));
     // Task bars show the revealed hazard: 27 x 27 opaque pixels of the tile file.
     std::vector<unsigned long> icon{27, 27};
     for (int color : GameSession::Tile(tarnbrook::Board::kHazardTile).pixels) {
         icon.push_back(0xFF000000UL | static_cast<unsigned long>(color));
     }
-    EXPECT_EQ(Icon(display, window), icon);
+    EXPECT_EQ(Icon(game.GetDisplay(), game.Id()), icon);
 
-    EXPECT_EQ(pixel(0, 0), kBlue);
-    EXPECT_EQ(pixel(798, 18), kBlue);
-    EXPECT_EQ(pixel(400, 27), kBlue);  // the ticker's label below the bar
-    EXPECT_EQ(pixel(400, 28), kTeal);
+    EXPECT_EQ(game.PixelAt(0, 0), kBlue);
+    EXPECT_EQ(game.PixelAt(798, 18), kBlue);
+    EXPECT_EQ(game.PixelAt(400, 27), kBlue);  // the ticker's label below the bar
+    EXPECT_EQ(game.PixelAt(400, 28), kTeal);
     const int top = layout::kHeight - 40;
     for (const auto& [left, color] : {std::pair{33, 0x00AA00}, {53, 0xFFFFFF}, {73, 0xFF0000}}) {
-        EXPECT_EQ(pixel(left, top), color);
-        EXPECT_EQ(pixel(left + 18, top + 13), color);
-        EXPECT_EQ(pixel(left + 19, top + 6), kTeal);
-        EXPECT_EQ(pixel(left + 9, top + 14), kTeal);
+        EXPECT_EQ(game.PixelAt(left, top), color);
+        EXPECT_EQ(game.PixelAt(left + 18, top + 13), color);
+        EXPECT_EQ(game.PixelAt(left + 19, top + 6), kTeal);
+        EXPECT_EQ(game.PixelAt(left + 9, top + 14), kTeal);
     }
-    EXPECT_EQ(shown(590, 35, 200, 50), Picture(tarnbrook::kTitleBanner));
-    EXPECT_EQ(shown(640, 504, 160, 96), Picture(tarnbrook::kStaircase));
-    EXPECT_EQ(shown(0, 35, 96, 96), Picture(tarnbrook::kColumn));
+    EXPECT_EQ(game.Shown(590, 35, 200, 50), Picture(tarnbrook::kTitleBanner));
+    EXPECT_EQ(game.Shown(640, 504, 160, 96), Picture(tarnbrook::kStaircase));
+    EXPECT_EQ(game.Shown(0, 35, 96, 96), Picture(tarnbrook::kColumn));
 
     // The frame, and the logo in covered squares on open ground. The message line (y 100..124)
     // covers the top row's upper part, the START button the top right square's last columns.
     constexpr int side = board::kCellSize;
     constexpr int below = 125 - side - 90;
-    EXPECT_EQ(shown(GameSession::CellX(0), GameSession::CellY(0) + below, side, side - below),
+    EXPECT_EQ(game.Shown(GameSession::CellX(0), GameSession::CellY(0) + below, side, side - below),
               GameSession::Tile(15).Crop(0, below, side, side - below));
-    EXPECT_EQ(shown(GameSession::CellX(11), GameSession::CellY(11) + below, side - 2, side - below),
-              GameSession::Tile(16).Crop(0, below, side - 2, side - below));
+    EXPECT_EQ(
+        game.Shown(GameSession::CellX(11), GameSession::CellY(11) + below, side - 2, side - below),
+        GameSession::Tile(16).Crop(0, below, side - 2, side - below));
     std::vector<int> tiles;
     ASSERT_TRUE(WaitFor([&] { return CountTiles(tiles = game.Board(), board::kCovered) == 35; }));
     EXPECT_EQ(tiles[168], 13);
@@ -178,13 +168,14 @@ TEST(MainWindow, HasItsPropertiesAndShowsEveryPartInItsPlace)
          {std::tuple{"START", layout::kStartY, 0xFFFFFF, 0xFF0000},
           {"INFO", layout::kInfoY, 0x000000, 0xFFFDE5},
           {"EXIT", layout::kExitY, 0x000000, 0xFFFDE5}}) {
-        EXPECT_EQ(shown(layout::kButtonX, y, layout::kButtonWidth, layout::kButtonHeight),
+        EXPECT_EQ(game.Shown(layout::kButtonX, y, layout::kButtonWidth, layout::kButtonHeight),
                   PaintedButton(caption, layout::kButtonWidth, layout::kButtonHeight, fore, face))
             << caption;
     }
-    EXPECT_EQ(shown(527, 260, 200, 28), PaintedLabel("Score: 00000", 200, 28, 0, kTeal, 2, true));
-    EXPECT_EQ(shown(527, 300, 200, 28), PaintedLabel("Level: 00", 200, 28, 0, kTeal, 2, true));
-    EXPECT_EQ(shown(33, 285, 60, 30), PaintedLabel("0", 60, 30, 0, kTeal, 2, true));
+    EXPECT_EQ(game.Shown(527, 260, 200, 28),
+              PaintedLabel("Score: 00000", 200, 28, 0, kTeal, 2, true));
+    EXPECT_EQ(game.Shown(527, 300, 200, 28), PaintedLabel("Level: 00", 200, 28, 0, kTeal, 2, true));
+    EXPECT_EQ(game.Shown(33, 285, 60, 30), PaintedLabel("0", 60, 30, 0, kTeal, 2, true));
 }
 
 }  // namespace

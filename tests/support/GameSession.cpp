@@ -1,5 +1,9 @@
 #include "support/GameSession.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -9,31 +13,73 @@
 
 namespace testsupport {
 
-GameSession::GameSession(const Preparation& prepare, const std::vector<std::string>& environment)
-    : GameSession(
-          TARNBROOK_BINARY,
-          [&prepare](const ScratchFolder& folder) {
-              folder.CopyDataFolder();
-              if (prepare) {
-                  prepare(folder);
-              }
-          },
-          environment)
-{}
-
-GameSession::GameSession(const std::string& program, const Preparation& prepare,
-                         const std::vector<std::string>& environment)
-    : fakes_(folder_.Path())
+GameSession::GameSession(const Preparation& prepare, const std::vector<std::string>& environment,
+                         const std::string& program)
+    : fakes_(folder_.Path()), output_(std::tmpfile())
 {
-    prepare(folder_);
-    game_ = std::make_unique<ChildProcess>(program, environment);
+    folder_.CopyDataFolder();
+    if (prepare) {
+        prepare(folder_);
+    }
+    pid_ = fork();
+    if (pid_ == 0) {
+        dup2(fileno(output_), STDOUT_FILENO);
+        for (const std::string& entry : environment) {
+            const auto equals = entry.find('=');
+            if (equals == std::string::npos) {
+                unsetenv(entry.c_str());
+            } else {
+                setenv(entry.substr(0, equals).c_str(), entry.c_str() + equals + 1, 1);
+            }
+        }
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+}
+
+GameSession::~GameSession()
+{
+    for (int signal : {SIGTERM, SIGKILL}) {
+        if (Running()) {
+            kill(pid_, signal);
+            WaitForExit(3000);
+        }
+    }
+    std::fclose(output_);
+}
+
+bool GameSession::Running()
+{
+    int status = 0;
+    if (pid_ > 0 && !ended_ && waitpid(pid_, &status, WNOHANG) == pid_) {
+        ended_ = true;
+        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return pid_ > 0 && !ended_;
+}
+
+int GameSession::WaitForExit(int timeoutMs)
+{
+    WaitFor([this] { return !Running(); }, timeoutMs);
+    return ended_ ? status_ : -1;
+}
+
+std::string GameSession::Output() const
+{
+    std::string text;
+    char buffer[4096];
+    for (ssize_t count; (count = pread(fileno(output_), buffer, sizeof buffer,
+                                       static_cast<off_t>(text.size()))) > 0;) {
+        text.append(buffer, static_cast<size_t>(count));
+    }
+    return text;
 }
 
 bool GameSession::WaitUntilShown()
 {
     // The ticker's label is painted last; below the blue top bar it turns blue only then.
-    return window_.WaitForWindow("Tarnbrook - ", 15000) &&
-           WaitFor([this] { return window_.PixelAt(400, 25) == 0x0000FF; }, 15000);
+    return WaitForWindow("Tarnbrook - ", 15000) &&
+           WaitFor([this] { return PixelAt(400, 25) == 0x0000FF; }, 15000);
 }
 
 const Area& GameSession::Tile(int tile)
@@ -57,8 +103,7 @@ const Area& GameSession::Tile(int tile)
 std::vector<int> GameSession::Board()
 {
     constexpr int side = board::kCellSize;
-    const Area shown =
-        window_.Shown(CellX(0), CellY(0), board::kColumns * side, board::kRows * side);
+    const Area shown = Shown(CellX(0), CellY(0), board::kColumns * side, board::kRows * side);
     std::vector<int> tiles(board::kCells, board::kUnknown);
     for (int i = 0; i < board::kCells && !shown.pixels.empty(); ++i) {
         const Area square = shown.Crop(CellX(i) - CellX(0), CellY(i) - CellY(0), side, side);
@@ -82,16 +127,10 @@ std::vector<int> GameSession::WaitForBoardChange(const std::vector<int>& before)
 
 std::vector<int> GameSession::StartGame()
 {
-    ClickStart();
+    ClickButton(layout::kStartY);
     std::vector<int> tiles;
     WaitFor([&] { return CountTiles(tiles = Board(), board::kCovered) == 130; });
     return tiles;
-}
-
-std::vector<int> GameSession::Click(int cell, const std::vector<int>& before)
-{
-    ClickCell(cell);
-    return WaitForBoardChange(before);
 }
 
 std::unique_ptr<GameWindow> GameSession::WaitForDialog(const std::string& title, int timeoutMs)
@@ -105,16 +144,15 @@ bool GameSession::StartShows(const std::string& caption)
     const Area expected = ButtonCaptionBox(
         PaintedButton(caption, layout::kButtonWidth, layout::kButtonHeight, 0xFFFFFF, 0xFF0000));
     return WaitFor([&] {
-        return ButtonCaptionBox(window_.Shown(layout::kButtonX, layout::kStartY,
-                                              layout::kButtonWidth, layout::kButtonHeight)) ==
-               expected;
+        return ButtonCaptionBox(Shown(layout::kButtonX, layout::kStartY, layout::kButtonWidth,
+                                      layout::kButtonHeight)) == expected;
     });
 }
 
 bool GameSession::LabelShows(int x, int y, int w, int h, const std::string& text)
 {
     const Area expected = PaintedLabel(text, w, h, 0x000000, 0x00C0C0, 2, true);
-    return WaitFor([&] { return window_.Shown(x, y, w, h) == expected; });
+    return WaitFor([&] { return Shown(x, y, w, h) == expected; });
 }
 
 std::string GameSession::Padded(int value, int width)

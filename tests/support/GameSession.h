@@ -1,12 +1,14 @@
 #pragma once
 
+#include <sys/types.h>
+
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "support/BoardOracle.h"
-#include "support/ChildProcess.h"
 #include "support/FakeCommands.h"
 #include "support/GameWindow.h"
 #include "support/ScratchFolder.h"
@@ -20,46 +22,47 @@ constexpr int kButtonWidth = 100, kButtonHeight = 28;
 constexpr int kWidth = 800, kHeight = 600;
 }  // namespace layout
 
-// The real game in a scratch folder with fake aplay, firefox and thunderbird first on PATH,
-// driven through its main window; ended with the session if it still runs.
-class GameSession {
+// A program (the game, or a launcher of it) in a scratch folder with a copy of Data/, which
+// prepare may change, and fake aplay, firefox and thunderbird first on PATH; driven through the
+// game's main window, its standard output kept, ended (SIGTERM, then SIGKILL) with the session.
+class GameSession : public GameWindow {
 public:
     using Preparation = std::function<void(const ScratchFolder& folder)>;
-
-    // The game with a copy of Data/, which prepare may change.
+    // environment: "NAME=value" sets a variable, "NAME" alone removes it.
     explicit GameSession(const Preparation& prepare = nullptr,
-                         const std::vector<std::string>& environment = {});
-    // A program that starts the game (an installed launcher), in the scratch folder or the one
-    // prepare changes to.
-    GameSession(const std::string& program, const Preparation& prepare,
-                const std::vector<std::string>& environment);
+                         const std::vector<std::string>& environment = {},
+                         const std::string& program = TARNBROOK_BINARY);
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
 
-    // Waits until the main window is shown with its first paint complete.
-    bool WaitUntilShown();
-
+    bool WaitUntilShown();  // with the first paint complete
     ScratchFolder& Folder() { return folder_; }
     FakeCommands& Fakes() { return fakes_; }
-    ChildProcess& Process() { return *game_; }
-    GameWindow& Window() { return window_; }
+    bool Running();
+    pid_t Pid() const { return pid_; }
+    // The exit status; -1 when the program did not end within the bound or died by a signal.
+    int WaitForExit(int timeoutMs = 10000);
+    std::string Output() const;
     std::string Log() const { return folder_.Read("log.txt"); }
 
     // Window coordinates of the top-left pixel of board square i (row-major, 12 per row).
     static int CellX(int index) { return (index % board::kColumns + 1) * board::kCellSize + 178; }
     static int CellY(int index) { return (index / board::kColumns + 1) * board::kCellSize + 90; }
     static const Area& Tile(int tile);  // of the repository's tile file
-    // The tile each square shows, board::kUnknown where it matches none.
-    std::vector<int> Board();
+    std::vector<int> Board();           // each square's tile, board::kUnknown where none matches
     // The board once it differs from before and stays so for one more read (a flood is drawn
     // square by square); before on time-out.
     std::vector<int> WaitForBoardChange(const std::vector<int>& before);
 
-    void ClickCell(int index) { window_.ClickAt(CellX(index) + 13, CellY(index) + 13); }
-    void ClickStart() { window_.ClickAt(layout::kButtonX + 50, layout::kStartY + 14); }
-    void ClickInfo() { window_.ClickAt(layout::kButtonX + 50, layout::kInfoY + 14); }
-    void ClickExit() { window_.ClickAt(layout::kButtonX + 50, layout::kExitY + 14); }
-    // START, then the board once the 130 playable squares are covered.
-    std::vector<int> StartGame();
-    std::vector<int> Click(int cell, const std::vector<int>& before);
+    void ClickCell(int index) { ClickAt(CellX(index) + 13, CellY(index) + 13); }
+    void ClickButton(int y) { ClickAt(layout::kButtonX + 50, y + 14); }
+    std::vector<int> StartGame();  // START, then the board once 130 squares are covered
+    std::vector<int> Click(int cell, const std::vector<int>& before)
+    {
+        ClickCell(cell);
+        return WaitForBoardChange(before);
+    }
     // A top-level window of the game whose title begins with title (a dialog).
     std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
     // Wait until the START button's caption or a label on the teal ground shows the text.
@@ -70,8 +73,10 @@ public:
 private:
     ScratchFolder folder_;
     FakeCommands fakes_;
-    std::unique_ptr<ChildProcess> game_;
-    GameWindow window_;
+    std::FILE* output_;
+    pid_t pid_ = -1;
+    int status_ = -1;
+    bool ended_ = false;
 };
 
 }  // namespace testsupport

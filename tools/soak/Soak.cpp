@@ -21,10 +21,8 @@ namespace soak {
 namespace {
 
 constexpr int kStartTimeoutMs = 30000;
-// Leak checking at the program's end takes a while under the sanitizers.
-constexpr int kEndTimeoutMs = 60000;
-// The main window collects finished sound children on its next tick.
-constexpr int kZombiesAllowed = 1;
+constexpr int kEndTimeoutMs = 60000;  // leak checking at the end is slow under the sanitizers
+constexpr int kZombiesAllowed = 1;    // the main window collects a finished sound on its next tick
 
 // Where a player of the game clicks most, in hundredths of the clicks on its main window: the
 // field and START / CANCEL, INFO and EXIT. The rest land anywhere on the window.
@@ -37,6 +35,12 @@ const struct {
 const KeySym kKeys[] = {XK_Return, XK_Escape, XK_Tab,   XK_BackSpace, XK_Delete, XK_Left, XK_Right,
                         XK_Up,     XK_Down,   XK_space, XK_Home,      XK_End,    XK_0,    XK_7};
 
+double NowMs()
+{
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
 std::string ReadText(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -45,26 +49,19 @@ std::string ReadText(const std::string& path)
 
 long ResidentKilobytes(pid_t pid)
 {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
+    long size = 0, resident = 0;
+    std::ifstream("/proc/" + std::to_string(pid) + "/statm") >> size >> resident;
+    return resident * sysconf(_SC_PAGESIZE) / 1024;
 }
 
-// Children that have ended and were not collected. In "pid (name) state ..." the name may hold
-// blanks: the state follows the last ") ".
+// Ended children not yet collected. In "pid (name) state ..." the state follows the last ") ".
 int ZombieChildren(pid_t parent)
 {
     const std::string id = std::to_string(parent);
     std::ifstream children("/proc/" + id + "/task/" + id + "/children");
     int zombies = 0;
     for (pid_t child; children >> child;) {
-        std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
-        std::string text;
-        std::getline(stat, text);
+        const std::string text = ReadText("/proc/" + std::to_string(child) + "/stat");
         const size_t close = text.rfind(") ");
         zombies += close != std::string::npos && text[close + 2] == 'Z';
     }
@@ -93,21 +90,23 @@ void Collect(Display* display, Window parent, std::vector<Window>& found)
     }
 }
 
-}  // namespace
-
-double NowMs()
+// "exit status 3" or "signal 11 (Segmentation fault)".
+std::string EndDescription(int status)
 {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+    const int signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    return signal ? "signal " + std::to_string(signal) + " (" + strsignal(signal) + ")"
+                  : "exit status " + std::to_string(WEXITSTATUS(status));
 }
+
+}  // namespace
 
 void SleepMs(int milliseconds)
 {
     usleep(static_cast<useconds_t>(milliseconds) * 1000);
 }
 
-// Xlib keeps the mask of the resource-id bits a server gives each client to number its resources
-// in the public part of its connection record; the bits above it name the client.
+// Xlib keeps the mask of the resource-id bits a server gives each client in the public part of
+// its connection record; the bits above it name the client.
 Soak::Soak(Display* display, const std::string& program, const std::string& outputFolder,
            unsigned seed)
     : display_(display),
@@ -120,8 +119,7 @@ Soak::Soak(Display* display, const std::string& program, const std::string& outp
 
 int Soak::Run(int seconds)
 {
-    const double deadline = NowMs() + seconds * 1000.0;
-    while (NowMs() < deadline) {
+    for (const double deadline = NowMs() + seconds * 1000.0; NowMs() < deadline;) {
         RunOnce(deadline);
     }
     Report("seed " + std::to_string(seed_) + ", " + std::to_string(seconds) + " s, " +
@@ -130,10 +128,12 @@ int Soak::Run(int seconds)
     return findings_;
 }
 
+// With its Data folder in place and on a 24-bit screen the program has nothing to log.
 void Soak::RunOnce(double deadline)
 {
     ++run_;
     main_ = 0;
+    figures_ = {};
     runStartMs_ = NowMs();
     const int output = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int error = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -148,11 +148,10 @@ void Soak::RunOnce(double deadline)
     close(error);
     ended_ = pid_ < 0;
 
-    Figures figures;
     std::string end = ", ended during the input";
-    if (Play(deadline, figures) && Running()) {
+    if (Play(deadline) && Running()) {
         end = ", asked to end";
-        Sample(figures);
+        Sample();
         if (!EndOrderly()) {
             Finding("the program did not end when asked to");
         }
@@ -163,50 +162,44 @@ void Soak::RunOnce(double deadline)
             WaitForEnd(5000);
         }
     }
-    Judge();
-    actions_ += figures.actions;
-    char line[512];
-    std::snprintf(line, sizeof line,
-                  "run %d: %.0f s, %d actions, %s%s; VmRSS %ld -> %ld kB (peak %ld); "
-                  "X windows %d -> %d with only the main window shown (at most %d); "
-                  "uncollected children at most %d",
-                  run_, (NowMs() - runStartMs_) / 1000.0, figures.actions, EndDescription().c_str(),
-                  end.c_str(), figures.firstKb, figures.lastKb, figures.peakKb,
-                  figures.firstWindows, figures.lastWindows, figures.mostWindows,
-                  figures.mostZombies);
-    Report(line);
-}
-
-// With its Data folder in place and on a 24-bit screen the program has nothing to log.
-void Soak::Judge()
-{
     std::istringstream log(ReadText("log.txt"));
     for (std::string line; std::getline(log, line);) {
         Finding("log.txt: " + line);
     }
     if (const std::string errors = ReadText("stderr.txt"); !errors.empty()) {
-        Finding("standard error:\n" + errors);
+        Finding("standard error:\n" + errors);  // sanitizer reports
     }
     if (!WIFEXITED(status_) || WEXITSTATUS(status_) != 0) {
-        Finding("the program ended with " + EndDescription());
+        Finding("the program ended with " + EndDescription(status_));
     }
+    actions_ += figures_.actions;
+    char line[512];
+    std::snprintf(line, sizeof line,
+                  "run %d: %.0f s, %d actions, %s%s; VmRSS %ld -> %ld kB (peak %ld); "
+                  "X windows %d -> %d with only the main window shown (at most %d); "
+                  "uncollected children at most %d",
+                  run_, (NowMs() - runStartMs_) / 1000.0, figures_.actions,
+                  EndDescription(status_).c_str(), end.c_str(), figures_.firstKb, figures_.lastKb,
+                  figures_.peakKb, figures_.firstWindows, figures_.lastWindows,
+                  figures_.mostWindows, figures_.mostZombies);
+    Report(line);
 }
 
 // Random input until the deadline or the program's end, with figures every second; false when
 // no main window came.
-bool Soak::Play(double deadline, Figures& figures)
+bool Soak::Play(double deadline)
 {
     const double shownBy = NowMs() + kStartTimeoutMs;
     for (double nextSample = NowMs(); Running() && NowMs() < deadline;) {
         const std::vector<Shown> shown = Windows(true);
         if (!shown.empty() && shown.front().id == main_) {
             if (NowMs() >= nextSample) {
-                Sample(figures);
+                Sample();
                 nextSample = NowMs() + 1000;
             }
             Act(shown);
-            ++figures.actions;
-        } else if (figures.actions == 0 && NowMs() > shownBy) {
+            ++figures_.actions;
+        } else if (figures_.actions == 0 && NowMs() > shownBy) {
             Finding("no main window within " + std::to_string(kStartTimeoutMs / 1000) + " s");
             return false;
         } else {
@@ -238,29 +231,29 @@ bool Soak::EndOrderly()
     return WaitForEnd(kEndTimeoutMs);
 }
 
-void Soak::Sample(Figures& figures)
+void Soak::Sample()
 {
+    Figures& f = figures_;
     if (const long resident = ResidentKilobytes(pid_)) {
-        figures.firstKb = figures.firstKb ? figures.firstKb : resident;
-        figures.lastKb = resident;
-        figures.peakKb = std::max(figures.peakKb, resident);
+        f.firstKb = f.firstKb ? f.firstKb : resident;
+        f.lastKb = resident;
+        f.peakKb = std::max(f.peakKb, resident);
     }
     const int zombies = ZombieChildren(pid_);
-    if (zombies > kZombiesAllowed && figures.mostZombies <= kZombiesAllowed) {
+    if (zombies > kZombiesAllowed && f.mostZombies <= kZombiesAllowed) {
         Finding(std::to_string(zombies) + " ended children of the program were not collected");
     }
-    figures.mostZombies = std::max(figures.mostZombies, zombies);
+    f.mostZombies = std::max(f.mostZombies, zombies);
     const int count = static_cast<int>(Windows(false).size());
-    figures.mostWindows = std::max(figures.mostWindows, count);
+    f.mostWindows = std::max(f.mostWindows, count);
     if (Windows(true).size() == 1) {
-        figures.firstWindows = figures.firstWindows < 0 ? count : figures.firstWindows;
-        figures.lastWindows = count;
+        f.firstWindows = f.firstWindows < 0 ? count : f.firstWindows;
+        f.lastWindows = count;
     }
 }
 
-// The program's windows (viewable ones only, if so asked), the main window first. They are told
-// apart from the window manager's frames and the soak's own by the client part of their
-// resource ids; the program makes X windows for its forms only.
+// The program's windows (viewable ones only, if so asked), the main window first. The client
+// part of their resource ids tells them from the window manager's frames and the soak's own.
 std::vector<Soak::Shown> Soak::Windows(bool viewableOnly)
 {
     std::vector<Window> all;
@@ -285,41 +278,41 @@ std::vector<Soak::Shown> Soak::Windows(bool viewableOnly)
     return found;
 }
 
-// One random action. The game's exit question is closed at once, which answers NO, so that a run
-// goes on until the soak ends it.
+// One random action; most input goes to a dialog when one is open. The game's exit question is
+// closed at once, which answers NO, so that a run goes on until the soak ends it.
 void Soak::Act(const std::vector<Shown>& windows)
 {
     const auto question = std::find_if(windows.begin(), windows.end(),
                                        [](const Shown& window) { return window.title == "Exit"; });
-    // A dialog holds the player's attention: most input goes to one when one is open.
     const Shown& target =
         question != windows.end() ? *question
         : windows.size() > 1 && Between(1, 4) > 1
             ? windows[static_cast<size_t>(Between(1, static_cast<int>(windows.size()) - 1))]
             : windows.front();
     const int roll = question != windows.end() ? 100 : Between(1, 100);
-    if (roll <= 70) {
-        ClickSomewhere(target);
-    } else if (roll <= 95) {
-        PressKey();
-    } else {
+    if (roll > 95) {
         RequestClose(target.id);
-    }
-}
-
-void Soak::ClickSomewhere(const Shown& target)
-{
-    int x = Between(0, target.width - 1);
-    int y = Between(0, target.height - 1);
-    int roll = target.title.rfind("Tarnbrook - ", 0) == 0 ? Between(1, 100) : 100;
-    for (const auto& area : kGameAreas) {
-        if ((roll -= area.weight) <= 0) {
-            x = area.x + Between(0, area.width - 1);
-            y = area.y + Between(0, area.height - 1);
-            break;
+    } else if (roll > 70) {  // letters as a name is typed, and keys that move, edit or confirm
+        const KeySym symbol = Between(1, 2) == 1
+                                  ? XK_a + static_cast<KeySym>(Between(0, 25))
+                                  : kKeys[Between(0, static_cast<int>(std::size(kKeys)) - 1)];
+        const KeyCode code = XKeysymToKeycode(display_, symbol);
+        XTestFakeKeyEvent(display_, code, True, CurrentTime);
+        Pace(5, 30);
+        XTestFakeKeyEvent(display_, code, False, CurrentTime);
+        Pace(10, 60);
+    } else {
+        int x = Between(0, target.width - 1), y = Between(0, target.height - 1);
+        int area = target.title.rfind("Tarnbrook - ", 0) == 0 ? Between(1, 100) : 100;
+        for (const auto& place : kGameAreas) {
+            if ((area -= place.weight) <= 0) {
+                x = place.x + Between(0, place.width - 1);
+                y = place.y + Between(0, place.height - 1);
+                break;
+            }
         }
+        Click(target.id, x, y, Between(1, 10) <= 8 ? 1 : 3);
     }
-    Click(target.id, x, y, Between(1, 10) <= 8 ? 1 : 3);
 }
 
 void Soak::Click(Window window, int x, int y, unsigned button)
@@ -332,19 +325,6 @@ void Soak::Click(Window window, int x, int y, unsigned button)
     Pace(10, 40);
     XTestFakeButtonEvent(display_, button, False, CurrentTime);
     Pace(30, 130);
-}
-
-// Letters as a name is typed, and the keys that move, edit or confirm.
-void Soak::PressKey()
-{
-    const KeySym symbol = Between(1, 2) == 1
-                              ? XK_a + static_cast<KeySym>(Between(0, 25))
-                              : kKeys[Between(0, static_cast<int>(std::size(kKeys)) - 1)];
-    const KeyCode code = XKeysymToKeycode(display_, symbol);
-    XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    Pace(5, 30);
-    XTestFakeKeyEvent(display_, code, False, CurrentTime);
-    Pace(10, 60);
 }
 
 // As a title bar's close button does: the window manager is asked to close the window.
@@ -386,14 +366,7 @@ bool Soak::WaitForEnd(int timeoutMs)
     return !Running();
 }
 
-// "exit status 3" or "signal 11 (Segmentation fault)".
-std::string Soak::EndDescription() const
-{
-    const int signal = WIFSIGNALED(status_) ? WTERMSIG(status_) : 0;
-    return signal ? "signal " + std::to_string(signal) + " (" + strsignal(signal) + ")"
-                  : "exit status " + std::to_string(WEXITSTATUS(status_));
-}
-
+// On standard output and in the summary file at once.
 void Soak::Finding(const std::string& what)
 {
     char line[128];
@@ -403,7 +376,6 @@ void Soak::Finding(const std::string& what)
     Report(line + what);
 }
 
-// On standard output and in the summary file at once.
 void Soak::Report(const std::string& line)
 {
     std::printf("%s\n", line.c_str());

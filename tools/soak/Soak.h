@@ -9,14 +9,12 @@
 
 namespace soak {
 
-double NowMs();  // of a monotonic clock
 void SleepMs(int milliseconds);
 
 // Runs the program again and again in the current folder (which holds its Data) for the given
-// time, playing it as a player who knows nothing: random but plausible clicks, keys and close
-// requests, the same for the same seed. Reports every sign of a fault: no main window, death by
-// a signal, a non-zero exit status, anything on standard error (sanitizer reports), lines in
-// log.txt, more than one uncollected child, no end when asked; and each run's memory and
+// time with random but plausible clicks, keys and close requests, the same for the same seed.
+// Reports no main window, death by a signal, a non-zero exit status, standard error (sanitizer
+// reports), lines in log.txt, uncollected children, no end when asked; and each run's memory and
 // X windows, printed and kept in the output folder's summary.txt.
 class Soak {
 public:
@@ -34,43 +32,35 @@ private:
         int actions = 0;
         long firstKb = 0, lastKb = 0, peakKb = 0;  // resident memory
         // The program's X windows while only the main window is shown, and at most.
-        int firstWindows = -1, lastWindows = -1, mostWindows = 0;
-        int mostZombies = 0;
+        int firstWindows = -1, lastWindows = -1, mostWindows = 0, mostZombies = 0;
     };
 
     void RunOnce(double deadline);
-    bool Play(double deadline, Figures& figures);
+    bool Play(double deadline);
     bool EndOrderly();
-    void Sample(Figures& figures);
-    void Judge();
+    void Sample();
     std::vector<Shown> Windows(bool viewableOnly);
     void Act(const std::vector<Shown>& windows);
-    void ClickSomewhere(const Shown& target);
-    void PressKey();
     void Click(Window window, int x, int y, unsigned button);
     void RequestClose(Window window);
     void Pace(int fromMs, int toMs);
     int Between(int from, int to);
     bool Running();
     bool WaitForEnd(int timeoutMs);
-    std::string EndDescription() const;
     void Finding(const std::string& what);
     void Report(const std::string& line);
 
     Display* display_;
-    std::string program_;
-    std::string summary_;
+    std::string program_, summary_;
     unsigned seed_;
     std::mt19937 random_;
     XID clientMask_;
     pid_t pid_ = -1;
-    int status_ = 0;
+    int status_ = 0, run_ = 0, actions_ = 0, findings_ = 0;
     bool ended_ = true;
     Window main_ = 0;
-    int run_ = 0;
-    int actions_ = 0;
     double runStartMs_ = 0;
-    int findings_ = 0;
+    Figures figures_;
 };
 
 }  // namespace soak

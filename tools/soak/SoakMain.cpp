@@ -1,7 +1,5 @@
-// The random-input soak: runs a program of the project (the game or the gallery) under a window
-// manager for a number of seconds and reports crashes, sanitizer reports, log lines, leaked
-// children and the growth of memory and X windows. Run it through scripts/soak.sh, which
-// prepares the X server, the window manager, the Data folder and the fake external commands.
+// The random-input soak of the game or the gallery under a window manager; run through
+// scripts/soak.sh, which prepares the X server, the window manager, Data and fake commands.
 #include <X11/Xlib.h>
 
 #include <cstdio>
