@@ -5,6 +5,7 @@
 #include <fcntl.h>
 
 #include "app/Application.h"
+#include "gfx/FontDescriptor.h"
 #include "gfx/GraphicsContext.h"
 #include "gfx/MyImage.h"
 #include "gfx/PixelFormat.h"
@@ -13,6 +14,44 @@
 
 namespace tarnbrook {
 namespace {
+
+// Whether the server still has the font.
+bool ServerHas(Display* display, Font id)
+{
+    static int badFonts = 0;
+    badFonts = 0;
+    const XErrorHandler previous = XSetErrorHandler([](Display*, XErrorEvent* error) {
+        badFonts += error->error_code == BadFont;
+        return 0;
+    });
+    XFontStruct* info = XQueryFont(display, id);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    if (info) {
+        XFreeFontInfo(nullptr, info, 1);
+    }
+    return info && badFonts == 0;
+}
+
+// A font replaced by SetFamilyAndSize, or by an element's SetFont, is freed on the server; a
+// copy owns no loaded font and frees only its own.
+TEST(ScreenDisplay, AReplacedFontIsFreed)
+{
+    Screen screen("title");
+    Display* display = screen.GetDisplay();
+    FontDescriptor plain;
+    const Font first = plain.GetFontStruct(display)->fid;
+    FontDescriptor copy(plain);
+    EXPECT_FALSE(copy.IsLoaded());
+    const Font copied = copy.GetFontStruct(display)->fid;
+    plain.SetFamilyAndSize("misc-fixed", 13);
+    EXPECT_FALSE(ServerHas(display, first));
+    EXPECT_TRUE(ServerHas(display, copied));
+    Form form(nullptr);
+    const Font formFont = form.GetFont().GetFontStruct(display)->fid;
+    form.SetFont(FontDescriptor("misc-fixed", 13));
+    EXPECT_FALSE(ServerHas(display, formFont));
+}
 
 // Programs the game starts do not inherit its connection.
 TEST(ScreenDisplay, TheFirstScreenIsTheDefaultAndClosesOnce)

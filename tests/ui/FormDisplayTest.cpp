@@ -225,5 +225,17 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     EXPECT_EQ(testsupport::XY(centred.GetPosition()), "0,112");
 }
 
+TEST_F(FormDisplayTest, ALostConnectionIsLoggedAndEndsTheProgram)
+{
+    EXPECT_EXIT(
+        {
+            Application::InstallXErrorHandlers();
+            close(ConnectionNumber(screen.GetDisplay()));
+            XSync(screen.GetDisplay(), False);
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(folder.Read("log.txt"), "Connessione al display X perduta\n");
+}
+
 }  // namespace
 }  // namespace tarnbrook
