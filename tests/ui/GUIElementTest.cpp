@@ -81,11 +81,12 @@ TEST_F(GUIElementTest, ContainsOnlyWhenShownAndSettersApplyOnlyOnceCreated)
     EXPECT_EQ(setter.applied, 0);
     setter.SetSize(21, 20);
     setter.SetFont(FontDescriptor("misc-fixed", 12));
-    setter.Move(-5, 10);
+    setter.Move(-5, -10);
     setter.SetBackColor(0x654321);
     EXPECT_EQ(setter.applied, 3);
     EXPECT_EQ(setter.paints, 1);
     EXPECT_EQ(setter.GetPosition().x, 0);
+    EXPECT_EQ(setter.GetPosition().y, 0);
 }
 
 // The user value starts as the id.
