@@ -227,6 +227,10 @@ TEST_F(GraphicsContextDisplayTest, PutImageCutsAtTheImageAndKeyedPutsLeaveTheIma
 TEST_F(GraphicsContextDisplayTest, ImagesComeBackFromTheWindowAndFromFiles)
 {
     gc.FillRectangle(10, 10, 4, 4, 0, 0, kInk);
+    gc.FillRectangle(0, 0, 2, 2, 0, 0, kInk);
+    gc.CopyFromDrawable(60, 60, 1, 1, surface.Get().GetWindow(), 0, 0);  // from the first pixel
+    EXPECT_EQ(surface.Pixel(60, 60), kInk);
+    EXPECT_EQ(gc.GetPixel(0, 0), static_cast<uint32_t>(kInk));
     ImagePtr read = gc.GetImage(9, 9, 5, 5);
     ASSERT_TRUE(read);
     EXPECT_EQ(XGetPixel(read.get(), 1, 1) & 0xFFFFFF, static_cast<unsigned long>(kInk));

@@ -87,6 +87,8 @@ TEST_F(GUIElementTest, ContainsOnlyWhenShownAndSettersApplyOnlyOnceCreated)
     EXPECT_EQ(setter.paints, 1);
     EXPECT_EQ(setter.GetPosition().x, 0);
     EXPECT_EQ(setter.GetPosition().y, 0);
+    setter.SetLocation(Point{7, 8});
+    EXPECT_EQ(setter.GetPosition().y, 8);
 }
 
 // The user value starts as the id.

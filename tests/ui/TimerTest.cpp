@@ -253,6 +253,7 @@ TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadableWithOrWithoutLimit)
     int ends[2];
     ASSERT_EQ(pipe(ends), 0);
     EXPECT_EQ(WaitForInput(ends[0], 10), 0);
+    EXPECT_EQ(WaitForInput(ends[0], 0), 0);  // a poll
     ASSERT_EQ(write(ends[1], "x", 1), 1);
     EXPECT_EQ(WaitForInput(ends[0], -1), 1);  // no limit
     close(ends[0]);

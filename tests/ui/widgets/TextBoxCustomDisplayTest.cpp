@@ -193,6 +193,9 @@ TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving
     ClickAndType(*first, 0, {XK_eacute, XK_Tab, XK_Tab, XK_x, XK_Tab});
     Pump();
     EXPECT_EQ(texts, (std::vector<std::string>{"first lost", "first lost", "first changed"}));
+    first->SetFocus();
+    second->SetFocus();
+    EXPECT_EQ(texts.back(), "first lost");
     EXPECT_EQ(beeps.Count(), 1);
     EXPECT_EQ(first->GetText(), "xbc");
     EXPECT_TRUE(second->HasFocus());
