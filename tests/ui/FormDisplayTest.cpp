@@ -225,6 +225,23 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     EXPECT_EQ(testsupport::XY(centred.GetPosition()), "0,112");
 }
 
+// Raise puts the form's window on top of the others.
+TEST_F(FormDisplayTest, RaiseBringsTheWindowToTheTop)
+{
+    Form lower(nullptr);
+    Form upper(nullptr);
+    Show(lower);
+    Show(upper);
+    lower.Raise();
+    Window root = None, parent = None, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(screen.GetDisplay(), DefaultRootWindow(screen.GetDisplay()), &root, &parent,
+               &children, &count);
+    ASSERT_GT(count, 0u);
+    EXPECT_EQ(children[count - 1], lower.GetWindow());  // the list runs from bottom to top
+    XFree(children);
+}
+
 TEST_F(FormDisplayTest, ALostConnectionIsLoggedAndEndsTheProgram)
 {
     EXPECT_EXIT(

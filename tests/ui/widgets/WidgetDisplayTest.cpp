@@ -421,6 +421,13 @@ TEST_F(WidgetDisplayTest, Slider)
     slider.SetShowLabels(false);
     EXPECT_TRUE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
     EXPECT_TRUE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
+
+    // Standing: ticks go down from y 46, the thumb on the right of the track points left.
+    Slider tall(&surface.Get(), true, 10, 12);
+    tall.SetShowLabels(false);
+    ShowAt(tall, 150, 20, 10, 10);
+    ExpectSpots({Spot{167, 46, kBlack}, Spot{167, 47, kLight}, Spot{171, 50, kLight},
+                 Spot{180, 38, kBlack}});
 }
 
 }  // namespace
