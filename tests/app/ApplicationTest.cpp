@@ -8,8 +8,6 @@
 
 #include "app/ElementWatch.h"
 #include "support/RecordingChild.h"
-#include "support/RecordingForm.h"
-#include "support/ScratchFolder.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 
@@ -17,7 +15,7 @@ namespace tarnbrook {
 namespace {
 
 using testsupport::RecordingChild;
-using testsupport::RecordingForm;
+using Elements = std::vector<GUIElement*>;
 
 // A form that gets an id without a window, as a created form has one.
 class IdForm : public Form {
@@ -46,87 +44,13 @@ protected:
     std::vector<std::string> journal;
 };
 
-// A panel without an id is not searched inside itself.
-TEST_F(ApplicationTest, EveryElementRegistersInOrderAndFormsAndTimersInTheirOwnLists)
-{
-    IdForm form;
-    RecordingChild child(&form, "child", &journal);
-    Timer timer(&form, 100);
-    RecordingChild panel(&form, "panel", &journal);
-    panel.SetKind("panel");
-    RecordingChild inner(&panel, "inner", &journal);
-    EXPECT_EQ(Application::elements,
-              (std::vector<GUIElement*>{&form, &child, &timer, &panel, &inner}));
-    EXPECT_EQ(Application::GetChildren(0),
-              (std::vector<GUIElement*>{&child, &timer, &panel, &inner}));
-    EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
-    EXPECT_EQ(Application::timers, (std::vector<Timer*>{&timer}));
-    EXPECT_EQ(Application::FindFormByWindow(12345), nullptr);
-    Application::keyTable['a'] = 1;  // the key table answers only for codes it holds
-    EXPECT_TRUE(Application::IsKeyDown('a'));
-    EXPECT_FALSE(Application::IsKeyDown('b'));
-    EXPECT_FALSE(Application::IsKeyDown(-1));
-    EXPECT_FALSE(Application::IsKeyDown(256));
-}
-
-TEST_F(ApplicationTest, RemovingAnUnregisteredElementOrFormIsLoggedAndChangesNothing)
-{
-    testsupport::ScratchFolder folder;
-    IdForm form;
-    RecordingChild child(&form, "child", &journal);
-    child.Create();
-    Application::RemoveWinForm(&child);
-    Application::RemoveWinForm(&child);
-    form.GiveId();
-    Application::RemoveWindow(&form);
-    Application::RemoveWindow(&form);
-    EXPECT_EQ(Application::elements.size(), 1u);
-    EXPECT_EQ(folder.Read("log.txt"),
-              " NON TROVATO! Application::RemoveWinForm = recording size 1 id " +
-                  std::to_string(child.GetId()) + "\n" +
-                  " NON TROVATO! Application::RemoveWindow = form lx 0 id " +
-                  std::to_string(form.GetId()) + "\n");
-    Application::RegisterElement(&child);
-    Application::RegisterForm(&form);
-}
-
-TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
-{
-    auto form = std::make_unique<IdForm>(), dialog = std::make_unique<IdForm>(),
-         box = std::make_unique<IdForm>();
-    auto child = std::make_unique<RecordingChild>(form.get(), "child", &journal);
-    auto inner = std::make_unique<RecordingChild>(child.get(), "inner", &journal);
-    Application::focused = child.get();
-    Application::mainForm = form.get();
-    Application::messageBox = box.get();
-    form->SetActiveDialog(dialog.get());
-    ElementWatch<RecordingChild> watch(child.get());
-
-    child.reset();
-    EXPECT_EQ(Application::focused, nullptr);
-    EXPECT_FALSE(watch);
-    // A container deleted before its child leaves the child without a parent.
-    EXPECT_EQ(inner->GetParent(), nullptr);
-    EXPECT_EQ(Application::GetParentForm(inner.get()), nullptr);
-    inner.reset();
-    dialog.reset();
-    EXPECT_EQ(form->GetActiveDialog(), nullptr);
-    box.reset();
-    EXPECT_EQ(Application::messageBox, nullptr);
-    form.reset();
-    EXPECT_EQ(Application::mainForm, nullptr);
-    auto bare = std::make_unique<BareElement>();
-    Application::focused = bare.get();
-    bare.reset();
-    EXPECT_TRUE(Application::elements.empty());
-    EXPECT_EQ(Application::focused, nullptr);
-}
-
-// form: a, panel(b, c), d; e belongs to another form.
-TEST_F(ApplicationTest, ChildrenComeInCreationOrderWithPanelsExpandedAndLookupsLookInside)
+// form: a, timer, panel(b, c), d; e belongs to another form. Children come in creation order.
+TEST_F(ApplicationTest, ChildrenAndLookupsLookInsidePanels)
 {
     IdForm form, other;
-    RecordingChild a(&form, "a", &journal), panel(&form, "panel", &journal);
+    RecordingChild a(&form, "a", &journal);
+    Timer timer(&form, 100);
+    RecordingChild panel(&form, "panel", &journal);
     RecordingChild b(&panel, "b", &journal), c(&panel, "c", &journal);
     RecordingChild d(&form, "d", &journal), e(&other, "e", &journal);
     panel.SetKind("panel");
@@ -141,10 +65,8 @@ TEST_F(ApplicationTest, ChildrenComeInCreationOrderWithPanelsExpandedAndLookupsL
     panel.SetSize(100, 100);
     c.SetPosition(50, 50);
 
-    EXPECT_EQ(Application::GetChildren(form.GetId()),
-              (std::vector<GUIElement*>{&a, &panel, &b, &c, &d}));
-    EXPECT_EQ(Application::GetChildren(panel.GetId()), (std::vector<GUIElement*>{&b, &c}));
-
+    EXPECT_EQ(Application::GetChildren(form.GetId()), (Elements{&a, &timer, &panel, &b, &c, &d}));
+    EXPECT_EQ(Application::GetChildren(panel.GetId()), (Elements{&b, &c}));
     EXPECT_EQ(Application::ElementAt(form.GetId(), Point{15, 15}), &a);
     EXPECT_EQ(Application::ElementAt(form.GetId(), Point{160, 160}), &c);
     // Inside the panel but on none of its children: the panel itself is never the answer.
@@ -155,36 +77,49 @@ TEST_F(ApplicationTest, ChildrenComeInCreationOrderWithPanelsExpandedAndLookupsL
     EXPECT_EQ(Application::ElementAt(form.GetId(), Point{15, 15}), nullptr);
     EXPECT_EQ(Application::ElementAt(other.GetId(), Point{15, 15}), &e);
 
-    // Parent forms and form coordinates walk up through panels.
+    // The parent form and form coordinates are found through panels.
     EXPECT_EQ(Application::GetParentForm(&c), &form);
-    EXPECT_EQ(Application::GetParentForm(&form), nullptr);
     const Point inForm = Application::ToFormCoordinates(&c, 50, 60);
     EXPECT_EQ(std::make_pair(inForm.x, inForm.y), std::make_pair(150, 160));
-    EXPECT_EQ(Application::ToFormCoordinates(&a, 10, 10).x, 10);
+    Application::keyTable['a'] = 1;  // the key table answers only for codes it holds
+    EXPECT_TRUE(Application::IsKeyDown('a'));
+    EXPECT_FALSE(Application::IsKeyDown('b') || Application::IsKeyDown(-1) ||
+                 Application::IsKeyDown(256));
 }
 
-TEST_F(ApplicationTest, ManyFormsElementsAndTimersComeAndGoWithoutTrace)
+TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
 {
-    for (int round = 0; round < 1000; ++round) {
-        auto form = std::make_unique<RecordingForm>(&journal);
-        auto first = std::make_unique<RecordingChild>(form.get(), "first", &journal);
-        auto second = std::make_unique<RecordingChild>(form.get(), "second", &journal);
-        auto timer = std::make_unique<Timer>(form.get(), 10);
-        first->Create();
-        second->Create();
-        timer->Start();
-        Application::focused = round % 2 ? first.get() : second.get();
-        Application::mainForm = form.get();
-        if (round % 3 == 0) {
-            form.reset();  // the children outlive their form
-        }
-        first.reset();
-        second.reset();
-        timer.reset();
-        form.reset();
-        EXPECT_EQ(Application::focused, nullptr);
-        EXPECT_EQ(Application::mainForm, nullptr);
-    }
+    auto form = std::make_unique<IdForm>(), dialog = std::make_unique<IdForm>(),
+         box = std::make_unique<IdForm>();
+    auto child = std::make_unique<RecordingChild>(form.get(), "child", &journal);
+    auto inner = std::make_unique<RecordingChild>(child.get(), "inner", &journal);
+    auto timer = std::make_unique<Timer>(form.get(), 10);
+    timer->Start();
+    Application::focused = child.get();
+    Application::mainForm = form.get();
+    Application::messageBox = box.get();
+    form->SetActiveDialog(dialog.get());
+    ElementWatch<RecordingChild> watch(child.get());
+
+    child.reset();
+    EXPECT_EQ(Application::focused, nullptr);
+    EXPECT_FALSE(watch);
+    // A container deleted before its child leaves the child without a parent.
+    EXPECT_EQ(inner->GetParent(), nullptr);
+    EXPECT_EQ(Application::GetParentForm(inner.get()), nullptr);
+    dialog.reset();
+    EXPECT_EQ(form->GetActiveDialog(), nullptr);
+    box.reset();
+    EXPECT_EQ(Application::messageBox, nullptr);
+    form.reset();  // before its timer and the child's child
+    EXPECT_EQ(Application::mainForm, nullptr);
+    inner.reset();
+    timer.reset();
+    auto bare = std::make_unique<BareElement>();
+    Application::focused = bare.get();
+    bare.reset();
+    EXPECT_TRUE(Application::elements.empty());
+    EXPECT_EQ(Application::focused, nullptr);
 }
 
 }  // namespace
