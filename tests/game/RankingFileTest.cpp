@@ -146,37 +146,36 @@ TEST(RankingFile, OnlyASmallRegularFileIsReadAndAnythingElseIsNeverOverwritten)
     }
 }
 
-// A link, file or folder left under the temporary name never blocks a save.
+// A link, file or folder left under the temporary name never blocks a save; a save that cannot
+// be written whole keeps the old file.
 TEST(RankingFile, ATemporaryLeftInTheWayNeverBlocksASaveAndAFailedWriteKeepsTheOldFile)
 {
     const std::string temporary = kPath + ".tmp";
-    for (const std::string left : {"link", "file", "folder"}) {
+    const std::vector<std::function<int(const ScratchFolder&)>> leftovers = {
+        [&](const ScratchFolder&) { return symlink("../../../other.txt", temporary.c_str()); },
+        [&](const ScratchFolder& f) { return f.Write(temporary, "half a ranking"), 0; },
+        [&](const ScratchFolder&) { return mkdir(temporary.c_str(), 0755); },
+    };
+    for (size_t i = 0; i < leftovers.size(); ++i) {
         ScratchFolder folder;
         folder.Write(kPath, "00000010 Old\n");
         folder.Write("other.txt", "not the ranking\n");
-        if (left == "link") {
-            ASSERT_EQ(symlink("../../../other.txt", temporary.c_str()), 0);
-        } else if (left == "file") {
-            folder.Write(temporary, "half a ranking");
-        } else {
-            ASSERT_EQ(mkdir(temporary.c_str(), 0755), 0);
-        }
-        EXPECT_TRUE(RankingFile("Tarnbrook").AddEntry(20, "New")) << left;
-        EXPECT_EQ(folder.Read(kPath), "00000020 New\n00000010 Old\n") << left;
-        EXPECT_EQ(folder.Read("other.txt"), "not the ranking\n") << left;
+        ASSERT_EQ(leftovers[i](folder), 0);
+        EXPECT_TRUE(RankingFile("Tarnbrook").AddEntry(20, "New")) << i;
+        EXPECT_EQ(folder.Read(kPath), "00000020 New\n00000010 Old\n") << i;
+        EXPECT_EQ(folder.Read("other.txt"), "not the ranking\n") << i;
         struct stat info;
-        EXPECT_TRUE(lstat(kPath.c_str(), &info) == 0 && S_ISREG(info.st_mode)) << left;
-        EXPECT_FALSE(folder.Exists(temporary)) << left;
+        EXPECT_TRUE(lstat(kPath.c_str(), &info) == 0 && S_ISREG(info.st_mode)) << i;
+        EXPECT_FALSE(folder.Exists(temporary)) << i;
     }
 
     ScratchFolder folder;
     folder.Write(kPath, TenScores());
     // Files may not grow past 200 bytes: the new ranking cannot be written whole.
     signal(SIGXFSZ, SIG_IGN);
-    rlimit previous;
+    rlimit previous{}, small{};
     getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 200;
+    small = {200, previous.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
     RankingFile ranking("Tarnbrook");
     EXPECT_FALSE(ranking.AddEntry(5000, "Carl"));
