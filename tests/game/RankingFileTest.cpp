@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/ScratchFolder.h"
@@ -108,10 +109,8 @@ TEST(RankingFile, ResultsAreSortedAndCutToTenInFoldersMadeOnTheFirstEntry)
     folder.Write("Data/Other", "a file, not a folder");
     RankingFile blocked("Other");
     EXPECT_EQ(blocked.RankingFolder(), "");
-    EXPECT_TRUE(blocked.ReadLines().empty());
-    EXPECT_TRUE(blocked.HasError());
+    EXPECT_TRUE(blocked.ReadLines().empty() && blocked.HasError());
     EXPECT_FALSE(blocked.AddEntry(10, "Anna") || blocked.Save({"00000010 Anna"}));
-    EXPECT_TRUE(blocked.HasError());
     EXPECT_EQ(folder.Read("Data/Other"), "a file, not a folder");
 }
 
@@ -133,15 +132,13 @@ TEST(RankingFile, OnlyASmallRegularFileIsReadAndAnythingElseIsNeverOverwritten)
         struct stat before, after;
         ASSERT_EQ(lstat(kPath.c_str(), &before), 0) << i;
         ASSERT_TRUE(EnforcePermissionBits(true));
-        EXPECT_TRUE(ranking.ReadLines().empty()) << i;
-        EXPECT_TRUE(ranking.HasError()) << i;
+        EXPECT_TRUE(ranking.ReadLines().empty() && ranking.HasError()) << i;
         EXPECT_FALSE(ranking.AddEntry(5000, "Carl")) << i;
-        EXPECT_TRUE(ranking.HasError()) << i;
         EXPECT_TRUE(EnforcePermissionBits(false));
         ASSERT_EQ(lstat(kPath.c_str(), &after), 0);
-        EXPECT_EQ(after.st_mode, before.st_mode) << i;
-        EXPECT_EQ(after.st_size, before.st_size) << i;
-        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec) << i;
+        EXPECT_EQ(std::tie(after.st_mode, after.st_size, after.st_mtim.tv_nsec),
+                  std::tie(before.st_mode, before.st_size, before.st_mtim.tv_nsec))
+            << i;
         EXPECT_EQ(folder.Read("log.txt"), kReadError + kReadError) << i;
     }
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "support/ScratchFolder.h"
 #include "support/TestData.h"
@@ -52,12 +54,9 @@ const std::string kFourBit = MakeBmp(4, 3, kTwoColours, std::string("\x01\x00\x0
                                                                     "\x11\x00\x00\x00", 8));
 // clang-format on
 
-RgbBuffer ReadWith(int bitsPerPixel, const std::string& path)
+RgbBuffer ReadWith(int bits, const std::string& path)
 {
-    if (bitsPerPixel == 24) {
-        return ReadBmp24(path);
-    }
-    return bitsPerPixel == 8 ? ReadBmp8(path) : ReadBmp4(path);
+    return bits == 24 ? ReadBmp24(path) : bits == 8 ? ReadBmp8(path) : ReadBmp4(path);
 }
 
 TEST(BmpFile, DecodesImageMagickFilesToThePixelsImageMagickReportsAndReadsTheHeader)
@@ -68,23 +67,22 @@ TEST(BmpFile, DecodesImageMagickFilesToThePixelsImageMagickReportsAndReadsTheHea
         folder.Write(name + ".bmp", testsupport::ReadTestData("bmp/" + name + ".bmp"));
         const testsupport::PixelListing listing =
             testsupport::ParsePixelListing(testsupport::ReadTestData("bmp/" + name + ".txt"));
-        ASSERT_GT(listing.width, 0) << name;
         const int bits = name[0] == 't' ? 24 : name.rfind("palette8", 0) == 0 ? 8 : 4;
         const RgbBuffer rgb = ReadWith(bits, name + ".bmp");
-        std::vector<int> colours;
-        for (int y = 0; y < rgb.Height(); ++y) {
-            for (int x = 0; x < rgb.Width(); ++x) {
-                colours.push_back(rgb.PixelColor(x, y));
-            }
+        ASSERT_EQ(std::make_pair(rgb.Width(), rgb.Height()),
+                  std::make_pair(listing.width, listing.height))
+            << name;
+        for (int i = 0; i < listing.width * listing.height; ++i) {
+            EXPECT_EQ(rgb.PixelColor(i % listing.width, i / listing.width), listing.colors[i])
+                << name;
         }
-        EXPECT_EQ(colours, listing.colors) << name;
     }
 
     folder.Write("p.bmp", kEightBit);
     folder.Write("short.bmp", kEightBit.substr(0, 53));
     int width = 0, height = 0, dataOffset = 0;
     ASSERT_TRUE(ReadBmpInfo("p.bmp", width, height, dataOffset));
-    EXPECT_EQ(std::vector<int>({width, height, dataOffset}), std::vector<int>({3, 2, 62}));
+    EXPECT_EQ(std::tie(width, height, dataOffset), std::make_tuple(3, 2, 62));
     EXPECT_FALSE(ReadBmpInfo("missing.bmp", width, height, dataOffset));
     EXPECT_FALSE(ReadBmpInfo("short.bmp", width, height, dataOffset));
 }

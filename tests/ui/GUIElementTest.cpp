@@ -3,7 +3,6 @@
 #include "ui/GUIElement.h"
 
 #include <ctime>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,7 +26,6 @@ public:
         visible = true;
     }
     void Paint() override { ++paints; }
-    int64_t UserValue() const { return userValue; }
     std::string GetValueText() const override { return valueText.empty() ? GetText() : valueText; }
 
     int paints = 0;
@@ -49,49 +47,26 @@ protected:
     }
 };
 
-// Setters only store before creation; after it a real change is applied once. Ids follow
-// creation order, are never reused, and are the first user value.
-TEST_F(GUIElementTest, GeometryIdsAndAChangeOnLosingTheFocus)
+// Setters only store before creation; after it a real change is applied once.
+TEST_F(GUIElementTest, SettersApplyOnlyRealChangesOnceCreatedAndLostFocusTellsOfAChange)
 {
-    Probe probe;
-    probe.SetPosition(10, 20);
-    probe.SetSize(30, 40);
-    EXPECT_FALSE(probe.Contains(Point{15, 25}));
-    probe.Show();
-    EXPECT_TRUE(probe.Contains(Point{10, 20}) && probe.Contains(Point{40, 60}));
-    EXPECT_FALSE(probe.Contains(Point{9, 20}) || probe.Contains(Point{41, 60}) ||
-                 probe.Contains(Point{40, 61}));
-    probe.Hide();
-    EXPECT_FALSE(probe.Contains(Point{15, 25}));
-
-    auto setter = std::make_unique<Probe>();
-    setter->SetSize(20, 20);
-    setter->SetPosition(5, 5);
-    setter->SetBackColor(0x123456);
-    EXPECT_EQ(setter->applied + setter->paints, 0);
-    setter->Create();
-    setter->SetSize(20, 20);
-    EXPECT_EQ(setter->applied, 0);
-    setter->SetSize(21, 20);
-    setter->SetFont(FontDescriptor("misc-fixed", 12));
-    setter->Move(-6, -10);
-    setter->SetBackColor(0x654321);
-    EXPECT_EQ(setter->applied, 3);
-    EXPECT_EQ(setter->paints, 1);
-    EXPECT_EQ(std::make_pair(setter->GetPosition().x, setter->GetPosition().y),
-              std::make_pair(0, 0));
-    setter->SetLocation(Point{7, 8});
-    EXPECT_EQ(setter->GetPosition().y, 8);
-
-    Probe second;
-    second.Create();
-    const uint32_t firstId = setter->GetId();
-    EXPECT_EQ(second.GetId(), firstId + 1);
-    EXPECT_EQ(second.UserValue(), static_cast<int64_t>(second.GetId()));
-    setter.reset();
-    Probe third;
-    third.Create();
-    EXPECT_EQ(third.GetId(), firstId + 2);
+    Probe setter;
+    setter.SetSize(20, 20);
+    setter.SetPosition(5, 5);
+    setter.SetBackColor(0x123456);
+    EXPECT_EQ(setter.applied + setter.paints, 0);
+    setter.Create();
+    setter.SetSize(20, 20);
+    EXPECT_EQ(setter.applied, 0);
+    setter.SetSize(21, 20);
+    setter.SetFont(FontDescriptor("misc-fixed", 12));
+    setter.Move(-6, -10);
+    setter.SetBackColor(0x654321);
+    EXPECT_EQ(setter.applied, 3);
+    EXPECT_EQ(setter.paints, 1);
+    EXPECT_EQ(std::make_pair(setter.GetPosition().x, setter.GetPosition().y), std::make_pair(0, 0));
+    setter.SetLocation(Point{7, 8});
+    EXPECT_EQ(setter.GetPosition().y, 8);
 
     // LostFocus, then Change only when the value moved while focused.
     Probe events;

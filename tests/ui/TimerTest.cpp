@@ -29,19 +29,6 @@ void RecordFire(Timer* timer)
     fired.push_back(timer);
 }
 
-// Ticks in 10 ms idle slices until a timer fires; answers how many slices that took.
-int SlicesUntilFire(int limit = 100)
-{
-    const size_t before = fired.size();
-    for (int slice = 1; slice <= limit; ++slice) {
-        TickAll(10);
-        if (fired.size() > before) {
-            return slice;
-        }
-    }
-    return -1;
-}
-
 class TimerTest : public ::testing::Test {
 protected:
     void SetUp() override { fired.clear(); }
@@ -56,24 +43,6 @@ protected:
     std::vector<std::string> journal;
     testsupport::RecordingForm form{&journal};
 };
-
-// Stop keeps what was counted; neither a second Start nor a new interval loses it.
-TEST_F(TimerTest, FiresEveryIntervalInIdleSlicesAndStoppingKeepsWhatWasCounted)
-{
-    Timer timer(&form, 25);
-    Started(&timer);
-    EXPECT_EQ(SlicesUntilFire(), 3);
-    EXPECT_EQ(SlicesUntilFire(), 3);
-    timer.SetInterval(100);
-    EXPECT_EQ(SlicesUntilFire(4), -1);
-    timer.Stop();
-    EXPECT_EQ(SlicesUntilFire(5), -1);
-    timer.Start();
-    timer.Start();
-    timer.SetInterval(110);
-    EXPECT_EQ(timer.GetElapsed(), 40u);
-    EXPECT_EQ(SlicesUntilFire(), 7);
-}
 
 // A timer made during the walk waits for the next one.
 TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)

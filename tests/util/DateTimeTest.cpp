@@ -116,11 +116,7 @@ TEST_F(DateTimeTest, FormatsNamesAndWeekdayMap)
     bad.SetFields(2024, 13, 1, 0, 0, 0);
     EXPECT_EQ(bad.MonthNameEn(), "");
 
-    const std::string april = Date(2024, 4, 17).WeekdayMap();
-    ASSERT_EQ(april.size(), 30u);
-    for (int day = 1; day <= 30; ++day) {
-        EXPECT_EQ(april[day - 1], '0' + Date(2024, 4, day).Weekday()) << day;
-    }
+    EXPECT_EQ(Date(2024, 4, 17).WeekdayMap(), "123456012345601234560123456012");
     EXPECT_EQ(Date(2024, 2, 1).WeekdayMap(), "45601234560123456012345601234");
 }
 
