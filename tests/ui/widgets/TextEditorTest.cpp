@@ -9,10 +9,8 @@
 namespace tarnbrook {
 namespace {
 
-// Steps of a script: characters are typed; < > ^ _ are the arrows; "@cr" clicks column c, row r.
-#define BS "\b"
-#define DEL "\177"
-#define CR "\r"
+// Steps of a script: characters are typed (\b Backspace, \177 Delete, \r a line break); < > ^ _
+// are the arrows; "@cr" clicks column c, row r.
 
 // Options: m multi-line, M memo, d date mode, 9 digits only, . with a decimal point.
 TextEditor Editor(int columns, int rows, const std::string& text = "",
@@ -97,26 +95,26 @@ TEST(TextEditor, SingleLineOverwriteBackspaceAndDelete)
     EXPECT_EQ(editor.Length(), 5);
 
     editor = Editor(10, 1, "abcd");
-    Expect(editor, "@20" BS, "cc", "acd", 1);
-    Expect(editor, DEL, "c", "a d", 1);
-    Expect(editor, "@00" BS, "cr", "a d", 0);
-    Expect(editor, "\033" CR "\n\310", "uurr", "a d", 0);
+    Expect(editor, "@20\b", "cc", "acd", 1);
+    Expect(editor, "\177", "c", "a d", 1);
+    Expect(editor, "@00\b", "cr", "a d", 0);
+    Expect(editor, "\033\r\n\310", "uurr", "a d", 0);
 
     editor = Editor(10, 1);  // Backspace after trailing blanks stays inside the text
-    Expect(editor, "a  " BS, "cccc", "a", 2);
+    Expect(editor, "a  \b", "cccc", "a", 2);
     EXPECT_EQ(editor.Length(), 2);
     editor = Editor(10, 3, "", "mM");
-    Expect(editor, "a  " BS "b", "ccccc", "a b", 3);
+    Expect(editor, "a  \bb", "ccccc", "a b", 3);
 }
 
 // A new maximum keeps what fits; an absurd one is capped, a negative one holds nothing.
 TEST(TextEditor, AtTheMaximumLengthDeleteWritesNothingAndANewMaximumKeepsWhatFits)
 {
     TextEditor editor = Editor(10, 1, "abc", "", 3);
-    Expect(editor, DEL "d", "ur", "abc", 3);
+    Expect(editor, "\177d", "ur", "abc", 3);
     EXPECT_EQ(editor.Shown(), std::string("abc\0", 4));
     editor = Editor(10, 1, "abc", "M", 3);
-    Expect(editor, DEL "@10" DEL, "ucc", "ac", 1);
+    Expect(editor, "\177@10\177", "ucc", "ac", 1);
     EXPECT_EQ(editor.Length(), 2);
 
     editor = Editor(20, 1, "abcdefgh");
@@ -138,8 +136,8 @@ TEST(TextEditor, DateModeWritesTheSlashesAndDigitsOnlyTakesOneDecimalPoint)
            "12032024"
            "5/",
            "ccccccccrr", "12/03/2024", 10);
-    Expect(editor, BS, "c", "12/03/202", 9);
-    Expect(editor, "@60" BS, "cc", "12/02/02", 4);
+    Expect(editor, "\b", "c", "12/03/202", 9);
+    Expect(editor, "@60\b", "cc", "12/02/02", 4);
     Expect(editor, "<<", "cc", "12/02/02", 1);  // over the slash
     Expect(editor, ">", "c", "12/02/02", 3);
     Expect(editor, "@20", "c", "12/02/02", 1);  // never on a slash
@@ -158,14 +156,14 @@ TEST(TextEditor, ALineFeedEndsSingleLineTextAndMultiLineTextIsInsertedUntilTheGr
 
     editor = Editor(3, 2, "ac", "m");
     Expect(editor, "@10b", "cc", "abc", 2);
-    Expect(editor, CR, "c", "ab\rc", 3);  // "c" on the second row
+    Expect(editor, "\r", "c", "ab\rc", 3);  // "c" on the second row
     EXPECT_EQ(editor.CaretCell(3).x, 0);
     EXPECT_EQ(editor.CaretCell(3).y, 1);
-    Expect(editor, "def" CR, "ccrr", "ab\rdec", 5);  // "dec" fills the last row
+    Expect(editor, "def\r", "ccrr", "ab\rdec", 5);  // "dec" fills the last row
     EXPECT_FALSE(editor.FitsText(7, "ab\rdecf"));
     EXPECT_TRUE(editor.FitsText(6, "ab\rdecf"));
     TextEditor full = Editor(10, 2, "abc", "m", 3);  // a line break at the maximum: ignored
-    Expect(full, CR, "u", "abc", 3);
+    Expect(full, "\r", "u", "abc", 3);
 }
 
 TEST(TextEditor, ArrowsMoveWithinTheTextAndAClickBesideOrBelowItGoesToItsEnd)
@@ -177,13 +175,16 @@ TEST(TextEditor, ArrowsMoveWithinTheTextAndAClickBesideOrBelowItGoesToItsEnd)
     Expect(editor, ">_", "cc", "ab\rcdef\rg", 5);  // from the line break, the first line's end
     Expect(editor, "_", "r", "ab\rcdef\rg", 5);    // below "e" only blanks after the text
     Expect(editor, "@01__", "ccr", "ab\rcdef\rg", 8);
-    Expect(editor, "@00<", "cr", "ab\rcdef\rg", 0);
+    Expect(editor, "@10<<", "ccr", "ab\rcdef\rg", 0);
 
     editor = Editor(10, 2, "abc");
     Expect(editor, "@10@70", "cc", "abc", 3);
     Expect(editor, "@10", "c", "abc", 1);
     editor.Click(40, 9);  // outside the grid: the nearest cell
     EXPECT_EQ(editor.Caret(), 3);
+    editor = Editor(3, 1, "abc");
+    editor.Click(40, 0);
+    EXPECT_EQ(editor.Caret(), 2);
     EXPECT_EQ(Editor(0, 1, "abc").Click(0, 0), TextEditor::Outcome::Unchanged);
 }
 
