@@ -33,8 +33,9 @@ struct SoundScene {
     testsupport::FakeCommands commands;
 };
 
-// Each aplay is a child of the game itself: no copy of the game runs meanwhile.
-TEST(SoundPlayer, TheNextPlayAndTheEndOfThePlayerEndTheRunningAplay)
+// Each aplay is a child of the game itself: no copy of the game runs meanwhile. One beep at a
+// time; Stop does not wait for a player ignoring SIGTERM, EndSounds kills it.
+TEST(SoundPlayer, TheNextPlayTheEndOfThePlayerAndTheEndOfTheGameEndTheRunningAplay)
 {
     SoundScene scene(30);
     {
@@ -49,6 +50,25 @@ TEST(SoundPlayer, TheNextPlayAndTheEndOfThePlayerEndTheRunningAplay)
     EXPECT_TRUE(WaitFor([&] { return ProcessEnded(scene.commands.Pids()[1]); }));
     EXPECT_EQ(scene.commands.Calls(), (Calls{"aplay Data/Explosion.wav", "aplay Data/beep.wav"}));
     EXPECT_EQ(scene.commands.Parents(), (std::vector<pid_t>{getpid(), getpid()}));
+
+    for (int beep = 0; beep < 5; ++beep) {
+        Beep();
+    }
+    EXPECT_EQ(ChildProcesses().size(), 1u);
+    ASSERT_TRUE(WaitFor([&] { return scene.commands.Pids().size() == 3; }));
+    scene.folder.Write("fake-bin/aplay", "#!/bin/sh\ntrap '' TERM\necho $$ >> '" +
+                                             scene.folder.Path() +
+                                             "/fake-calls.txt.pids'\nexec sleep 30\n");
+    SoundPlayer player;
+    player.Play("Data/Explosion.wav", false);
+    ASSERT_TRUE(WaitFor([&] { return scene.commands.Pids().size() == 4; }));
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_FALSE(ProcessEnded(scene.commands.Pids()[3]));
+
+    EndSounds();
+    EXPECT_TRUE(ChildProcesses().empty());
+    EXPECT_EQ(scene.commands.Count("aplay Data/beep.wav"), 2);
 }
 
 // Ended sounds are reaped without waiting; repeating and waiting plays.
@@ -81,30 +101,6 @@ TEST(SoundPlayer, ManySoundsLeaveNoZombieAndRepeatingAndWaitingPlays)
     EXPECT_EQ(scene.commands.Calls().size(), before + 1);
     PlayOnce("Data/Explosion.wav");
     EXPECT_EQ(scene.commands.Count("aplay Data/Explosion.wav"), 1);
-}
-
-// One beep at a time; Stop does not wait for a player ignoring SIGTERM, EndSounds kills it.
-TEST(SoundPlayer, OneBeepAtATimeAndTheEndOfTheGameEndsEverySound)
-{
-    SoundScene scene(30);
-    for (int beep = 0; beep < 5; ++beep) {
-        Beep();
-    }
-    EXPECT_EQ(ChildProcesses().size(), 1u);
-    ASSERT_TRUE(WaitFor([&] { return scene.commands.Pids().size() == 1; }));
-    scene.folder.Write("fake-bin/aplay", "#!/bin/sh\ntrap '' TERM\necho $$ >> '" +
-                                             scene.folder.Path() +
-                                             "/fake-calls.txt.pids'\nexec sleep 30\n");
-    SoundPlayer player;
-    player.Play("Data/Explosion.wav", false);
-    ASSERT_TRUE(WaitFor([&] { return scene.commands.Pids().size() == 2; }));
-    player.Stop();
-    EXPECT_FALSE(player.IsPlaying());
-    EXPECT_FALSE(ProcessEnded(scene.commands.Pids()[1]));
-
-    EndSounds();
-    EXPECT_TRUE(ChildProcesses().empty());
-    EXPECT_EQ(scene.commands.Count("aplay Data/beep.wav"), 1);
 }
 
 }  // namespace

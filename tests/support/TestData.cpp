@@ -22,10 +22,9 @@ PixelListing ParsePixelListing(const std::string& text)
     std::sscanf(line.c_str(), "# ImageMagick pixel enumeration: %d,%d", &listing.width,
                 &listing.height);
     listing.colors.assign(static_cast<size_t>(listing.width * listing.height), -1);
+    int x = -1, y = -1;
+    unsigned color = 0;
     while (std::getline(lines, line)) {
-        int x = -1;
-        int y = -1;
-        unsigned color = 0;
         const size_t hash = line.find('#');
         if (std::sscanf(line.c_str(), "%d,%d:", &x, &y) != 2 || hash == std::string::npos ||
             std::sscanf(line.c_str() + hash, "#%6x", &color) != 1 || x < 0 || y < 0 ||
