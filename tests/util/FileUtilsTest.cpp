@@ -5,11 +5,12 @@
 #include <algorithm>
 
 #include "support/ScratchFolder.h"
+#include "util/TextFile.h"
 
 namespace tarnbrook {
 namespace {
 
-using Names = std::vector<std::string>;
+using Names = std::vector<std::string>;  // file names or lines
 
 TEST(FileUtils, PathHelpers)
 {
@@ -89,6 +90,39 @@ TEST(FileUtils, FileDigestFoldsBytesOntoSixteenPositions)
     bytes.back() = '\x10';
     folder.Write("digest.bin", bytes);
     EXPECT_EQ(FileDigest("digest.bin"), "1102AB" + std::string(26, '0'));
+}
+
+TEST(TextFile, ReadLinesSplitsAtNewlineKeepingCarriageReturnsWritesAndAppends)
+{
+    testsupport::ScratchFolder folder;
+    const struct {
+        std::string bytes;
+        Names lines;
+    } cases[] = {{"first\r\nsecond\r\n\r\nlast", {"first\r", "second\r", "\r", "last"}},
+                 {"a\n\nb\n", {"a", "", "b"}},
+                 {"", {}}};
+    for (const auto& entry : cases) {
+        folder.Write("lines.txt", entry.bytes);
+        TextFile file("lines.txt");
+        EXPECT_EQ(file.ReadLines(), entry.lines);
+        EXPECT_FALSE(file.Failed());
+    }
+
+    TextFile file("out.txt");
+    EXPECT_TRUE(file.ReadLines().empty() && file.Failed() && file.NotFound());
+
+    folder.Write("out.txt", "old content that is longer\n");
+    EXPECT_TRUE(file.WriteLines({"one", "", "three"}));
+    EXPECT_TRUE(file.AppendLine("four"));
+    EXPECT_FALSE(file.Failed() || file.NotFound());
+    EXPECT_EQ(folder.Read("out.txt"), "one\n\nthree\nfour\n");
+    EXPECT_EQ(file.ReadAll(), "one\r\n\r\nthree\r\nfour\r\n");
+
+    EXPECT_TRUE(TextFile("new.txt").AppendLine("created"));
+    EXPECT_EQ(folder.Read("new.txt"), "created\n");
+    TextFile nowhere("no/such/folder/file.txt");
+    EXPECT_FALSE(nowhere.WriteLines({"x"}) || nowhere.AppendLine("x"));
+    EXPECT_TRUE(nowhere.Failed());
 }
 
 }  // namespace
