@@ -17,13 +17,6 @@ namespace {
 
 using testsupport::RecordingChild;
 
-// A form that gets an id without a window, as a created form has one.
-class IdForm : public Form {
-public:
-    IdForm() : Form(nullptr) {}
-    void GiveId() { AssignId(); }
-};
-
 // An element that is neither a child nor a form: only the element's own destructor forgets it.
 class BareElement : public GUIElement {
 public:
@@ -55,8 +48,8 @@ TEST_F(ApplicationTest, TheKeyTableAnswersOnlyForCodesItHolds)
 
 TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
 {
-    auto form = std::make_unique<IdForm>(), dialog = std::make_unique<IdForm>(),
-         box = std::make_unique<IdForm>();
+    auto form = std::make_unique<Form>(nullptr), dialog = std::make_unique<Form>(nullptr),
+         box = std::make_unique<Form>(nullptr);
     auto child = std::make_unique<RecordingChild>(form.get(), "child", &journal);
     auto inner = std::make_unique<RecordingChild>(child.get(), "inner", &journal);
     auto timer = std::make_unique<Timer>(form.get(), 10);

@@ -19,6 +19,7 @@
 #include "game/RankingTicker.h"
 #include "game/TileFile.h"
 #include "support/ScratchFolder.h"
+#include "util/StringUtils.h"
 
 namespace tarnbrook {
 namespace {
@@ -31,8 +32,7 @@ const std::string kSaveError = "Errore salvataggio " + kPath + "\n";
 
 std::string Line(int score, const std::string& text)
 {
-    const std::string digits = std::to_string(score);
-    return std::string(8 - digits.size(), '0') + digits + " " + text + "\n";
+    return PadLeft(std::to_string(score), '0', 8) + " " + text + "\n";
 }
 
 // Ten lines of scores 1000, 900, ... 100, best first, as the game writes them.
@@ -292,9 +292,7 @@ TEST(RankingFile, ASaveKilledAtAnyMomentLeavesACompleteRanking)
 
 DateTime At(int seconds)
 {
-    DateTime time;
-    time.SetDateTime(2024, 5, 1, 12, 0, 0).AddSeconds(seconds);
-    return time;
+    return DateTime().SetDateTime(2024, 5, 1, 12, 0, 0).AddSeconds(seconds);
 }
 
 // Each line in turn, then an empty period, then again; new lines come in where the cycle

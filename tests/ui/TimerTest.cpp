@@ -84,8 +84,7 @@ std::vector<int64_t> inputsUs;
 size_t nextInput = 0;
 int waits = 0;
 std::vector<std::string> journal;
-Timer* juggler = nullptr;
-Timer* sleeper = nullptr;
+Timer *juggler = nullptr, *sleeper = nullptr;
 
 // A wait ends at the first input before its time-out, else at the time-out.
 int Wait(int, int milliseconds)

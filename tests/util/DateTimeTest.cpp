@@ -24,9 +24,7 @@ protected:
 
 DateTime Date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    DateTime value;
-    value.SetDateTime(year, month, day, hour, minute, second);
-    return value;
+    return DateTime().SetDateTime(year, month, day, hour, minute, second);
 }
 
 std::string Stamp(const DateTime& value)

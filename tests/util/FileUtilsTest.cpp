@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <sys/wait.h>
 
+#include <algorithm>
+#include <csignal>
+
+#include "support/FakeCommands.h"
 #include "support/ScratchFolder.h"
+#include "util/Command.h"
 #include "util/TextFile.h"
 
 namespace tarnbrook {
@@ -123,6 +128,25 @@ TEST(TextFile, ReadLinesSplitsAtNewlineKeepingCarriageReturnsWritesAndAppends)
     TextFile nowhere("no/such/folder/file.txt");
     EXPECT_FALSE(nowhere.WriteLines({"x"}) || nowhere.AppendLine("x"));
     EXPECT_TRUE(nowhere.Failed());
+}
+
+// Each word reaches the program as it is, and nothing the game ignores is ignored there.
+TEST(Command, StartProgramExecsTheWordsWithEverySignalAtItsDefault)
+{
+    testsupport::ScratchFolder folder;
+    testsupport::FakeCommands fakes(folder.Path());
+    std::signal(SIGPIPE, SIG_IGN);
+    for (const pid_t child :
+         {StartProgram({"firefox", "a b'c;$(touch pwned)"}),
+          StartProgram({"sh", "-c", "grep SigIgn /proc/self/status >ignored"})}) {
+        ASSERT_GT(child, 0);
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    }
+    EXPECT_EQ(fakes.Calls(), std::vector<std::string>{"firefox a b'c;$(touch pwned)"});
+    EXPECT_FALSE(folder.Exists("pwned"));
+    const unsigned long long ignored = std::stoull(folder.Read("ignored").substr(8), nullptr, 16);
+    EXPECT_EQ(ignored & (1ull << (SIGPIPE - 1)), 0u);
+    EXPECT_EQ(StartProgram({"no-such-program-here"}), -1);
 }
 
 }  // namespace

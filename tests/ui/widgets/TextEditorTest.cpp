@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnbrook {
@@ -157,8 +158,7 @@ TEST(TextEditor, ALineFeedEndsSingleLineTextAndMultiLineTextIsInsertedUntilTheGr
     editor = Editor(3, 2, "ac", "m");
     Expect(editor, "@10b", "cc", "abc", 2);
     Expect(editor, "\r", "c", "ab\rc", 3);  // "c" on the second row
-    EXPECT_EQ(editor.CaretCell(3).x, 0);
-    EXPECT_EQ(editor.CaretCell(3).y, 1);
+    EXPECT_EQ(std::make_pair(editor.CaretCell(3).x, editor.CaretCell(3).y), std::make_pair(0, 1));
     Expect(editor, "def\r", "ccrr", "ab\rdec", 5);  // "dec" fills the last row
     EXPECT_FALSE(editor.FitsText(7, "ab\rdecf"));
     EXPECT_TRUE(editor.FitsText(6, "ab\rdecf"));
