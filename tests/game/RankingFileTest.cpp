@@ -351,6 +351,7 @@ TEST(TileFile, MissingOrWrongFilesAreLoggedAndRefusedAndTheCommittedStripLoads)
     ASSERT_TRUE(LoadBinaryFile(kTileFilePath, buffer, size, 41553));
     EXPECT_EQ(size, 41553);
     EXPECT_EQ(std::string(buffer.begin(), buffer.end()), data.Read(kTileFilePath));
+    EXPECT_EQ(TileIcon(buffer.data(), 14).size(), 2u + 27 * 27);
     EXPECT_FALSE(data.Exists("log.txt"));
 }
 
