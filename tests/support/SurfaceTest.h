@@ -42,6 +42,17 @@ protected:
         input.Click(FormWindow(), x, y);
         Pump();
     }
+    void Drag(int x, int y)
+    {
+        input.MoveTo(FormWindow(), x, y);
+        Pump();
+    }
+    void Press(int x, int y)
+    {
+        input.MoveTo(FormWindow(), x, y);
+        input.PressButton(Button1);
+        Pump();
+    }
 
     InputDriver input;
 };

@@ -2,17 +2,15 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "gfx/GraphicsContext.h"
 #include "gfx/XImageFactory.h"
+#include "support/ShownForm.h"
+#include "ui/GUIElement.h"
 #include "ui/Point.h"
 
-namespace tarnbrook {
-class GUIElement;
-}
-
 namespace testsupport {
-
-class ShownForm;
 
 // The colours the widget tests read back.
 constexpr int kBlack = 0x000000;
@@ -28,10 +26,29 @@ inline std::string XY(tarnbrook::Point point)
     return std::to_string(point.x) + "," + std::to_string(point.y);
 }
 
-void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker);
+inline void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker)
+{
+    tarnbrook::GraphicsContext(&surface.Get()).FillRectangle(x, y, w + 1, h + 1, 0, 0, color);
+}
 
-tarnbrook::ImagePtr SolidPicture(tarnbrook::GUIElement& element, int w, int h, int color);
+inline tarnbrook::ImagePtr SolidPicture(tarnbrook::GUIElement& element, int w, int h, int color)
+{
+    std::vector<unsigned char> rgb;
+    for (int i = 0; i < w * h; ++i) {
+        rgb.insert(rgb.end(),
+                   {static_cast<unsigned char>(color >> 16), static_cast<unsigned char>(color >> 8),
+                    static_cast<unsigned char>(color)});
+    }
+    return tarnbrook::CreateXImage(&element, rgb.data(), w, h);
+}
 
-void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h, int64_t backColor = kFace);
+inline void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h,
+                   int64_t backColor = kFace)
+{
+    element.SetPosition(x, y);
+    element.SetSize(w, h);
+    element.SetBackColor(backColor);
+    element.Show();
+}
 
 }  // namespace testsupport

@@ -4,11 +4,14 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/TileFile.h"
 #include "gfx/GraphicsContext.h"
+#include "support/BeepCounter.h"
 #include "support/RecordingChild.h"
+#include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/WidgetPixels.h"
 #include "ui/CellControl.h"
@@ -17,6 +20,7 @@
 #include "ui/widgets/ButtonCustom.h"
 #include "ui/widgets/CheckBox.h"
 #include "ui/widgets/OptionBox.h"
+#include "ui/widgets/ProgressBar.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/Slider.h"
 #include "ui/widgets/TextBoxCustom.h"
@@ -25,50 +29,48 @@ namespace tarnbrook {
 namespace {
 
 using namespace testsupport;
+using Events = std::vector<std::string>;
 
 constexpr int kForm = 0x5080B0;
 constexpr int kRed = 0xFF0000;
+constexpr int kCaret = 0xFFFF00;
+constexpr int kX = 20;  // every widget's place
+constexpr int kY = 30;
 
-class ElementDisplayTest : public SurfaceTest {
+Events events;  // written by the elements' callbacks
+
+const auto Note = [](GUIElement*) { events.push_back("command"); };
+const auto NoteNumber = [](int64_t number) { events.push_back(std::to_string(number)); };
+
+// Elements on a shown form, 240 x 180 and grey unless told, with real input; no events yet.
+class WidgetDisplayTest : public InputSurfaceTest {
 protected:
-    ElementDisplayTest() : SurfaceTest(300, 200, kForm) {}
+    using InputSurfaceTest::InputSurfaceTest;
+    void SetUp() override
+    {
+        InputSurfaceTest::SetUp();
+        events.clear();
+    }
 };
 
-// Text as DrawText paints it, repainted only on change; bevel; highlight; asterisk; icon places.
-TEST_F(ElementDisplayTest, CellTextBevelHighlightAsteriskAndIcon)
+class ElementDisplayTest : public WidgetDisplayTest {
+protected:
+    ElementDisplayTest() : WidgetDisplayTest(300, 240, kForm) {}
+};
+
+// A bevelled cell's edges; the asterisk in the bottom right corner; icons left, right, centred.
+TEST_F(ElementDisplayTest, CellBevelAsteriskAndIcon)
 {
     CellControl cell(&surface.Get());
-    cell.SetText("123");
-    ShowAt(cell, 20, 30, 100, 20, GUIElement::NoBackColor);
-    GraphicsContext gc(&surface.Get());
-    gc.DrawText(150, 100, 100, 20, "123", kBlack, kGrey, TextAlign::Centre);
-    EXPECT_EQ(surface.Area(20, 30, 99, 20), surface.Area(150, 100, 99, 20));
-    Paint(surface, 20, 30, 100, 20);
-    cell.SetText("123");
-    cell.SetTextAlign(TextAlign::Centre);
-    cell.SetForeColor(kBlack);
-    EXPECT_EQ(surface.CountOther(20, 30, 100, 20, kMarker), 0);
-    cell.SetTextAlign(TextAlign::Left);
-    cell.SetForeColor(kRed);
-    gc.DrawText(150, 100, 100, 20, "123", kRed, kGrey, TextAlign::Left);
-    EXPECT_EQ(surface.Area(20, 30, 99, 20), surface.Area(150, 100, 99, 20));
-
-    cell.SetText("");
-    cell.SetSize(60, 20);
+    ShowAt(cell, 20, 30, 60, 20, GUIElement::NoBackColor);
     cell.SetBevel(true);
     ExpectSpots({Spot{20, 30, kBlack}, Spot{20, 48, kBlack}, Spot{79, 30, kWhite},
                  Spot{79, 49, kWhite}, Spot{40, 49, kWhite}, Spot{21, 31, kGrey}});
-    cell.SetBackColor(kWhite);
-    ExpectSpots({Spot{79, 30, kBlack, 1, 20}, Spot{20, 49, kBlack, 60, 1}});
-    cell.SetHighlighted(true);
-    EXPECT_EQ(surface.Pixel(21, 31), 0xFFFF00);
-
-    cell.SetHighlighted(false);
     cell.SetBevel(false);
     cell.SetForeColor(kRed);
     cell.SetSize(100, 40);
     cell.SetAsterisk(true);
-    const int side = gc.LineHeight();
+    const int side = GraphicsContext(&surface.Get()).LineHeight();
     const InkBox star = surface.FindColor(20, 30, 100, 40, kRed);
     EXPECT_GE(star.left, 120 - side);
     EXPECT_TRUE(star.top >= 66 - side && star.bottom < 66) << star.top << " " << star.bottom;
@@ -82,7 +84,8 @@ TEST_F(ElementDisplayTest, CellTextBevelHighlightAsteriskAndIcon)
     }
 }
 
-// Frames; children in panel coordinates, hidden with it; a child back colour paints twice.
+// Sunken, raised and flat frames; a cell hides to the form's colour; children in panel
+// coordinates, hidden with it.
 TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
 {
     PanelChildren sunken(&surface.Get());
@@ -105,68 +108,52 @@ TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
     CellControl inner(&sunken);
     ShowAt(inner, 10, 10, 30, 20, 0x00FF00);
     inner.Hide();
-    EXPECT_EQ(surface.CountOther(20, 20, 30, 20, kForm), 0);  // the form's colour
+    EXPECT_EQ(surface.CountOther(20, 20, 30, 20, kForm), 0);
 
-    std::vector<std::string> journal;
     PanelChildren panel(&surface.Get());
     CellControl label(&panel);
     ShowAt(label, 5, 5, 40, 20, kWhite);
-    RecordingChild recorder(&panel, "child", &journal);
-    recorder.SetDrawable(true);
+    RecordingChild recorder(&panel, "child", &events);
     ShowAt(panel, 150, 10, 100, 50, GUIElement::NoBackColor);
     EXPECT_EQ(surface.Pixel(155, 15), kWhite);
-    EXPECT_EQ(Application::ElementAt(surface.Get().GetId(), Point{157, 17}), &label);
     panel.Hide();
     EXPECT_FALSE(label.IsCreated() || recorder.IsVisible());
     EXPECT_EQ(surface.CountOther(150, 10, 100, 50, kForm), 0);
-    panel.SetChildBackColor(0x00FF00);
-    panel.Show();
-    journal.clear();
-    panel.Paint();
-    EXPECT_EQ(journal, (std::vector<std::string>{"child.Paint", "child.Paint"}));
-    EXPECT_EQ(surface.Pixel(155, 15), 0x00FF00);
 }
 
-// Squares of a strip whose pixel at (x, y) is x * 256 + y, at (30, 40) unless placed elsewhere: a
-// square shows its tile, repaints only on change; squares share one image, made again later.
+// Squares of a strip whose pixel at (x, y) is x * 256 + y: a square shows its tile and repaints
+// only on a change to a tile there is; squares share one image, made again once all have gone.
 TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
 {
     std::vector<unsigned char> strip;
-    for (int y = 0; y < kTileSide; ++y) {
-        for (int x = 0; x < kTileStripWidth; ++x) {
-            strip.insert(strip.end(),
-                         {static_cast<unsigned char>(x >> 8), static_cast<unsigned char>(x),
-                          static_cast<unsigned char>(y)});
-        }
+    for (int i = 0; i < kTileStripWidth * kTileSide; ++i) {
+        const int x = i % kTileStripWidth;
+        strip.insert(strip.end(),
+                     {static_cast<unsigned char>(x >> 8), static_cast<unsigned char>(x),
+                      static_cast<unsigned char>(i / kTileStripWidth)});
     }
-    const auto Square = [&](int tile, int x = 30, int y = 40) {
+    const auto Square = [&](int tile, int x, int y) {
         auto frame = std::make_unique<ImageFrame>(&surface.Get(), strip.data(), kTileStripWidth,
                                                   kTileSide, tile, 0);
         ShowAt(*frame, x, y, kTileSide, kTileSide, GUIElement::NoBackColor);
         return frame;
     };
-    std::unique_ptr<ImageFrame> square = Square(0);
+    std::unique_ptr<ImageFrame> square = Square(0, 30, 40);
     square->SetCell(5, 0);
     ExpectSpots(
         {Spot{30, 40, 135 * 256}, Spot{43, 50, 148 * 256 + 10}, Spot{56, 66, 161 * 256 + 26}});
     Paint(surface, 30, 40, kTileSide, kTileSide);
-    square->SetCell(5, 0);
-    for (Point cell : {Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
+    for (Point cell : {Point{5, 0}, Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
         square->SetCell(cell.x, cell.y);
         EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, kMarker), 0) << XY(cell);
     }
-    square->SetCell(3, 0);
-    EXPECT_EQ(surface.Pixel(30, 40), 81 * 256);
     square->SetCellErase(4, 0, true);
     EXPECT_EQ(surface.Pixel(30, 40), 108 * 256);
 
-    std::vector<std::unique_ptr<ImageFrame>> squares;
-    for (int i = 0; i < 3; ++i) {
-        squares.push_back(Square(i, 30 * i, 0));
-        EXPECT_EQ(squares.back()->GetSheetImage(), square->GetSheetImage());
-    }
+    std::unique_ptr<ImageFrame> other = Square(2, 0, 0);
     ASSERT_NE(square->GetSheetImage(), nullptr);
-    squares.clear();
+    EXPECT_EQ(other->GetSheetImage(), square->GetSheetImage());
+    other.reset();
     square.reset();
     const auto later = Square(1, 0, 0);
     EXPECT_EQ(surface.Pixel(13, 13), (27 + 13) * 256 + 13);
@@ -181,18 +168,21 @@ void Delete(GUIElement* element)
 }
 
 template <typename T>
-GUIElement* Commanded(Form* form)
+GUIElement* Captioned(Form* form)
 {
-    auto* element = new T(form, "X");
-    element->SetCommand(Delete);
-    return element;
+    return new T(form, "X");
+}
+
+GUIElement* Options(Form* form)
+{
+    auto* box = new OptionBox(form);
+    box->AddItem("One", "1");
+    return box;
 }
 
 const auto Label = [](Form* form) -> GUIElement* { return new CellControl(form); };
-const auto Box = [](Form* form) -> GUIElement* { return new TextBoxCustom(form, "a"); };
 const auto Release = [](GUIElement* element) { element->MouseUp(Point{25, 35}); };
 const auto Space = [](GUIElement* element) { EXPECT_TRUE(element->KeyChar(' ')); };
-const auto PressOnTheRight = [](GUIElement* element) { element->MouseDown(Point{138, 40}); };
 
 // An element made with new and what runs its callbacks, which delete it (ASan watches).
 struct Deletion {
@@ -209,36 +199,21 @@ const Deletion kDeletions[] = {
          e->LostFocus();
      }},
     {"Close", Label, [](GUIElement* e) { e->Close(); }},
-    {"ButtonClick", Commanded<ButtonCustom>, Release},
-    {"ButtonReturn", Commanded<ButtonCustom>,
+    {"ButtonClick", Captioned<ButtonCustom>, Release},
+    {"ButtonReturn", Captioned<ButtonCustom>,
      [](GUIElement* e) { EXPECT_FALSE(e->KeyChar('\r')); }},
-    {"CheckBoxClick", Commanded<CheckBox>, Release},
-    {"CheckBoxSpace", Commanded<CheckBox>, Space},
-    {"OptionBoxSpace",
-     [](Form* form) -> GUIElement* {
-         auto* box = new OptionBox(form);
-         box->AddItem("One", "1");
-         box->SetCommand(Delete);
-         return box;
-     },
-     Space},
-    {"TextBoxKeyChar", Box, [](GUIElement* e) { EXPECT_TRUE(e->KeyChar('b')); }},
-    {"TextBoxKeyDown", Box, [](GUIElement* e) { e->KeyDown(XK_Left); }},
-    {"TextBoxMouseUp", Box, Release},
-    {"SliderSpace",
-     [](Form* form) -> GUIElement* {
-         auto* slider = new Slider(form, false, 0, 4);
-         slider->SetChangeHandler([](Slider* self, int) { Delete(self); });
-         return slider;
-     },
-     Space},
-    {"ScrollBarPress",
-     [](Form* form) -> GUIElement* {
-         auto* bar = new ScrollBar(form, 0, 200);
-         bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
-         return bar;
-     },
-     PressOnTheRight},
+    {"CheckBoxClick", Captioned<CheckBox>, Release},
+    {"CheckBoxSpace", Captioned<CheckBox>, Space},
+    {"OptionBoxSpace", Options, Space},
+    {"TextBoxKeyChar", Captioned<TextBoxCustom>,
+     [](GUIElement* e) { EXPECT_TRUE(e->KeyChar('b')); }},
+    {"TextBoxKeyDown", Captioned<TextBoxCustom>, [](GUIElement* e) { e->KeyDown(XK_Left); }},
+    {"TextBoxMouseUp", Captioned<TextBoxCustom>, Release},
+    {"SliderSpace", [](Form* form) -> GUIElement* { return new Slider(form, false, 0, 4); }, Space},
+    {"ScrollBarPress", [](Form* form) -> GUIElement* { return new ScrollBar(form, 0, 200); },
+     [](GUIElement* e) {
+         e->MouseDown(Point{138, 40});
+     }},
 };
 
 // Shown at (20, 30) with the focus, each element is deleted once and forgotten everywhere.
@@ -263,11 +238,488 @@ TEST_F(ElementDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
         element->SetOnLostFocus(Delete);
         element->SetOnChange(Delete);
         element->SetOnClose(Delete);
+        if (auto* commanded = dynamic_cast<CommandElement*>(element)) {
+            commanded->SetCommand(Delete);
+        }
+        if (auto* slider = dynamic_cast<Slider*>(element)) {
+            slider->SetChangeHandler([](Slider* self, int) { Delete(self); });
+        }
+        if (auto* bar = dynamic_cast<ScrollBar*>(element)) {
+            bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
+        }
         deletion.act(element);
         EXPECT_EQ(deletions, 1);
         EXPECT_EQ(Application::focused, nullptr);
         EXPECT_TRUE(Application::GetChildren(surface.Get().GetId()).empty());
     }
+}
+
+// A button at (kX, kY): raised, sunk while pressed; the focus rectangle dashed from x + 4; a
+// picture 8 in before the caption; a click fires, a release outside does not, Return fires on
+// release; disabled, grey and deaf.
+TEST_F(WidgetDisplayTest, Button)
+{
+    ButtonCustom button(&surface.Get(), "");
+    button.SetCommand(Note);
+    ShowAt(button, kX, kY, 80, 30);
+    // The bevel's top and left edges are the first colour, its right and bottom edges the second.
+    const auto ExpectBevel = [&](int topLeft, int bottomRight) {
+        ExpectSpots({Spot{kX + 40, kY, topLeft}, Spot{kX, kY + 15, topLeft},
+                     Spot{kX + 79, kY + 15, bottomRight}, Spot{kX + 40, kY + 29, bottomRight}});
+    };
+    const auto Inside = [&](int color = kBlack) {
+        return surface.FindColor(kX + 1, kY + 1, 78, 28, color);
+    };
+    ExpectBevel(kWhite, kBlack);
+    button.GotFocus();
+    ExpectSpots({Spot{kX + 4, kY + 3, kBlack}, Spot{kX + 4, kY + 26, kBlack},
+                 Spot{kX + 75, kY + 3, kBlack}, Spot{kX + 10, kY + 3, kFace},
+                 Spot{kX + 5, kY + 5, kFace, 1, 20}});
+    button.LostFocus();
+    ImagePtr picture = SolidPicture(surface.Get(), 10, 12, kRed);
+    button.SetText(std::string(40, 'W'));
+    button.SetImage(picture.get());
+    const InkBox drawn = Inside(kRed);
+    EXPECT_EQ(XY(Point{drawn.left, drawn.top}) + " " + std::to_string(drawn.count), "28,39 120");
+    EXPECT_GE(Inside().left, kX + 20);
+
+    Press(kX + 10, kY + 10);
+    ExpectBevel(kBlack, kWhite);
+    input.MoveTo(FormWindow(), kX + 110, kY + 10);
+    input.ReleaseButton(Button1);
+    Pump();
+    ExpectBevel(kWhite, kBlack);
+    ClickAt(kX + 10, kY + 10);
+    input.PressKey(XK_Return);
+    Pump();
+    EXPECT_TRUE(button.IsPressed());
+    EXPECT_EQ(events.size(), 1u);
+    input.ReleaseKey(XK_Return);
+    Pump();
+    EXPECT_FALSE(button.IsPressed());
+    EXPECT_EQ(events.size(), 2u);
+    button.Enable(false);
+    EXPECT_FALSE(Inside(kDisabled).Empty());
+    EXPECT_TRUE(Inside().Empty());
+    button.MouseDown(Point{kX + 5, kY + 5});
+    button.MouseUp(Point{kX + 5, kY + 5});
+    EXPECT_FALSE(button.IsPressed() || button.KeyChar('\r'));
+    EXPECT_EQ(events.size(), 2u);
+}
+
+// Tick box, caption and focus rectangle; clicks and space run the command, then OnMouseUp.
+TEST_F(WidgetDisplayTest, CheckBox)
+{
+    CheckBox box(&surface.Get(), "Sound");
+    box.SetCommand(Note);
+    box.SetOnMouseUp([](GUIElement*, int64_t, Point) { events.push_back("OnMouseUp"); });
+    ShowAt(box, kX, kY, 120, 30);
+    // The edge, the interior and a pixel of the tick in each state.
+    const auto tickBox = [&](int interior, int tick) {
+        ExpectSpots({Spot{kX + 1, kY + 1, 0x848484}, Spot{kX + 3, kY + 3, interior},
+                     Spot{kX + 10, kY + 12, tick}});
+    };
+    for (const auto& [enabled, checked, interior, tick] : {std::tuple{true, true, kWhite, kBlack},
+                                                           {true, false, kWhite, kWhite},
+                                                           {false, true, kDisabled, 0x424242},
+                                                           {false, false, kDisabled, kDisabled}}) {
+        box.Enable(enabled);
+        box.SetChecked(checked);
+        tickBox(interior, tick);
+    }
+    ExpectSpots({Spot{kX, kY, kFace}, Spot{kX + 114, kY, kFace, 6, 30}});
+    EXPECT_TRUE(surface.FindColor(kX + 21, kY, 99, 30, kBlack).Empty());  // a grey caption
+    EXPECT_FALSE(surface.FindColor(kX + 26, kY, 94, 30, kDisabled).Empty());
+    EXPECT_TRUE(events.empty());  // the setters run no command
+    box.Enable(true);
+    EXPECT_GE(surface.FindColor(kX + 21, kY, 99, 30, kBlack).left, kX + 26);
+    box.SetForeColor(kRed);
+    EXPECT_FALSE(surface.FindColor(kX + 26, kY, 94, 30, kRed).Empty());
+    box.SetText("");
+    EXPECT_TRUE(surface.FindColor(kX + 21, kY, 99, 30, kRed).Empty());
+    box.SetForeColor(kBlack);
+    box.SetText("Sound");
+    box.GotFocus();
+    ExpectSpots({Spot{kX + 23, kY + 2, kBlack}, Spot{kX + 23, kY + 29, kBlack},
+                 Spot{kX + 112, kY + 2, kBlack}});
+    box.LostFocus();
+    ExpectSpots({Spot{kX + 23, kY + 2, kFace}, Spot{kX, kY + 30, kGrey, 121, 2}});
+
+    ClickAt(kX + 40, kY + 10);
+    tickBox(kWhite, kBlack);
+    input.Click(FormWindow(), kX + 5, kY + 5);
+    input.TypeKey(XK_space);
+    input.TypeKey(XK_Down);  // other keys do nothing
+    Pump();
+    EXPECT_TRUE(box.IsChecked());  // toggled twice more
+    box.Enable(false);
+    ClickAt(kX + 40, kY + 10);
+    box.KeyChar(' ');
+    EXPECT_TRUE(box.IsChecked());
+    EXPECT_EQ(events,
+              (Events{"command", "OnMouseUp", "command", "OnMouseUp", "command", "OnMouseUp"}));
+}
+
+// Three options in rows of 26, 150 wide: marks over the face, captions, the focus rectangle on
+// the selected or else first row; keys wrap around, clicks below take the last, each running the
+// command, which notes the selected index.
+TEST_F(WidgetDisplayTest, OptionBox)
+{
+    OptionBox box(&surface.Get());
+    box.SetCommand(
+        [](GUIElement* self) { NoteNumber(static_cast<OptionBox*>(self)->GetSelectedIndex()); });
+    box.SetOnKeyDown([](GUIElement*, KeySym) { events.push_back("OnKeyDown"); });
+    ShowAt(box, kX, kY, 150, 30);
+    for (const char* caption : {"Easy", "Normal", "Hard"}) {
+        box.AddItem(caption, caption);
+    }
+    // The option's mark: its see-through corner, interior and middle.
+    const auto ExpectMark = [&](int option, int interior, int middle, int face = kFace) {
+        const int y = kY + 26 * option + 6;
+        ExpectSpots({Spot{kX + 1, y, face}, Spot{kX + 9, y + 4, interior},
+                     Spot{kX + 10, y + 9, middle}, Spot{kX + 4, y + 6, 0x848484}});
+    };
+    EXPECT_EQ(box.GetHeight(), 78);
+    box.GotFocus();
+    ExpectSpots({Spot{kX + 25, kY + 2, kBlack}, Spot{kX + 25, kY + 25, kBlack},
+                 Spot{kX + 144, kY + 2, kBlack}, Spot{kX + 25, kY + 27, kFace, 1, 51}});
+    box.SetSelectedIndex(2);
+    ExpectSpots({Spot{kX + 25, kY + 54, kBlack}, Spot{kX + 25, kY, kFace, 1, 52}});
+    box.LostFocus();
+    EXPECT_EQ(surface.CountOther(kX, kY + 78, 151, 2, kGrey), 0);  // nothing below
+
+    box.SetSelectedIndex(1);
+    for (int option = 0; option < 3; ++option) {
+        ExpectMark(option, kWhite, option == 1 ? 0x010101 : kWhite);
+        EXPECT_FALSE(surface.FindColor(kX + 28, kY + 26 * option, 120, 26, 0).Empty());
+    }
+    box.Enable(false);
+    ExpectMark(1, kDisabled, 0x424242);
+    ExpectMark(2, kDisabled, kDisabled);
+    EXPECT_TRUE(surface.FindColor(kX, kY, 150, 78, 0).Empty());
+    box.SetBackColor(0x336699);  // the marks' surround follows the face
+    ExpectMark(0, kDisabled, kDisabled, 0x336699);
+    EXPECT_TRUE(events.empty());  // the setters run no command
+
+    box.Enable(true);
+    box.SetSize(150, 130);
+    input.Click(FormWindow(), kX + 60, kY + 117);
+    input.Click(FormWindow(), kX + 60, kY + 117);
+    for (KeySym key : {XK_Down, XK_Up, XK_Up, XK_space /* Down */, XK_Left /* nothing */}) {
+        input.TypeKey(key);
+    }
+    Pump();
+    EXPECT_EQ(events, (Events{"2", "2", "0", "2", "1", "2"}));
+    ExpectMark(2, kWhite, 0x010101, 0x336699);
+    box.Enable(false);
+    ClickAt(kX + 60, kY + 13);
+    EXPECT_EQ(box.GetSelectedIndex(), 2);
+}
+
+// Bevelled or flat; values limited; an unchanged value paints nothing; hidden stays hidden.
+TEST_F(WidgetDisplayTest, ProgressBarWithAndWithoutBevel)
+{
+    ProgressBar bar(&surface.Get(), 0, 100);
+    bar.SetPosition(kX, kY);
+    bar.Show();
+    const auto blue = [&] { return surface.FindColor(kX, kY, 190, 25, 0x0000FF); };
+    bar.SetValue(50);
+    EXPECT_EQ(XY(Point{blue().left, blue().top}) + " " + std::to_string(blue().count),
+              "21,31 2162");
+    ExpectSpots({Spot{kX + 95, kY + 10, kGrey}, Spot{kX, kY + 10, kBlack},
+                 Spot{kX + 189, kY + 10, kWhite}});
+    bar.SetValue(150);
+    Paint(surface, kX, kY, 50, 25);
+    bar.SetValue(100);
+    EXPECT_EQ(surface.Pixel(kX + 10, kY + 10), kMarker);  // 150 was 100: nothing repainted
+    bar.SetBevel(false);
+    bar.Hide();
+    bar.SetValue(20);
+    EXPECT_EQ(surface.CountOther(kX, kY, 191, 26, kGrey), 0);
+    bar.Show();
+    EXPECT_EQ(blue().count, 37 * 23);
+}
+
+// Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28. Edges,
+// arrows, the block inset on the current page's cell; arrow zones move a page; a press or drag on
+// the track takes the page under the pointer; keys move a page, not past either end nor while
+// disabled; the value is stored as given.
+TEST_F(WidgetDisplayTest, ScrollBar)
+{
+    constexpr int kMiddle = kY + 10;
+    ScrollBar bar(&surface.Get(), 0, 200);
+    const auto Block = [&] {  // where the page block is on the track: "left,right"
+        const InkBox block = surface.FindColor(41, kY + 1, 80, 19, kBlack);
+        return XY(Point{block.left, block.right});
+    };
+    bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { NoteNumber(tenTimes); });
+    bar.SetValue(85);
+    ShowAt(bar, kX, kY, 122, 13);
+    EXPECT_EQ(bar.GetHeight(), 21);
+    ExpectSpots({Spot{80, kY, kLight}, Spot{kX, kMiddle, kLight}, Spot{kX + 122, kMiddle, kBlack},
+                 Spot{80, kY + 21, kBlack}, Spot{kX + 10, kMiddle, kBlack},
+                 Spot{kX + 112, kMiddle, kBlack}, Spot{67, kY + 2, kBlack},
+                 Spot{67, kY + 1, kFace}});
+    EXPECT_EQ(Block(), "67,91");
+    bar.SetValue(199);
+    EXPECT_EQ(Block(), "93,119");
+    EXPECT_EQ(surface.Pixel(80, kMiddle), kFace);
+
+    bar.SetValue(160);
+    ClickAt(kX + 5, kMiddle);
+    EXPECT_EQ(Block(), "67,91");
+    input.Click(FormWindow(), kX + 118, kMiddle);  // the right zone: a page on
+    input.Click(FormWindow(), kX + 118, kMiddle);  // none left: nothing changes
+    Press(70, kMiddle);
+    EXPECT_EQ(std::to_string(bar.GetValue()) + " " + Block(), "80 67,91");
+    Drag(120, 150);                       // the last pixel of the last cell, below the bar
+    Drag(135, 150);                       // beyond the track: no page there
+    input.MoveTo(FormWindow(), 30, 150);  // before it: the first page
+    input.ReleaseButton(Button1);
+    Pump();
+    EXPECT_EQ(bar.GetValue(), 0);
+    EXPECT_FALSE(bar.IsDragging());
+
+    bar.SetValue(9999);
+    EXPECT_EQ(bar.GetValue(), 9999);
+    bar.GotFocus();
+    bar.KeyDown(XK_Up);
+    EXPECT_TRUE(bar.KeyChar(' '));  // space is Down
+    bar.Enable(false);
+    bar.KeyDown(XK_Left);
+    EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kDisabled);
+    bar.Enable(true);
+    bar.SetRange(10, 60);
+    bar.SetValue(10);
+    EXPECT_EQ(Block(), "0,-1");
+    bar.KeyDown(XK_Right);
+    bar.KeyDown(XK_Left);
+    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "0", "800", "1600"}));
+}
+
+// Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18. Keys step by one and wrap
+// at the ends, only while focused and enabled. A click takes the tick at or after the pointer, a
+// drag follows it until the release; ticks 8 apart (last gap 9) from x 40, the thumb above the
+// value's tick, end labels.
+TEST_F(WidgetDisplayTest, Slider)
+{
+    constexpr int kTrack = kY + 18;
+    Slider slider(&surface.Get(), false, 0, 4);
+    slider.SetChangeHandler(
+        [](Slider*, int value) { events.push_back("handler " + std::to_string(value)); });
+    slider.SetOnChange([](GUIElement*) { events.push_back("OnChange"); });
+    ShowAt(slider, kX, kY, 10, 10);
+    slider.KeyDown(XK_Right);
+    slider.GotFocus();
+    const InkBox dashes = surface.FindColor(kX, kY + 1, 72, 1, kBlack);
+    EXPECT_EQ(dashes.left, kX);
+    EXPECT_TRUE(dashes.count > 20 && dashes.count < 60) << dashes.count;
+    EXPECT_EQ(surface.FindColor(kX, kY + 34, 72, 1, kBlack).count, dashes.count);  // the bottom
+    slider.SetValue(4);
+    slider.KeyDown(XK_Right);
+    slider.KeyDown(XK_Up);
+    slider.KeyDown(XK_Up);
+    EXPECT_TRUE(slider.KeyChar(' '));
+    slider.KeyDown(XK_a);
+    slider.Enable(false);
+    slider.KeyDown(XK_Right);
+    EXPECT_TRUE(surface.FindColor(kX, kY, 73, 37, kBlack).Empty());  // grey when disabled
+    EXPECT_EQ(surface.Pixel(40, kTrack), kDisabled);
+    slider.Enable(true);
+    input.Click(FormWindow(), 51, kY + 30);
+    Press(40, kTrack);
+    EXPECT_TRUE(slider.IsDragging());
+    EXPECT_EQ(Application::focused, &slider);
+    Drag(63, 150);                                  // far below the slider, over tick 3
+    EXPECT_EQ(surface.Pixel(64, kY + 10), kBlack);  // the thumb moved there
+    input.MoveTo(FormWindow(), 48, 160);
+    input.ReleaseButton(Button1);
+    Drag(73, 160);
+    EXPECT_FALSE(slider.IsDragging());
+    EXPECT_EQ(Application::focused, nullptr);
+    EXPECT_EQ(events,
+              (Events{"handler 0", "OnChange", "handler 4", "OnChange", "handler 3", "OnChange",
+                      "handler 4", "OnChange", "handler 2", "OnChange", "handler 0", "OnChange",
+                      "handler 3", "OnChange", "handler 1", "OnChange"}));
+
+    slider.SetValue(0);
+    ExpectSpots({Spot{40, kTrack - 3, kBlack}, Spot{73, kTrack + 3, kBlack},
+                 Spot{41, kTrack - 3, kLight}, Spot{52, kTrack, kBlack},
+                 Spot{52, kTrack + 1, kLight}, Spot{40, kTrack - 8, kBlack}});
+    slider.SetValue(2);
+    ExpectSpots({Spot{40, kTrack - 8, kFace}, Spot{56, kTrack - 8, kBlack}});
+    EXPECT_FALSE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
+    EXPECT_FALSE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
+    slider.SetShowLabels(false);
+    EXPECT_TRUE(surface.FindColor(kX, kY, 19, 36, kBlack).Empty());
+    EXPECT_TRUE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
+
+    // Standing: ticks go down from y 46, the thumb on the right of the track points left.
+    Slider tall(&surface.Get(), true, 10, 12);
+    tall.SetShowLabels(false);
+    ShowAt(tall, 150, 20, 10, 10);
+    ExpectSpots({Spot{167, 46, kBlack}, Spot{167, 47, kLight}, Spot{171, 50, kLight},
+                 Spot{180, 38, kBlack}});
+}
+
+// Boxes at (20, y) in their own colours; the cells start 3 pixels inside; beeps counted.
+class TextBoxCustomDisplayTest : public ElementDisplayTest {
+protected:
+    std::unique_ptr<TextBoxCustom> Box(const std::string& text, int y, int w = 120, int h = 30)
+    {
+        auto box = std::make_unique<TextBoxCustom>(&surface.Get(), text);
+        box->SetPosition(20, y);
+        box->SetSize(w, h);
+        box->Show();
+        return box;
+    }
+    // A click in the middle of the box's cell, then the keys.
+    void ClickAndType(TextBoxCustom& box, int column, const std::vector<KeySym>& keys)
+    {
+        const Point at = box.GetPosition();
+        input.Click(FormWindow(), at.x + 3 + column * box.GetCellWidth() + box.GetCellWidth() / 2,
+                    at.y + 3 + box.GetLineHeight() / 2);
+        for (KeySym key : keys) {
+            input.TypeKey(key);
+        }
+    }
+    XFontStruct* Font() { return surface.Get().GetFont().GetFontStruct(surface.GetDisplay()); }
+    // The ink of the cell at column 0 of the box's first row.
+    InkBox Ink(TextBoxCustom& box, int color = kBlack)
+    {
+        const Point at = box.GetPosition();
+        return surface.FindColor(at.x + 3, at.y + 3, box.GetCellWidth(), box.GetLineHeight(),
+                                 color);
+    }
+    InkBox Caret(int y) { return surface.FindColor(20, y, 120, 30, kCaret); }
+
+    ScratchFolder folder;
+    BeepCounter beeps{folder.Path()};
+};
+
+// A sunken frame; the caret fills the cell after the text; hidden, erased. Disabled or read-only,
+// no caret, character or beep; SetMaxLength after Create is ignored.
+TEST_F(TextBoxCustomDisplayTest, FrameCaretDisabledReadOnlyAndMaximumLength)
+{
+    auto box = Box("Mi  ", 30);
+    EXPECT_EQ(box->GetText(), "Mi");
+    const int cell = box->GetCellWidth();
+    const int line = box->GetLineHeight();
+    EXPECT_EQ(cell, XTextWidth(Font(), "M", 1) + 2);
+    EXPECT_EQ(line, Font()->ascent + 5);
+    ExpectSpots({Spot{60, 30, kWhite}, Spot{139, 45, kBlack}, Spot{21, 45, kBlack},
+                 Spot{60, 58, kWhite}, Spot{140, 45, kForm}});
+    EXPECT_TRUE(Caret(30).Empty());
+    box->SetFocus();
+    EXPECT_EQ(XY(Point{Caret(30).left, Caret(30).top}), XY(Point{23 + 2 * cell, 33}));
+    EXPECT_EQ(Caret(30).count, (cell - 1) * line);
+    EXPECT_LE(Ink(*box).bottom, 33 + line - 1);
+    EXPECT_FALSE(surface.FindColor(23 + cell, 33, cell, line, kBlack).Empty());
+    EXPECT_EQ(surface.CountOther(23 + 3 * cell, 33, 8 * cell, line, kWhite), 0);
+    box->LostFocus();
+    EXPECT_TRUE(Caret(30).Empty());
+    box->Hide();  // erased, the text kept
+    EXPECT_EQ(surface.CountOther(20, 30, 121, 31, kForm), 0);
+    EXPECT_EQ(box->GetText(), "Mi");
+
+    auto disabled = Box("ab", 30);
+    disabled->SetFocus();
+    disabled->Enable(false);
+    EXPECT_EQ(surface.Pixel(25 + 4 * disabled->GetCellWidth(), 40), kGrey);
+    EXPECT_FALSE(Ink(*disabled, kDisabled).Empty());
+    EXPECT_TRUE(surface.FindColor(22, 32, 116, 26, kBlack).Empty());
+    EXPECT_TRUE(Caret(30).Empty());
+    EXPECT_FALSE(disabled->KeyChar('x'));
+    auto readOnly = Box("ab", 80);
+    readOnly->SetReadOnly(true);
+    readOnly->SetFocus();
+    EXPECT_TRUE(Caret(80).Empty());
+    EXPECT_FALSE(readOnly->KeyChar('x'));
+    readOnly->KeyDown(XK_Left);
+    EXPECT_EQ(std::to_string(readOnly->GetCaret()) + readOnly->GetText(), "1ab");
+    EXPECT_EQ(beeps.Count(), 0);
+
+    TextBoxCustom early(&surface.Get(), "");
+    early.SetMaxLength(3);
+    early.Show();
+    auto late = Box("", 170);
+    late->SetMaxLength(3);
+    for (char character : std::string("abcd")) {
+        EXPECT_TRUE(early.KeyChar(character) && late->KeyChar(character));
+    }
+    EXPECT_EQ(early.GetText() + " " + late->GetText(), "abc abcd");
+    EXPECT_EQ(beeps.Count(), 1);
+}
+
+// Password stars; alignment in the cell; at least the font plus 10 high; memo line breaks.
+TEST_F(TextBoxCustomDisplayTest, PasswordAlignmentSizeAndLineBreaks)
+{
+    auto secret = Box("ab c", 20);
+    secret->SetPassword(true);
+    auto stars = Box("** *", 60);
+    const int cell = secret->GetCellWidth();
+    const int line = secret->GetLineHeight();
+    EXPECT_EQ(surface.Area(23, 23, 5 * cell, line), surface.Area(23, 63, 5 * cell, line));
+    EXPECT_EQ(secret->GetText(), "ab c");
+
+    const int inkLeft = Ink(*Box("i", 100, 60)).left;
+    const int glyph = XTextWidth(Font(), "i", 1);
+    auto right = Box("i", 140, 60);
+    right->SetAlignRight(true);
+    EXPECT_EQ(Ink(*right).left, inkLeft + cell - glyph);
+    auto centre = Box("i", 180, 60);
+    centre->SetAlignCenter(true);
+    EXPECT_EQ(Ink(*centre).left, inkLeft + (cell - glyph) / 2);
+    centre->SetMultiLine(true);
+    EXPECT_EQ(Ink(*centre).left, inkLeft);
+    EXPECT_EQ(Box("abc", 220, 120, 5)->GetHeight(), 24);
+
+    auto memo = Box("", 100, 120, 60);
+    memo->SetPosition(160, 100);
+    memo->SetMemo(true);
+    memo->SetText("ab\rc");
+    EXPECT_EQ(memo->GetGrid().Rows(), 54 / line);
+    EXPECT_FALSE(surface.FindColor(163, 103 + line, cell, line, kBlack).Empty());  // "c", row 2
+    EXPECT_EQ(surface.CountOther(163 + 2 * cell, 103, 5 * cell, line, kWhite), 0);
+}
+
+// Five cells take five characters and the sixth beeps; Shift let go first still gives a capital.
+TEST_F(TextBoxCustomDisplayTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheDispatcher)
+{
+    auto box = Box("abcd", 30, 150);
+    box->SetOnKeyUp([](GUIElement* self, KeySym) { events.push_back(self->GetText()); });
+    box->SetSize(6 + 5 * box->GetCellWidth() + box->GetCellWidth() - 1, 30);
+    ClickAndType(
+        *box, 1,
+        {XK_x, XK_BackSpace, XK_Delete, XK_b, XK_c, XK_d, XK_e, XK_f, XK_Right, XK_BackSpace});
+    input.PressKey(XK_Shift_L);
+    input.PressKey(XK_a);
+    input.ReleaseKey(XK_Shift_L);
+    input.ReleaseKey(XK_a);
+    Pump();
+    EXPECT_EQ(events, (Events{"axcd", "acd", "a d", "abd", "abc", "abcd", "abcde", "abcde", "abcde",
+                              "abcd", "abcd", "abcdA"}));
+    EXPECT_EQ(box->GetCaret(), 5);
+    EXPECT_EQ(beeps.Count(), 1);
+}
+
+// Out without editing, back, then out after an edit: only the last leaving is a change. é (from
+// 128 up) reaches the box's rules, which refuse it with a beep.
+TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
+{
+    auto first = Box("abc", 30, 150);
+    auto second = Box("", 80, 150);
+    first->SetOnLostFocus([](GUIElement*) { events.push_back("first lost"); });
+    first->SetOnChange([](GUIElement*) { events.push_back("first changed"); });
+    ClickAndType(*first, 0, {XK_eacute, XK_Tab, XK_Tab, XK_x, XK_Tab});
+    Pump();
+    EXPECT_EQ(events, (Events{"first lost", "first lost", "first changed"}));
+    first->SetFocus();
+    second->SetFocus();
+    EXPECT_EQ(events.back(), "first lost");
+    EXPECT_EQ(beeps.Count(), 1);
+    EXPECT_EQ(first->GetText(), "xbc");
+    EXPECT_TRUE(second->HasFocus());
 }
 
 }  // namespace
