@@ -31,11 +31,6 @@ public:
         }
         Form::MouseLeave();
     }
-    void Resized() override
-    {
-        Record("Resized" + Text(GetSize()));
-        Form::Resized();
-    }
     bool QueryClose() override
     {
         const bool answer = Form::QueryClose();

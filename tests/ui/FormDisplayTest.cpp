@@ -12,7 +12,6 @@
 #include "gfx/Screen.h"
 #include "gfx/XImageFactory.h"
 #include "support/OwnerForm.h"
-#include "support/RecordingChild.h"
 #include "support/ScratchFolder.h"
 #include "support/WidgetPixels.h"
 
@@ -104,8 +103,7 @@ struct Renamed : Form {
     Renamed() : Form(nullptr) { kind = "renamed"; }
 };
 
-// OnLoad runs once while loading; only drawable created children are painted, in order; a new
-// window keeps the id; DestroyAllForms takes created forms.
+// OnLoad runs once while loading; a new window keeps the id; DestroyAllForms takes created forms.
 TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
 {
     loadNotes.clear();
@@ -119,21 +117,8 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     const std::string id = std::to_string(form.GetId());
     EXPECT_EQ(loadNotes, std::vector<std::string>{id + " id " + id + " loading 1 created 0"});
     EXPECT_FALSE(Application::loading);
-    std::vector<std::string> journal;
-    testsupport::RecordingChild first(&form, "first", &journal), plain(&form, "plain", &journal);
-    testsupport::RecordingChild uncreated(&form, "uncreated", &journal);
-    testsupport::RecordingChild second(&form, "second", &journal);
-    for (testsupport::RecordingChild* child : {&first, &uncreated, &second}) {
-        child->SetDrawable(true);
-    }
-    for (testsupport::RecordingChild* child : {&first, &plain, &second}) {
-        child->Create();
-    }
-    form.Paint();
-    EXPECT_EQ(journal, (std::vector<std::string>{"first.Paint", "second.Paint"}));
-
     const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
-    Application::focused = &first;
+    Application::focused = &form;
     form.DestroyWindow();
     EXPECT_TRUE(form.GetWindow() == None && Application::focused == nullptr);
     Show(form);
@@ -172,8 +157,6 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     EXPECT_TRUE(form.IsCreated() && form.IsVisible());
     form.SetFlagBOn();
     EXPECT_TRUE(form.IsFlagB());
-    form.SetFlagBOff();
-    EXPECT_FALSE(form.IsFlagB());
     Show(form);
     EXPECT_EQ(testsupport::XY(form.GetPosition()), "12,23");
     form.SetPosition(100, 150);
