@@ -2,10 +2,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "gfx/GraphicsContext.h"
-#include "gfx/XImageFactory.h"
 #include "support/ShownForm.h"
 #include "ui/GUIElement.h"
 #include "ui/Point.h"
@@ -29,17 +27,6 @@ inline std::string XY(tarnbrook::Point point)
 inline void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker)
 {
     tarnbrook::GraphicsContext(&surface.Get()).FillRectangle(x, y, w + 1, h + 1, 0, 0, color);
-}
-
-inline tarnbrook::ImagePtr SolidPicture(tarnbrook::GUIElement& element, int w, int h, int color)
-{
-    std::vector<unsigned char> rgb;
-    for (int i = 0; i < w * h; ++i) {
-        rgb.insert(rgb.end(),
-                   {static_cast<unsigned char>(color >> 16), static_cast<unsigned char>(color >> 8),
-                    static_cast<unsigned char>(color)});
-    }
-    return tarnbrook::CreateXImage(&element, rgb.data(), w, h);
 }
 
 inline void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h,

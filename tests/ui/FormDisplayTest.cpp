@@ -89,11 +89,6 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerPropertiesAndOutlivesAPr
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
     form.SetIcon(0x1234);
     EXPECT_EQ(Property(window, "WM_HINTS", 11), "7 1 1 4660 ");
-    Form dialog(nullptr, true);  // only a dialog is marked as one
-    Show(dialog);
-    EXPECT_EQ(Property(dialog.GetWindow(), "_NET_WM_WINDOW_TYPE") +
-                  Property(window, "_NET_WM_WINDOW_TYPE"),
-              std::to_string(AtomNamed("_NET_WM_WINDOW_TYPE_DIALOG")));
 }
 
 std::vector<std::string> loadNotes;
@@ -125,11 +120,9 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
     EXPECT_EQ(std::to_string(form.GetId()), id);
     EXPECT_EQ(loadNotes.size(), 1u);
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows);  // the old one went
-    Form unshown(nullptr);
-    unshown.SetScreen(&screen);
     Application::DestroyAllForms();
     Sync();
-    EXPECT_FALSE(form.IsCreated() || unshown.IsCreated());
+    EXPECT_FALSE(form.IsCreated());
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows - 1);
     {
         Renamed renamed;  // unregistered as an element only, then forgotten as a form too
@@ -144,10 +137,8 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     Form form(nullptr);
     form.SetPosition(11, 22);
     form.SetSize(200, 100);
-    form.SetClientSize(50, 50, false);
-    form.SetFlagBOn();  // refused before creation, as SetClientSize is
+    form.SetClientSize(50, 50, false);  // refused before creation
     EXPECT_EQ(form.GetWidth(), 200);
-    EXPECT_FALSE(form.IsFlagB());
     form.Show();
     EXPECT_FALSE(form.IsCreated());
     EXPECT_EQ(form.GetWindow(), None);
@@ -155,8 +146,6 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     form.SetScreen(&screen);
     form.Reopen();
     EXPECT_TRUE(form.IsCreated() && form.IsVisible());
-    form.SetFlagBOn();
-    EXPECT_TRUE(form.IsFlagB());
     Show(form);
     EXPECT_EQ(testsupport::XY(form.GetPosition()), "12,23");
     form.SetPosition(100, 150);
