@@ -63,7 +63,7 @@ protected:
 
 // The window manager's hints and protocols; a protocol error is logged once and the program goes
 // on; reading back a window that is not viewable fails quietly, with no line of its own.
-TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerPropertiesAndOutlivesAProtocolError)
+TEST_F(FormDisplayTest, WindowManagerPropertiesAProtocolErrorAndALostConnection)
 {
     Form form(nullptr);
     form.SetCaption("Caption before creation");
@@ -89,6 +89,16 @@ TEST_F(FormDisplayTest, TheWindowCarriesItsWindowManagerPropertiesAndOutlivesAPr
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
     form.SetIcon(0x1234);
     EXPECT_EQ(Property(window, "WM_HINTS", 11), "7 1 1 4660 ");
+
+    // A lost connection is logged and ends the program.
+    EXPECT_EXIT(
+        {
+            Application::InstallXErrorHandlers();
+            close(ConnectionNumber(display));
+            XSync(display, False);
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(folder.Read("log.txt"), log + "Connessione al display X perduta\n");
 }
 
 std::vector<std::string> loadNotes;
@@ -140,8 +150,7 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     form.SetClientSize(50, 50, false);  // refused before creation
     EXPECT_EQ(form.GetWidth(), 200);
     form.Show();
-    EXPECT_FALSE(form.IsCreated());
-    EXPECT_EQ(form.GetWindow(), None);
+    EXPECT_TRUE(!form.IsCreated() && form.GetWindow() == None);
     EXPECT_EQ(folder.Read("log.txt"), "E' necessario impostare il display\n");
     form.SetScreen(&screen);
     form.Reopen();
@@ -181,18 +190,6 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     centred.SetSize(1300, 800);
     centred.CenterOnScreen();
     EXPECT_EQ(testsupport::XY(centred.GetPosition()), "0,112");
-}
-
-TEST_F(FormDisplayTest, ALostConnectionIsLoggedAndEndsTheProgram)
-{
-    EXPECT_EXIT(
-        {
-            Application::InstallXErrorHandlers();
-            close(ConnectionNumber(screen.GetDisplay()));
-            XSync(screen.GetDisplay(), False);
-        },
-        ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(folder.Read("log.txt"), "Connessione al display X perduta\n");
 }
 
 }  // namespace
