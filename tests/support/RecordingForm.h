@@ -19,16 +19,12 @@ public:
 
     void MouseEnter() override
     {
-        if (RecordsMotion()) {
-            Record("MouseEnter");
-        }
+        RecordMotionEvent("MouseEnter");
         Form::MouseEnter();
     }
     void MouseLeave() override
     {
-        if (RecordsMotion()) {
-            Record("MouseLeave");
-        }
+        RecordMotionEvent("MouseLeave");
         Form::MouseLeave();
     }
     bool QueryClose() override

@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "gfx/GraphicsContext.h"
-#include "support/ShownForm.h"
 #include "ui/GUIElement.h"
 #include "ui/Point.h"
 
@@ -22,11 +20,6 @@ constexpr int kMarker = 0x13579B;    // painted by the test where nothing should
 inline std::string XY(tarnbrook::Point point)
 {
     return std::to_string(point.x) + "," + std::to_string(point.y);
-}
-
-inline void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker)
-{
-    tarnbrook::GraphicsContext(&surface.Get()).FillRectangle(x, y, w + 1, h + 1, 0, 0, color);
 }
 
 inline void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h,

