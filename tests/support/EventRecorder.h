@@ -53,9 +53,7 @@ public:
     }
     void MouseMove(int pointerX, int pointerY) override
     {
-        if (recordMotion_) {
-            Record("MouseMove" + Text(tarnbrook::Point{pointerX, pointerY}));
-        }
+        RecordMotionEvent("MouseMove" + Text(tarnbrook::Point{pointerX, pointerY}));
         Element::MouseMove(pointerX, pointerY);
     }
 
@@ -69,8 +67,13 @@ protected:
           recordMotion_(recordMotion)
     {}
 
-    bool RecordsMotion() const { return recordMotion_; }
     void Record(const std::string& operation) { journal_->push_back(name_ + "." + operation); }
+    void RecordMotionEvent(const std::string& operation)
+    {
+        if (recordMotion_) {
+            Record(operation);
+        }
+    }
     static std::string Text(tarnbrook::Point point)
     {
         return " " + std::to_string(point.x) + "," + std::to_string(point.y);

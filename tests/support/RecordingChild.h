@@ -39,7 +39,6 @@ public:
 
     void SetKind(const std::string& value) { kind = value; }
     void SetTabStop(bool value) { tabStop = value; }
-    void SetDrawable(bool value) { drawable = value; }
 };
 
 }  // namespace testsupport

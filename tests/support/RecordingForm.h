@@ -19,22 +19,13 @@ public:
 
     void MouseEnter() override
     {
-        if (RecordsMotion()) {
-            Record("MouseEnter");
-        }
+        RecordMotionEvent("MouseEnter");
         Form::MouseEnter();
     }
     void MouseLeave() override
     {
-        if (RecordsMotion()) {
-            Record("MouseLeave");
-        }
+        RecordMotionEvent("MouseLeave");
         Form::MouseLeave();
-    }
-    void Resized() override
-    {
-        Record("Resized" + Text(GetSize()));
-        Form::Resized();
     }
     bool QueryClose() override
     {

@@ -56,13 +56,11 @@ std::string ShownForm::Unmet(std::initializer_list<Spot> spots)
 {
     std::string unmet;
     for (const Spot& spot : spots) {
-        const std::vector<int> area = Area(spot.x, spot.y, spot.w, spot.h);
-        const auto first =
-            std::find_if(area.begin(), area.end(), [&](int c) { return c != spot.color; });
-        if (area.empty() || first != area.end()) {
-            char line[96];
-            std::snprintf(line, sizeof line, "%d,%d %dx%d not %06X: %06X\n", spot.x, spot.y, spot.w,
-                          spot.h, spot.color, first == area.end() ? -1 : *first);
+        const int other = CountOther(spot.x, spot.y, spot.w, spot.h, spot.color);
+        if (other > 0 || FindColor(spot.x, spot.y, spot.w, spot.h, spot.color).Empty()) {
+            char line[64];
+            std::snprintf(line, sizeof line, "%d,%d %dx%d: %d not %06X\n", spot.x, spot.y, spot.w,
+                          spot.h, other, spot.color);
             unmet += line;
         }
     }

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
-#include "support/EventPump.h"
-#include "support/InputDriver.h"
 #include "support/ShownForm.h"
 
 namespace testsupport {
@@ -24,26 +22,6 @@ protected:
     void ExpectSpots(std::initializer_list<Spot> spots) { EXPECT_EQ(surface.Unmet(spots), ""); }
 
     ShownForm surface;
-};
-
-// The same with real input, handed to the dispatcher by Pump.
-class InputSurfaceTest : public SurfaceTest {
-protected:
-    using SurfaceTest::SurfaceTest;
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        ASSERT_TRUE(input.Connected());
-    }
-    Window FormWindow() { return surface.Get().GetWindow(); }
-    void Pump() { DispatchPending(&surface.Get()); }
-    void ClickAt(int x, int y)
-    {
-        input.Click(FormWindow(), x, y);
-        Pump();
-    }
-
-    InputDriver input;
 };
 
 }  // namespace testsupport

@@ -3,16 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "gfx/XImageFactory.h"
+#include "ui/GUIElement.h"
 #include "ui/Point.h"
 
-namespace tarnbrook {
-class GUIElement;
-}
-
 namespace testsupport {
-
-class ShownForm;
 
 // The colours the widget tests read back.
 constexpr int kBlack = 0x000000;
@@ -28,10 +22,13 @@ inline std::string XY(tarnbrook::Point point)
     return std::to_string(point.x) + "," + std::to_string(point.y);
 }
 
-void Paint(ShownForm& surface, int x, int y, int w, int h, int color = kMarker);
-
-tarnbrook::ImagePtr SolidPicture(tarnbrook::GUIElement& element, int w, int h, int color);
-
-void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h, int64_t backColor = kFace);
+inline void ShowAt(tarnbrook::GUIElement& element, int x, int y, int w, int h,
+                   int64_t backColor = kFace)
+{
+    element.SetPosition(x, y);
+    element.SetSize(w, h);
+    element.SetBackColor(backColor);
+    element.Show();
+}
 
 }  // namespace testsupport

@@ -4,11 +4,16 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/TileFile.h"
 #include "gfx/GraphicsContext.h"
-#include "support/RecordingChild.h"
+#include "gfx/XImageFactory.h"
+#include "support/BeepCounter.h"
+#include "support/EventPump.h"
+#include "support/InputDriver.h"
+#include "support/ScratchFolder.h"
 #include "support/SurfaceTest.h"
 #include "support/WidgetPixels.h"
 #include "ui/CellControl.h"
@@ -25,66 +30,85 @@ namespace tarnbrook {
 namespace {
 
 using namespace testsupport;
+using Events = std::vector<std::string>;
 
 constexpr int kForm = 0x5080B0;
 constexpr int kRed = 0xFF0000;
+constexpr int kCaret = 0xFFFF00;
+constexpr int kX = 20;  // every widget's place
+constexpr int kY = 30;
 
-class ElementDisplayTest : public SurfaceTest {
+Events events;  // written by the elements' callbacks
+
+const auto Note = [](GUIElement*) { events.push_back("command"); };
+const auto NoteNumber = [](int64_t number) { events.push_back(std::to_string(number)); };
+
+// Elements on a shown form, 240 x 180 and grey unless told, with real input handed to the
+// dispatcher by Pump; no events yet.
+class WidgetDisplayTest : public SurfaceTest {
 protected:
-    ElementDisplayTest() : SurfaceTest(300, 200, kForm) {}
+    using SurfaceTest::SurfaceTest;
+    void SetUp() override
+    {
+        SurfaceTest::SetUp();
+        ASSERT_TRUE(input.Connected());
+        events.clear();
+    }
+    Window FormWindow() { return surface.Get().GetWindow(); }
+    void Pump() { DispatchPending(&surface.Get()); }
+    void ClickAt(int x, int y)
+    {
+        input.Click(FormWindow(), x, y);
+        Pump();
+    }
+    void Drag(int x, int y)
+    {
+        input.MoveTo(FormWindow(), x, y);
+        Pump();
+    }
+    void Press(int x, int y)
+    {
+        input.MoveTo(FormWindow(), x, y);
+        input.PressButton(Button1);
+        Pump();
+    }
+
+    InputDriver input;
 };
 
-// Text as DrawText paints it, repainted only on change; bevel; highlight; asterisk; icon places.
-TEST_F(ElementDisplayTest, CellTextBevelHighlightAsteriskAndIcon)
+class ElementDisplayTest : public WidgetDisplayTest {
+protected:
+    ElementDisplayTest() : WidgetDisplayTest(300, 240, kForm) {}
+};
+
+// A bevelled cell's edges; the asterisk in the bottom right corner; icons left, right, centred.
+// Sunken, raised and flat panel frames; a cell hides to the form's colour, children with the panel.
+TEST_F(ElementDisplayTest, CellsAndPanelsDrawTheirFramesAsteriskAndIcons)
 {
     CellControl cell(&surface.Get());
-    cell.SetText("123");
-    ShowAt(cell, 20, 30, 100, 20, GUIElement::NoBackColor);
-    GraphicsContext gc(&surface.Get());
-    gc.DrawText(150, 100, 100, 20, "123", kBlack, kGrey, TextAlign::Centre);
-    EXPECT_EQ(surface.Area(20, 30, 99, 20), surface.Area(150, 100, 99, 20));
-    Paint(surface, 20, 30, 100, 20);
-    cell.SetText("123");
-    cell.SetTextAlign(TextAlign::Centre);
-    cell.SetForeColor(kBlack);
-    EXPECT_EQ(surface.CountOther(20, 30, 100, 20, kMarker), 0);
-    cell.SetTextAlign(TextAlign::Left);
-    cell.SetForeColor(kRed);
-    gc.DrawText(150, 100, 100, 20, "123", kRed, kGrey, TextAlign::Left);
-    EXPECT_EQ(surface.Area(20, 30, 99, 20), surface.Area(150, 100, 99, 20));
-
-    cell.SetText("");
-    cell.SetSize(60, 20);
+    ShowAt(cell, 20, 30, 60, 20, GUIElement::NoBackColor);
     cell.SetBevel(true);
     ExpectSpots({Spot{20, 30, kBlack}, Spot{20, 48, kBlack}, Spot{79, 30, kWhite},
                  Spot{79, 49, kWhite}, Spot{40, 49, kWhite}, Spot{21, 31, kGrey}});
-    cell.SetBackColor(kWhite);
-    ExpectSpots({Spot{79, 30, kBlack, 1, 20}, Spot{20, 49, kBlack, 60, 1}});
-    cell.SetHighlighted(true);
-    EXPECT_EQ(surface.Pixel(21, 31), 0xFFFF00);
-
-    cell.SetHighlighted(false);
     cell.SetBevel(false);
     cell.SetForeColor(kRed);
     cell.SetSize(100, 40);
     cell.SetAsterisk(true);
-    const int side = gc.LineHeight();
+    const int side = GraphicsContext(&surface.Get()).LineHeight();
     const InkBox star = surface.FindColor(20, 30, 100, 40, kRed);
     EXPECT_GE(star.left, 120 - side);
     EXPECT_TRUE(star.top >= 66 - side && star.bottom < 66) << star.top << " " << star.bottom;
     cell.SetAsterisk(false);
-    ImagePtr icon = SolidPicture(surface.Get(), 6, 4, 0x0000FF);
+    const std::vector<unsigned char> white(6 * 4 * 3, 0xFF);
+    ImagePtr icon = CreateXImage(&surface.Get(), white.data(), 6, 4);
     for (const auto& [align, left] : {std::pair{0, 23}, {1, 111}, {2, 67}}) {
         cell.SetIcon(icon.get(), 6, 4, align);
-        const InkBox drawn = surface.FindColor(20, 30, 100, 40, 0x0000FF);
+        const InkBox drawn = surface.FindColor(20, 30, 100, 40, kWhite);
         EXPECT_EQ(XY(Point{drawn.left, drawn.top}) + " " + std::to_string(drawn.count),
                   XY(Point{left, 48}) + " 24");
     }
-}
+    cell.Hide();
 
-// Frames; children in panel coordinates, hidden with it; a child back colour paints twice.
-TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
-{
     PanelChildren sunken(&surface.Get());
     sunken.SetFramed(true);
     PanelChildren raised(&surface.Get());
@@ -105,68 +129,45 @@ TEST_F(ElementDisplayTest, PanelFramesChildrenAndHiding)
     CellControl inner(&sunken);
     ShowAt(inner, 10, 10, 30, 20, 0x00FF00);
     inner.Hide();
-    EXPECT_EQ(surface.CountOther(20, 20, 30, 20, kForm), 0);  // the form's colour
-
-    std::vector<std::string> journal;
-    PanelChildren panel(&surface.Get());
-    CellControl label(&panel);
-    ShowAt(label, 5, 5, 40, 20, kWhite);
-    RecordingChild recorder(&panel, "child", &journal);
-    recorder.SetDrawable(true);
-    ShowAt(panel, 150, 10, 100, 50, GUIElement::NoBackColor);
-    EXPECT_EQ(surface.Pixel(155, 15), kWhite);
-    EXPECT_EQ(Application::ElementAt(surface.Get().GetId(), Point{157, 17}), &label);
-    panel.Hide();
-    EXPECT_FALSE(label.IsCreated() || recorder.IsVisible());
-    EXPECT_EQ(surface.CountOther(150, 10, 100, 50, kForm), 0);
-    panel.SetChildBackColor(0x00FF00);
-    panel.Show();
-    journal.clear();
-    panel.Paint();
-    EXPECT_EQ(journal, (std::vector<std::string>{"child.Paint", "child.Paint"}));
-    EXPECT_EQ(surface.Pixel(155, 15), 0x00FF00);
+    EXPECT_EQ(surface.CountOther(20, 20, 30, 20, kForm), 0);
+    ShowAt(inner, 10, 10, 30, 20, kWhite);
+    sunken.Hide();
+    EXPECT_FALSE(inner.IsCreated());
+    EXPECT_EQ(surface.CountOther(10, 10, 100, 50, kForm), 0);
 }
 
-// Squares of a strip whose pixel at (x, y) is x * 256 + y, at (30, 40) unless placed elsewhere: a
-// square shows its tile, repaints only on change; squares share one image, made again later.
+// Squares of a strip whose pixel at (x, y) is x * 256 + y: a square shows its tile and repaints
+// only on a change to a tile there is; squares share one image, made again once all have gone.
 TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
 {
     std::vector<unsigned char> strip;
-    for (int y = 0; y < kTileSide; ++y) {
-        for (int x = 0; x < kTileStripWidth; ++x) {
-            strip.insert(strip.end(),
-                         {static_cast<unsigned char>(x >> 8), static_cast<unsigned char>(x),
-                          static_cast<unsigned char>(y)});
-        }
+    for (int i = 0; i < kTileStripWidth * kTileSide; ++i) {
+        const int x = i % kTileStripWidth;
+        strip.insert(strip.end(),
+                     {static_cast<unsigned char>(x >> 8), static_cast<unsigned char>(x),
+                      static_cast<unsigned char>(i / kTileStripWidth)});
     }
-    const auto Square = [&](int tile, int x = 30, int y = 40) {
+    const auto Square = [&](int tile, int x, int y) {
         auto frame = std::make_unique<ImageFrame>(&surface.Get(), strip.data(), kTileStripWidth,
                                                   kTileSide, tile, 0);
         ShowAt(*frame, x, y, kTileSide, kTileSide, GUIElement::NoBackColor);
         return frame;
     };
-    std::unique_ptr<ImageFrame> square = Square(0);
+    std::unique_ptr<ImageFrame> square = Square(0, 30, 40);
     square->SetCell(5, 0);
     ExpectSpots(
         {Spot{30, 40, 135 * 256}, Spot{43, 50, 148 * 256 + 10}, Spot{56, 66, 161 * 256 + 26}});
-    Paint(surface, 30, 40, kTileSide, kTileSide);
-    square->SetCell(5, 0);
-    for (Point cell : {Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
+    GraphicsContext(&surface.Get())
+        .FillRectangle(30, 40, kTileSide + 1, kTileSide + 1, 0, 0, kMarker);
+    for (Point cell : {Point{5, 0}, Point{19, 0}, Point{-1, 0}, Point{100000, 0}, Point{3, 1}}) {
         square->SetCell(cell.x, cell.y);
         EXPECT_EQ(surface.CountOther(30, 40, kTileSide, kTileSide, kMarker), 0) << XY(cell);
     }
-    square->SetCell(3, 0);
-    EXPECT_EQ(surface.Pixel(30, 40), 81 * 256);
-    square->SetCellErase(4, 0, true);
-    EXPECT_EQ(surface.Pixel(30, 40), 108 * 256);
 
-    std::vector<std::unique_ptr<ImageFrame>> squares;
-    for (int i = 0; i < 3; ++i) {
-        squares.push_back(Square(i, 30 * i, 0));
-        EXPECT_EQ(squares.back()->GetSheetImage(), square->GetSheetImage());
-    }
+    std::unique_ptr<ImageFrame> other = Square(2, 0, 0);
     ASSERT_NE(square->GetSheetImage(), nullptr);
-    squares.clear();
+    EXPECT_EQ(other->GetSheetImage(), square->GetSheetImage());
+    other.reset();
     square.reset();
     const auto later = Square(1, 0, 0);
     EXPECT_EQ(surface.Pixel(13, 13), (27 + 13) * 256 + 13);
@@ -180,74 +181,16 @@ void Delete(GUIElement* element)
     delete element;
 }
 
-template <typename T>
-GUIElement* Commanded(Form* form)
-{
-    auto* element = new T(form, "X");
-    element->SetCommand(Delete);
-    return element;
-}
-
-const auto Label = [](Form* form) -> GUIElement* { return new CellControl(form); };
-const auto Box = [](Form* form) -> GUIElement* { return new TextBoxCustom(form, "a"); };
 const auto Release = [](GUIElement* element) { element->MouseUp(Point{25, 35}); };
 const auto Space = [](GUIElement* element) { EXPECT_TRUE(element->KeyChar(' ')); };
-const auto PressOnTheRight = [](GUIElement* element) { element->MouseDown(Point{138, 40}); };
 
-// An element made with new and what runs its callbacks, which delete it (ASan watches).
-struct Deletion {
-    const char* name;
-    GUIElement* (*make)(Form* form);
-    void (*act)(GUIElement* element);
-};
-
-const Deletion kDeletions[] = {
-    {"MouseUpBeforeDoubleClick", Label, Release},
-    {"LostFocusBeforeChange", Label,
-     [](GUIElement* e) {
-         e->SetText("edited");
-         e->LostFocus();
-     }},
-    {"Close", Label, [](GUIElement* e) { e->Close(); }},
-    {"ButtonClick", Commanded<ButtonCustom>, Release},
-    {"ButtonReturn", Commanded<ButtonCustom>,
-     [](GUIElement* e) { EXPECT_FALSE(e->KeyChar('\r')); }},
-    {"CheckBoxClick", Commanded<CheckBox>, Release},
-    {"CheckBoxSpace", Commanded<CheckBox>, Space},
-    {"OptionBoxSpace",
-     [](Form* form) -> GUIElement* {
-         auto* box = new OptionBox(form);
-         box->AddItem("One", "1");
-         box->SetCommand(Delete);
-         return box;
-     },
-     Space},
-    {"TextBoxKeyChar", Box, [](GUIElement* e) { EXPECT_TRUE(e->KeyChar('b')); }},
-    {"TextBoxKeyDown", Box, [](GUIElement* e) { e->KeyDown(XK_Left); }},
-    {"TextBoxMouseUp", Box, Release},
-    {"SliderSpace",
-     [](Form* form) -> GUIElement* {
-         auto* slider = new Slider(form, false, 0, 4);
-         slider->SetChangeHandler([](Slider* self, int) { Delete(self); });
-         return slider;
-     },
-     Space},
-    {"ScrollBarPress",
-     [](Form* form) -> GUIElement* {
-         auto* bar = new ScrollBar(form, 0, 200);
-         bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
-         return bar;
-     },
-     PressOnTheRight},
-};
-
-// Shown at (20, 30) with the focus, each element is deleted once and forgotten everywhere.
+// An element made with new, shown at (20, 30) with the focus, whose callbacks delete it: what runs
+// them deletes it once and leaves it forgotten everywhere (AddressSanitizer watches).
 TEST_F(ElementDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
 {
-    for (const Deletion& deletion : kDeletions) {
-        SCOPED_TRACE(deletion.name);
+    const auto Deletes = [&](const char* name, GUIElement* element, void (*act)(GUIElement*)) {
+        SCOPED_TRACE(name);
         deletions = 0;
-        GUIElement* element = deletion.make(&surface.Get());
         ShowAt(*element, 20, 30, 122, 30, GUIElement::NoBackColor);
         element->GotFocus();
         Application::focused = element;
@@ -263,11 +206,385 @@ TEST_F(ElementDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
         element->SetOnLostFocus(Delete);
         element->SetOnChange(Delete);
         element->SetOnClose(Delete);
-        deletion.act(element);
+        if (auto* commanded = dynamic_cast<CommandElement*>(element)) {
+            commanded->SetCommand(Delete);
+        }
+        act(element);
         EXPECT_EQ(deletions, 1);
         EXPECT_EQ(Application::focused, nullptr);
         EXPECT_TRUE(Application::GetChildren(surface.Get().GetId()).empty());
+    };
+    Form* form = &surface.Get();
+    Deletes("MouseUpBeforeDoubleClick", new CellControl(form), Release);
+    Deletes("LostFocusBeforeChange", new CellControl(form), [](GUIElement* e) {
+        e->SetText("edited");
+        e->LostFocus();
+    });
+    Deletes("Close", new CellControl(form), [](GUIElement* e) { e->Close(); });
+    Deletes("ButtonClick", new ButtonCustom(form, "X"), Release);
+    Deletes("ButtonReturn", new ButtonCustom(form, "X"),
+            [](GUIElement* e) { EXPECT_FALSE(e->KeyChar('\r')); });
+    Deletes("CheckBoxClick", new CheckBox(form, "X"), Release);
+    Deletes("CheckBoxSpace", new CheckBox(form, "X"), Space);
+    auto* options = new OptionBox(form);
+    options->AddItem("One", "1");
+    Deletes("OptionBoxSpace", options, Space);
+    Deletes("TextBoxKeyChar", new TextBoxCustom(form, "a"),
+            [](GUIElement* e) { EXPECT_TRUE(e->KeyChar('b')); });
+    Deletes("TextBoxKeyDown", new TextBoxCustom(form, "a"),
+            [](GUIElement* e) { e->KeyDown(XK_Left); });
+    Deletes("TextBoxMouseUp", new TextBoxCustom(form, "a"), Release);
+    auto* slider = new Slider(form, false, 0, 4);
+    slider->SetChangeHandler([](Slider* self, int) { Delete(self); });
+    Deletes("SliderSpace", slider, Space);
+    auto* bar = new ScrollBar(form, 0, 200);
+    bar->SetScrollHandler([](ScrollBar* self, int64_t) { Delete(self); });
+    Deletes("ScrollBarPress", bar, [](GUIElement* e) { e->MouseDown(Point{138, 40}); });
+}
+
+// A button at (kX, kY): raised, sunk while pressed; the focus rectangle dashed from x + 4; a
+// release outside does not fire, Return fires on release; disabled, grey and deaf.
+TEST_F(WidgetDisplayTest, Button)
+{
+    ButtonCustom button(&surface.Get(), "");
+    button.SetCommand(Note);
+    ShowAt(button, kX, kY, 80, 30);
+    // The bevel's top and left edges are the first colour, its right and bottom edges the second.
+    const auto ExpectBevel = [&](int topLeft, int bottomRight) {
+        ExpectSpots({Spot{kX + 40, kY, topLeft}, Spot{kX, kY + 15, topLeft},
+                     Spot{kX + 79, kY + 15, bottomRight}, Spot{kX + 40, kY + 29, bottomRight}});
+    };
+    ExpectBevel(kWhite, kBlack);
+    button.GotFocus();
+    ExpectSpots({Spot{kX + 4, kY + 3, kBlack}, Spot{kX + 4, kY + 26, kBlack},
+                 Spot{kX + 75, kY + 3, kBlack}, Spot{kX + 10, kY + 3, kFace},
+                 Spot{kX + 5, kY + 5, kFace, 1, 20}});
+    Press(kX + 10, kY + 10);
+    ExpectBevel(kBlack, kWhite);
+    input.MoveTo(FormWindow(), kX + 110, kY + 10);
+    input.ReleaseButton(Button1);
+    Pump();
+    ExpectBevel(kWhite, kBlack);
+    ClickAt(kX + 10, kY + 10);
+    input.PressKey(XK_Return);
+    Pump();
+    EXPECT_TRUE(button.IsPressed() && events.size() == 1u);
+    input.ReleaseKey(XK_Return);
+    Pump();
+    EXPECT_FALSE(button.IsPressed() || events.size() != 2u);
+    button.SetText("OK");
+    button.Enable(false);
+    EXPECT_FALSE(surface.FindColor(kX + 1, kY + 1, 78, 28, kDisabled).Empty());
+    EXPECT_TRUE(surface.FindColor(kX + 1, kY + 1, 78, 28, kBlack).Empty());
+    EXPECT_FALSE(button.KeyChar('\r'));
+    EXPECT_EQ(events.size(), 2u);
+}
+
+// Tick box, caption and focus rectangle; clicks and space run the command, then OnMouseUp.
+TEST_F(WidgetDisplayTest, CheckBox)
+{
+    CheckBox box(&surface.Get(), "Sound");
+    box.SetCommand(Note);
+    box.SetOnMouseUp([](GUIElement*, int64_t, Point) { events.push_back("OnMouseUp"); });
+    ShowAt(box, kX, kY, 120, 30);
+    // The edge, the interior and a pixel of the tick in each state.
+    const auto tickBox = [&](int interior, int tick) {
+        ExpectSpots({Spot{kX + 1, kY + 1, 0x848484}, Spot{kX + 3, kY + 3, interior},
+                     Spot{kX + 10, kY + 12, tick}});
+    };
+    for (const auto& [enabled, checked, interior, tick] : {std::tuple{true, true, kWhite, kBlack},
+                                                           {true, false, kWhite, kWhite},
+                                                           {false, true, kDisabled, 0x424242},
+                                                           {false, false, kDisabled, kDisabled}}) {
+        box.Enable(enabled);
+        box.SetChecked(checked);
+        tickBox(interior, tick);
     }
+    ExpectSpots({Spot{kX, kY, kFace}, Spot{kX + 114, kY, kFace, 6, 30}});
+    EXPECT_TRUE(surface.FindColor(kX + 21, kY, 99, 30, kBlack).Empty());  // a grey caption
+    EXPECT_FALSE(surface.FindColor(kX + 26, kY, 94, 30, kDisabled).Empty());
+    box.Enable(true);
+    box.SetForeColor(kRed);
+    EXPECT_FALSE(surface.FindColor(kX + 26, kY, 94, 30, kRed).Empty());
+    box.SetText("");
+    EXPECT_TRUE(surface.FindColor(kX + 21, kY, 99, 30, kRed).Empty());
+    box.SetForeColor(kBlack);
+    box.SetText("Sound");
+    box.GotFocus();
+    ExpectSpots({Spot{kX + 23, kY + 2, kBlack}, Spot{kX + 23, kY + 29, kBlack},
+                 Spot{kX + 112, kY + 2, kBlack}});
+    box.LostFocus();
+    ExpectSpots({Spot{kX + 23, kY + 2, kFace}, Spot{kX, kY + 30, kGrey, 121, 2}});
+
+    ClickAt(kX + 40, kY + 10);
+    tickBox(kWhite, kBlack);
+    input.TypeKey(XK_space);
+    input.TypeKey(XK_Down);  // other keys do nothing
+    Pump();
+    box.Enable(false);
+    ClickAt(kX + 40, kY + 10);
+    box.KeyChar(' ');
+    EXPECT_FALSE(box.IsChecked());
+    EXPECT_EQ(events, (Events{"command", "OnMouseUp", "command", "OnMouseUp"}));
+}
+
+// Three options in rows of 26: marks, the focus rectangle on the selected or else first row; keys
+// wrap around, clicks below take the last, each running the command, which notes the index.
+TEST_F(WidgetDisplayTest, OptionBox)
+{
+    OptionBox box(&surface.Get());
+    box.SetCommand(
+        [](GUIElement* self) { NoteNumber(static_cast<OptionBox*>(self)->GetSelectedIndex()); });
+    box.SetOnKeyDown([](GUIElement*, KeySym) { events.push_back("OnKeyDown"); });
+    ShowAt(box, kX, kY, 150, 30);
+    for (const char* caption : {"Easy", "Normal", "Hard"}) {
+        box.AddItem(caption, caption);
+    }
+    // The option's mark: its see-through corner, interior and middle.
+    const auto ExpectMark = [&](int option, int interior, int middle) {
+        const int y = kY + 26 * option + 6;
+        ExpectSpots({Spot{kX + 1, y, kFace}, Spot{kX + 9, y + 4, interior},
+                     Spot{kX + 10, y + 9, middle}, Spot{kX + 4, y + 6, 0x848484}});
+    };
+    box.GotFocus();
+    ExpectSpots({Spot{kX + 25, kY + 2, kBlack}, Spot{kX + 25, kY + 25, kBlack},
+                 Spot{kX + 144, kY + 2, kBlack}, Spot{kX + 25, kY + 27, kFace, 1, 51}});
+    box.SetSelectedIndex(2);
+    ExpectSpots({Spot{kX + 25, kY + 54, kBlack}, Spot{kX + 25, kY, kFace, 1, 52}});
+    box.LostFocus();
+    EXPECT_EQ(surface.CountOther(kX, kY + 78, 151, 2, kGrey), 0);  // nothing below
+
+    box.SetSelectedIndex(1);
+    for (int option = 0; option < 3; ++option) {
+        ExpectMark(option, kWhite, option == 1 ? 0x010101 : kWhite);
+    }
+    box.Enable(false);
+    ExpectMark(1, kDisabled, 0x424242);
+    box.Enable(true);
+    box.SetSize(150, 130);
+    input.Click(FormWindow(), kX + 60, kY + 117);
+    input.Click(FormWindow(), kX + 60, kY + 117);
+    for (KeySym key : {XK_Down, XK_Up, XK_Up, XK_space /* Down */, XK_Left /* nothing */}) {
+        input.TypeKey(key);
+    }
+    Pump();
+    EXPECT_EQ(events, (Events{"2", "2", "0", "2", "1", "2"}));
+    ExpectMark(2, kWhite, 0x010101);
+}
+
+// Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28. Edges,
+// arrows, the block on the current page's cell; arrow zones and keys move a page, not past either
+// end nor while disabled; a press takes the page under the pointer; the value is stored as given.
+TEST_F(WidgetDisplayTest, ScrollBar)
+{
+    constexpr int kMiddle = kY + 10;
+    ScrollBar bar(&surface.Get(), 0, 200);
+    const auto Block = [&] {  // where the page block is on the track: "left,right"
+        const InkBox block = surface.FindColor(41, kY + 1, 80, 19, kBlack);
+        return XY(Point{block.left, block.right});
+    };
+    bar.SetScrollHandler([](ScrollBar*, int64_t tenTimes) { NoteNumber(tenTimes); });
+    bar.SetValue(85);
+    ShowAt(bar, kX, kY, 122, 13);
+    ExpectSpots({Spot{80, kY, kLight}, Spot{kX, kMiddle, kLight}, Spot{kX + 122, kMiddle, kBlack},
+                 Spot{80, kY + 21, kBlack}, Spot{kX + 10, kMiddle, kBlack},
+                 Spot{kX + 112, kMiddle, kBlack}, Spot{67, kY + 2, kBlack},
+                 Spot{67, kY + 1, kFace}});
+    EXPECT_EQ(Block(), "67,91");
+    bar.SetValue(199);
+    EXPECT_EQ(Block(), "93,119");
+    EXPECT_EQ(surface.Pixel(80, kMiddle), kFace);
+
+    bar.SetValue(160);
+    ClickAt(kX + 5, kMiddle);                      // the left zone: a page back
+    input.Click(FormWindow(), kX + 118, kMiddle);  // the right zone: a page on
+    input.Click(FormWindow(), kX + 118, kMiddle);  // none left: nothing changes
+    Press(70, kMiddle);
+    EXPECT_EQ(std::to_string(bar.GetValue()) + " " + Block(), "80 67,91");
+    Drag(135, 150);  // beyond the track: no page there
+    input.ReleaseButton(Button1);
+    Drag(30, 150);
+    EXPECT_FALSE(bar.IsDragging());
+
+    bar.SetValue(9999);
+    EXPECT_EQ(bar.GetValue(), 9999);
+    bar.GotFocus();
+    bar.KeyDown(XK_Up);
+    EXPECT_TRUE(bar.KeyChar(' '));  // space is Down
+    bar.Enable(false);
+    bar.KeyDown(XK_Left);
+    EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kDisabled);
+    EXPECT_EQ(events, (Events{"800", "1600", "800", "800", "1600"}));
+}
+
+// Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18. Keys step by one and wrap,
+// only while focused and enabled; a click takes the tick at or after the pointer, a drag follows
+// it until the release; ticks 8 apart (last gap 9) from x 40, the thumb above its tick, labels.
+TEST_F(WidgetDisplayTest, Slider)
+{
+    constexpr int kTrack = kY + 18;
+    Slider slider(&surface.Get(), false, 0, 4);
+    slider.SetChangeHandler(
+        [](Slider*, int value) { events.push_back("handler " + std::to_string(value)); });
+    slider.SetOnChange([](GUIElement*) { events.push_back("OnChange"); });
+    ShowAt(slider, kX, kY, 10, 10);
+    slider.KeyDown(XK_Right);
+    slider.GotFocus();
+    const InkBox dashes = surface.FindColor(kX, kY + 1, 72, 1, kBlack);
+    EXPECT_EQ(dashes.left, kX);
+    EXPECT_TRUE(dashes.count > 20 && dashes.count < 60) << dashes.count;
+    EXPECT_EQ(surface.FindColor(kX, kY + 34, 72, 1, kBlack).count, dashes.count);  // the bottom
+    slider.SetValue(4);
+    slider.KeyDown(XK_Right);
+    slider.KeyDown(XK_Up);
+    slider.KeyDown(XK_Up);
+    EXPECT_TRUE(slider.KeyChar(' '));
+    slider.KeyDown(XK_a);
+    slider.Enable(false);
+    slider.KeyDown(XK_Right);
+    EXPECT_TRUE(surface.FindColor(kX, kY, 73, 37, kBlack).Empty());  // grey when disabled
+    EXPECT_EQ(surface.Pixel(40, kTrack), kDisabled);
+    slider.Enable(true);
+    input.Click(FormWindow(), 51, kY + 30);
+    Press(40, kTrack);
+    Drag(63, 150);                                  // far below the slider, over tick 3
+    EXPECT_EQ(surface.Pixel(64, kY + 10), kBlack);  // the thumb moved there
+    input.MoveTo(FormWindow(), 48, 160);
+    input.ReleaseButton(Button1);
+    Drag(73, 160);
+    EXPECT_FALSE(slider.IsDragging());
+    EXPECT_EQ(Application::focused, nullptr);
+    EXPECT_EQ(events,
+              (Events{"handler 0", "OnChange", "handler 4", "OnChange", "handler 3", "OnChange",
+                      "handler 4", "OnChange", "handler 2", "OnChange", "handler 0", "OnChange",
+                      "handler 3", "OnChange", "handler 1", "OnChange"}));
+
+    slider.SetValue(0);
+    ExpectSpots({Spot{40, kTrack - 3, kBlack}, Spot{73, kTrack + 3, kBlack},
+                 Spot{41, kTrack - 3, kLight}, Spot{52, kTrack, kBlack},
+                 Spot{52, kTrack + 1, kLight}, Spot{40, kTrack - 8, kBlack}});
+    slider.SetValue(2);
+    ExpectSpots({Spot{40, kTrack - 8, kFace}, Spot{56, kTrack - 8, kBlack}});
+    EXPECT_FALSE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());  // the end label
+    slider.SetShowLabels(false);
+    EXPECT_TRUE(surface.FindColor(75, kY, 18, 36, kBlack).Empty());
+
+    // Standing: ticks go down from y 46, the thumb on the right of the track points left.
+    Slider tall(&surface.Get(), true, 10, 12);
+    tall.SetShowLabels(false);
+    ShowAt(tall, 150, 20, 10, 10);
+    ExpectSpots({Spot{167, 46, kBlack}, Spot{167, 47, kLight}, Spot{171, 50, kLight},
+                 Spot{180, 38, kBlack}});
+}
+
+// Boxes at (20, y), white; the cells start 3 pixels inside; beeps counted.
+class TextBoxCustomDisplayTest : public ElementDisplayTest {
+protected:
+    std::unique_ptr<TextBoxCustom> Box(const std::string& text, int y, int w = 120, int h = 30)
+    {
+        auto box = std::make_unique<TextBoxCustom>(&surface.Get(), text);
+        ShowAt(*box, 20, y, w, h, kWhite);
+        return box;
+    }
+    // A click in the middle of the box's cell, then the keys.
+    void ClickAndType(TextBoxCustom& box, int column, const std::vector<KeySym>& keys)
+    {
+        const Point at = box.GetPosition();
+        input.Click(FormWindow(), at.x + 3 + column * box.GetCellWidth() + box.GetCellWidth() / 2,
+                    at.y + 3 + box.GetLineHeight() / 2);
+        for (KeySym key : keys) {
+            input.TypeKey(key);
+        }
+    }
+    XFontStruct* Font() { return surface.Get().GetFont().GetFontStruct(surface.GetDisplay()); }
+    InkBox Caret(int y) { return surface.FindColor(20, y, 120, 30, kCaret); }
+
+    ScratchFolder folder;
+    BeepCounter beeps{folder.Path()};
+};
+
+// A sunken frame; the caret fills the cell after the text; hidden, erased. Disabled or read-only,
+// no caret, character or beep. Password stars.
+TEST_F(TextBoxCustomDisplayTest, FrameCaretDisabledReadOnlyAndPassword)
+{
+    auto box = Box("Mi  ", 30);
+    EXPECT_EQ(box->GetText(), "Mi");
+    const int cell = box->GetCellWidth();
+    const int line = box->GetLineHeight();
+    EXPECT_EQ(cell, XTextWidth(Font(), "M", 1) + 2);
+    EXPECT_EQ(line, Font()->ascent + 5);
+    ExpectSpots({Spot{60, 30, kWhite}, Spot{139, 45, kBlack}, Spot{21, 45, kBlack},
+                 Spot{60, 58, kWhite}, Spot{140, 45, kForm}});
+    EXPECT_TRUE(Caret(30).Empty());
+    box->SetFocus();
+    EXPECT_EQ(XY(Point{Caret(30).left, Caret(30).top}), XY(Point{23 + 2 * cell, 33}));
+    EXPECT_EQ(Caret(30).count, (cell - 1) * line);
+    EXPECT_FALSE(surface.FindColor(23 + cell, 33, cell, line, kBlack).Empty());
+    EXPECT_EQ(surface.CountOther(23 + 3 * cell, 33, 8 * cell, line, kWhite), 0);
+    box->LostFocus();
+    EXPECT_TRUE(Caret(30).Empty());
+    box->Hide();
+    EXPECT_EQ(surface.CountOther(20, 30, 121, 31, kForm), 0);
+
+    auto disabled = Box("ab", 30);
+    disabled->SetFocus();
+    disabled->Enable(false);
+    EXPECT_EQ(surface.Pixel(25 + 4 * disabled->GetCellWidth(), 40), kGrey);
+    EXPECT_FALSE(surface.FindColor(23, 33, cell, line, kDisabled).Empty());
+    EXPECT_TRUE(surface.FindColor(22, 32, 116, 26, kBlack).Empty());
+    EXPECT_TRUE(Caret(30).Empty());
+    EXPECT_FALSE(disabled->KeyChar('x'));
+    auto readOnly = Box("ab", 80);
+    readOnly->SetReadOnly(true);
+    readOnly->SetFocus();
+    EXPECT_TRUE(Caret(80).Empty());
+    EXPECT_FALSE(readOnly->KeyChar('x'));
+    readOnly->KeyDown(XK_Left);
+    EXPECT_EQ(std::to_string(readOnly->GetCaret()) + readOnly->GetText(), "1ab");
+    EXPECT_EQ(beeps.Count(), 0);
+    auto secret = Box("ab c", 130);
+    secret->SetPassword(true);
+    auto stars = Box("** *", 180);
+    EXPECT_EQ(surface.Area(23, 133, 5 * cell, line), surface.Area(23, 183, 5 * cell, line));
+}
+
+// Five cells take five characters and the sixth beeps; Shift let go first still gives a capital.
+TEST_F(TextBoxCustomDisplayTest, TypingOverBackspaceDeleteAndTheWidthLimitThroughTheDispatcher)
+{
+    auto box = Box("abcd", 30, 150);
+    box->SetOnKeyUp([](GUIElement* self, KeySym) { events.push_back(self->GetText()); });
+    box->SetSize(6 + 5 * box->GetCellWidth() + box->GetCellWidth() - 1, 30);
+    ClickAndType(
+        *box, 1,
+        {XK_x, XK_BackSpace, XK_Delete, XK_b, XK_c, XK_d, XK_e, XK_f, XK_Right, XK_BackSpace});
+    input.PressKey(XK_Shift_L);
+    input.PressKey(XK_a);
+    input.ReleaseKey(XK_Shift_L);
+    input.ReleaseKey(XK_a);
+    Pump();
+    EXPECT_EQ(events, (Events{"axcd", "acd", "a d", "abd", "abc", "abcd", "abcde", "abcde", "abcde",
+                              "abcd", "abcd", "abcdA"}));
+    EXPECT_EQ(box->GetCaret(), 5);
+    EXPECT_EQ(beeps.Count(), 1);
+}
+
+// Out without editing, back, then out after an edit: only the last leaving is a change. é (from
+// 128 up) reaches the box's rules, which refuse it with a beep.
+TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
+{
+    auto first = Box("abc", 30, 150);
+    auto second = Box("", 80, 150);
+    first->SetOnLostFocus([](GUIElement*) { events.push_back("first lost"); });
+    first->SetOnChange([](GUIElement*) { events.push_back("first changed"); });
+    ClickAndType(*first, 0, {XK_eacute, XK_Tab, XK_Tab, XK_x, XK_Tab});
+    Pump();
+    EXPECT_EQ(events, (Events{"first lost", "first lost", "first changed"}));
+    first->SetFocus();
+    second->SetFocus();
+    EXPECT_EQ(events.back(), "first lost");
+    EXPECT_EQ(beeps.Count(), 1);
+    EXPECT_EQ(first->GetText(), "xbc");
+    EXPECT_TRUE(second->HasFocus());
 }
 
 }  // namespace
