@@ -131,31 +131,6 @@ TEST_F(RunDisplayTest, KeysAndMotionReachTheFocusedElementThenTheFormAndMarkTheK
                               "form.KeyUp " + f1, "a=0", "form.MouseLeave"}));
 }
 
-// The main form is only asked; another that agrees closes; the loop's end deletes the message
-// box and closes the main form.
-TEST_F(RunDisplayTest, TheCloseButtonAsksTheMainFormAndClosesAnotherThatAgrees)
-{
-    RecordingForm agreeing(&journal, true, "agreeing");
-    RecordingForm refusing(&journal, true, "refusing");
-    refusing.SetOnQueryClose([](GUIElement*) { return false; });
-    auto* box = new RecordingForm(&journal, true, "box");
-    for (RecordingForm* dialog : {&agreeing, &refusing, box}) {
-        ShowDialog(*dialog);
-    }
-    Application::messageBox = box;
-    ElementWatch<Form> boxWatch(box);
-    for (Window window : {agreeing.GetWindow(), refusing.GetWindow(), FormWindow()}) {
-        input.SendDeleteWindow(window);
-    }
-    EXPECT_EQ(Run(), (Journal{"agreeing.QueryClose true", "agreeing.Close",
-                              "refusing.QueryClose false", "form.QueryClose true"}));
-    EXPECT_TRUE(agreeing.IsClosed());
-    EXPECT_FALSE(refusing.IsClosed());
-    EXPECT_FALSE(boxWatch);
-    EXPECT_EQ(Application::messageBox, nullptr);
-    EXPECT_TRUE(form.IsClosed());
-}
-
 // A focused element deleted by its key callback leaves no focus; an OK deletes its dialog.
 RecordingChild* okButton = nullptr;
 RecordingForm* dialogOfOk = nullptr;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <set>
 
 #include "app/Application.h"
 #include "dialogs/FormMsgBox.h"
@@ -105,14 +104,7 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
     EXPECT_TRUE(LabelShows(100, 100, 600, 25, "", false));
     EXPECT_EQ(form->GetStartButton()->GetText(), "CANCEL");
 
-    // INFO shows the banner in the about box; YES to EXIT's question stops the ticks.
-    form->CommandClicked(Captioned("INFO"));
-    Form* about = Application::forms.back();
-    ASSERT_TRUE(testsupport::WaitViewable(screen.GetDisplay(), about->GetWindow()));
-    testsupport::DispatchPending(form.get());
-    const testsupport::Area banner = Shown(about, 15, 28, 20, 20);
-    EXPECT_GT(std::set<int>(banner.pixels.begin(), banner.pixels.end()).size(), 2u);
-
+    // YES to EXIT's question stops the ticks.
     ASSERT_TRUE(Application::timers[0]->IsRunning());
     form->CommandClicked(Captioned("EXIT"));
     auto* question = static_cast<FormMsgBox*>(Application::messageBox);
