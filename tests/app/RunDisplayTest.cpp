@@ -65,15 +65,6 @@ protected:
         dialog.Show();
         XSync(screen.GetDisplay(), False);
     }
-    // Keys typed with the pointer in the form and the given element focused.
-    void TypeTo(GUIElement* focused, std::initializer_list<KeySym> keys)
-    {
-        PointAtForm();
-        Application::focused = focused;
-        for (KeySym key : keys) {
-            input.TypeKey(key);
-        }
-    }
 };
 
 // A click on a goes to a, then to the form; one on nothing takes the focus away. Button 5 is
@@ -108,7 +99,10 @@ TEST_F(RunDisplayTest, KeysAndMotionReachTheFocusedElementThenTheFormAndMarkTheK
     form.RecordMotion(true);
     form.SetOnKeyDown(NoteKeyA);
     form.SetOnKeyUp(NoteKeyA);
-    TypeTo(box.get(), {XK_a, XK_F1});
+    PointAtForm();
+    Application::focused = box.get();
+    input.TypeKey(XK_a);
+    input.TypeKey(XK_F1);
     input.MoveTo(DefaultRootWindow(input.GetDisplay()), 5, 5);
     const std::string f1 = std::to_string(XK_F1);
     EXPECT_EQ(Run(), (Journal{"form.MouseEnter", "box.MouseMove 290,190", "form.MouseMove 290,190",
@@ -134,7 +128,9 @@ TEST_F(RunDisplayTest, AnElementMayDeleteItselfAndItsFormFromItsCallbacks)
         delete okButton;
         delete dialogOfOk;
     });
-    TypeTo(box, {XK_a});
+    PointAtForm();
+    Application::focused = box;
+    input.TypeKey(XK_a);
     input.Click(dialogOfOk->GetWindow(), 20, 20);
     EXPECT_EQ(Run(), (Journal{"box.KeyDown " + a, "form.KeyDown " + a, "form.KeyChar 97",
                               "form.KeyUp " + a, "ok.GotFocus", "ok.MouseDown 20,20",
@@ -165,8 +161,7 @@ public:
     std::function<void(int)> onMessage;
 };
 
-// Ten user messages from another process, one every 20 ms: without timers the loop counts no
-// idle time; a stopped timer is enough to count it.
+// Messages 20 ms apart: without timers the loop counts no idle time; a stopped timer suffices.
 TEST_F(RunDisplayTest, OnlyWithATimerDoesTheLoopCountIdleTime)
 {
     for (bool withTimer : {false, true}) {

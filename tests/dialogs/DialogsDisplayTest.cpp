@@ -42,8 +42,7 @@ using Results = std::vector<std::pair<uint32_t, uint32_t>>;
 constexpr int kPictureWidth = 40;
 constexpr int kPictureHeight = 50;
 
-// What a name dialog's OnClose saw, in order: the name taken at that moment. When deleteOnClose
-// is set, OnClose deletes the dialog, as an owner may.
+// The names a name dialog's OnClose saw; with deleteOnClose set, OnClose deletes the dialog.
 Lines closings;
 std::unique_ptr<FormNamePlayer>* deleteOnClose = nullptr;
 
@@ -186,8 +185,7 @@ protected:
 };
 
 // An ownerless box is centred on the first form; the next replaces it without a result. The
-// hidden NO of an OK box takes the Tab focus but not Return. A box opened from a result deletes
-// the one whose OK is running.
+// hidden NO of an OK box takes no Return; a box opened from a result deletes the running one.
 TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersCloseZero)
 {
     ShowMsgBox("Hello", "Hi");
@@ -233,9 +231,8 @@ TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersClo
     EXPECT_TRUE(Free());
 }
 
-// Opening clears the name; the prompt is a line 14 high; NO to the exit question gives the owner
-// back to the dialog. An empty name or an eleventh character beeps and the dialog stays; the
-// window manager's close keeps an empty name.
+// Opening clears the name; an empty name or an eleventh character beeps and the dialog stays;
+// the window manager's close keeps an empty name.
 TEST_F(DialogsDisplayTest, AnEmptyNameBeepsAndATypedOneIsTakenByReturnOkOrDelete)
 {
     testsupport::BeepCounter beeps(folder.Path());
@@ -286,8 +283,8 @@ TEST_F(DialogsDisplayTest, AnEmptyNameBeepsAndATypedOneIsTakenByReturnOkOrDelete
     EXPECT_TRUE(owner.IsEnabled());
 }
 
-// Centred on its owner, which it holds: picture in the sunken panel, product line in white. Each
-// link is drawn whole. Every way of closing, or deletion, frees the owner without a result.
+// Centred on its owner, which it holds until closed or deleted, giving no result; links drawn
+// whole.
 TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUntilClosed)
 {
     const std::string before = Census();
@@ -305,7 +302,6 @@ TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUn
     EXPECT_EQ(shot.At(10, 23), 0);  // the sunken frame's dark corner
     const testsupport::Area productLine = shot.Crop(kPictureWidth + 45, 17, 500, 25);
     EXPECT_GT(std::count(productLine.pixels.begin(), productLine.pixels.end(), 0xFFFFFF), 20);
-    // A link's ink reaches past the text without its last character.
     XFontStruct* font = owner.GetFont().GetFontStruct(screen.GetDisplay());
     for (CellControl* link : {about->GetWebCell(), about->GetMailCell()}) {
         const std::string text = link->GetText();
@@ -330,7 +326,7 @@ TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUn
 }
 
 // The loop goes on while the programs wait; an address is one argument whatever it holds; no
-// zombie, no copy of the game. An address with nothing after "www." has no mail link.
+// zombie, no copy of the game. Nothing after "www." leaves no mail link.
 TEST_F(DialogsDisplayTest, LinkCellsStartTheirProgramsWithoutWaitingAndLeaveNoZombie)
 {
     const std::string address = "https://www.odd.example/a b'c\";$(touch pwned)`touch pwned`";

@@ -24,8 +24,8 @@ constexpr int kTeal = 0x00C0C0;
 constexpr int kUpperLeft = Board::kColumns + 1;  // row 1, column 1
 constexpr int kLogoCell = 2 * Board::kColumns + 3;
 
-// The main window in this process; hazards from a script (rows 12-13, columns 6-10: a click in
-// the upper left opens every other square); the three-second pause only counts.
+// The main window in this process; hazards in rows 12-13, columns 6-10 (a click in the upper left
+// opens every other square); the three-second pause only counts.
 class MainWindowInProcess : public ::testing::Test {
 protected:
     MainWindowInProcess() { folder.CopyDataFolder(); }
@@ -48,13 +48,9 @@ protected:
     }
     void Start() { form->CommandClicked(form->GetStartButton()); }
     void Click(int cell) { form->CellClicked(form->GetCell(cell)); }
-    testsupport::Area Shown(Form* window, int x, int y, int w, int h)
-    {
-        return testsupport::ReadArea(screen.GetDisplay(), window->GetWindow(), x, y, w, h);
-    }
     bool LabelShows(int x, int y, int w, int h, const std::string& text, bool bevel)
     {
-        return Shown(form.get(), x, y, w, h) ==
+        return testsupport::ReadArea(screen.GetDisplay(), form->GetWindow(), x, y, w, h) ==
                testsupport::PaintedLabel(text, w, h, 0x000000, kTeal, 2, bevel);
     }
 
@@ -80,7 +76,8 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
     EXPECT_TRUE(LabelShows(100, 100, 600, 25, "Level completed!", false));
     EXPECT_TRUE(LabelShows(33, 285, 60, 30, "0", true));
     EXPECT_TRUE(LabelShows(527, 260, 200, 28, "Score: 00120", true));
-    const testsupport::Area bar = Shown(form.get(), 0, 0, form->GetClientWidth() - 1, 10);
+    const testsupport::Area bar = testsupport::ReadArea(screen.GetDisplay(), form->GetWindow(), 0,
+                                                        0, form->GetClientWidth() - 1, 10);
     EXPECT_EQ(std::count(bar.pixels.begin(), bar.pixels.end(), 0x0000FF), bar.width * 10);
 
     form->OnUserMessage();
