@@ -10,8 +10,7 @@ namespace testsupport {
 
 // Pixels of an area, row by row, as 0xRRGGBB.
 struct Area {
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     std::vector<int> pixels;
 
     bool operator==(const Area& other) const
