@@ -331,12 +331,10 @@ TEST_F(DialogsDisplayTest, LinkCellsStartTheirProgramsWithoutWaitingAndLeaveNoZo
         chmod((folder.Path() + "/fake-bin/" + name).c_str(), 0755);
     }
     std::unique_ptr<FormAbout> about = About(address);
-    EXPECT_EQ(about->GetMailCell()->GetText(), mail);
     ClickMiddle(about->GetWebCell());
     ClickMiddle(about->GetWebCell());
     ClickMiddle(about->GetMailCell());
     Type(about.get(), {XK_Escape});
-    EXPECT_FALSE(about->IsCreated());
     EXPECT_EQ(folder.Read("fake-bin/firefox.txt") + folder.Read("fake-bin/thunderbird.txt"), "");
     EXPECT_EQ(testsupport::CopiesOfThisProgram(), std::vector<pid_t>{});
 

@@ -309,7 +309,7 @@ TEST(ScreenDisplay, AReplacedFontIsFreed)
 // Closing takes the fonts and contexts along: nothing is freed through the closed connection
 // (libX11 would read freed memory, unseen by ASan). Children do not inherit the connection; a
 // hidden window's pixel layout comes from its visual, with no X error.
-TEST(ScreenDisplay, TheFirstScreenIsTheDefaultAndClosesOnceWithItsFontsAndContexts)
+TEST(ScreenDisplay, AFontAndAContextOutlivingTheirDisplayGoWithIt)
 {
     Application::ResetState();
     testsupport::ScratchFolder folder;
