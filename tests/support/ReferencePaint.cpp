@@ -27,10 +27,8 @@ Area PaintedOnItsOwnForm(tarnbrook::Child& element, ShownForm& form, int width, 
 Area Area::Crop(int x, int y, int w, int h) const
 {
     Area part{w, h, {}};
-    for (int row = y; row < y + h; ++row) {
-        for (int column = x; column < x + w; ++column) {
-            part.pixels.push_back(At(column, row));
-        }
+    for (int i = 0; i < w * h; ++i) {
+        part.pixels.push_back(At(x + i % w, y + i / w));
     }
     return part;
 }
@@ -44,10 +42,8 @@ Area ReadArea(Display* display, Window window, int x, int y, int w, int h)
         return Area();
     }
     Area area{w, h, {}};
-    for (int row = 0; row < h; ++row) {
-        for (int column = 0; column < w; ++column) {
-            area.pixels.push_back(static_cast<int>(XGetPixel(image, column, row) & 0xFFFFFF));
-        }
+    for (int i = 0; i < w * h; ++i) {
+        area.pixels.push_back(static_cast<int>(XGetPixel(image, i % w, i / w) & 0xFFFFFF));
     }
     XDestroyImage(image);
     return area;

@@ -10,8 +10,7 @@ namespace testsupport {
 
 // Pixels of an area, row by row, as 0xRRGGBB.
 struct Area {
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     std::vector<int> pixels;
 
     bool operator==(const Area& other) const
@@ -25,8 +24,7 @@ struct Area {
 // Read back with XGetImage; empty when the area cannot be read.
 Area ReadArea(Display* display, Window window, int x, int y, int w, int h);
 
-// A button or label painted on a form of its own on the main window's background and read back:
-// the oracle for the texts on the game's window.
+// A button or label painted alone on the game's background and read back: the texts' oracle.
 Area PaintedButton(const std::string& caption, int width, int height, int64_t foreColor,
                    int64_t faceColor);
 Area PaintedLabel(const std::string& text, int width, int height, int64_t foreColor,
