@@ -1,10 +1,10 @@
 #include "support/GameSession.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -15,15 +15,16 @@ namespace testsupport {
 
 GameSession::GameSession(const Preparation& prepare, const std::vector<std::string>& environment,
                          const std::string& program)
-    : fakes_(folder_.Path()), output_(std::tmpfile())
+    : fakes_(folder_.Path())
 {
     folder_.CopyDataFolder();
     if (prepare) {
         prepare(folder_);
     }
+    const std::string output = folder_.Path() + "/output.txt";
     pid_ = fork();
     if (pid_ == 0) {
-        dup2(fileno(output_), STDOUT_FILENO);
+        dup2(open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
         for (const std::string& entry : environment) {
             const auto equals = entry.find('=');
             if (equals == std::string::npos) {
@@ -45,34 +46,21 @@ GameSession::~GameSession()
             WaitForExit(3000);
         }
     }
-    std::fclose(output_);
 }
 
 bool GameSession::Running()
 {
     int status = 0;
-    if (pid_ > 0 && !ended_ && waitpid(pid_, &status, WNOHANG) == pid_) {
-        ended_ = true;
+    if (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
         status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    return pid_ > 0 && !ended_;
+    return pid_ > 0;
 }
 
 int GameSession::WaitForExit(int timeoutMs)
 {
-    WaitFor([this] { return !Running(); }, timeoutMs);
-    return ended_ ? status_ : -1;
-}
-
-std::string GameSession::Output() const
-{
-    std::string text;
-    char buffer[4096];
-    for (ssize_t count; (count = pread(fileno(output_), buffer, sizeof buffer,
-                                       static_cast<off_t>(text.size()))) > 0;) {
-        text.append(buffer, static_cast<size_t>(count));
-    }
-    return text;
+    return WaitFor([this] { return !Running(); }, timeoutMs) ? status_ : -1;
 }
 
 bool GameSession::WaitUntilShown()
@@ -133,33 +121,10 @@ std::vector<int> GameSession::StartGame()
     return tiles;
 }
 
-std::unique_ptr<GameWindow> GameSession::WaitForDialog(const std::string& title, int timeoutMs)
+std::unique_ptr<GameWindow> GameSession::WaitForDialog(const std::string& title)
 {
     auto dialog = std::make_unique<GameWindow>();
-    return dialog->WaitForWindow(title, timeoutMs) ? std::move(dialog) : nullptr;
-}
-
-bool GameSession::StartShows(const std::string& caption)
-{
-    const Area expected = ButtonCaptionBox(
-        PaintedButton(caption, layout::kButtonWidth, layout::kButtonHeight, 0xFFFFFF, 0xFF0000));
-    return WaitFor([&] {
-        return ButtonCaptionBox(Shown(layout::kButtonX, layout::kStartY, layout::kButtonWidth,
-                                      layout::kButtonHeight)) == expected;
-    });
-}
-
-bool GameSession::LabelShows(int x, int y, int w, int h, const std::string& text)
-{
-    const Area expected = PaintedLabel(text, w, h, 0x000000, 0x00C0C0, 2, true);
-    return WaitFor([&] { return Shown(x, y, w, h) == expected; });
-}
-
-std::string GameSession::Padded(int value, int width)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*d", width, value);
-    return text;
+    return dialog->WaitForWindow(title) ? std::move(dialog) : nullptr;
 }
 
 }  // namespace testsupport

@@ -2,7 +2,6 @@
 
 #include <sys/types.h>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,10 +39,9 @@ public:
     ScratchFolder& Folder() { return folder_; }
     FakeCommands& Fakes() { return fakes_; }
     bool Running();
-    pid_t Pid() const { return pid_; }
     // The exit status; -1 when the program did not end within the bound or died by a signal.
     int WaitForExit(int timeoutMs = 10000);
-    std::string Output() const;
+    std::string Output() const { return folder_.Read("output.txt"); }
     std::string Log() const { return folder_.Read("log.txt"); }
 
     // Window coordinates of the top-left pixel of board square i (row-major, 12 per row).
@@ -64,19 +62,13 @@ public:
         return WaitForBoardChange(before);
     }
     // A top-level window of the game whose title begins with title (a dialog).
-    std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
-    // Wait until the START button's caption or a label on the teal ground shows the text.
-    bool StartShows(const std::string& caption);
-    bool LabelShows(int x, int y, int w, int h, const std::string& text);
-    static std::string Padded(int value, int width);  // with leading zeros
+    std::unique_ptr<GameWindow> WaitForDialog(const std::string& title);
 
 private:
     ScratchFolder folder_;
     FakeCommands fakes_;
-    std::FILE* output_;
     pid_t pid_ = -1;
     int status_ = -1;
-    bool ended_ = false;
 };
 
 }  // namespace testsupport

@@ -9,19 +9,6 @@ namespace testsupport {
 
 namespace {
 
-// The program's windows come and go while they are looked at: errors about vanished windows
-// are expected.
-template <typename Call>
-auto Quietly(Display* display, Call call)
-{
-    XSync(display, False);
-    const XErrorHandler previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    auto result = call();
-    XSync(display, False);
-    XSetErrorHandler(previous);
-    return result;
-}
-
 // Bottom first in stacking order.
 std::vector<Window> Children(Display* display, Window window)
 {
@@ -37,16 +24,22 @@ std::vector<Window> Children(Display* display, Window window)
 
 }  // namespace
 
+// The program's windows come and go while they are looked at: errors about vanished windows
+// are expected, and the calls that meet them answer failure.
+GameWindow::GameWindow()
+{
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+}
+
 bool GameWindow::WaitForWindow(const std::string& titlePrefix, int timeoutMs)
 {
-    Display* display = GetDisplay();
     const auto shown = [&] {
-        window_ = FindByTitle(DefaultRootWindow(display), titlePrefix);
         XWindowAttributes attributes;
-        return window_ && XGetWindowAttributes(display, window_, &attributes) &&
+        window_ = FindByTitle(DefaultRootWindow(GetDisplay()), titlePrefix);
+        return window_ && XGetWindowAttributes(GetDisplay(), window_, &attributes) &&
                attributes.map_state == IsViewable;
     };
-    return display && WaitFor([&] { return Quietly(display, shown); }, timeoutMs);
+    return GetDisplay() && WaitFor(shown, timeoutMs);
 }
 
 // Depth first: a window manager puts the window inside a frame.
@@ -62,11 +55,6 @@ Window GameWindow::FindByTitle(Window parent, const std::string& titlePrefix)
         }
     }
     return 0;
-}
-
-Area GameWindow::Shown(int x, int y, int w, int h)
-{
-    return Quietly(GetDisplay(), [&] { return ReadArea(GetDisplay(), window_, x, y, w, h); });
 }
 
 int GameWindow::PixelAt(int x, int y)
@@ -91,10 +79,8 @@ bool GameWindow::IsAbove(Window other)
 
 bool GameWindow::Exists()
 {
-    return Quietly(GetDisplay(), [this] {
-        XWindowAttributes attributes;
-        return window_ && XGetWindowAttributes(GetDisplay(), window_, &attributes) != 0;
-    });
+    XWindowAttributes attributes;
+    return window_ && XGetWindowAttributes(GetDisplay(), window_, &attributes) != 0;
 }
 
 }  // namespace testsupport

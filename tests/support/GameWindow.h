@@ -13,14 +13,16 @@ namespace testsupport {
 // clicked like a player, through a connection of its own.
 class GameWindow {
 public:
+    GameWindow();
     // Waits until a top-level window whose name begins with titlePrefix is viewable.
     bool WaitForWindow(const std::string& titlePrefix, int timeoutMs = 10000);
     Window Id() const { return window_; }
     Display* GetDisplay() const { return input_.GetDisplay(); }
     InputDriver& Input() { return input_; }
 
-    Area Shown(int x, int y, int w, int h);  // window coordinates; empty when it cannot be read
-    int PixelAt(int x, int y);               // 0xRRGGBB; -1 when it cannot be read
+    // Window coordinates; empty when it cannot be read.
+    Area Shown(int x, int y, int w, int h) { return ReadArea(GetDisplay(), window_, x, y, w, h); }
+    int PixelAt(int x, int y);  // 0xRRGGBB; -1 when it cannot be read
     void ClickAt(int x, int y) { input_.Click(window_, x, y); }
     void Origin(int& rootX, int& rootY);  // of the window's inside, on the screen
     // Stacked above the other window, both children of the root (no window manager).
