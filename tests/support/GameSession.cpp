@@ -1,6 +1,5 @@
 #include "support/GameSession.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,10 +20,8 @@ GameSession::GameSession(const Preparation& prepare, const std::vector<std::stri
     if (prepare) {
         prepare(folder_);
     }
-    const std::string output = folder_.Path() + "/output.txt";
     pid_ = fork();
     if (pid_ == 0) {
-        dup2(open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
         for (const std::string& entry : environment) {
             const auto equals = entry.find('=');
             if (equals == std::string::npos) {
@@ -100,17 +97,6 @@ std::vector<int> GameSession::Board()
         }
     }
     return tiles;
-}
-
-std::vector<int> GameSession::WaitForBoardChange(const std::vector<int>& before)
-{
-    std::vector<int> now = before;
-    WaitFor([&] {
-        const std::vector<int> first = Board();
-        now = first == before ? before : Board();
-        return first != before && now == first;
-    });
-    return now;
 }
 
 std::vector<int> GameSession::StartGame()

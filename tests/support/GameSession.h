@@ -23,7 +23,7 @@ constexpr int kWidth = 800, kHeight = 600;
 
 // A program (the game, or a launcher of it) in a scratch folder with a copy of Data/, which
 // prepare may change, and fake aplay, firefox and thunderbird first on PATH; driven through the
-// game's main window, its standard output kept, ended (SIGTERM, then SIGKILL) with the session.
+// game's main window, ended (SIGTERM, then SIGKILL) with the session.
 class GameSession : public GameWindow {
 public:
     using Preparation = std::function<void(const ScratchFolder& folder)>;
@@ -41,7 +41,6 @@ public:
     bool Running();
     // The exit status; -1 when the program did not end within the bound or died by a signal.
     int WaitForExit(int timeoutMs = 10000);
-    std::string Output() const { return folder_.Read("output.txt"); }
     std::string Log() const { return folder_.Read("log.txt"); }
 
     // Window coordinates of the top-left pixel of board square i (row-major, 12 per row).
@@ -49,18 +48,9 @@ public:
     static int CellY(int index) { return (index / board::kColumns + 1) * board::kCellSize + 90; }
     static const Area& Tile(int tile);  // of the repository's tile file
     std::vector<int> Board();           // each square's tile, board::kUnknown where none matches
-    // The board once it differs from before and stays so for one more read (a flood is drawn
-    // square by square); before on time-out.
-    std::vector<int> WaitForBoardChange(const std::vector<int>& before);
-
     void ClickCell(int index) { ClickAt(CellX(index) + 13, CellY(index) + 13); }
     void ClickButton(int y) { ClickAt(layout::kButtonX + 50, y + 14); }
     std::vector<int> StartGame();  // START, then the board once 130 squares are covered
-    std::vector<int> Click(int cell, const std::vector<int>& before)
-    {
-        ClickCell(cell);
-        return WaitForBoardChange(before);
-    }
     // A top-level window of the game whose title begins with title (a dialog).
     std::unique_ptr<GameWindow> WaitForDialog(const std::string& title);
 

@@ -9,13 +9,13 @@ namespace testsupport {
 
 namespace {
 
-// Bottom first in stacking order.
-std::vector<Window> Children(Display* display, Window window)
+// The top-level windows, bottom first in stacking order.
+std::vector<Window> TopLevel(Display* display)
 {
     Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
     std::vector<Window> list;
-    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
         list.assign(children, children + count);
     }
     XFree(children);
@@ -34,27 +34,22 @@ GameWindow::GameWindow()
 bool GameWindow::WaitForWindow(const std::string& titlePrefix, int timeoutMs)
 {
     const auto shown = [&] {
-        XWindowAttributes attributes;
-        window_ = FindByTitle(DefaultRootWindow(GetDisplay()), titlePrefix);
-        return window_ && XGetWindowAttributes(GetDisplay(), window_, &attributes) &&
-               attributes.map_state == IsViewable;
+        for (Window window : TopLevel(GetDisplay())) {
+            char* name = nullptr;
+            XWindowAttributes attributes;
+            const bool found = XFetchName(GetDisplay(), window, &name) &&
+                               std::string(name).rfind(titlePrefix, 0) == 0 &&
+                               XGetWindowAttributes(GetDisplay(), window, &attributes) &&
+                               attributes.map_state == IsViewable;
+            XFree(name);
+            if (found) {
+                window_ = window;
+                return true;
+            }
+        }
+        return false;
     };
     return GetDisplay() && WaitFor(shown, timeoutMs);
-}
-
-// Depth first: a window manager puts the window inside a frame.
-Window GameWindow::FindByTitle(Window parent, const std::string& titlePrefix)
-{
-    for (Window child : Children(GetDisplay(), parent)) {
-        char* name = nullptr;
-        const bool found = XFetchName(GetDisplay(), child, &name) && name &&
-                           std::string(name).rfind(titlePrefix, 0) == 0;
-        XFree(name);
-        if (const Window inside = found ? child : FindByTitle(child, titlePrefix)) {
-            return inside;
-        }
-    }
-    return 0;
 }
 
 int GameWindow::PixelAt(int x, int y)
@@ -63,16 +58,9 @@ int GameWindow::PixelAt(int x, int y)
     return pixel.pixels.empty() ? -1 : pixel.pixels[0];
 }
 
-void GameWindow::Origin(int& rootX, int& rootY)
-{
-    Window child;
-    XTranslateCoordinates(GetDisplay(), window_, DefaultRootWindow(GetDisplay()), 0, 0, &rootX,
-                          &rootY, &child);
-}
-
 bool GameWindow::IsAbove(Window other)
 {
-    const std::vector<Window> stack = Children(GetDisplay(), DefaultRootWindow(GetDisplay()));
+    const std::vector<Window> stack = TopLevel(GetDisplay());
     const auto upper = std::find(stack.begin(), stack.end(), window_);
     return upper != stack.end() && std::find(stack.begin(), upper, other) != upper;
 }
