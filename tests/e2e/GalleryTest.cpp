@@ -39,7 +39,7 @@ const struct {
 TEST(Gallery, EveryElementPaintsInPlaceAndQuitEndsIt)
 {
     const std::string game = TARNBROOK_BINARY;  // the gallery is built beside the game
-    GameSession window(nullptr, {}, game.substr(0, game.rfind('/')) + "/tarnbrook_gallery");
+    GameSession window(nullptr, {game.substr(0, game.rfind('/')) + "/tarnbrook_gallery"});
     ASSERT_TRUE(window.WaitForWindow("Tarnbrook widget gallery"));
     // The picture in the panel is painted last.
     ASSERT_TRUE(WaitFor([&] { return window.PixelAt(505, 388) == kBlack; }));

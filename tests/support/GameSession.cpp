@@ -12,25 +12,21 @@
 
 namespace testsupport {
 
-GameSession::GameSession(const Preparation& prepare, const std::vector<std::string>& environment,
-                         const std::string& program)
+GameSession::GameSession(const Preparation& prepare, std::vector<std::string> command)
     : fakes_(folder_.Path())
 {
     folder_.CopyDataFolder();
     if (prepare) {
         prepare(folder_);
     }
+    std::vector<char*> arguments;
+    for (std::string& word : command) {
+        arguments.push_back(word.data());
+    }
+    arguments.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
-        for (const std::string& entry : environment) {
-            const auto equals = entry.find('=');
-            if (equals == std::string::npos) {
-                unsetenv(entry.c_str());
-            } else {
-                setenv(entry.substr(0, equals).c_str(), entry.c_str() + equals + 1, 1);
-            }
-        }
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execvp(arguments[0], arguments.data());
         _exit(127);
     }
 }

@@ -27,10 +27,9 @@ constexpr int kWidth = 800, kHeight = 600;
 class GameSession : public GameWindow {
 public:
     using Preparation = std::function<void(const ScratchFolder& folder)>;
-    // environment: "NAME=value" sets a variable, "NAME" alone removes it.
+    // command: the program and its arguments (env(1) changes the environment).
     explicit GameSession(const Preparation& prepare = nullptr,
-                         const std::vector<std::string>& environment = {},
-                         const std::string& program = TARNBROOK_BINARY);
+                         std::vector<std::string> command = {TARNBROOK_BINARY});
     ~GameSession();
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
