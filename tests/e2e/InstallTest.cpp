@@ -77,57 +77,52 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
     const std::string installed = Snapshot();
     ASSERT_NE(installed.find("Explosion.wav 444 "), std::string::npos) << installed;
     const std::string user = "home one/.local/share/tarnbrook/";
-    {
-        GameSession game(nullptr, {"env", "-u", "XDG_DATA_HOME",
-                                   "HOME=" + root.Path() + "/home one", launcher.string()});
-        ASSERT_TRUE(game.WaitUntilShown());
-        // Squares in turn, each once it shows uncovered, until a hazard shows; a square a flood
-        // has yet to reach is clicked to no effect.
-        std::vector<int> tiles = game.StartGame();
-        for (int cell = 0; CountTiles(tiles, board::kHazard) == 0 && cell < board::kCells; ++cell) {
-            if (IsInteriorCell(cell) && tiles[cell] == board::kCovered) {
-                game.ClickCell(cell);
-                WaitFor([&] { return (tiles = game.Board())[cell] != board::kCovered; });
-            }
+    GameSession game(nullptr, {"env", "-u", "XDG_DATA_HOME", "HOME=" + root.Path() + "/home one",
+                               launcher.string()});
+    ASSERT_TRUE(game.WaitUntilShown());
+    // Squares in turn, each once it shows uncovered, until a hazard shows; a square a flood
+    // has yet to reach is clicked to no effect.
+    std::vector<int> tiles = game.StartGame();
+    for (int cell = 0; CountTiles(tiles, board::kHazard) == 0 && cell < board::kCells; ++cell) {
+        if (IsInteriorCell(cell) && tiles[cell] == board::kCovered) {
+            game.ClickCell(cell);
+            WaitFor([&] { return (tiles = game.Board())[cell] != board::kCovered; });
         }
-        const auto dialog = game.WaitForDialog("Top Ten");
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/Explosion.wav") == 1; }));
-        const int beeps = game.Fakes().Count("aplay Data/beep.wav");
-        XRaiseWindow(game.GetDisplay(), game.Id());
-        XSync(game.GetDisplay(), False);
-        ASSERT_TRUE(game.IsAbove(dialog->Id()));
-        game.ClickAt(300, 60);
-        EXPECT_TRUE(WaitFor([&] { return dialog->IsAbove(game.Id()); }));
-        EXPECT_TRUE(
-            WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == beeps + 1; }));
-
-        dialog->ClickAt(125, 55);  // the name's text box
-        for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
-            dialog->Input().TypeKey(key);
-        }
-        ASSERT_TRUE(WaitFor([&] { return !dialog->Exists(); }));
-        // The board is whole again; the result enters the ranking in the user's folder and the
-        // ticker.
-        EXPECT_TRUE(WaitFor([&] { return WronglyShown(tiles = game.Board()) == 0; }));
-        EXPECT_EQ(CountTiles(tiles, board::kHazard), 10);
-        std::string score = std::to_string(CountUncovered(tiles));
-        const std::string line = score.insert(0, 8 - score.size(), '0') + " ada          Level 1";
-        EXPECT_TRUE(WaitFor([&] { return root.Read(user + kRanking) == line + "\n"; }));
-        const Area ticker = PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF,
-                                         0x0000FF, 2, false);
-        EXPECT_TRUE(
-            WaitFor([&] { return game.Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
-
-        game.ClickButton(layout::kExitY);
-        const auto question = game.WaitForDialog("Exit");
-        ASSERT_NE(question, nullptr);
-        question->ClickAt(185, 124);
-        EXPECT_EQ(game.WaitForExit(), 0);
-        EXPECT_FALSE(root.Exists(user + "log.txt"));
-        // Nothing is written where the player stood.
-        EXPECT_FALSE(game.Folder().Exists("log.txt") || game.Folder().Exists("Data/Tarnbrook"));
     }
+    GameWindow dialog;
+    ASSERT_TRUE(dialog.WaitForWindow("Top Ten"));
+    EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/Explosion.wav") == 1; }));
+    const int beeps = game.Fakes().Count("aplay Data/beep.wav");
+    XRaiseWindow(game.GetDisplay(), game.Id());
+    XSync(game.GetDisplay(), False);
+    ASSERT_TRUE(game.IsAbove(dialog.Id()));
+    game.ClickAt(300, 60);
+    EXPECT_TRUE(WaitFor([&] { return dialog.IsAbove(game.Id()); }));
+    EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == beeps + 1; }));
+
+    dialog.ClickAt(125, 55);  // the name's text box
+    for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
+        dialog.Input().TypeKey(key);
+    }
+    // The dialog gone, the board is whole again; the result enters the ranking in the user's
+    // folder and the ticker.
+    EXPECT_TRUE(WaitFor([&] { return WronglyShown(tiles = game.Board()) == 0; }));
+    EXPECT_EQ(CountTiles(tiles, board::kHazard), 10);
+    std::string score = std::to_string(CountUncovered(tiles));
+    const std::string line = score.insert(0, 8 - score.size(), '0') + " ada          Level 1";
+    EXPECT_TRUE(WaitFor([&] { return root.Read(user + kRanking) == line + "\n"; }));
+    const Area ticker =
+        PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF, 0x0000FF, 2, false);
+    EXPECT_TRUE(WaitFor([&] { return game.Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
+
+    game.ClickButton(layout::kExitY);
+    GameWindow question;
+    ASSERT_TRUE(question.WaitForWindow("Exit"));
+    question.ClickAt(185, 124);
+    EXPECT_EQ(game.WaitForExit(), 0);
+    EXPECT_FALSE(root.Exists(user + "log.txt"));
+    // Nothing is written where the player stood.
+    EXPECT_FALSE(game.Folder().Exists("log.txt") || game.Folder().Exists("Data/Tarnbrook"));
 
     EXPECT_TRUE(Snapshot() == installed);
 }

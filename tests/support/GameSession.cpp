@@ -103,10 +103,4 @@ std::vector<int> GameSession::StartGame()
     return tiles;
 }
 
-std::unique_ptr<GameWindow> GameSession::WaitForDialog(const std::string& title)
-{
-    auto dialog = std::make_unique<GameWindow>();
-    return dialog->WaitForWindow(title) ? std::move(dialog) : nullptr;
-}
-
 }  // namespace testsupport

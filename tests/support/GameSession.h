@@ -3,7 +3,6 @@
 #include <sys/types.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,8 +30,6 @@ public:
     explicit GameSession(const Preparation& prepare = nullptr,
                          std::vector<std::string> command = {TARNBROOK_BINARY});
     ~GameSession();
-    GameSession(const GameSession&) = delete;
-    GameSession& operator=(const GameSession&) = delete;
 
     bool WaitUntilShown();  // with the first paint complete
     ScratchFolder& Folder() { return folder_; }
@@ -40,7 +37,6 @@ public:
     bool Running();
     // The exit status; -1 when the program did not end within the bound or died by a signal.
     int WaitForExit(int timeoutMs = 10000);
-    std::string Log() const { return folder_.Read("log.txt"); }
 
     // Window coordinates of the top-left pixel of board square i (row-major, 12 per row).
     static int CellX(int index) { return (index % board::kColumns + 1) * board::kCellSize + 178; }
@@ -50,8 +46,6 @@ public:
     void ClickCell(int index) { ClickAt(CellX(index) + 13, CellY(index) + 13); }
     void ClickButton(int y) { ClickAt(layout::kButtonX + 50, y + 14); }
     std::vector<int> StartGame();  // START, then the board once 130 squares are covered
-    // A top-level window of the game whose title begins with title (a dialog).
-    std::unique_ptr<GameWindow> WaitForDialog(const std::string& title);
 
 private:
     ScratchFolder folder_;

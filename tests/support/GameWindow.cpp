@@ -65,10 +65,4 @@ bool GameWindow::IsAbove(Window other)
     return upper != stack.end() && std::find(stack.begin(), upper, other) != upper;
 }
 
-bool GameWindow::Exists()
-{
-    XWindowAttributes attributes;
-    return window_ && XGetWindowAttributes(GetDisplay(), window_, &attributes) != 0;
-}
-
 }  // namespace testsupport

@@ -25,7 +25,6 @@ public:
     int PixelAt(int x, int y);  // 0xRRGGBB; -1 when it cannot be read
     void ClickAt(int x, int y) { input_.Click(window_, x, y); }
     bool IsAbove(Window other);  // stacked above the other window
-    bool Exists();
 
 private:
     InputDriver input_;
