@@ -36,10 +36,10 @@ const struct {
     {"vertical slider: thumb on 2", 590, 86, kBlack},
 };
 
-TEST(Gallery, EveryElementPaintsInPlaceAndTheButtonsOpenTheDialogs)
+TEST(Gallery, EveryElementPaintsInPlaceAndQuitEndsIt)
 {
     const std::string game = TARNBROOK_BINARY;  // the gallery is built beside the game
-    GameSession window(nullptr, {}, game.substr(0, game.rfind('/')) + "/tarnbrook_gallery");
+    GameSession window(nullptr, {game.substr(0, game.rfind('/')) + "/tarnbrook_gallery"});
     ASSERT_TRUE(window.WaitForWindow("Tarnbrook widget gallery"));
     // The picture in the panel is painted last.
     ASSERT_TRUE(WaitFor([&] { return window.PixelAt(505, 388) == kBlack; }));
@@ -49,13 +49,6 @@ TEST(Gallery, EveryElementPaintsInPlaceAndTheButtonsOpenTheDialogs)
         EXPECT_EQ(shot.At(sample.x, sample.y), sample.color) << sample.what;
     }
 
-    const char* const dialogs[] = {"Message", "Question", "Top Ten", "Info..."};
-    for (int button = 0; button < 4; ++button) {
-        window.ClickAt(55 + 96 * button, 384);
-        GameWindow dialog;
-        ASSERT_TRUE(dialog.WaitForWindow(dialogs[button])) << dialogs[button];
-        window.Input().SendDeleteWindow(dialog.Id());  // which gives the gallery its input back
-    }
     window.ClickAt(439, 384);  // Quit
     EXPECT_EQ(window.WaitForExit(), 0);
 }

@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <string>
 
@@ -25,41 +24,10 @@ std::string Quoted(const std::string& text)
     return "'" + text + "'";
 }
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 int Shell(const std::string& command)
 {
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Every entry under root with its mode, size and time, then every file's contents.
-std::string Snapshot(const fs::path& root)
-{
-    Shell("find " + Quoted(root) + " -printf '%p %m %s %T@\\n' -type f -exec cat {} + >" +
-          Quoted(root.string() + ".listing"));
-    return ReadFile(root.string() + ".listing");
-}
-
-// Where the launcher links a data file to.
-fs::path InstalledData(const fs::path& prefix, const char* file)
-{
-    return fs::canonical(prefix) / "share/games/tarnbrook/Data" / file;
-}
-
-bool LinksTo(const fs::path& userFolder, const fs::path& prefix)
-{
-    for (const char* file : {"terreno27x27.bin", "beep.wav", "Explosion.wav"}) {
-        const fs::path link = userFolder / "Data" / file;
-        if (!fs::is_symlink(link) || fs::read_symlink(link) != InstalledData(prefix, file)) {
-            return false;
-        }
-    }
-    return fs::is_directory(userFolder / "Data/Tarnbrook/Score");
 }
 
 // The game installed from this build into a prefix whose name has a blank in it.
@@ -73,20 +41,26 @@ protected:
     }
     void TearDown() override { Shell("chmod -R u+w " + Quoted(prefix.string())); }
 
+    // Every entry of the install with its mode, size and time, then every file's contents.
+    std::string Snapshot()
+    {
+        Shell("find " + Quoted(prefix) + " -printf '%p %m %s %T@\\n' -type f -exec cat {} + >" +
+              Quoted(root.Path() + "/listing"));
+        return root.Read("listing");
+    }
+
     struct Run {
         int status;
         std::string out, err;
     };
-    // A launcher without a display, in folder, with the environment given as "NAME=value" words
-    // after HOME, XDG_DATA_HOME and DISPLAY were removed.
-    Run Launch(const fs::path& program, const std::string& arguments,
-               const std::string& environment, const fs::path& folder)
+    // The launcher through the link root/tarnbrook, in root, without a display, with the
+    // environment given as "NAME=value" words after HOME, XDG_DATA_HOME and DISPLAY were removed.
+    Run Launch(const std::string& arguments, const std::string& environment)
     {
-        const std::string out = root.Path() + "/out", err = root.Path() + "/err";
-        const int status = Shell("cd " + Quoted(folder) + " && env -u HOME -u XDG_DATA_HOME -u " +
-                                 "DISPLAY " + environment + " " + Quoted(program) + " " +
-                                 arguments + " >" + Quoted(out) + " 2>" + Quoted(err));
-        return {status, ReadFile(out), ReadFile(err)};
+        const int status =
+            Shell("cd " + Quoted(root.Path()) + " && env -u HOME -u XDG_DATA_HOME " +
+                  "-u DISPLAY " + environment + " ./tarnbrook " + arguments + " >out 2>err");
+        return {status, root.Read("out"), root.Read("err")};
     }
 
     ScratchFolder root;
@@ -94,89 +68,83 @@ protected:
     const fs::path launcher = prefix / "games/tarnbrook";
 };
 
-// The installed game, started through the launcher from another folder, plays a lost game: the
-// name dialog is centred and brought back on top, with a beep, by a press on the main window.
+// The installed game, started through the launcher from a folder of its data, plays a lost game:
+// the name dialog is brought back on top, with a beep, by a press on the main window; YES to EXIT
+// ends the game.
 TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
 {
     Shell("chmod -R a-w " + Quoted(prefix.string()));
-    const std::string installed = Snapshot(prefix);
+    const std::string installed = Snapshot();
     ASSERT_NE(installed.find("Explosion.wav 444 "), std::string::npos) << installed;
-    const fs::path firstUser = root.Path() + "/home one/.local/share/tarnbrook";
-    std::string ranking;
-    {
-        const fs::path startFolder = root.Path() + "/a folder";
-        GameSession game(
-            [&](const ScratchFolder&) {
-                fs::create_directory(startFolder);
-                fs::current_path(startFolder);
-            },
-            {"HOME=" + root.Path() + "/home one", "XDG_DATA_HOME"}, launcher.string());
-        ASSERT_TRUE(game.WaitUntilShown());
-        EXPECT_TRUE(LinksTo(firstUser, prefix));
-        std::vector<int> tiles = game.StartGame();
-        for (int cell = 0; CountTiles(tiles, board::kHazard) == 0 && cell < board::kCells; ++cell) {
-            if (IsInteriorCell(cell) && tiles[static_cast<size_t>(cell)] == board::kCovered) {
-                tiles = game.Click(cell, tiles);
-            }
+    const std::string user = "home one/.local/share/tarnbrook/";
+    GameSession game(nullptr, {"env", "-u", "XDG_DATA_HOME", "HOME=" + root.Path() + "/home one",
+                               launcher.string()});
+    ASSERT_TRUE(game.WaitUntilShown());
+    // Squares in turn, each once it shows uncovered, until a hazard shows; a square a flood
+    // has yet to reach is clicked to no effect.
+    std::vector<int> tiles = game.StartGame();
+    for (int cell = 0; CountTiles(tiles, board::kHazard) == 0 && cell < board::kCells; ++cell) {
+        if (IsInteriorCell(cell) && tiles[cell] == board::kCovered) {
+            game.ClickCell(cell);
+            WaitFor([&] { return (tiles = game.Board())[cell] != board::kCovered; });
         }
-        auto dialog = game.WaitForDialog("Top Ten");
-        ASSERT_NE(dialog, nullptr);
-        // Centred: the dialog's outer corner is placed from the main window's inside corner.
-        XWindowAttributes attributes{};
-        XGetWindowAttributes(dialog->GetDisplay(), dialog->Id(), &attributes);
-        int dialogX, dialogY, mainX, mainY;
-        dialog->Origin(dialogX, dialogY);
-        game.Origin(mainX, mainY);
-        EXPECT_EQ(dialogX - attributes.border_width, mainX + (layout::kWidth - 250) / 2);
-        EXPECT_EQ(dialogY - attributes.border_width, mainY + (layout::kHeight - 115) / 2);
-        EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/Explosion.wav") == 1; }));
-        // A press on the main window beeps and brings the dialog back on top.
-        const int beeps = game.Fakes().Count("aplay Data/beep.wav");
-        XRaiseWindow(game.GetDisplay(), game.Id());
-        XSync(game.GetDisplay(), False);
-        ASSERT_TRUE(game.IsAbove(dialog->Id()));
-        game.ClickAt(300, 60);
-        EXPECT_TRUE(WaitFor([&] { return dialog->IsAbove(game.Id()); }));
-        EXPECT_TRUE(
-            WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == beeps + 1; }));
-
-        dialog->ClickAt(125, 55);  // the name's text box
-        for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
-            dialog->Input().TypeKey(key);
-        }
-        ASSERT_TRUE(WaitFor([&] { return !dialog->Exists(); }));
-        // The main window is whole again, ready for the next game; the result enters the
-        // ranking in the user's folder and the ticker.
-        EXPECT_TRUE(WaitFor([&] { return WronglyShown(tiles = game.Board()) == 0; }));
-        EXPECT_TRUE(game.StartShows("START"));
-        EXPECT_EQ(CountTiles(tiles, board::kHazard), 10);
-        const std::string line =
-            GameSession::Padded(CountUncovered(tiles), 8) + " ada          Level 1";
-        ranking = line + "\n";
-        EXPECT_TRUE(WaitFor([&] { return ReadFile(firstUser / kRanking) == ranking; }));
-        const Area ticker = PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF,
-                                         0x0000FF, 2, false);
-        EXPECT_TRUE(
-            WaitFor([&] { return game.Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
-        EXPECT_TRUE(fs::is_empty(startFolder));  // nothing is written where the player stood
     }
+    GameWindow dialog;
+    ASSERT_TRUE(dialog.WaitForWindow("Top Ten"));
+    EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/Explosion.wav") == 1; }));
+    const int beeps = game.Fakes().Count("aplay Data/beep.wav");
+    XRaiseWindow(game.GetDisplay(), game.Id());
+    XSync(game.GetDisplay(), False);
+    ASSERT_TRUE(game.IsAbove(dialog.Id()));
+    game.ClickAt(300, 60);
+    EXPECT_TRUE(WaitFor([&] { return dialog.IsAbove(game.Id()); }));
+    EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == beeps + 1; }));
 
-    // The next user's folder is made whether the game can start or not.
-    const fs::path secondUser = root.Path() + "/home two/.local/share/tarnbrook";
-    EXPECT_EQ(Launch(launcher, "", "HOME=" + Quoted(root.Path() + "/home two"), "/").status, 1);
-    EXPECT_TRUE(LinksTo(secondUser, prefix));
-    EXPECT_FALSE(fs::exists(secondUser / kRanking));
-    EXPECT_EQ(ReadFile(firstUser / kRanking), ranking);
-    EXPECT_TRUE(Snapshot(prefix) == installed);
+    dialog.ClickAt(125, 55);  // the name's text box
+    for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {
+        dialog.Input().TypeKey(key);
+    }
+    // The dialog gone, the board is whole again; the result enters the ranking in the user's
+    // folder and the ticker.
+    EXPECT_TRUE(WaitFor([&] { return WronglyShown(tiles = game.Board()) == 0; }));
+    EXPECT_EQ(CountTiles(tiles, board::kHazard), 10);
+    std::string score = std::to_string(CountUncovered(tiles));
+    const std::string line = score.insert(0, 8 - score.size(), '0') + " ada          Level 1";
+    EXPECT_TRUE(WaitFor([&] { return root.Read(user + kRanking) == line + "\n"; }));
+    const Area ticker =
+        PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF, 0x0000FF, 2, false);
+    EXPECT_TRUE(WaitFor([&] { return game.Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
+
+    game.ClickButton(layout::kExitY);
+    GameWindow question;
+    ASSERT_TRUE(question.WaitForWindow("Exit"));
+    question.ClickAt(185, 124);
+    EXPECT_EQ(game.WaitForExit(), 0);
+    EXPECT_FALSE(root.Exists(user + "log.txt"));
+    // Nothing is written where the player stood.
+    EXPECT_FALSE(game.Folder().Exists("log.txt") || game.Folder().Exists("Data/Tarnbrook"));
+
+    EXPECT_TRUE(Snapshot() == installed);
 }
 
-// Wrong words get the usage; with no folder for the scores, one line and the game does not start
-// (it would say that it has no display).
+// Through a link to the install moved elsewhere: wrong words get the usage; with no folder for
+// the scores, one line and the game does not start. Started, the game (without a display) says so
+// in a fresh log; the user's ranking and a file of their own stay, a stale link follows the
+// install.
 TEST_F(InstalledGame, TheLauncherRefusesWhatItCannotDoAndKeepsWhatTheUserHas)
 {
+    const fs::path moved = root.Path() + "/moved prefix";
+    fs::rename(prefix, moved);
+    fs::create_symlink(moved / "games/tarnbrook", root.Path() + "/tarnbrook");
+    const std::string ranking = "00000042 bea          Level 3\r\n00000007 x";
+    const std::string user = "data/tarnbrook/";
+    root.Write(user + kRanking, ranking);
+    root.Write(user + "Data/Explosion.wav", "mine");
+    root.Write(user + "log.txt", "of a run before\n");
+    fs::create_symlink("/nowhere/beep.wav", root.Path() + "/" + user + "Data/beep.wav");
+    root.Write("plain file", "");
     const std::string usage = "Usage: tarnbrook \\[--help \\| --version\\]\n";
     const std::string home = "HOME=" + Quoted(root.Path()), refusal = "tarnbrook: [^\n]+\n";
-    root.Write("plain file", "");
     const struct {
         std::string arguments, environment;
         int status;
@@ -188,40 +156,23 @@ TEST_F(InstalledGame, TheLauncherRefusesWhatItCannotDoAndKeepsWhatTheUserHas)
                  {"''", home, 2, "", usage},
                  {"", "", 1, "", refusal},
                  {"", "XDG_DATA_HOME=relative", 1, "", refusal},
-                 {"", "XDG_DATA_HOME=" + Quoted(root.Path() + "/plain file"), 1, "", refusal}};
+                 {"", "XDG_DATA_HOME=" + Quoted(root.Path() + "/plain file"), 1, "", refusal},
+                 {"",
+                  "XDG_DATA_HOME=" + Quoted(root.Path() + "/data") +
+                      " HOME=" + Quoted(root.Path() + "/home"),
+                  1, "XOpenDisplay\\(0\\) failed\\.\n", ""}};
     for (const auto& c : cases) {
-        const Run run = Launch(launcher, c.arguments, c.environment, root.Path());
+        const Run run = Launch(c.arguments, c.environment);
         EXPECT_EQ(run.status, c.status) << c.arguments << c.environment;
         EXPECT_TRUE(std::regex_match(run.out, std::regex(c.out))) << run.out;
         EXPECT_TRUE(std::regex_match(run.err, std::regex(c.err))) << run.err;
     }
-    EXPECT_FALSE(root.Exists(".local"));
-    EXPECT_FALSE(root.Exists("log.txt"));
-
-    // The install moved elsewhere and started through a link: the user's ranking stays byte
-    // for byte, a file of their own stays, stale links follow the install.
-    const fs::path moved = root.Path() + "/moved prefix";
-    fs::copy(prefix, moved, fs::copy_options::recursive);
-    fs::create_directory(root.Path() + "/bin");
-    fs::create_symlink(moved / "games/tarnbrook", root.Path() + "/bin/tarnbrook");
-    const fs::path user = root.Path() + "/data home/tarnbrook";
-    const std::string oldRanking = "00000042 bea          Level 3\r\n00000007 x";
-    root.Write("data home/tarnbrook/" + std::string(kRanking), oldRanking);
-    root.Write("data home/tarnbrook/Data/Explosion.wav", "mine");
-    fs::create_symlink("/nowhere/beep.wav", user / "Data/beep.wav");
-    const Run started = Launch(root.Path() + "/bin/tarnbrook", "",
-                               "XDG_DATA_HOME=" + Quoted(root.Path() + "/data home") +
-                                   " HOME=" + Quoted(root.Path() + "/home"),
-                               "/");
-    EXPECT_EQ(started.status, 1);  // the game's own: no display
-    EXPECT_EQ(started.out, "XOpenDisplay(0) failed.\n");
-    EXPECT_EQ(ReadFile(user / "log.txt"), "XOpenDisplay(0) failed.\n");
-    EXPECT_EQ(ReadFile(user / kRanking), oldRanking);
-    EXPECT_EQ(ReadFile(user / "Data/Explosion.wav"), "mine");
-    EXPECT_EQ(fs::read_symlink(user / "Data/beep.wav"), InstalledData(moved, "beep.wav"));
-    EXPECT_EQ(fs::read_symlink(user / "Data/terreno27x27.bin"),
-              InstalledData(moved, "terreno27x27.bin"));
-    EXPECT_FALSE(fs::exists(root.Path() + "/home"));
+    EXPECT_FALSE(root.Exists(".local") || root.Exists("home") || root.Exists("log.txt"));
+    EXPECT_EQ(root.Read(user + "log.txt"), "XOpenDisplay(0) failed.\n");
+    EXPECT_EQ(root.Read(user + kRanking), ranking);
+    EXPECT_EQ(root.Read(user + "Data/Explosion.wav"), "mine");
+    EXPECT_EQ(fs::read_symlink(root.Path() + "/" + user + "Data/beep.wav"),
+              fs::canonical(moved) / "share/games/tarnbrook/Data/beep.wav");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -13,26 +12,21 @@
 
 namespace testsupport {
 
-GameSession::GameSession(const Preparation& prepare, const std::vector<std::string>& environment,
-                         const std::string& program)
-    : fakes_(folder_.Path()), output_(std::tmpfile())
+GameSession::GameSession(const Preparation& prepare, std::vector<std::string> command)
+    : fakes_(folder_.Path())
 {
     folder_.CopyDataFolder();
     if (prepare) {
         prepare(folder_);
     }
+    std::vector<char*> arguments;
+    for (std::string& word : command) {
+        arguments.push_back(word.data());
+    }
+    arguments.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
-        dup2(fileno(output_), STDOUT_FILENO);
-        for (const std::string& entry : environment) {
-            const auto equals = entry.find('=');
-            if (equals == std::string::npos) {
-                unsetenv(entry.c_str());
-            } else {
-                setenv(entry.substr(0, equals).c_str(), entry.c_str() + equals + 1, 1);
-            }
-        }
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execvp(arguments[0], arguments.data());
         _exit(127);
     }
 }
@@ -45,34 +39,21 @@ GameSession::~GameSession()
             WaitForExit(3000);
         }
     }
-    std::fclose(output_);
 }
 
 bool GameSession::Running()
 {
     int status = 0;
-    if (pid_ > 0 && !ended_ && waitpid(pid_, &status, WNOHANG) == pid_) {
-        ended_ = true;
+    if (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
         status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    return pid_ > 0 && !ended_;
+    return pid_ > 0;
 }
 
 int GameSession::WaitForExit(int timeoutMs)
 {
-    WaitFor([this] { return !Running(); }, timeoutMs);
-    return ended_ ? status_ : -1;
-}
-
-std::string GameSession::Output() const
-{
-    std::string text;
-    char buffer[4096];
-    for (ssize_t count; (count = pread(fileno(output_), buffer, sizeof buffer,
-                                       static_cast<off_t>(text.size()))) > 0;) {
-        text.append(buffer, static_cast<size_t>(count));
-    }
-    return text;
+    return WaitFor([this] { return !Running(); }, timeoutMs) ? status_ : -1;
 }
 
 bool GameSession::WaitUntilShown()
@@ -114,52 +95,12 @@ std::vector<int> GameSession::Board()
     return tiles;
 }
 
-std::vector<int> GameSession::WaitForBoardChange(const std::vector<int>& before)
-{
-    std::vector<int> now = before;
-    WaitFor([&] {
-        const std::vector<int> first = Board();
-        now = first == before ? before : Board();
-        return first != before && now == first;
-    });
-    return now;
-}
-
 std::vector<int> GameSession::StartGame()
 {
     ClickButton(layout::kStartY);
     std::vector<int> tiles;
     WaitFor([&] { return CountTiles(tiles = Board(), board::kCovered) == 130; });
     return tiles;
-}
-
-std::unique_ptr<GameWindow> GameSession::WaitForDialog(const std::string& title, int timeoutMs)
-{
-    auto dialog = std::make_unique<GameWindow>();
-    return dialog->WaitForWindow(title, timeoutMs) ? std::move(dialog) : nullptr;
-}
-
-bool GameSession::StartShows(const std::string& caption)
-{
-    const Area expected = ButtonCaptionBox(
-        PaintedButton(caption, layout::kButtonWidth, layout::kButtonHeight, 0xFFFFFF, 0xFF0000));
-    return WaitFor([&] {
-        return ButtonCaptionBox(Shown(layout::kButtonX, layout::kStartY, layout::kButtonWidth,
-                                      layout::kButtonHeight)) == expected;
-    });
-}
-
-bool GameSession::LabelShows(int x, int y, int w, int h, const std::string& text)
-{
-    const Area expected = PaintedLabel(text, w, h, 0x000000, 0x00C0C0, 2, true);
-    return WaitFor([&] { return Shown(x, y, w, h) == expected; });
-}
-
-std::string GameSession::Padded(int value, int width)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*d", width, value);
-    return text;
 }
 
 }  // namespace testsupport

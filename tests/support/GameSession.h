@@ -2,9 +2,7 @@
 
 #include <sys/types.h>
 
-#include <cstdio>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,59 +22,36 @@ constexpr int kWidth = 800, kHeight = 600;
 
 // A program (the game, or a launcher of it) in a scratch folder with a copy of Data/, which
 // prepare may change, and fake aplay, firefox and thunderbird first on PATH; driven through the
-// game's main window, its standard output kept, ended (SIGTERM, then SIGKILL) with the session.
+// game's main window, ended (SIGTERM, then SIGKILL) with the session.
 class GameSession : public GameWindow {
 public:
     using Preparation = std::function<void(const ScratchFolder& folder)>;
-    // environment: "NAME=value" sets a variable, "NAME" alone removes it.
+    // command: the program and its arguments (env(1) changes the environment).
     explicit GameSession(const Preparation& prepare = nullptr,
-                         const std::vector<std::string>& environment = {},
-                         const std::string& program = TARNBROOK_BINARY);
+                         std::vector<std::string> command = {TARNBROOK_BINARY});
     ~GameSession();
-    GameSession(const GameSession&) = delete;
-    GameSession& operator=(const GameSession&) = delete;
 
     bool WaitUntilShown();  // with the first paint complete
     ScratchFolder& Folder() { return folder_; }
     FakeCommands& Fakes() { return fakes_; }
     bool Running();
-    pid_t Pid() const { return pid_; }
     // The exit status; -1 when the program did not end within the bound or died by a signal.
     int WaitForExit(int timeoutMs = 10000);
-    std::string Output() const;
-    std::string Log() const { return folder_.Read("log.txt"); }
 
     // Window coordinates of the top-left pixel of board square i (row-major, 12 per row).
     static int CellX(int index) { return (index % board::kColumns + 1) * board::kCellSize + 178; }
     static int CellY(int index) { return (index / board::kColumns + 1) * board::kCellSize + 90; }
     static const Area& Tile(int tile);  // of the repository's tile file
     std::vector<int> Board();           // each square's tile, board::kUnknown where none matches
-    // The board once it differs from before and stays so for one more read (a flood is drawn
-    // square by square); before on time-out.
-    std::vector<int> WaitForBoardChange(const std::vector<int>& before);
-
     void ClickCell(int index) { ClickAt(CellX(index) + 13, CellY(index) + 13); }
     void ClickButton(int y) { ClickAt(layout::kButtonX + 50, y + 14); }
     std::vector<int> StartGame();  // START, then the board once 130 squares are covered
-    std::vector<int> Click(int cell, const std::vector<int>& before)
-    {
-        ClickCell(cell);
-        return WaitForBoardChange(before);
-    }
-    // A top-level window of the game whose title begins with title (a dialog).
-    std::unique_ptr<GameWindow> WaitForDialog(const std::string& title, int timeoutMs = 10000);
-    // Wait until the START button's caption or a label on the teal ground shows the text.
-    bool StartShows(const std::string& caption);
-    bool LabelShows(int x, int y, int w, int h, const std::string& text);
-    static std::string Padded(int value, int width);  // with leading zeros
 
 private:
     ScratchFolder folder_;
     FakeCommands fakes_;
-    std::FILE* output_;
     pid_t pid_ = -1;
     int status_ = -1;
-    bool ended_ = false;
 };
 
 }  // namespace testsupport

@@ -9,26 +9,13 @@ namespace testsupport {
 
 namespace {
 
-// The program's windows come and go while they are looked at: errors about vanished windows
-// are expected.
-template <typename Call>
-auto Quietly(Display* display, Call call)
-{
-    XSync(display, False);
-    const XErrorHandler previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    auto result = call();
-    XSync(display, False);
-    XSetErrorHandler(previous);
-    return result;
-}
-
-// Bottom first in stacking order.
-std::vector<Window> Children(Display* display, Window window)
+// The top-level windows, bottom first in stacking order.
+std::vector<Window> TopLevel(Display* display)
 {
     Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
     std::vector<Window> list;
-    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
         list.assign(children, children + count);
     }
     XFree(children);
@@ -37,36 +24,32 @@ std::vector<Window> Children(Display* display, Window window)
 
 }  // namespace
 
+// The program's windows come and go while they are looked at: errors about vanished windows
+// are expected, and the calls that meet them answer failure.
+GameWindow::GameWindow()
+{
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+}
+
 bool GameWindow::WaitForWindow(const std::string& titlePrefix, int timeoutMs)
 {
-    Display* display = GetDisplay();
     const auto shown = [&] {
-        window_ = FindByTitle(DefaultRootWindow(display), titlePrefix);
-        XWindowAttributes attributes;
-        return window_ && XGetWindowAttributes(display, window_, &attributes) &&
-               attributes.map_state == IsViewable;
-    };
-    return display && WaitFor([&] { return Quietly(display, shown); }, timeoutMs);
-}
-
-// Depth first: a window manager puts the window inside a frame.
-Window GameWindow::FindByTitle(Window parent, const std::string& titlePrefix)
-{
-    for (Window child : Children(GetDisplay(), parent)) {
-        char* name = nullptr;
-        const bool found = XFetchName(GetDisplay(), child, &name) && name &&
-                           std::string(name).rfind(titlePrefix, 0) == 0;
-        XFree(name);
-        if (const Window inside = found ? child : FindByTitle(child, titlePrefix)) {
-            return inside;
+        for (Window window : TopLevel(GetDisplay())) {
+            char* name = nullptr;
+            XWindowAttributes attributes;
+            const bool found = XFetchName(GetDisplay(), window, &name) &&
+                               std::string(name).rfind(titlePrefix, 0) == 0 &&
+                               XGetWindowAttributes(GetDisplay(), window, &attributes) &&
+                               attributes.map_state == IsViewable;
+            XFree(name);
+            if (found) {
+                window_ = window;
+                return true;
+            }
         }
-    }
-    return 0;
-}
-
-Area GameWindow::Shown(int x, int y, int w, int h)
-{
-    return Quietly(GetDisplay(), [&] { return ReadArea(GetDisplay(), window_, x, y, w, h); });
+        return false;
+    };
+    return GetDisplay() && WaitFor(shown, timeoutMs);
 }
 
 int GameWindow::PixelAt(int x, int y)
@@ -75,26 +58,11 @@ int GameWindow::PixelAt(int x, int y)
     return pixel.pixels.empty() ? -1 : pixel.pixels[0];
 }
 
-void GameWindow::Origin(int& rootX, int& rootY)
-{
-    Window child;
-    XTranslateCoordinates(GetDisplay(), window_, DefaultRootWindow(GetDisplay()), 0, 0, &rootX,
-                          &rootY, &child);
-}
-
 bool GameWindow::IsAbove(Window other)
 {
-    const std::vector<Window> stack = Children(GetDisplay(), DefaultRootWindow(GetDisplay()));
+    const std::vector<Window> stack = TopLevel(GetDisplay());
     const auto upper = std::find(stack.begin(), stack.end(), window_);
     return upper != stack.end() && std::find(stack.begin(), upper, other) != upper;
-}
-
-bool GameWindow::Exists()
-{
-    return Quietly(GetDisplay(), [this] {
-        XWindowAttributes attributes;
-        return window_ && XGetWindowAttributes(GetDisplay(), window_, &attributes) != 0;
-    });
 }
 
 }  // namespace testsupport

@@ -9,27 +9,24 @@
 
 namespace testsupport {
 
-// A top-level window of a program under test, found on $DISPLAY by its title, read back and
-// clicked like a player, through a connection of its own.
+// A top-level window of a program under test (no window manager), found on $DISPLAY by its
+// title, read back and clicked like a player, through a connection of its own.
 class GameWindow {
 public:
+    GameWindow();
     // Waits until a top-level window whose name begins with titlePrefix is viewable.
     bool WaitForWindow(const std::string& titlePrefix, int timeoutMs = 10000);
     Window Id() const { return window_; }
     Display* GetDisplay() const { return input_.GetDisplay(); }
     InputDriver& Input() { return input_; }
 
-    Area Shown(int x, int y, int w, int h);  // window coordinates; empty when it cannot be read
-    int PixelAt(int x, int y);               // 0xRRGGBB; -1 when it cannot be read
+    // Window coordinates; empty when it cannot be read.
+    Area Shown(int x, int y, int w, int h) { return ReadArea(GetDisplay(), window_, x, y, w, h); }
+    int PixelAt(int x, int y);  // 0xRRGGBB; -1 when it cannot be read
     void ClickAt(int x, int y) { input_.Click(window_, x, y); }
-    void Origin(int& rootX, int& rootY);  // of the window's inside, on the screen
-    // Stacked above the other window, both children of the root (no window manager).
-    bool IsAbove(Window other);
-    bool Exists();
+    bool IsAbove(Window other);  // stacked above the other window
 
 private:
-    Window FindByTitle(Window parent, const std::string& titlePrefix);
-
     InputDriver input_;
     Window window_ = 0;
 };

@@ -1,7 +1,5 @@
 #include "Soak.h"
 
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -16,13 +14,16 @@
 #include <iterator>
 #include <sstream>
 
+#include "support/ChildProcesses.h"
+#include "support/WaitFor.h"
+
 namespace soak {
 
 namespace {
 
 constexpr int kStartTimeoutMs = 30000;
-constexpr int kEndTimeoutMs = 60000;  // leak checking at the end is slow under the sanitizers
-constexpr int kZombiesAllowed = 1;    // the main window collects a finished sound on its next tick
+constexpr int kEndTimeoutMs = 60000;   // leak checking at the end is slow under the sanitizers
+constexpr size_t kZombiesAllowed = 1;  // the main window collects a finished sound on its next tick
 
 // Where a player of the game clicks most, in hundredths of the clicks on its main window: the
 // field and START / CANCEL, INFO and EXIT. The rest land anywhere on the window.
@@ -41,31 +42,15 @@ double NowMs()
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
+void SleepMs(int milliseconds)
+{
+    usleep(static_cast<useconds_t>(milliseconds) * 1000);
+}
+
 std::string ReadText(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-long ResidentKilobytes(pid_t pid)
-{
-    long size = 0, resident = 0;
-    std::ifstream("/proc/" + std::to_string(pid) + "/statm") >> size >> resident;
-    return resident * sysconf(_SC_PAGESIZE) / 1024;
-}
-
-// Ended children not yet collected. In "pid (name) state ..." the state follows the last ") ".
-int ZombieChildren(pid_t parent)
-{
-    const std::string id = std::to_string(parent);
-    std::ifstream children("/proc/" + id + "/task/" + id + "/children");
-    int zombies = 0;
-    for (pid_t child; children >> child;) {
-        const std::string text = ReadText("/proc/" + std::to_string(child) + "/stat");
-        const size_t close = text.rfind(") ");
-        zombies += close != std::string::npos && text[close + 2] == 'Z';
-    }
-    return zombies;
 }
 
 std::string TitleOf(Display* display, Window window)
@@ -100,21 +85,15 @@ std::string EndDescription(int status)
 
 }  // namespace
 
-void SleepMs(int milliseconds)
-{
-    usleep(static_cast<useconds_t>(milliseconds) * 1000);
-}
-
 // Xlib keeps the mask of the resource-id bits a server gives each client in the public part of
 // its connection record; the bits above it name the client.
-Soak::Soak(Display* display, const std::string& program, const std::string& outputFolder,
-           unsigned seed)
-    : display_(display),
+Soak::Soak(const std::string& program, const std::string& outputFolder, unsigned seed)
+    : display_(input_.GetDisplay()),
+      clientMask_(display_ ? reinterpret_cast<_XPrivDisplay>(display_)->private4 : 0),
       program_(program),
       summary_(outputFolder + "/summary.txt"),
       seed_(seed),
-      random_(seed),
-      clientMask_(reinterpret_cast<_XPrivDisplay>(display)->private4)
+      random_(seed)
 {}
 
 int Soak::Run(int seconds)
@@ -135,18 +114,14 @@ void Soak::RunOnce(double deadline)
     main_ = 0;
     figures_ = {};
     runStartMs_ = NowMs();
-    const int output = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int error = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_ = fork();
     if (pid_ == 0) {
-        dup2(output, STDOUT_FILENO);
         dup2(error, STDERR_FILENO);
         execl(program_.c_str(), program_.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    close(output);
     close(error);
-    ended_ = pid_ < 0;
 
     std::string end = ", ended during the input";
     if (Play(deadline) && Running()) {
@@ -177,7 +152,7 @@ void Soak::RunOnce(double deadline)
     std::snprintf(line, sizeof line,
                   "run %d: %.0f s, %d actions, %s%s; VmRSS %ld -> %ld kB (peak %ld); "
                   "X windows %d -> %d with only the main window shown (at most %d); "
-                  "uncollected children at most %d",
+                  "uncollected children at most %zu",
                   run_, (NowMs() - runStartMs_) / 1000.0, figures_.actions,
                   EndDescription(status_).c_str(), end.c_str(), figures_.firstKb, figures_.lastKb,
                   figures_.peakKb, figures_.firstWindows, figures_.lastWindows,
@@ -218,13 +193,13 @@ bool Soak::EndOrderly()
         const std::vector<Shown> shown = Windows(true);
         for (const Shown& window : shown) {
             if (window.title == "Exit") {
-                Click(window.id, window.width - 65, window.height - 26, 1);
+                input_.Click(window.id, window.width - 65, window.height - 26);
             } else if (window.id != main_) {
-                RequestClose(window.id);
+                input_.SendDeleteWindow(window.id);
             }
         }
         if (shown.size() == 1 && !asked) {
-            RequestClose(main_);
+            input_.SendDeleteWindow(main_);
             asked = true;
         }
     }
@@ -234,12 +209,15 @@ bool Soak::EndOrderly()
 void Soak::Sample()
 {
     Figures& f = figures_;
-    if (const long resident = ResidentKilobytes(pid_)) {
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/" + std::to_string(pid_) + "/statm") >> pages >> resident;
+    resident *= sysconf(_SC_PAGESIZE) / 1024;
+    if (resident) {
         f.firstKb = f.firstKb ? f.firstKb : resident;
         f.lastKb = resident;
         f.peakKb = std::max(f.peakKb, resident);
     }
-    const int zombies = ZombieChildren(pid_);
+    const size_t zombies = testsupport::ChildProcesses('Z', pid_).size();
     if (zombies > kZombiesAllowed && f.mostZombies <= kZombiesAllowed) {
         Finding(std::to_string(zombies) + " ended children of the program were not collected");
     }
@@ -291,16 +269,11 @@ void Soak::Act(const std::vector<Shown>& windows)
             : windows.front();
     const int roll = question != windows.end() ? 100 : Between(1, 100);
     if (roll > 95) {
-        RequestClose(target.id);
+        input_.SendDeleteWindow(target.id);
     } else if (roll > 70) {  // letters as a name is typed, and keys that move, edit or confirm
-        const KeySym symbol = Between(1, 2) == 1
-                                  ? XK_a + static_cast<KeySym>(Between(0, 25))
-                                  : kKeys[Between(0, static_cast<int>(std::size(kKeys)) - 1)];
-        const KeyCode code = XKeysymToKeycode(display_, symbol);
-        XTestFakeKeyEvent(display_, code, True, CurrentTime);
-        Pace(5, 30);
-        XTestFakeKeyEvent(display_, code, False, CurrentTime);
-        Pace(10, 60);
+        input_.TypeKey(Between(1, 2) == 1
+                           ? XK_a + static_cast<KeySym>(Between(0, 25))
+                           : kKeys[Between(0, static_cast<int>(std::size(kKeys)) - 1)]);
     } else {
         int x = Between(0, target.width - 1), y = Between(0, target.height - 1);
         int area = target.title.rfind("Tarnbrook - ", 0) == 0 ? Between(1, 100) : 100;
@@ -311,40 +284,13 @@ void Soak::Act(const std::vector<Shown>& windows)
                 break;
             }
         }
-        Click(target.id, x, y, Between(1, 10) <= 8 ? 1 : 3);
+        const unsigned button = Between(1, 10) <= 8 ? Button1 : Button3;
+        input_.MoveTo(target.id, x, y);
+        input_.PressButton(button);
+        SleepMs(Between(10, 40));  // held a moment, as a hand does
+        input_.ReleaseButton(button);
     }
-}
-
-void Soak::Click(Window window, int x, int y, unsigned button)
-{
-    Window child = 0;
-    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &x, &y, &child);
-    XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
-    Pace(5, 20);
-    XTestFakeButtonEvent(display_, button, True, CurrentTime);
-    Pace(10, 40);
-    XTestFakeButtonEvent(display_, button, False, CurrentTime);
-    Pace(30, 130);
-}
-
-// As a title bar's close button does: the window manager is asked to close the window.
-void Soak::RequestClose(Window window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.format = 32;
-    event.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
-    event.xclient.data.l[1] = 2;  // asked by a user's tool
-    XSendEvent(display_, DefaultRootWindow(display_), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    Pace(30, 120);
-}
-
-void Soak::Pace(int fromMs, int toMs)
-{
-    XSync(display_, False);
-    SleepMs(Between(fromMs, toMs));
+    SleepMs(Between(30, 130));
 }
 
 int Soak::Between(int from, int to)
@@ -354,16 +300,15 @@ int Soak::Between(int from, int to)
 
 bool Soak::Running()
 {
-    ended_ = ended_ || waitpid(pid_, &status_, WNOHANG) == pid_;
-    return !ended_;
+    if (pid_ > 0 && waitpid(pid_, &status_, WNOHANG) == pid_) {
+        pid_ = -1;
+    }
+    return pid_ > 0;
 }
 
 bool Soak::WaitForEnd(int timeoutMs)
 {
-    for (const double end = NowMs() + timeoutMs; Running() && NowMs() < end;) {
-        SleepMs(20);
-    }
-    return !Running();
+    return testsupport::WaitFor([this] { return !Running(); }, timeoutMs);
 }
 
 // On standard output and in the summary file at once.

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <X11/Xlib.h>
 #include <sys/types.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
-namespace soak {
+#include "support/InputDriver.h"
 
-void SleepMs(int milliseconds);
+namespace soak {
 
 // Runs the program again and again in the current folder (which holds its Data) for the given
 // time with random but plausible clicks, keys and close requests, the same for the same seed.
@@ -18,8 +17,8 @@ void SleepMs(int milliseconds);
 // X windows, printed and kept in the output folder's summary.txt.
 class Soak {
 public:
-    Soak(Display* display, const std::string& program, const std::string& outputFolder,
-         unsigned seed);
+    Soak(const std::string& program, const std::string& outputFolder, unsigned seed);
+    Display* GetDisplay() const { return input_.GetDisplay(); }
     int Run(int seconds);  // answers the number of findings
 
 private:
@@ -32,7 +31,8 @@ private:
         int actions = 0;
         long firstKb = 0, lastKb = 0, peakKb = 0;  // resident memory
         // The program's X windows while only the main window is shown, and at most.
-        int firstWindows = -1, lastWindows = -1, mostWindows = 0, mostZombies = 0;
+        int firstWindows = -1, lastWindows = -1, mostWindows = 0;
+        size_t mostZombies = 0;
     };
 
     void RunOnce(double deadline);
@@ -41,23 +41,20 @@ private:
     void Sample();
     std::vector<Shown> Windows(bool viewableOnly);
     void Act(const std::vector<Shown>& windows);
-    void Click(Window window, int x, int y, unsigned button);
-    void RequestClose(Window window);
-    void Pace(int fromMs, int toMs);
     int Between(int from, int to);
     bool Running();
     bool WaitForEnd(int timeoutMs);
     void Finding(const std::string& what);
     void Report(const std::string& line);
 
+    testsupport::InputDriver input_;
     Display* display_;
+    XID clientMask_;
     std::string program_, summary_;
     unsigned seed_;
     std::mt19937 random_;
-    XID clientMask_;
     pid_t pid_ = -1;
     int status_ = 0, run_ = 0, actions_ = 0, findings_ = 0;
-    bool ended_ = true;
     Window main_ = 0;
     double runStartMs_ = 0;
     Figures figures_;
