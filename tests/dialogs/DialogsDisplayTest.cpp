@@ -39,6 +39,9 @@ namespace {
 using Lines = std::vector<std::string>;
 using Results = std::vector<std::pair<uint32_t, uint32_t>>;
 
+constexpr uint32_t kNone = FormMsgBox::kResultNone, kYes = FormMsgBox::kResultYes;
+constexpr uint32_t kNo = FormMsgBox::kResultNo, kAnsweredOk = FormMsgBox::kResultOk;
+
 constexpr int kPictureWidth = 40;
 constexpr int kPictureHeight = 50;
 
@@ -200,7 +203,7 @@ TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersClo
     ClickMiddle(Box()->GetSecondButton());
     ShowMsgBoxYesNo(5, &owner, "Leave?", "Exit");
     CloseBy(kWindowManager, Box());
-    EXPECT_EQ(owner.results, (Results{{9, 3}, {7, 1}, {1000, 4}, {5, 0}}));
+    EXPECT_EQ(owner.results, (Results{{9, kYes}, {7, kAnsweredOk}, {1000, kNo}, {5, kNone}}));
     EXPECT_TRUE(Free());
 
     owner.results.clear();
@@ -214,7 +217,7 @@ TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersClo
     ClickMiddle(running->GetFirstButton());
     EXPECT_FALSE(running);
     Type(Box(), {XK_Tab, XK_Return});
-    EXPECT_EQ(owner.results, (Results{{1, 1}, {2, 3}}));
+    EXPECT_EQ(owner.results, (Results{{1, kAnsweredOk}, {2, kYes}}));
 
     // A name dialog going first, closed or deleted, leaves the owner to the box.
     std::unique_ptr<FormNamePlayer> name = OpenName();

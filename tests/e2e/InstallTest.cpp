@@ -9,6 +9,7 @@
 #include <regex>
 #include <string>
 
+#include "support/ChildProcesses.h"
 #include "support/GameSession.h"
 #include "support/WaitFor.h"
 
@@ -115,11 +116,20 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
         PaintedLabel("Top Ten: 1  Score " + line, layout::kWidth, 18, 0x00FFFF, 0x0000FF, 2, false);
     EXPECT_TRUE(WaitFor([&] { return game.Shown(0, 10, layout::kWidth, 18) == ticker; }, 10000));
 
+    // A sound still playing, even one deaf to SIGTERM, ends with the game.
+    const std::string aplayPid = game.Folder().Path() + "/aplay.pid";
+    game.Folder().Write("fake-bin/aplay",
+                        "#!/bin/sh\ntrap '' TERM\necho $$ >'" + aplayPid + "'\nexec sleep 60\n");
+    game.StartGame();
+    game.ClickCell(13);
+    ASSERT_TRUE(
+        WaitFor([&] { return game.Folder().Read("aplay.pid").find('\n') != std::string::npos; }));
     game.ClickButton(layout::kExitY);
     GameWindow question;
     ASSERT_TRUE(question.WaitForWindow("Exit"));
     question.ClickAt(185, 124);
     EXPECT_EQ(game.WaitForExit(), 0);
+    EXPECT_TRUE(WaitFor([&] { return ProcessEnded(std::stoi(game.Folder().Read("aplay.pid"))); }));
     EXPECT_FALSE(root.Exists(user + "log.txt"));
     // Nothing is written where the player stood.
     EXPECT_FALSE(game.Folder().Exists("log.txt") || game.Folder().Exists("Data/Tarnbrook"));

@@ -77,6 +77,9 @@ TEST_F(FormDisplayTest, WindowManagerPropertiesAProtocolErrorAndALostConnection)
     EXPECT_EQ(Property(window, "WM_NORMAL_HINTS", 32), "60 30 40 320 200 320 200 320 200");
     // Input, state and icon pixmap hinted; input wanted; the normal state; no icon yet.
     EXPECT_EQ(Property(window, "WM_HINTS", 8), "7 1 1 0 ");
+    // The class the desktop file's StartupWMClass names, and the process that owns the window.
+    EXPECT_EQ(Property(window, "WM_CLASS"), std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
+    EXPECT_EQ(Property(window, "_NET_WM_PID"), std::to_string(getpid()));
     Display* display = screen.GetDisplay();
     XMapWindow(display, 0x3ffffff);
     const Window unmapped =
