@@ -189,7 +189,7 @@ TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersClo
 {
     ShowMsgBox("Hello", "Hi");
     ElementWatch<FormMsgBox> first(Box());
-    EXPECT_EQ(first->GetOwnerForm(), &owner);
+    EXPECT_TRUE(first->GetOwnerForm() == &owner && first->IsDialog());
     EXPECT_EQ(At(first->GetPosition()), CentredAt(250, 150));
     ShowMsgBoxYesNo(9, "Sure?", "Hi");
     EXPECT_FALSE(first);
@@ -287,6 +287,7 @@ TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUn
     EXPECT_EQ(about->GetCaption(), "Info...");
     EXPECT_EQ(At(about->GetPosition()), CentredAt(600, 210));
     EXPECT_EQ(At(about->GetOkButton()->GetPosition()), "297,173");
+    EXPECT_EQ(At(about->GetMailCell()->GetPosition()), "295,68");
 
     const testsupport::Area shot =
         testsupport::ReadArea(screen.GetDisplay(), about->GetWindow(), 0, 0, 600, 210);

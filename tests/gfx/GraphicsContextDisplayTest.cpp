@@ -119,7 +119,7 @@ TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessThanTheOutlineAndDashes
     gc.DrawRectangle(60, 150, 5, 5, 1, kInk);
     EXPECT_EQ(Ink(50, 140, 40, 25, kInk), (std::vector<int>{60, 150, 64, 154, 16}));
     gc.FillRectangle(100, 150, 6, 6, 1, kGreen, kInk);
-    EXPECT_EQ(surface.FindColor(90, 140, 40, 25, kGreen).right, 104);
+    EXPECT_EQ(Ink(90, 140, 40, 25, kGreen), (std::vector<int>{100, 150, 104, 154, 16}));
     EXPECT_EQ(surface.Pixel(105, 155), kGrey);
 
     gc.DrawLine(10, 20, 109, 20, 1, kInk);
@@ -130,6 +130,7 @@ TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessThanTheOutlineAndDashes
     gc.DrawRectangle(10, 50, 100, 5, 1, kInk);
     EXPECT_EQ(surface.CountOther(10, 50, 100, 1, kInk), 0);
     gc.FillPolygon(nullptr, 4, 1, kGreen, kInk);  // no points: nothing to draw
+    gc.DrawEllipse(10, 80, -5, 20, kGreen);       // nor a negative width
     EXPECT_TRUE(surface.FindColor(0, 60, 240, 80, kGreen).Empty());
 }
 

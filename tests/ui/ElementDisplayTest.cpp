@@ -171,6 +171,8 @@ TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
     square.reset();
     const auto later = Square(1, 0, 0);
     EXPECT_EQ(surface.Pixel(13, 13), (27 + 13) * 256 + 13);
+    later->SetCellErase(2, 0, false);
+    EXPECT_EQ(surface.Pixel(13, 13), (54 + 13) * 256 + 13);
 }
 
 int deletions = 0;
@@ -352,7 +354,8 @@ TEST_F(WidgetDisplayTest, OptionBox)
     box.SetSelectedIndex(2);
     ExpectSpots({Spot{kX + 25, kY + 54, kBlack}, Spot{kX + 25, kY, kFace, 1, 52}});
     box.LostFocus();
-    EXPECT_EQ(surface.CountOther(kX, kY + 78, 151, 2, kGrey), 0);  // nothing below
+    EXPECT_EQ(surface.CountOther(kX, kY + 78, 151, 2, kGrey), 0);              // nothing below
+    EXPECT_EQ(surface.FindColor(kX + 26, kY, 100, 26, kBlack).left, kX + 28);  // the caption
 
     box.SetSelectedIndex(1);
     for (int option = 0; option < 3; ++option) {

@@ -144,7 +144,7 @@ TEST_F(FormDisplayTest, LoadRunsOnceDuringCreationAndANewWindowKeepsTheId)
 }
 
 // Without a screen nothing is created; geometry set before creation is applied by it, later at
-// once; Raise puts the window on top; centring.
+// once; flag B goes on and off; Raise puts the window on top; centring.
 TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndCentring)
 {
     Form form(nullptr);
@@ -161,11 +161,15 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     Show(form);
     EXPECT_EQ(testsupport::XY(form.GetPosition()), "12,23");
     form.SetPosition(100, 150);
-    form.SetSize(300, 120);
+    form.SetClientSize(300, 120, false);
     const XWindowAttributes attributes = Attributes(form.GetWindow());
     EXPECT_EQ(testsupport::XY(Point{attributes.x, attributes.y}), "100,150");
     EXPECT_EQ(attributes.width, 300);
     EXPECT_EQ(testsupport::XY(Point{form.GetClientWidth(), form.GetClientHeight()}), "300,120");
+    form.SetFlagBOn();
+    const bool flagOn = form.IsFlagB();
+    form.SetFlagBOff();
+    EXPECT_TRUE(flagOn && !form.IsFlagB());
     form.Hide();
     EXPECT_EQ(Attributes(form.GetWindow()).map_state, IsUnmapped);
     form.ShowMapped();

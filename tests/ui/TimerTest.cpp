@@ -67,6 +67,7 @@ TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
     });
     TickAll(10);
     EXPECT_EQ(fired, (Timers{&killer, self, &maker}));
+    EXPECT_LT(killer.GetId(), maker.GetId());  // a new id for each, as for elements
     killer.Stop();
     maker.Stop();
     fired.clear();

@@ -76,6 +76,7 @@ TEST(HugeRanges, SlidersAndScrollBarsPlaceNoMoreTicksThanTheirPixelsShow)
     EXPECT_EQ(slider.GetValue(), kHuge / static_cast<int>(ticks.size() - 1));
 
     ScrollBar bar(nullptr, 0, kHuge);
+    EXPECT_EQ(bar.GetValue(), 0);
     bar.SetSize(200, 21);
     bar.Create();
     bar.Paint();
