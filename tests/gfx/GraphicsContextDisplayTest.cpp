@@ -134,7 +134,7 @@ TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessThanTheOutlineAndDashes
     EXPECT_TRUE(surface.FindColor(0, 60, 240, 80, kGreen).Empty());
 }
 
-// One line is centred on a background of w-1 x h; "\n" ends a line, "\n\n" adds no empty one.
+// One line is centred on a background of w-1 x h, across too; "\n" ends a line, "\n\n" adds none.
 TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnOneLineIsCentredNewlinesJoin)
 {
     ASSERT_EQ(gc.MeasureTextHeight(100, "Mam"), kLine);
@@ -146,8 +146,9 @@ TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnOneLineIsCentredN
     EXPECT_EQ(surface.FindColor(0, 30, 200, 30, kWhite).right, 108);
     EXPECT_EQ(surface.FindColor(0, 30, 200, 30, kWhite).bottom, 49);
 
-    gc.DrawText(10, 60, 100, 60, "Mam\n", kInk, GraphicsContext::NoColor, TextAlign::Left);
+    gc.DrawText(10, 60, 100, 60, "Mam\n", kInk, GraphicsContext::NoColor, TextAlign::Centre);
     EXPECT_EQ(surface.FindColor(0, 55, 200, 60, kInk).top, InkRows(60 + kLine - 1).first);
+    EXPECT_EQ(surface.FindColor(0, 55, 115, 60, kInk).left, 49);  // centred
     gc.DrawText(120, 60, 100, 70, "Mam\n\nMam", kInk, GraphicsContext::NoColor, TextAlign::Left);
     EXPECT_EQ(surface.FindColor(115, 55, 120, 90, kInk).bottom, InkRows(60 + 2 * kLine - 1).second);
     EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n\nMam"), 2 * kLine);
