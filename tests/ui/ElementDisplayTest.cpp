@@ -249,6 +249,7 @@ TEST_F(ElementDisplayTest, ACallbackMayDeleteTheElementThatRanIt)
 TEST_F(WidgetDisplayTest, Button)
 {
     ButtonCustom button(&surface.Get(), "");
+    EXPECT_EQ(XY(button.GetSize()), "80,30");  // unless told otherwise
     button.SetCommand(Note);
     ShowAt(button, kX, kY, 80, 30);
     // The bevel's top and left edges are the first colour, its right and bottom edges the second.
