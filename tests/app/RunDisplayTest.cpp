@@ -91,6 +91,7 @@ TEST_F(RunDisplayTest, KeysAndMotionReachTheFocusedElementThenTheFormAndMarkTheK
     form.SetOnKeyUp(NoteKeyA);
     PointAtForm();
     Application::focused = box.get();
+    Application::keyTable['b'] = 1;  // left from before the loop, which forgets it
     input.TypeKey(XK_a);
     input.TypeKey(XK_F1);
     input.MoveTo(DefaultRootWindow(input.GetDisplay()), 5, 5);
@@ -100,7 +101,7 @@ TEST_F(RunDisplayTest, KeysAndMotionReachTheFocusedElementThenTheFormAndMarkTheK
                               "box.KeyUp " + a, "form.KeyChar 97", "form.KeyUp " + a, "a=0",
                               "box.KeyDown " + f1, "form.KeyDown " + f1, "a=0", "box.KeyUp " + f1,
                               "form.KeyUp " + f1, "a=0", "form.MouseLeave"}));
-    EXPECT_FALSE(Application::IsKeyDown(0));  // a key without a character marks nothing
+    EXPECT_FALSE(Application::IsKeyDown(0) || Application::IsKeyDown('b'));  // 0: no character
 }
 
 // A focused element deleted by its key callback leaves no focus; an OK deletes its dialog.
