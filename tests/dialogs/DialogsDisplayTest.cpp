@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <memory>
@@ -122,6 +121,14 @@ protected:
         Pump();
         return shown;
     }
+    // "" when the dialog looks, pixel for pixel, as the picture of that name.
+    std::string Looks(Form* dialog, const std::string& picture)
+    {
+        return testsupport::PictureDifference(
+            testsupport::ReadArea(screen.GetDisplay(), dialog->GetWindow(), 0, 0,
+                                  dialog->GetClientWidth(), dialog->GetClientHeight()),
+            picture);
+    }
     bool HeldBy(Form* dialog) { return !owner.IsEnabled() && owner.GetActiveDialog() == dialog; }
     bool Free() { return owner.IsEnabled() && owner.GetActiveDialog() == nullptr; }
     static std::string At(Point point)
@@ -191,6 +198,7 @@ TEST_F(DialogsDisplayTest, BoxesReportOkOneYesThreeNoFourAndTheWindowManagersClo
     ElementWatch<FormMsgBox> first(Box());
     EXPECT_TRUE(first->GetOwnerForm() == &owner && first->IsDialog());
     EXPECT_EQ(At(first->GetPosition()), CentredAt(250, 150));
+    EXPECT_EQ(Looks(first.Get(), "message-box"), "");
     ShowMsgBoxYesNo(9, "Sure?", "Hi");
     EXPECT_FALSE(first);
     EXPECT_TRUE(HeldBy(Box()));
@@ -241,6 +249,7 @@ TEST_F(DialogsDisplayTest, AnEmptyNameBeepsAndATypedOneIsTakenByReturnOkOrDelete
     CellControl* prompt = dialog->GetPromptLabel();
     EXPECT_EQ(prompt->GetText(), "Your name:");
     EXPECT_EQ(At(prompt->GetSize()), At(Point{dialog->GetClientWidth(), 14}));
+    EXPECT_EQ(Looks(dialog.get(), "name-dialog"), "");
     dialog->SetPrompt("Again:");
     EXPECT_EQ(prompt->GetText(), "Again:");
     ShowMsgBoxYesNo(1000, &owner, "Do you really want to go exit?", "Exit");
@@ -287,24 +296,8 @@ TEST_F(DialogsDisplayTest, TheAboutBoxShowsItsPictureAndTextsCentredOnItsOwnerUn
     EXPECT_EQ(about->GetCaption(), "Info...");
     EXPECT_EQ(At(about->GetPosition()), CentredAt(600, 210));
     EXPECT_EQ(At(about->GetOkButton()->GetPosition()), "297,173");
-    EXPECT_EQ(At(about->GetMailCell()->GetPosition()), "295,68");
 
-    const testsupport::Area shot =
-        testsupport::ReadArea(screen.GetDisplay(), about->GetWindow(), 0, 0, 600, 210);
-    EXPECT_EQ(shot.At(15, 28), 0xFFFFFF);
-    EXPECT_EQ(shot.At(15 + kPictureWidth - 1, 28 + kPictureHeight - 1), 0xFFFFFF);
-    EXPECT_EQ(shot.At(10, 23), 0);  // the sunken frame's dark corner
-    const testsupport::Area productLine = shot.Crop(kPictureWidth + 45, 17, 500, 25);
-    EXPECT_GT(std::count(productLine.pixels.begin(), productLine.pixels.end(), 0xFFFFFF), 20);
-    XFontStruct* font = owner.GetFont().GetFontStruct(screen.GetDisplay());
-    for (CellControl* link : {about->GetWebCell(), about->GetMailCell()}) {
-        const std::string text = link->GetText();
-        const int cut = XTextWidth(font, text.data(), static_cast<int>(text.size()) - 1);
-        const Point at = link->GetPosition();
-        const testsupport::Area tail =
-            shot.Crop(at.x + cut, at.y, link->GetWidth() - cut, link->GetHeight());
-        EXPECT_NE(std::count(tail.pixels.begin(), tail.pixels.end(), 0x0000FF), 0) << text;
-    }
+    EXPECT_EQ(Looks(about.get(), "about-box"), "");
 
     for (int way = kReturn; way <= kEscape; ++way) {
         about = About();

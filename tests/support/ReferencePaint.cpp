@@ -2,7 +2,13 @@
 
 #include <X11/Xutil.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
 #include "support/ShownForm.h"
+#include "support/TestData.h"
 #include "ui/CellControl.h"
 #include "ui/widgets/ButtonCustom.h"
 
@@ -47,6 +53,26 @@ Area ReadArea(Display* display, Window window, int x, int y, int w, int h)
     }
     XDestroyImage(image);
     return area;
+}
+
+std::string PictureDifference(const Area& shown, const std::string& name)
+{
+    std::ostringstream runs;
+    runs << std::hex;
+    for (auto run = shown.pixels.begin(); run != shown.pixels.end();) {
+        const auto next = std::find_if(run, shown.pixels.end(), [&](int p) { return p != *run; });
+        runs << *run << ' ' << next - run << '\n';
+        run = next;
+    }
+    const std::string text = runs.str(), path = name + ".txt";
+    if (std::getenv("TARNBROOK_NEW_PICTURES")) {
+        std::ofstream(TARNBROOK_TEST_DATA "/" + path) << text;
+    }
+    const std::string expected = ReadTestData(path);
+    const auto differs = std::mismatch(text.begin(), text.end(), expected.begin(), expected.end());
+    return text == expected ? ""
+                            : path + ": run " +
+                                  std::to_string(std::count(text.begin(), differs.first, '\n') + 1);
 }
 
 Area PaintedButton(const std::string& caption, int width, int height, int64_t foreColor,

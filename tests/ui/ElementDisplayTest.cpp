@@ -414,6 +414,7 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     EXPECT_EQ(bar.GetValue(), 9999);
     bar.GotFocus();
     bar.KeyDown(XK_Up);
+    EXPECT_EQ(Block(), "67,91");    // a page back, shown at once
     EXPECT_TRUE(bar.KeyChar(' '));  // space is Down
     bar.Enable(false);
     bar.KeyDown(XK_Left);
