@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "support/ReferencePaint.h"
 #include "support/ShownForm.h"
 
 namespace testsupport {
@@ -20,6 +21,12 @@ protected:
     }
 
     void ExpectSpots(std::initializer_list<Spot> spots) { EXPECT_EQ(surface.Unmet(spots), ""); }
+    // The whole form, pixel for pixel, as the picture of that name in tests/data.
+    void ExpectPicture(const std::string& name)
+    {
+        const int w = surface.Get().GetClientWidth(), h = surface.Get().GetClientHeight();
+        EXPECT_EQ(PictureDifference(Area{w, h, surface.Area(0, 0, w, h)}, name), "");
+    }
 
     ShownForm surface;
 };
