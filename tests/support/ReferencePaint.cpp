@@ -64,7 +64,7 @@ std::string PictureDifference(const Area& shown, const std::string& name)
         runs << *run << ' ' << next - run << '\n';
         run = next;
     }
-    const std::string text = runs.str(), path = name + ".txt";
+    const std::string text = runs.str(), path = "pictures/" + name + ".txt";
     if (std::getenv("TARNBROOK_NEW_PICTURES")) {
         std::ofstream(TARNBROOK_TEST_DATA "/" + path) << text;
     }

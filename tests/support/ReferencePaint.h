@@ -24,9 +24,9 @@ struct Area {
 // Read back with XGetImage; empty when the area cannot be read.
 Area ReadArea(Display* display, Window window, int x, int y, int w, int h);
 
-// "" when the area is, pixel for pixel, the picture tests/data/<name>.txt keeps as lines of
-// colour and count in hexadecimal (runs of equal pixels, row by row), else where it first differs.
-// With TARNBROOK_NEW_PICTURES set the file is written anew first, for git diff to show the change.
+// "" when the area is, pixel for pixel, tests/data/pictures/<name>.txt: runs of equal pixels, row
+// by row, as lines of colour and count in hexadecimal. Else where it first differs. With
+// TARNBROOK_NEW_PICTURES set the file is written anew first, for git diff to show the change.
 std::string PictureDifference(const Area& shown, const std::string& name);
 
 // A button or label painted alone on the game's background and read back: the texts' oracle.
