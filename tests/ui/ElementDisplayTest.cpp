@@ -464,7 +464,7 @@ protected:
 };
 
 // A sunken frame; the caret fills the cell after the text; hidden, erased. Disabled or read-only,
-// no caret, character or beep. Password stars.
+// no caret, character or beep. Password stars. Up and Down move a row in a multi-line box.
 TEST_F(TextBoxCustomDisplayTest, FrameCaretDisabledReadOnlyAndPassword)
 {
     auto box = Box("Mi  ", 30);
@@ -506,6 +506,13 @@ TEST_F(TextBoxCustomDisplayTest, FrameCaretDisabledReadOnlyAndPassword)
     secret->SetPassword(true);
     auto stars = Box("** *", 180);
     EXPECT_EQ(surface.Area(23, 133, 5 * cell, line), surface.Area(23, 183, 5 * cell, line));
+    auto memo = Box(std::string(20, 'm'), 130, 120, 45);  // on two rows
+    memo->SetMultiLine(true);
+    memo->SetFocus();
+    memo->KeyDown(XK_Up);
+    const int up = memo->GetCaret();
+    memo->KeyDown(XK_Down);
+    EXPECT_EQ(XY(Point{up, memo->GetCaret()}), "8,20");  // a row of 12 up, then down
 }
 
 // Five cells take five characters and the sixth beeps; Shift let go first still gives a capital.
