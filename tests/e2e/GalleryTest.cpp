@@ -20,6 +20,7 @@ TEST(Gallery, EveryElementPaintsInPlaceAndQuitEndsIt)
     // The picture in the panel is painted last.
     ASSERT_TRUE(WaitFor([&] { return window.PixelAt(505, 388) == 0; }));
     Area shot = window.Shown(0, 0, 640, 480);
+    ASSERT_EQ(shot.pixels.size(), 640u * 480u);
     for (int y = 380; y < 400; ++y) {
         std::fill_n(shot.pixels.begin() + y * shot.width + 530, 96, 0);
     }
