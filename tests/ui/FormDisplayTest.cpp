@@ -61,11 +61,11 @@ protected:
     Screen screen{"tests"};
 };
 
-// The window manager's hints and protocols; a protocol error is logged once and the program goes
-// on; reading back a window that is not viewable fails quietly, with no line of its own.
+// The window manager's hints and protocols, a dialog's window type; a protocol error is logged
+// once and the program goes on; reading back a window not viewable fails quietly, logging nothing.
 TEST_F(FormDisplayTest, WindowManagerPropertiesAProtocolErrorAndALostConnection)
 {
-    Form form(nullptr);
+    Form form(nullptr, true);
     form.SetCaption("Caption before creation");
     form.SetPosition(30, 40);
     form.SetSize(320, 200);
@@ -80,6 +80,8 @@ TEST_F(FormDisplayTest, WindowManagerPropertiesAProtocolErrorAndALostConnection)
     // The class the desktop file's StartupWMClass names, and the process that owns the window.
     EXPECT_EQ(Property(window, "WM_CLASS"), std::string("Tarnbrook.exe\0Tarnbrook.exe\0", 28));
     EXPECT_EQ(Property(window, "_NET_WM_PID"), std::to_string(getpid()));
+    EXPECT_EQ(Property(window, "_NET_WM_WINDOW_TYPE"),
+              std::to_string(AtomNamed("_NET_WM_WINDOW_TYPE_DIALOG")));
     Display* display = screen.GetDisplay();
     XMapWindow(display, 0x3ffffff);
     const Window unmapped =
