@@ -111,7 +111,7 @@ TEST_F(GraphicsContextDisplayTest, EveryDrawingIsSentAtOnce)
     EXPECT_TRUE(seen(10, 120, 100, 15, kInk));
 }
 
-// A fill's border lies on the edge of its (w-1) x (h-1) area; dashes do not stay for the next line.
+// A fill's border lies on the edge of its (w-1) x (h-1) area; dashes and widths do not stay.
 TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessThanTheOutlineAndDashesDoNotStay)
 {
     gc.FillRectangle(10, 150, 5, 5, 0, GraphicsContext::NoColor, kInk);
@@ -127,8 +127,14 @@ TEST_F(GraphicsContextDisplayTest, FillCoversOnePixelLessThanTheOutlineAndDashes
     gc.DrawLine(10, 30, 109, 30, kInk);
     EXPECT_EQ(surface.CountOther(10, 30, 100, 1, kInk), 0);
     gc.DrawLine(10, 40, 109, 40, 2, kInk);
+    gc.DrawRectangle(150, 30, 20, 5, 2, kInk);
+    EXPECT_EQ(Ink(140, 20, 40, 25, kInk)[4], 91);  // two pixels wide: 46 when one
     gc.DrawRectangle(10, 50, 100, 5, 1, kInk);
     EXPECT_EQ(surface.CountOther(10, 50, 100, 1, kInk), 0);
+    EXPECT_TRUE(surface.FindColor(12, 48, 96, 2, kInk).Empty());  // nor a wide line
+    const XPoint square[] = {{150, 60}, {160, 60}, {160, 70}, {150, 70}};
+    gc.FillPolygon(square, 4, 0, GraphicsContext::NoColor, kInk);  // no border, no outline
+    EXPECT_EQ(Ink(145, 55, 20, 20, kInk)[4], 100);
     gc.FillPolygon(nullptr, 4, 1, kGreen, kInk);  // no points: nothing to draw
     gc.DrawEllipse(10, 80, -5, 20, kGreen);       // nor a negative width
     EXPECT_TRUE(surface.FindColor(0, 60, 240, 80, kGreen).Empty());
