@@ -268,6 +268,16 @@ TEST_F(WidgetDisplayTest, Button)
     EXPECT_TRUE(surface.FindColor(kX + 1, kY + 1, 78, 28, kBlack).Empty());
     EXPECT_FALSE(button.KeyChar('\r'));
     EXPECT_EQ(events.size(), 2u);
+    // A picture left of the caption, its own one while disabled; alone, centred.
+    const std::vector<unsigned char> white(6 * 4 * 3, 0xFF), dark(6 * 4 * 3, 0x20);
+    ImagePtr picture = CreateXImage(&surface.Get(), white.data(), 6, 4);
+    ImagePtr greyed = CreateXImage(&surface.Get(), dark.data(), 6, 4);
+    button.SetImage(picture.get());
+    button.SetDisabledImage(greyed.get());
+    ExpectPicture("button-disabled-picture");
+    button.Enable(true);
+    button.SetText("");
+    ExpectPicture("button-picture");
 }
 
 // Tick box, caption and focus rectangle; clicks and space run the command, then OnMouseUp.
