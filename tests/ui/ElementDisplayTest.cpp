@@ -22,6 +22,7 @@
 #include "ui/widgets/ButtonCustom.h"
 #include "ui/widgets/CheckBox.h"
 #include "ui/widgets/OptionBox.h"
+#include "ui/widgets/ProgressBar.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/Slider.h"
 #include "ui/widgets/TextBoxCustom.h"
@@ -349,6 +350,19 @@ TEST_F(WidgetDisplayTest, OptionBox)
     EXPECT_EQ(surface.Pixel(kX + 10, kY + 26 * 2 + 15), 0x010101);  // the third marked
 }
 
+// Over 0 .. 10: a new value shows at once, one beyond either end stops there; flat and bevelled.
+TEST_F(WidgetDisplayTest, ProgressBar)
+{
+    ProgressBar flat(&surface.Get(), 0, 10), bevelled(&surface.Get(), 0, 10);
+    ShowAt(flat, kX, kY, 100, 20);
+    ShowAt(bevelled, kX, kY + 40, 100, 20);
+    bevelled.SetBevel(true);
+    flat.SetValue(4);
+    bevelled.SetValue(-5);
+    bevelled.SetValue(99);
+    ExpectPicture("progress-bars");
+}
+
 // Over 0 .. 200, 122 x 21: a track from x 41 to 120 in page cells of 26, 26 and 28. Edges,
 // arrows, the block on the current page's cell; arrow zones and keys move a page, not past either
 // end nor while disabled; a press takes the page under the pointer; the value is stored as given.
@@ -385,6 +399,8 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     bar.KeyDown(XK_Up);
     EXPECT_EQ(Block(), "67,91");    // a page back, shown at once
     EXPECT_TRUE(bar.KeyChar(' '));  // space is Down
+    bar.SetValue(0);
+    bar.KeyDown(XK_Left);  // no page before the first
     bar.Enable(false);
     bar.KeyDown(XK_Left);
     EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kDisabled);
