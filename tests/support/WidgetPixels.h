@@ -13,7 +13,6 @@ constexpr int kBlack = 0x000000;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kGrey = 0xAAAAAA;      // a form or element without a back colour
 constexpr int kDisabled = 0x9B9B9B;  // the ink of a disabled element
-constexpr int kLight = 0xDDDDDD;     // the light edges of sliders and scroll bars
 constexpr int kFace = 0xC8D2DC;      // the back colour the tests give their elements
 constexpr int kMarker = 0x13579B;    // painted by the test where nothing should repaint
 
