@@ -79,6 +79,7 @@ public:
 
     const Board& GetBoard() const { return board_; }
     ButtonCustom* GetStartButton() const { return buttonStart_.get(); }
+    ButtonCustom* GetInfoButton() const { return buttonInfo_.get(); }
     ImageFrame* GetCell(int index) const { return cells_[static_cast<size_t>(index)].get(); }
 
 private:

@@ -8,6 +8,7 @@
 
 #include "app/ElementWatch.h"
 #include "support/RecordingChild.h"
+#include "support/ScratchFolder.h"
 #include "ui/Child.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
@@ -79,6 +80,25 @@ TEST_F(ApplicationTest, DestroyingAnElementLeavesNoReferenceToIt)
     bare.reset();
     EXPECT_TRUE(Application::elements.empty());
     EXPECT_EQ(Application::focused, nullptr);
+}
+
+// What a registry no longer holds is reported with the kind, the entries left and the id.
+TEST_F(ApplicationTest, RemovingWhatARegistryDoesNotHoldIsLogged)
+{
+    testsupport::ScratchFolder folder;
+    Form form(nullptr);
+    auto timer = std::make_unique<Timer>(&form, 10);
+    timer->Create();
+    timer->Start();
+    Application::RemoveWinForm(timer.get());
+    EXPECT_EQ(folder.Read("log.txt"), "");
+    Application::RemoveWindow(timer.get());
+    timer.reset();  // already gone from both lists
+    const std::string id = " id " + std::to_string(Application::idCounter) + "\n";
+    EXPECT_EQ(folder.Read("log.txt"),
+              " NON TROVATO! Application::RemoveWindow = timer lx 1" + id +
+                  " NON TROVATO! Application::RemoveWindow = timer lx 0" + id +
+                  " NON TROVATO! Application::RemoveWinForm = timer size 1" + id);
 }
 
 // A child that counts what it applies and paints, and is created and visible by Create.

@@ -104,5 +104,15 @@ TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows + 1);
 }
 
+// INFO opens the About box; a second click replaces it rather than adding one.
+TEST_F(MainWindowInProcess, InfoOpensOneAboutBox)
+{
+    const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
+    for (int click = 0; click < 2; ++click) {
+        form->CommandClicked(form->GetInfoButton());
+        EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows + 1);
+    }
+}
+
 }  // namespace
 }  // namespace tarnbrook

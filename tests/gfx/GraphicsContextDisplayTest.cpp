@@ -160,7 +160,8 @@ TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnOneLineIsCentredN
     EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n"), 2 * kLine);
 }
 
-// A word that does not fit moves down whole; a box narrower than any character still ends.
+// A word that does not fit moves down whole; a box narrower than any character still ends; one of
+// no width has no limit.
 TEST_F(GraphicsContextDisplayTest, LongWordsBreakAtTheLastFittingCharacterAndWordsWrapWhole)
 {
     const int m = Width("M");
@@ -173,6 +174,8 @@ TEST_F(GraphicsContextDisplayTest, LongWordsBreakAtTheLastFittingCharacterAndWor
     EXPECT_LT(surface.FindColor(0, 10 + 2 * kLine, 200, kLine, kInk).right, 10 + m);
     EXPECT_EQ(gc.MeasureTextHeight(Width("ab abcd") - 1, "ab abcd"), 2 * kLine);
     EXPECT_GT(gc.MeasureTextHeight(1, "MMM"), 0);
+    gc.DrawText(10, 100, 0, 20, "MMM", kInk, GraphicsContext::NoColor, TextAlign::Right);
+    EXPECT_GE(surface.FindColor(0, 100, 200, 20, kInk).right, 10 + 2 * m);  // no width, no limit
 }
 
 // Huge boxes or texts end where nothing more can show, instead of running for minutes.
