@@ -16,7 +16,6 @@ namespace testsupport {
 // Where the main window's parts are.
 namespace layout {
 constexpr int kButtonX = 527, kStartY = 140, kInfoY = 170, kExitY = 200;
-constexpr int kButtonWidth = 100, kButtonHeight = 28;
 constexpr int kWidth = 800, kHeight = 600;
 }  // namespace layout
 

@@ -38,7 +38,6 @@ public:
     }
 
     void SetKind(const std::string& value) { kind = value; }
-    void SetTabStop(bool value) { tabStop = value; }
 };
 
 }  // namespace testsupport

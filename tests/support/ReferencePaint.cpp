@@ -10,7 +10,6 @@
 #include "support/ShownForm.h"
 #include "support/TestData.h"
 #include "ui/CellControl.h"
-#include "ui/widgets/ButtonCustom.h"
 
 namespace testsupport {
 
@@ -18,15 +17,6 @@ namespace {
 
 // The main window's background, which shows where a widget leaves a pixel of its area unpainted.
 constexpr long kGameBackground = 0x00C0C0;
-
-Area PaintedOnItsOwnForm(tarnbrook::Child& element, ShownForm& form, int width, int height)
-{
-    element.SetSize(width, height);
-    element.Move(0, 0);
-    element.Create();
-    element.Paint();
-    return ReadArea(form.GetDisplay(), form.Get().GetWindow(), 0, 0, width, height);
-}
 
 }  // namespace
 
@@ -75,16 +65,6 @@ std::string PictureDifference(const Area& shown, const std::string& name)
                                   std::to_string(std::count(text.begin(), differs.first, '\n') + 1);
 }
 
-Area PaintedButton(const std::string& caption, int width, int height, int64_t foreColor,
-                   int64_t faceColor)
-{
-    ShownForm form(width, height, kGameBackground);
-    tarnbrook::ButtonCustom button(&form.Get(), caption);
-    button.SetForeColor(foreColor);
-    button.SetBackColor(faceColor);
-    return PaintedOnItsOwnForm(button, form, width, height);
-}
-
 Area PaintedLabel(const std::string& text, int width, int height, int64_t foreColor,
                   int64_t backColor, int align, bool bevel)
 {
@@ -95,7 +75,11 @@ Area PaintedLabel(const std::string& text, int width, int height, int64_t foreCo
     label.SetTextAlign(static_cast<tarnbrook::TextAlign>(align));
     label.SetBevel(bevel);
     label.SetText(text);
-    return PaintedOnItsOwnForm(label, form, width, height);
+    label.SetSize(width, height);
+    label.Move(0, 0);
+    label.Create();
+    label.Paint();
+    return ReadArea(form.GetDisplay(), form.Get().GetWindow(), 0, 0, width, height);
 }
 
 }  // namespace testsupport

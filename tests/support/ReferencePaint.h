@@ -29,16 +29,8 @@ Area ReadArea(Display* display, Window window, int x, int y, int w, int h);
 // TARNBROOK_NEW_PICTURES set the file is written anew first, for git diff to show the change.
 std::string PictureDifference(const Area& shown, const std::string& name);
 
-// A button or label painted alone on the game's background and read back: the texts' oracle.
-Area PaintedButton(const std::string& caption, int width, int height, int64_t foreColor,
-                   int64_t faceColor);
+// A label painted alone on the game's background and read back: the texts' oracle.
 Area PaintedLabel(const std::string& text, int width, int height, int64_t foreColor,
                   int64_t backColor, int align, bool bevel);
-
-// The caption box of a button: inside the focus mark (3 and 4 pixels in), which comes and goes.
-inline Area ButtonCaptionBox(const Area& button)
-{
-    return button.Crop(6, 5, button.width - 13, button.height - 11);
-}
 
 }  // namespace testsupport
