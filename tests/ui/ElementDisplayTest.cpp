@@ -83,7 +83,8 @@ protected:
 };
 
 // A bevelled cell's edges; the asterisk in the bottom right corner; icons left, right, centred.
-// Sunken, raised and flat panel frames; a cell hides to the form's colour, children with the panel.
+// Sunken, raised and flat panel frames; a cell hides to the form's colour, children with the panel,
+// which can give them its own back colour.
 TEST_F(ElementDisplayTest, CellsAndPanelsDrawTheirFramesAsteriskAndIcons)
 {
     CellControl cell(&surface.Get());
@@ -126,6 +127,9 @@ TEST_F(ElementDisplayTest, CellsAndPanelsDrawTheirFramesAsteriskAndIcons)
     inner.Hide();
     EXPECT_EQ(surface.CountOther(20, 20, 30, 20, kForm), 0);
     ShowAt(inner, 10, 10, 30, 20, kWhite);
+    sunken.SetChildBackColor(kRed);
+    sunken.Paint();
+    EXPECT_EQ(surface.CountOther(20, 20, 29, 20, kRed), 0);
     sunken.Hide();
     EXPECT_FALSE(inner.IsCreated());
     EXPECT_EQ(surface.CountOther(10, 10, 100, 50, kForm), 0);
@@ -133,6 +137,7 @@ TEST_F(ElementDisplayTest, CellsAndPanelsDrawTheirFramesAsteriskAndIcons)
 
 // Squares of a strip whose pixel at (x, y) is x * 256 + y: a square shows its tile and repaints
 // only on a change to a tile there is; squares share one image, made again once all have gone.
+// A list of pictures shows the one at column + row.
 TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
 {
     std::vector<unsigned char> strip;
@@ -168,6 +173,15 @@ TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
     EXPECT_EQ(surface.Pixel(13, 13), (27 + 13) * 256 + 13);
     later->SetCellErase(2, 0, false);
     EXPECT_EQ(surface.Pixel(13, 13), (54 + 13) * 256 + 13);
+
+    const std::vector<unsigned char> white(6 * 4 * 3, 0xFF), black(6 * 4 * 3, 0);
+    ImagePtr first = CreateXImage(&surface.Get(), white.data(), 6, 4),
+             second = CreateXImage(&surface.Get(), black.data(), 6, 4);
+    ImageFrame listed(&surface.Get(), std::vector<XImage*>{first.get(), second.get()}, 0, 0);
+    ShowAt(listed, 100, 100, 6, 4, GUIElement::NoBackColor);
+    EXPECT_EQ(surface.CountOther(100, 100, 6, 4, kWhite), 0);
+    listed.SetCell(0, 1);
+    EXPECT_EQ(surface.CountOther(100, 100, 6, 4, 0), 0);
 }
 
 int deletions = 0;

@@ -44,7 +44,8 @@ protected:
     testsupport::RecordingForm form{&journal};
 };
 
-// A timer made during the walk waits for the next one.
+// A timer made during the walk waits for the next one. A call starts the count from nothing again:
+// no head start, and time past the interval is dropped.
 TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
 {
     Timer killer(&form, 0);
@@ -75,6 +76,16 @@ TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
     EXPECT_EQ(fired, Timers{spawned.get()});
     spawned.reset();
     EXPECT_EQ(Application::timers, (Timers{&killer, &maker}));
+
+    Timer paced(&form, 2);
+    Started(&paced);
+    fired.clear();
+    for (int ms = 1; ms <= 6; ++ms) {
+        TickAll(1);
+    }
+    TickAll(25);
+    EXPECT_EQ(fired, (Timers(4, &paced)));
+    EXPECT_EQ(paced.GetElapsed(), 0u);
 }
 
 // Idle time on a clock the test moves, over a fixed stream of input that takes 3 ms to handle.
