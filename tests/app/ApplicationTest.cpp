@@ -91,14 +91,13 @@ TEST_F(ApplicationTest, RemovingWhatARegistryDoesNotHoldIsLogged)
     timer->Create();
     timer->Start();
     Application::RemoveWinForm(timer.get());
-    EXPECT_EQ(folder.Read("log.txt"), "");
     Application::RemoveWindow(timer.get());
     timer.reset();  // already gone from both lists
-    const std::string id = " id " + std::to_string(Application::idCounter) + "\n";
-    EXPECT_EQ(folder.Read("log.txt"),
-              " NON TROVATO! Application::RemoveWindow = timer lx 1" + id +
-                  " NON TROVATO! Application::RemoveWindow = timer lx 0" + id +
-                  " NON TROVATO! Application::RemoveWinForm = timer size 1" + id);
+    const std::string id = " id " + std::to_string(Application::idCounter) + "\n",
+                      lost = " NON TROVATO! Application::";
+    EXPECT_EQ(folder.Read("log.txt"), lost + "RemoveWindow = timer lx 1" + id + lost +
+                                          "RemoveWindow = timer lx 0" + id + lost +
+                                          "RemoveWinForm = timer size 1" + id);
 }
 
 // A child that counts what it applies and paints, and is created and visible by Create.

@@ -24,7 +24,7 @@
 #include "support/EventPump.h"
 #include "support/FakeCommands.h"
 #include "support/InputDriver.h"
-#include "support/OwnerForm.h"
+#include "support/WindowState.h"
 #include "support/ReferencePaint.h"
 #include "support/ScratchFolder.h"
 #include "support/WaitFor.h"

@@ -4,25 +4,9 @@
 #include <vector>
 
 #include "support/WaitFor.h"
+#include "support/WindowState.h"
 
 namespace testsupport {
-
-namespace {
-
-// The top-level windows, bottom first in stacking order.
-std::vector<Window> TopLevel(Display* display)
-{
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned int count = 0;
-    std::vector<Window> list;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
-        list.assign(children, children + count);
-    }
-    XFree(children);
-    return list;
-}
-
-}  // namespace
 
 // The program's windows come and go while they are looked at: errors about vanished windows
 // are expected, and the calls that meet them answer failure.
@@ -34,13 +18,11 @@ GameWindow::GameWindow()
 bool GameWindow::WaitForWindow(const std::string& titlePrefix, int timeoutMs)
 {
     const auto shown = [&] {
-        for (Window window : TopLevel(GetDisplay())) {
+        for (Window window : TopLevelWindows(GetDisplay())) {
             char* name = nullptr;
-            XWindowAttributes attributes;
             const bool found = XFetchName(GetDisplay(), window, &name) &&
                                std::string(name).rfind(titlePrefix, 0) == 0 &&
-                               XGetWindowAttributes(GetDisplay(), window, &attributes) &&
-                               attributes.map_state == IsViewable;
+                               Viewable(GetDisplay(), window);
             XFree(name);
             if (found) {
                 window_ = window;
@@ -60,7 +42,7 @@ int GameWindow::PixelAt(int x, int y)
 
 bool GameWindow::IsAbove(Window other)
 {
-    const std::vector<Window> stack = TopLevel(GetDisplay());
+    const std::vector<Window> stack = TopLevelWindows(GetDisplay());
     const auto upper = std::find(stack.begin(), stack.end(), window_);
     return upper != stack.end() && std::find(stack.begin(), upper, other) != upper;
 }

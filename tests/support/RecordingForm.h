@@ -27,12 +27,6 @@ public:
         RecordMotionEvent("MouseLeave");
         Form::MouseLeave();
     }
-    bool QueryClose() override
-    {
-        const bool answer = Form::QueryClose();
-        Record(std::string("QueryClose ") + (answer ? "true" : "false"));
-        return answer;
-    }
     void Close() override
     {
         Record("Close");

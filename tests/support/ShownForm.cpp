@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "support/OwnerForm.h"
+#include "support/WindowState.h"
 #include "support/ReferencePaint.h"
 
 namespace testsupport {

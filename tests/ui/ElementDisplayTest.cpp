@@ -277,19 +277,17 @@ TEST_F(WidgetDisplayTest, Button)
     input.ReleaseKey(XK_Return);
     Pump();
     EXPECT_FALSE(button.IsPressed() || events.size() != 2u);
-    button.SetText("OK");
-    button.Enable(false);
-    EXPECT_FALSE(surface.FindColor(kX + 1, kY + 1, 78, 28, kDisabled).Empty());
-    EXPECT_TRUE(surface.FindColor(kX + 1, kY + 1, 78, 28, kBlack).Empty());
-    EXPECT_FALSE(button.KeyChar('\r'));
-    EXPECT_EQ(events.size(), 2u);
     // A picture left of the caption, its own one while disabled; alone, centred.
+    button.SetText("OK");
     const std::vector<unsigned char> white(6 * 4 * 3, 0xFF), dark(6 * 4 * 3, 0x20);
     ImagePtr picture = CreateXImage(&surface.Get(), white.data(), 6, 4);
     ImagePtr greyed = CreateXImage(&surface.Get(), dark.data(), 6, 4);
     button.SetImage(picture.get());
     button.SetDisabledImage(greyed.get());
+    button.Enable(false);
     ExpectPicture("button-disabled-picture");
+    EXPECT_FALSE(button.KeyChar('\r'));
+    EXPECT_EQ(events.size(), 2u);
     button.Enable(true);
     button.SetText("");
     ExpectPicture("button-picture");

@@ -11,7 +11,7 @@
 #include "app/Application.h"
 #include "gfx/Screen.h"
 #include "gfx/XImageFactory.h"
-#include "support/OwnerForm.h"
+#include "support/WindowState.h"
 #include "support/ScratchFolder.h"
 #include "support/WidgetPixels.h"
 

@@ -80,10 +80,9 @@ TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
     Timer paced(&form, 2);
     Started(&paced);
     fired.clear();
-    for (int ms = 1; ms <= 6; ++ms) {
-        TickAll(1);
+    for (uint32_t ms : {1, 1, 1, 1, 1, 1, 25}) {
+        TickAll(ms);
     }
-    TickAll(25);
     EXPECT_EQ(fired, (Timers(4, &paced)));
     EXPECT_EQ(paced.GetElapsed(), 0u);
 }
