@@ -154,6 +154,7 @@ TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
         return frame;
     };
     std::unique_ptr<ImageFrame> square = Square(0, 30, 40);
+    EXPECT_FALSE(square->IsTabStop());  // Tab passes the board's squares by
     square->SetCell(5, 0);
     ExpectSpots(
         {Spot{30, 40, 135 * 256}, Spot{43, 50, 148 * 256 + 10}, Spot{56, 66, 161 * 256 + 26}});
