@@ -11,6 +11,7 @@
 #include "support/ScratchFolder.h"
 #include "ui/Child.h"
 #include "ui/Form.h"
+#include "ui/PanelChildren.h"
 #include "ui/Timer.h"
 
 namespace tarnbrook {
@@ -98,6 +99,14 @@ TEST_F(ApplicationTest, RemovingWhatARegistryDoesNotHoldIsLogged)
     EXPECT_EQ(folder.Read("log.txt"), lost + "RemoveWindow = timer lx 1" + id + lost +
                                           "RemoveWindow = timer lx 0" + id + lost +
                                           "RemoveWinForm = timer size 1" + id);
+}
+
+// A panel whose form has no id yet is listed once, not searched inside itself for ever.
+TEST_F(ApplicationTest, APanelWithoutAnIdIsNotSearchedInsideItself)
+{
+    Form form(nullptr);
+    PanelChildren panel(&form);
+    EXPECT_EQ(Application::GetChildren(form.GetId()), std::vector<GUIElement*>{&panel});
 }
 
 // A child that counts what it applies and paints, and is created and visible by Create.

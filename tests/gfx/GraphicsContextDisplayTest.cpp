@@ -214,7 +214,7 @@ TEST_F(GraphicsContextDisplayTest, PutImageCutsAtTheImageAndKeyedPutsLeaveTheIma
     black.SetPixel(2, 2, 0xFF, 0x00, 0x00);
     ImagePtr keyed = CreateXImage(&surface.Get(), black);
     ImagePtr sheet = CreateXImage(&surface.Get(), black);
-    gc.PutImageKeyed(12, 102, 5, 5, keyed.get(), 0);
+    gc.PutImageKeyed(12, 102, 0, 0, keyed.get(), 0);  // no size: the image's
     gc.PutImagePartKeyed(40, 100, 3, 3, sheet.get(), 2, 2, 0);
     EXPECT_EQ(surface.CountOther(10, 100, 10, 10, kWhite), 1);
     EXPECT_EQ(XGetPixel(keyed.get(), 0, 0) & 0xFFFFFF, static_cast<unsigned long>(kWhite));

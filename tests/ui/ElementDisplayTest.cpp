@@ -133,6 +133,8 @@ TEST_F(ElementDisplayTest, CellsAndPanelsDrawTheirFramesAsteriskAndIcons)
     sunken.Hide();
     EXPECT_FALSE(inner.IsCreated());
     EXPECT_EQ(surface.CountOther(10, 10, 100, 50, kForm), 0);
+    sunken.Show();
+    EXPECT_TRUE(inner.IsCreated());
 }
 
 // Squares of a strip whose pixel at (x, y) is x * 256 + y: a square shows its tile and repaints
@@ -182,6 +184,7 @@ TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
     ShowAt(listed, 100, 100, 6, 4, GUIElement::NoBackColor);
     EXPECT_EQ(surface.CountOther(100, 100, 6, 4, kWhite), 0);
     listed.SetCell(0, 1);
+    EXPECT_EQ(listed.GetCell(), int64_t{1} << 32);  // the row above the column
     EXPECT_EQ(surface.CountOther(100, 100, 6, 4, 0), 0);
 }
 
@@ -302,8 +305,8 @@ TEST_F(WidgetDisplayTest, CheckBox)
     box.SetOnMouseUp([](GUIElement*, int64_t, Point) { events.push_back("OnMouseUp"); });
     ShowAt(box, kX, kY, 120, 30);
     for (int state = 0; state < 4; ++state) {  // checked, unchecked, then both disabled
-        box.Enable(state < 2);
         box.SetChecked(state % 2 == 0);
+        box.Enable(state < 2);
         ExpectPicture("check-box-" + std::to_string(state));
     }
     box.Enable(true);
@@ -401,9 +404,11 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     input.Click(FormWindow(), kX + 118, kMiddle);  // none left: nothing changes
     Press(70, kMiddle);
     EXPECT_EQ(std::to_string(bar.GetValue()) + " " + Block(), "80 67,91");
+    Drag(100, 150);  // far below the track, over the last page
     Drag(135, 150);  // beyond the track: no page there
     input.ReleaseButton(Button1);
-    Drag(30, 150);
+    Drag(50, kMiddle);  // passing over, no longer dragging
+    EXPECT_EQ(Block(), "93,119");
     EXPECT_FALSE(bar.IsDragging());
 
     bar.SetValue(9999);
@@ -417,7 +422,7 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     bar.Enable(false);
     bar.KeyDown(XK_Left);
     EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kDisabled);
-    EXPECT_EQ(events, (Events{"800", "1600", "800", "800", "1600"}));
+    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "800", "1600"}));
 }
 
 // Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18. Keys step by one and wrap,
