@@ -4,10 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "game/TileFile.h"
+#include "support/TestData.h"
 #include "support/WaitFor.h"
 
 namespace testsupport {
@@ -66,9 +64,8 @@ bool GameSession::WaitUntilShown()
 const Area& GameSession::Tile(int tile)
 {
     static const std::vector<Area> tiles = [] {
-        std::ifstream in(std::string(TARNBROOK_SOURCE_DIR) + "/" + tarnbrook::kTileFilePath,
-                         std::ios::binary);
-        const std::string bytes(std::istreambuf_iterator<char>(in), {});
+        const std::string bytes =
+            ReadFile(std::string(TARNBROOK_SOURCE_DIR) + "/" + tarnbrook::kTileFilePath);
         std::vector<Area> all(tarnbrook::kTileCount, Area{board::kCellSize, board::kCellSize, {}});
         for (size_t i = 0; i + 2 < bytes.size(); i += 3) {
             const size_t tile = i / 3 % tarnbrook::kTileStripWidth / board::kCellSize;

@@ -5,7 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+
+#include "support/TestData.h"
 
 namespace testsupport {
 
@@ -30,8 +31,7 @@ ScratchFolder::~ScratchFolder()
 
 std::string ScratchFolder::Read(const std::string& relativePath) const
 {
-    std::ifstream in(path_ + "/" + relativePath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return ReadFile(path_ + "/" + relativePath);
 }
 
 void ScratchFolder::Write(const std::string& relativePath, const std::string& bytes) const

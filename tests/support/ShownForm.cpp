@@ -1,10 +1,9 @@
 #include "support/ShownForm.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "support/WindowState.h"
 #include "support/ReferencePaint.h"
+#include "support/WindowState.h"
 
 namespace testsupport {
 
@@ -50,21 +49,6 @@ int ShownForm::CountOther(int x, int y, int w, int h, int color)
 {
     const std::vector<int> pixels = Area(x, y, w, h);
     return static_cast<int>(pixels.size() - std::count(pixels.begin(), pixels.end(), color));
-}
-
-std::string ShownForm::Unmet(std::initializer_list<Spot> spots)
-{
-    std::string unmet;
-    for (const Spot& spot : spots) {
-        const int other = CountOther(spot.x, spot.y, spot.w, spot.h, spot.color);
-        if (other > 0 || FindColor(spot.x, spot.y, spot.w, spot.h, spot.color).Empty()) {
-            char line[64];
-            std::snprintf(line, sizeof line, "%d,%d %dx%d: %d not %06X\n", spot.x, spot.y, spot.w,
-                          spot.h, other, spot.color);
-            unmet += line;
-        }
-    }
-    return unmet;
 }
 
 }  // namespace testsupport

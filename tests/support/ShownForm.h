@@ -2,8 +2,6 @@
 
 #include <X11/Xlib.h>
 
-#include <initializer_list>
-#include <string>
 #include <vector>
 
 #include "gfx/Screen.h"
@@ -18,9 +16,9 @@ struct InkBox {
     bool Empty() const { return count == 0; }
 };
 
-// The pixel at (x, y), or the w x h area there, is all the colour.
+// The pixel at (x, y) has the colour.
 struct Spot {
-    int x, y, color, w = 1, h = 1;
+    int x, y, color;
 };
 
 // A form shown on the tests' X server; pixels are read back from its window.
@@ -39,7 +37,6 @@ public:
     std::vector<int> Area(int x, int y, int w, int h);
     InkBox FindColor(int x, int y, int w, int h, int color);
     int CountOther(int x, int y, int w, int h, int color);
-    std::string Unmet(std::initializer_list<Spot> spots);
 
 private:
     tarnbrook::Screen screen_;

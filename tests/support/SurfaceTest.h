@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+
 #include "app/Application.h"
 #include "support/ReferencePaint.h"
 #include "support/ShownForm.h"
@@ -20,7 +23,12 @@ protected:
         ASSERT_TRUE(surface.Viewable());
     }
 
-    void ExpectSpots(std::initializer_list<Spot> spots) { EXPECT_EQ(surface.Unmet(spots), ""); }
+    void ExpectSpots(std::initializer_list<Spot> spots)
+    {
+        for (const Spot& spot : spots) {
+            EXPECT_EQ(surface.Pixel(spot.x, spot.y), spot.color) << spot.x << "," << spot.y;
+        }
+    }
     // The whole form, pixel for pixel, as the picture of that name in tests/data.
     void ExpectPicture(const std::string& name)
     {

@@ -7,10 +7,15 @@
 
 namespace testsupport {
 
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 std::string ReadTestData(const std::string& relativePath)
 {
-    std::ifstream in(std::string(TARNBROOK_TEST_DATA) + "/" + relativePath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadFile(std::string(TARNBROOK_TEST_DATA) + "/" + relativePath);
 }
 
 PixelListing ParsePixelListing(const std::string& text)

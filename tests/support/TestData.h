@@ -5,7 +5,8 @@
 
 namespace testsupport {
 
-// Bytes of a file under tests/data (path relative to it); "" when missing.
+// Bytes of a file, or of one under tests/data (path relative to it); "" when missing.
+std::string ReadFile(const std::string& path);
 std::string ReadTestData(const std::string& relativePath);
 
 // A picture as ImageMagick lists it with "convert picture txt:-": the header line gives the

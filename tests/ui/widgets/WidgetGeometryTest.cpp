@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <tuple>
 #include <utility>
 #include <vector>
