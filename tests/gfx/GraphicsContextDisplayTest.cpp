@@ -238,6 +238,7 @@ TEST_F(GraphicsContextDisplayTest, ImagesComeBackFromTheWindowAndFromFiles)
     EXPECT_FALSE(gc.GetImage(10, 10, 0, 5));
     gc.CopyFromDrawable(50, 50, 3, 3, surface.Get().GetWindow(), 10, 10);
     gc.CopyFromDrawable(50, 50, INT_MAX, 3, surface.Get().GetWindow(), 10, 10);
+    gc.CopyFromDrawable(50, 50, 3, 3, None, 10, 10);  // from nothing: no request, no X error
     gc.PutImageKeyed(INT_MAX - 2, 10, 0, 0, read.get(), 0);
     EXPECT_EQ(surface.FindColor(40, 40, 20, 20, kInk).count, 9);
 
