@@ -550,7 +550,7 @@ TEST_F(TextBoxCustomDisplayTest, FrameCaretDisabledReadOnlyAndPassword)
     auto stars = Box("** *", 180);
     EXPECT_EQ(surface.Area(23, 133, 5 * cell, line), surface.Area(23, 183, 5 * cell, line));
     auto memo = Box(std::string(20, 'm'), 130, 120, 45);  // on two rows
-    memo->SetMultiLine(true);
+    memo->SetMemo(true);  // a memo is multi-line
     memo->SetFocus();
     memo->KeyDown(XK_Up);
     const int up = memo->GetCaret();
