@@ -9,10 +9,10 @@
 #include "support/ChildProcesses.h"
 #include "support/EventPump.h"
 #include "support/FakeCommands.h"
-#include "support/WindowState.h"
 #include "support/ReferencePaint.h"
 #include "support/ScratchFolder.h"
 #include "support/WaitFor.h"
+#include "support/WindowState.h"
 #include "ui/ImageFrame.h"
 #include "ui/widgets/ButtonCustom.h"
 
@@ -104,13 +104,19 @@ TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows + 1);
 }
 
-// INFO opens the About box; a second click replaces it rather than adding one.
+// INFO opens the About box with the game's banner and texts; a second click replaces it.
 TEST_F(MainWindowInProcess, InfoOpensOneAboutBox)
 {
-    const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
+    using namespace testsupport;
+    const int windows = CountTopLevelWindows(screen.GetDisplay());
     form->CommandClicked(form->GetInfoButton());
     form->CommandClicked(form->GetInfoButton());
-    EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows + 1);
+    EXPECT_EQ(CountTopLevelWindows(screen.GetDisplay()), windows + 1);
+    const Window about = TopLevelWindows(screen.GetDisplay()).back();
+    ASSERT_TRUE(WaitViewable(screen.GetDisplay(), about));
+    DispatchPending(form.get());  // its first paint
+    const Area shown = ReadArea(screen.GetDisplay(), about, 0, 0, 600, 210);
+    EXPECT_EQ(PictureDifference(shown, "about-box-of-the-game"), "");
 }
 
 }  // namespace

@@ -160,8 +160,7 @@ TEST_F(GraphicsContextDisplayTest, TextBelowTenPixelsIsNotDrawnOneLineIsCentredN
     EXPECT_EQ(gc.MeasureTextHeight(100, "Mam\n"), 2 * kLine);
 }
 
-// A word that does not fit moves down whole; a box narrower than any character still ends; one of
-// no width has no limit.
+// Words that do not fit move down whole; too narrow a box still ends; no width means no limit.
 TEST_F(GraphicsContextDisplayTest, LongWordsBreakAtTheLastFittingCharacterAndWordsWrapWhole)
 {
     const int m = Width("M");
