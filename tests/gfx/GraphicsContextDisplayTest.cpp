@@ -211,7 +211,7 @@ TEST_F(GraphicsContextDisplayTest, PutImageCutsAtTheImageAndKeyedPutsLeaveTheIma
     ImagePtr keyed = CreateXImage(&surface.Get(), black);
     ImagePtr sheet = CreateXImage(&surface.Get(), black);
     gc.PutImageKeyed(12, 102, 0, 0, keyed.get(), 0);  // no size: the image's
-    gc.PutImagePartKeyed(40, 100, 3, 3, sheet.get(), 2, 2, 0);
+    gc.PutImagePartKeyed(40, 100, 0, 0, sheet.get(), 2, 2, 0);  // no size: to the image's end
     EXPECT_EQ(surface.CountOther(10, 100, 10, 10, kWhite), 1);
     EXPECT_EQ(XGetPixel(keyed.get(), 0, 0) & 0xFFFFFF, static_cast<unsigned long>(kWhite));
     EXPECT_EQ(XGetPixel(sheet.get(), 4, 4) & 0xFFFFFF, 0u);
