@@ -1,9 +1,7 @@
 #include "support/TestData.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace testsupport {
 
@@ -18,27 +16,13 @@ std::string ReadTestData(const std::string& relativePath)
     return ReadFile(std::string(TARNBROOK_TEST_DATA) + "/" + relativePath);
 }
 
-PixelListing ParsePixelListing(const std::string& text)
+std::vector<int> ListedColours(const std::string& listing)
 {
-    PixelListing listing;
-    std::istringstream lines(text);
-    std::string line;
-    std::getline(lines, line);
-    std::sscanf(line.c_str(), "# ImageMagick pixel enumeration: %d,%d", &listing.width,
-                &listing.height);
-    listing.colors.assign(static_cast<size_t>(listing.width * listing.height), -1);
-    int x = -1, y = -1;
-    unsigned color = 0;
-    while (std::getline(lines, line)) {
-        const size_t hash = line.find('#');
-        if (std::sscanf(line.c_str(), "%d,%d:", &x, &y) != 2 || hash == std::string::npos ||
-            std::sscanf(line.c_str() + hash, "#%6x", &color) != 1 || x < 0 || y < 0 ||
-            x >= listing.width || y >= listing.height) {
-            return PixelListing();
-        }
-        listing.colors[static_cast<size_t>(y * listing.width + x)] = static_cast<int>(color);
+    std::vector<int> colours;
+    for (size_t at = listing.find('\n'); (at = listing.find('#', at)) != std::string::npos; ++at) {
+        colours.push_back(std::stoi(listing.substr(at + 1, 6), nullptr, 16));
     }
-    return listing;
+    return colours;
 }
 
 }  // namespace testsupport
