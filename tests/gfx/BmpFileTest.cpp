@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "dialogs/FormMsgBox.h"
 #include "game/BuiltInPictures.h"
 #include "gfx/EmbeddedImage.h"
 #include "gfx/GraphicsContext.h"
@@ -197,7 +198,7 @@ TEST(SourceArray, CompiledPicturesAreTheExportOfTheCommittedDrawings)
 }
 
 // Without a display nothing opens, and a graphics context without a form draws nothing.
-TEST(GraphicsContext, WithoutADisplayOrAFormNothingIsDrawnAndTheLogSaysWhy)
+TEST(GraphicsContext, WithoutADisplayOrAFormNothingIsDrawnOrShownAndTheLogSaysWhy)
 {
     testsupport::ScratchFolder folder;
     setenv("DISPLAY", ":9999", 1);
@@ -211,7 +212,11 @@ TEST(GraphicsContext, WithoutADisplayOrAFormNothingIsDrawnAndTheLogSaysWhy)
     gc.DrawText(0, 0, 100, 20, "text", 0, 0xFFFFFF, TextAlign::Centre);
     EXPECT_EQ(gc.CharWidthM(), 0);
     EXPECT_EQ(gc.GetPixel(0, 0), 0u);
-    EXPECT_EQ(folder.Read("log.txt"), "XOpenDisplay(0) failed.\nErrore nella creazione del GC\n");
+    ShowMsgBox("text", "title");
+    EXPECT_EQ(Application::messageBox, nullptr);
+    EXPECT_EQ(folder.Read("log.txt"),
+              "XOpenDisplay(0) failed.\nErrore nella creazione del GC\n"
+              "ShowMsgBox: nessuna form\n");
 }
 
 TEST(GraphicsContext, TextLinesAreFifteenHighUpToAnAscentOfFifteen)

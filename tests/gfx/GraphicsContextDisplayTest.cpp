@@ -216,7 +216,14 @@ TEST_F(GraphicsContextDisplayTest, PutImageCutsAtTheImageAndKeyedPutsLeaveTheIma
     EXPECT_EQ(XGetPixel(keyed.get(), 0, 0) & 0xFFFFFF, static_cast<unsigned long>(kWhite));
     EXPECT_EQ(XGetPixel(sheet.get(), 4, 4) & 0xFFFFFF, 0u);
     gc.PutImageKeyed(-2, -2, 5, 5, sheet.get(), 0);
-    ExpectSpots({{14, 104, 0xFF0000}, {40, 100, 0xFF0000}, {41, 101, kGrey}, {0, 0, 0xFF0000}});
+    gc.PutImagePartKeyed(44, 100, 1, 1, sheet.get(), 2, 2, 0);
+    gc.PutImagePartKeyed(46, 100, 1, 1, nullptr, 0, 0, 0);
+    EXPECT_EQ(surface.CountOther(46, 100, 5, 3, kGrey), 0);
+    ExpectSpots({{14, 104, 0xFF0000},
+                 {40, 100, 0xFF0000},
+                 {41, 101, kGrey},
+                 {0, 0, 0xFF0000},
+                 {44, 100, 0xFF0000}});
 }
 
 // Areas outside the window or absurd are refused; wrong sizes never read past a picture file.

@@ -175,6 +175,8 @@ TEST_F(ElementDisplayTest, ImageFrameSquaresShowTheirTilesAndShareOneImage)
     EXPECT_EQ(surface.Pixel(13, 13), (27 + 13) * 256 + 13);
     later->SetCellErase(2, 0, false);
     EXPECT_EQ(surface.Pixel(13, 13), (54 + 13) * 256 + 13);
+    later->SetCellErase(2, 1, false);
+    EXPECT_EQ(later->GetCell(), (int64_t{1} << 32) + 2);
 
     const std::vector<unsigned char> white(6 * 4 * 3, 0xFF), black(6 * 4 * 3, 0);
     ImagePtr first = CreateXImage(&surface.Get(), white.data(), 6, 4),
@@ -549,8 +551,14 @@ TEST_F(TextBoxCustomDisplayTest, FrameCaretDisabledReadOnlyAndPassword)
     secret->SetPassword(true);
     auto stars = Box("** *", 180);
     EXPECT_EQ(surface.Area(23, 133, 5 * cell, line), surface.Area(23, 183, 5 * cell, line));
+    stars->SetText("");
+    stars->SetDateMode(true);  // ten characters at most, the slashes written
+    for (char digit : std::string("120320245")) {
+        stars->KeyChar(digit);
+    }
+    EXPECT_EQ(stars->GetText(), "12/03/2024");
     auto memo = Box(std::string(20, 'm'), 130, 120, 45);  // on two rows
-    memo->SetMemo(true);  // a memo is multi-line
+    memo->SetMemo(true);                                  // a memo is multi-line
     memo->SetFocus();
     memo->KeyDown(XK_Up);
     const int up = memo->GetCaret();

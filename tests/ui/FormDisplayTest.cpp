@@ -11,6 +11,7 @@
 #include "app/Application.h"
 #include "gfx/Screen.h"
 #include "gfx/XImageFactory.h"
+#include "support/EventPump.h"
 #include "support/ScratchFolder.h"
 #include "support/WidgetPixels.h"
 #include "support/WindowState.h"
@@ -168,6 +169,9 @@ TEST_F(FormDisplayTest, GeometrySetBeforeCreationIsAppliedByItAndLaterAtOnceAndC
     EXPECT_EQ(testsupport::XY(Point{attributes.x, attributes.y}), "100,150");
     EXPECT_EQ(attributes.width, 300);
     EXPECT_EQ(testsupport::XY(Point{form.GetClientWidth(), form.GetClientHeight()}), "300,120");
+    XResizeWindow(screen.GetDisplay(), form.GetWindow(), 310, 130);  // as a window manager may
+    testsupport::DispatchPending(&form);
+    EXPECT_EQ(testsupport::XY(form.GetSize()), "310,130");
     form.SetFlagBOn();
     const bool flagOn = form.IsFlagB();
     form.SetFlagBOff();

@@ -44,8 +44,7 @@ protected:
     testsupport::RecordingForm form{&journal};
 };
 
-// A timer made during the walk waits for the next one. A call starts the count from nothing again:
-// no head start, and time past the interval is dropped.
+// A timer made during the walk waits for the next one; each call starts counting from nothing.
 TEST_F(TimerTest, ACallbackMayDestroyAnotherTimerItselfOrMakeANewOne)
 {
     Timer killer(&form, 0);

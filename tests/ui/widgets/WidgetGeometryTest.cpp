@@ -124,7 +124,8 @@ TEST(OptionBox, CaptionsValuesSelectionAndRemoval)
     EXPECT_TRUE(box.RemoveItem(3));  // the selected last option: the one before it
     EXPECT_EQ(box.GetSelectedIndex(), 2);
     EXPECT_TRUE(box.RemoveItem(0));  // before the selection: it stays on "caption 2"
-    EXPECT_EQ(box.GetCaption(box.GetSelectedIndex()), "caption 2");
+    const int selected = box.GetSelectedIndex();
+    EXPECT_EQ(box.GetCaption(selected) + box.GetValue(selected), "caption 2value 2");
     EXPECT_FALSE(box.RemoveItem(2) || box.RemoveItem(-1));
     EXPECT_TRUE(box.RemoveItem(1) && box.RemoveItem(0));
     EXPECT_EQ(box.GetSelectedIndex(), -1);
