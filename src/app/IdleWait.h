@@ -13,8 +13,8 @@ int64_t MonotonicMicroseconds();
 // How the event loop spends idle time. Timers count idle time in whole steps of 10 ms, and a
 // step in which input arrived does not count. Rather than waking for every step, one wait on
 // the X connection lasts until the next running timer is due (without limit when none runs);
-// on waking, the whole steps that passed are applied one by one to the tick counter and the
-// timers, before the input that ended the wait is handled.
+// on waking, the whole steps that passed, never more than the wait was planned for, are applied
+// one by one to the tick counter and the timers, before the input that ended the wait is handled.
 class IdleWait {
 public:
     using Clock = int64_t (*)();                     // monotonic microseconds
@@ -32,7 +32,7 @@ public:
     void Restart() { counting_ = false; }
 
 private:
-    int WaitMilliseconds(int64_t now) const;
+    int WaitMilliseconds(int64_t now, int64_t steps) const;
 
     Clock clock_;
     Wait wait_;

@@ -212,6 +212,19 @@ TEST_F(TimerTest, SleepingUntilATimerIsDueLeavesTimersAndTickCounterWherePolling
     EXPECT_LE(idle::waits, 12 + 7);  // at most one per timer call or input, against 290 steps
 }
 
+// A process stopped for two seconds in a 100 ms wait: on waking the timer fires once, not 21 times.
+TEST_F(TimerTest, AWakeTwoSecondsLateCountsOnlyTheWaitThatWasPlanned)
+{
+    Timer timer(&form, 100);
+    Started(&timer);
+    IdleWait wait([] { return idle::nowUs; }, [](int, int milliseconds) {
+        idle::nowUs += milliseconds * int64_t{1000} + 2000000;
+        return 0;
+    });
+    EXPECT_FALSE(wait.WaitForInput(0));
+    EXPECT_EQ(fired, Timers{&timer});
+}
+
 TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadableWithOrWithoutLimit)
 {
     int ends[2];
