@@ -21,7 +21,6 @@
 #include "ui/KeyCharacters.h"
 #include "ui/Timer.h"
 #include "ui/widgets/ButtonCustom.h"
-#include "util/DateTime.h"
 
 namespace tarnbrook {
 
@@ -311,7 +310,7 @@ void FormMain::OnUserMessage()
         return;
     }
     tickBusy_ = true;
-    if (std::optional<std::string> text = ticker_.Advance(DateTime::Now())) {
+    if (std::optional<std::string> text = ticker_.Advance()) {
         labelTopTen_->SetText(*text);
     }
     board_.AdvanceOnTick();
