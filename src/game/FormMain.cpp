@@ -434,8 +434,10 @@ void FormMain::AskPlayerName()
 void FormMain::StoreRankingEntry()
 {
     RankingFile file(kRankingFolder);
-    file.AddEntry(endedScore_, RankingFile::Entry(playerName, endedLevel_));
-    ticker_.SetLines(file.ReadLines());
+    // Without a save the bar keeps its lines; a ranking kept locked is then not waited for twice.
+    if (file.AddEntry(endedScore_, RankingFile::Entry(playerName, endedLevel_))) {
+        ticker_.SetLines(file.ReadLines());
+    }
 }
 
 bool FormMain::IsInterior(int cell) const

@@ -24,6 +24,8 @@ public:
     // New lines take effect at the next change; the position in the cycle stays.
     void SetLines(std::vector<std::string> lines);
 
+    const std::vector<std::string>& Lines() const { return lines_; }
+
     // One tick: the bar's new text when it changes, nothing otherwise. The first tick only
     // starts the clock; without lines the bar never changes.
     std::optional<std::string> Advance();

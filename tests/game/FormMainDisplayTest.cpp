@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <memory>
 
 #include "app/Application.h"
+#include "dialogs/FormNamePlayer.h"
 #include "game/Board.h"
 #include "game/FormMain.h"
+#include "game/RankingFile.h"
 #include "gfx/Screen.h"
 #include "support/ChildProcesses.h"
 #include "support/EventPump.h"
@@ -35,6 +43,10 @@ protected:
         for (int i = 0; i < 10; ++i) {
             script.push_back((12 + i / 5) * Board::kColumns + 6 + i % 5);
         }
+        Open();
+    }
+    void Open()
+    {
         form = std::make_unique<FormMain>(
             &screen, title, [this](int, int) { return script[next++ % script.size()]; },
             [this] { ++pauses; });
@@ -102,6 +114,44 @@ TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
     Click(12 * Board::kColumns + 6);
     EXPECT_EQ(form->GetBoard().Score(), 1);
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows + 1);
+}
+
+// Another process keeps the ranking locked: start-up reads nothing and a save is refused, each
+// logged, the file untouched. Once the lock is free, the next save works.
+TEST_F(MainWindowInProcess, ARankingKeptLockedIsGivenUpAndTheNextSaveWorks)
+{
+    const std::string path = "Data/Tarnbrook/Score/Classifica.txt";
+    folder.Write(path, "00000009 Kept\n");
+    testsupport::FakeCommands commands(folder.Path());
+    int held[2], release[2];
+    ASSERT_TRUE(pipe(held) == 0 && pipe(release) == 0);
+    const pid_t holder = fork();
+    if (holder == 0) {
+        close(release[1]);
+        flock(open("Data/Tarnbrook/Score", O_RDONLY | O_DIRECTORY), LOCK_EX);
+        pollfd freed{release[0], POLLIN, 0};
+        // A game that waits without limit gets the lock only after this.
+        _exit(write(held[1], "h", 1) == 1 ? poll(&freed, 1, 20000) : 1);
+    }
+    char byte;
+    ASSERT_EQ(read(held[0], &byte, 1), 1);
+    form.reset();
+    Open();
+    EXPECT_TRUE(form->GetTicker().Lines().empty());
+    Start();
+    Click(12 * Board::kColumns + 5);
+    Click(12 * Board::kColumns + 6);  // one point, then a hazard
+    form->StoreRankingEntry();
+    EXPECT_EQ(folder.Read(path), "00000009 Kept\n");
+    EXPECT_EQ(folder.Read("log.txt"), "Classifica bloccata, lettura annullata " + path +
+                                          "\nClassifica bloccata, salvataggio annullato " + path +
+                                          "\n");
+    close(release[1]);
+    waitpid(holder, nullptr, 0);
+    form->StoreRankingEntry();
+    EXPECT_EQ(form->GetTicker().Lines(),
+              (std::vector<std::string>{"00000009 Kept",
+                                        "00000001 " + RankingFile::Entry(playerName, 1)}));
 }
 
 // INFO opens the About box with the game's banner and texts; a second click replaces it.
