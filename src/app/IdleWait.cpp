@@ -43,7 +43,9 @@ int64_t StepsUntilNextTimer()
 int64_t PlannedSteps()
 {
     const int64_t steps = StepsUntilNextTimer();
-    if (kMostStepsPerWait > 0 && (steps < 0 || steps > kMostStepsPerWait)) {
+    // Polling as the reference loop did, which blocked when there was no timer at all.
+    if (kMostStepsPerWait > 0 && !Application::timers.empty() &&
+        (steps < 0 || steps > kMostStepsPerWait)) {
         return kMostStepsPerWait;
     }
     return steps;
@@ -79,7 +81,7 @@ int64_t MonotonicMicroseconds()
 
 IdleWait::IdleWait(Clock clock, Wait wait) : clock_(clock), wait_(wait) {}
 
-bool IdleWait::WaitForInput(int fd)
+bool IdleWait::WaitForInput(int fd, int wakeFd)
 {
     const int64_t now = clock_();
     if (!counting_) {
@@ -102,7 +104,7 @@ bool IdleWait::WaitForInput(int fd)
     // more steps than the wait planned, as the polling loop counted one step per late time-out:
     // timers do not fire in a burst afterwards.
     const int64_t planned = PlannedSteps();
-    const bool input = wait_(fd, WaitMilliseconds(now, planned)) != 0;
+    const bool input = wait_(fd, WaitMilliseconds(now, planned), wakeFd) != 0;
     const int64_t idle = clock_() - stepStart_;
     const bool late = planned >= 0 && idle / kStepUs > planned;
     ApplyIdleSteps(late ? planned : idle / kStepUs);

@@ -18,7 +18,7 @@ int64_t MonotonicMicroseconds();
 class IdleWait {
 public:
     using Clock = int64_t (*)();                     // monotonic microseconds
-    using Wait = int (*)(int fd, int milliseconds);  // as WaitForInput; -1 waits without limit
+    using Wait = int (*)(int fd, int milliseconds, int wakeFd);  // as WaitForInput
 
     static constexpr int kStepMs = 10;
 
@@ -26,8 +26,9 @@ public:
 
     // Waits until fd is readable or the next running timer is due and applies the idle steps
     // that passed. Answers true when fd became readable (or the wait failed): the step in
-    // progress then does not count.
-    bool WaitForInput(int fd);
+    // progress then does not count. A readable wakeFd or a signal ends the wait too, as a
+    // time-out does: the step in progress goes on.
+    bool WaitForInput(int fd, int wakeFd = -1);
     // Input was taken without waiting: the step in progress does not count either.
     void Restart() { counting_ = false; }
 

@@ -12,6 +12,10 @@
 #include <string>
 
 #include "app/ElementWatch.h"
+#include "app/EndedChildren.h"
+#include "game/SoundPlayer.h"
+#include "support/ChildProcesses.h"
+#include "support/FakeCommands.h"
 #include "support/LoopTest.h"
 #include "support/RecordingChild.h"
 #include "ui/Timer.h"
@@ -19,6 +23,7 @@
 namespace tarnbrook {
 namespace {
 
+using testsupport::ChildProcesses;
 using testsupport::Journal;
 using testsupport::RecordingChild;
 using testsupport::RecordingForm;
@@ -129,6 +134,40 @@ TEST_F(RunDisplayTest, AnElementMayDeleteItselfAndItsFormFromItsCallbacks)
                               "dialog.MouseDown 20,20", "ok.MouseUp 20,20"}));
     EXPECT_EQ(Application::focused, nullptr);
     EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
+}
+
+// Two sounds that end together while the loop waits wake it and are collected at once; the
+// loop ends then, or after ten seconds. Another child of the process (a program started for the
+// user) is not the loop's to collect.
+pid_t otherChild = 0;
+Timer* ender = nullptr;
+
+TEST_F(RunDisplayTest, SoundsThatEndWakeTheLoopAndAreCollectedButNoOtherChild)
+{
+    folder.Write("Data/beep.wav", "RIFF");
+    folder.Write("Data/Explosion.wav", "RIFF");
+    testsupport::FakeCommands commands(folder.Path(), 1);
+    otherChild = fork();
+    if (otherChild == 0) {
+        _exit(0);
+    }
+    SoundPlayer player;
+    player.Play("Data/Explosion.wav", false);
+    Beep();
+    Timer bound(&form, 10000);
+    ender = &bound;
+    bound.SetOnTimer([](Timer*) { Application::quitRequested = true; });
+    bound.Start();
+    EndedChildren::Watch([] {
+        CollectEndedSounds();
+        if (ChildProcesses() == std::vector<pid_t>{otherChild}) {
+            ender->SetInterval(0);
+        }
+    });
+    Application::Run(&form);
+    EXPECT_EQ(ChildProcesses(), std::vector<pid_t>{otherChild});
+    EXPECT_EQ(commands.Calls().size(), 2u);
+    EXPECT_EQ(waitpid(otherChild, nullptr, 0), otherChild);
 }
 
 // A dialog form that counts the user messages it gets and runs onMessage on each.

@@ -97,7 +97,7 @@ std::vector<std::string> journal;
 Timer *juggler = nullptr, *sleeper = nullptr;
 
 // A wait ends at the first input before its time-out, else at the time-out.
-int Wait(int, int milliseconds)
+int Wait(int, int milliseconds, int)
 {
     ++waits;
     const int64_t end = milliseconds < 0 ? INT64_MAX : nowUs + milliseconds * int64_t{1000};
@@ -217,7 +217,7 @@ TEST_F(TimerTest, AWakeTwoSecondsLateCountsOnlyTheWaitThatWasPlanned)
 {
     Timer timer(&form, 100);
     Started(&timer);
-    IdleWait wait([] { return idle::nowUs; }, [](int, int milliseconds) {
+    IdleWait wait([] { return idle::nowUs; }, [](int, int milliseconds, int) {
         idle::nowUs += milliseconds * int64_t{1000} + 2000000;
         return 0;
     });
