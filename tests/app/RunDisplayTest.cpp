@@ -3,7 +3,6 @@
 #include "app/Application.h"
 
 #include <X11/keysym.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -145,14 +144,13 @@ Timer* ender = nullptr;
 TEST_F(RunDisplayTest, SoundsThatEndWakeTheLoopAndAreCollectedButNoOtherChild)
 {
     folder.Write("Data/beep.wav", "RIFF");
-    folder.Write("Data/Explosion.wav", "RIFF");
     testsupport::FakeCommands commands(folder.Path(), 1);
     otherChild = fork();
     if (otherChild == 0) {
         _exit(0);
     }
     SoundPlayer player;
-    player.Play("Data/Explosion.wav", false);
+    player.Play("Data/beep.wav", false);
     Beep();
     Timer bound(&form, 10000);
     ender = &bound;
@@ -178,37 +176,6 @@ public:
     int messages = 0;
     std::function<void(int)> onMessage;
 };
-
-// Messages 20 ms apart: without timers the loop counts no idle time; a stopped timer suffices.
-TEST_F(RunDisplayTest, OnlyWithATimerDoesTheLoopCountIdleTime)
-{
-    for (bool withTimer : {false, true}) {
-        Application::tickCounter = 0;
-        Application::quitRequested = false;
-        MessagedForm pinged(&journal);
-        pinged.onMessage = [](int count) {
-            Application::quitRequested = count == 10 || Application::tickCounter != 0;
-        };
-        ShowDialog(pinged);
-        std::unique_ptr<Timer> stopped = withTimer ? std::make_unique<Timer>(&pinged, 10) : nullptr;
-        const Window window = pinged.GetWindow();
-        const pid_t pinger = fork();
-        if (pinger == 0) {
-            testsupport::InputDriver driver;
-            XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-            for (int i = 0; i < 10; ++i) {
-                usleep(20000);
-                driver.SendUserMessage(window);
-            }
-            _exit(0);
-        }
-        Application::Run(&pinged);
-        kill(pinger, SIGTERM);
-        waitpid(pinger, nullptr, 0);
-        EXPECT_EQ(pinged.messages == 10, !withTimer);
-        EXPECT_EQ(Application::tickCounter != 0, withTimer);
-    }
-}
 
 // A thousand user messages in a row keep the loop busy: no timer advances meanwhile. Then the
 // 25 ms timer fires every three idle slices of 10 ms.

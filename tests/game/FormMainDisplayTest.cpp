@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/file.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <cstdio>
 #include <memory>
 
 #include "app/Application.h"
@@ -105,49 +100,32 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
         testsupport::WaitFor([&] { return testsupport::ProcessEnded(slowAplay.Pids()[0]); }));
 }
 
-TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
+// A game that ends with one point still asks for a name. With the ranking kept locked by another
+// process, start-up reads nothing and the save is refused, each logged, the file untouched; once
+// the lock is free, the next save works.
+TEST_F(MainWindowInProcess, AOnePointGameAsksForANameAndALockedRankingIsLeftAloneUntilFree)
 {
+    const std::string path = "Data/Tarnbrook/Score/Classifica.txt";
+    folder.Write(path, "00000009 Kept\n");
     testsupport::FakeCommands commands(folder.Path());
+    // A game that waited without limit would have the lock after 20 s.
+    FILE* holder = popen("timeout 20 flock Data/Tarnbrook/Score sh -c 'touch held; read x'", "w");
+    ASSERT_TRUE(testsupport::WaitFor([&] { return folder.Exists("held"); }));
+    form.reset();
+    Open();
+    EXPECT_TRUE(form->GetTicker().Lines().empty());
     Start();
     Click(12 * Board::kColumns + 5);  // beside two hazards: one point
     const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
     Click(12 * Board::kColumns + 6);
     EXPECT_EQ(form->GetBoard().Score(), 1);
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows + 1);
-}
-
-// Another process keeps the ranking locked: start-up reads nothing and a save is refused, each
-// logged, the file untouched. Once the lock is free, the next save works.
-TEST_F(MainWindowInProcess, ARankingKeptLockedIsGivenUpAndTheNextSaveWorks)
-{
-    const std::string path = "Data/Tarnbrook/Score/Classifica.txt";
-    folder.Write(path, "00000009 Kept\n");
-    testsupport::FakeCommands commands(folder.Path());
-    int held[2], release[2];
-    ASSERT_TRUE(pipe(held) == 0 && pipe(release) == 0);
-    const pid_t holder = fork();
-    if (holder == 0) {
-        close(release[1]);
-        flock(open("Data/Tarnbrook/Score", O_RDONLY | O_DIRECTORY), LOCK_EX);
-        pollfd freed{release[0], POLLIN, 0};
-        // A game that waits without limit gets the lock only after this.
-        _exit(write(held[1], "h", 1) == 1 ? poll(&freed, 1, 20000) : 1);
-    }
-    char byte;
-    ASSERT_EQ(read(held[0], &byte, 1), 1);
-    form.reset();
-    Open();
-    EXPECT_TRUE(form->GetTicker().Lines().empty());
-    Start();
-    Click(12 * Board::kColumns + 5);
-    Click(12 * Board::kColumns + 6);  // one point, then a hazard
     form->StoreRankingEntry();
     EXPECT_EQ(folder.Read(path), "00000009 Kept\n");
     EXPECT_EQ(folder.Read("log.txt"), "Classifica bloccata, lettura annullata " + path +
                                           "\nClassifica bloccata, salvataggio annullato " + path +
                                           "\n");
-    close(release[1]);
-    waitpid(holder, nullptr, 0);
+    pclose(holder);  // the end of its input frees the lock
     form->StoreRankingEntry();
     EXPECT_EQ(form->GetTicker().Lines(),
               (std::vector<std::string>{"00000009 Kept",

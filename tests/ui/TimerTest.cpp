@@ -212,16 +212,26 @@ TEST_F(TimerTest, SleepingUntilATimerIsDueLeavesTimersAndTickCounterWherePolling
     EXPECT_LE(idle::waits, 12 + 7);  // at most one per timer call or input, against 290 steps
 }
 
-// A process stopped for two seconds in a 100 ms wait: on waking the timer fires once, not 21 times.
-TEST_F(TimerTest, AWakeTwoSecondsLateCountsOnlyTheWaitThatWasPlanned)
+// What one wait counts: nothing without a timer; with a timer, even a stopped one, the idle
+// steps; after a wake two seconds late (the process was stopped in a 100 ms wait) only the steps
+// it planned, so the timer fires once, not 21 times.
+TEST_F(TimerTest, AWaitCountsIdleStepsOnlyWithATimerAndNoMoreThanItPlanned)
 {
+    Application::tickCounter = 0;
+    idle::inputsUs = {50000, 100000};
+    idle::nowUs = idle::nextInput = 0;
+    IdleWait wait([] { return idle::nowUs; }, idle::Wait);
+    EXPECT_TRUE(wait.WaitForInput(0));
+    EXPECT_EQ(Application::tickCounter, 0);
     Timer timer(&form, 100);
+    EXPECT_TRUE(wait.WaitForInput(0));
+    EXPECT_EQ(Application::tickCounter, 50);
     Started(&timer);
-    IdleWait wait([] { return idle::nowUs; }, [](int, int milliseconds, int) {
+    IdleWait late([] { return idle::nowUs; }, [](int, int milliseconds, int) {
         idle::nowUs += milliseconds * int64_t{1000} + 2000000;
         return 0;
     });
-    EXPECT_FALSE(wait.WaitForInput(0));
+    EXPECT_FALSE(late.WaitForInput(0));
     EXPECT_EQ(fired, Timers{&timer});
 }
 
