@@ -17,7 +17,7 @@ int64_t MonotonicMicroseconds();
 // one by one to the tick counter and the timers, before the input that ended the wait is handled.
 class IdleWait {
 public:
-    using Clock = int64_t (*)();                     // monotonic microseconds
+    using Clock = int64_t (*)();                                 // monotonic microseconds
     using Wait = int (*)(int fd, int milliseconds, int wakeFd);  // as WaitForInput
 
     static constexpr int kStepMs = 10;

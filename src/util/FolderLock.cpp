@@ -24,8 +24,7 @@ FolderLock::FolderLock(const std::string& folder, bool exclusive)
     }
     // Never a blocking flock: a stopped holder or a lock service that does not answer would
     // hold the game for as long as it lasts.
-    const auto giveUp =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
     const int operation = (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
     while (flock(descriptor_, operation) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {

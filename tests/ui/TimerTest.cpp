@@ -227,10 +227,11 @@ TEST_F(TimerTest, AWaitCountsIdleStepsOnlyWithATimerAndNoMoreThanItPlanned)
     EXPECT_TRUE(wait.WaitForInput(0));
     EXPECT_EQ(Application::tickCounter, 50);
     Started(&timer);
-    IdleWait late([] { return idle::nowUs; }, [](int, int milliseconds, int) {
-        idle::nowUs += milliseconds * int64_t{1000} + 2000000;
-        return 0;
-    });
+    IdleWait late([] { return idle::nowUs; },
+                  [](int, int milliseconds, int) {
+                      idle::nowUs += milliseconds * int64_t{1000} + 2000000;
+                      return 0;
+                  });
     EXPECT_FALSE(late.WaitForInput(0));
     EXPECT_EQ(fired, Timers{&timer});
 }
