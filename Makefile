@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 RELEASE = cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTARNBROOK_TESTS=OFF
 
-.PHONY: run test bench install deb clean
+.PHONY: run test matrix bench install deb clean
 
 run:
 	@scripts/install-deps.sh run
@@ -15,12 +15,16 @@ run:
 # does with freed memory (the sanitizers do not look inside libX11). The package is checked once.
 test:
 	@scripts/install-deps.sh test
-	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTARNBROOK_SANITIZE=ON
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTARNBROOK_SANITIZE=ON -DTARNBROOK_WERROR=ON
 	cmake --build build/test -j $(JOBS)
 	scripts/run-tests.sh build/test
-	cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=Debug -DTARNBROOK_WERROR=ON
 	cmake --build build/plain -j $(JOBS)
 	scripts/run-tests.sh build/plain -LE package
+
+# The suite on Debian 13, with clang, and on i386, arm64 and s390x (as root; see README).
+matrix:
+	scripts/matrix.sh
 
 bench:
 	@scripts/install-deps.sh bench
