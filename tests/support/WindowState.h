@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 
+#include <string>
 #include <vector>
 
 #include "support/WaitFor.h"
@@ -35,6 +36,24 @@ inline std::vector<Window> TopLevelWindows(Display* display)
 inline int CountTopLevelWindows(Display* display)
 {
     return static_cast<int>(TopLevelWindows(display).size());
+}
+
+// An 8-bit property as its bytes, a 32-bit one as its items ("1 2 3"), cut to the length.
+inline std::string Property(Display* display, Window window, const char* name,
+                            size_t length = std::string::npos)
+{
+    Atom type;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False,
+                       AnyPropertyType, &type, &format, &count, &after, &data);
+    std::string text = format == 8 ? std::string(reinterpret_cast<char*>(data), count) : "";
+    for (unsigned long i = 0; format == 32 && i < count; ++i) {
+        text += (i ? " " : "") + std::to_string(reinterpret_cast<unsigned long*>(data)[i]);
+    }
+    XFree(data);
+    return text.substr(0, length);
 }
 
 }  // namespace testsupport

@@ -34,22 +34,10 @@ protected:
         Sync();
     }
     Atom AtomNamed(const char* name) { return XInternAtom(screen.GetDisplay(), name, False); }
-    // An 8-bit property as its bytes, a 32-bit one as its items ("1 2 3"), cut to the length; read
-    // on the form's own connection, after every request made before.
+    // Read on the form's own connection, after every request made before.
     std::string Property(Window window, const char* name, size_t length = std::string::npos)
     {
-        Atom type;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        XGetWindowProperty(screen.GetDisplay(), window, AtomNamed(name), 0, 1024, False,
-                           AnyPropertyType, &type, &format, &count, &after, &data);
-        std::string text = format == 8 ? std::string(reinterpret_cast<char*>(data), count) : "";
-        for (unsigned long i = 0; format == 32 && i < count; ++i) {
-            text += (i ? " " : "") + std::to_string(reinterpret_cast<unsigned long*>(data)[i]);
-        }
-        XFree(data);
-        return text.substr(0, length);
+        return testsupport::Property(screen.GetDisplay(), window, name, length);
     }
     XWindowAttributes Attributes(Window window)
     {
