@@ -56,4 +56,35 @@ inline std::string Property(Display* display, Window window, const char* name,
     return text.substr(0, length);
 }
 
+// The window seen at point (x, y) of the given one: the deepest one there, whatever covers it.
+inline Window WindowSeenAt(Display* display, Window window, int x, int y)
+{
+    Window from = window, into = DefaultRootWindow(display), child = None;
+    while (XTranslateCoordinates(display, from, into, x, y, &x, &y, &child) && child != None) {
+        from = into;
+        into = child;
+    }
+    return into;
+}
+
+// Waits until a window manager runs and has handled every request sent before: it takes them in
+// turn, and answers one for the frame extents of a window by setting them on it.
+inline bool WindowManagerCaughtUp(Display* display)
+{
+    const Window root = DefaultRootWindow(display);
+    const Window probe = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = probe;
+    request.xclient.message_type = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", False);
+    request.xclient.format = 32;
+    const bool answered = WaitFor([&] {
+        XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &request);
+        return !Property(display, probe, "_NET_FRAME_EXTENTS").empty();
+    });
+    XDestroyWindow(display, probe);
+    return answered;
+}
+
 }  // namespace testsupport
