@@ -61,6 +61,9 @@ TEST_F(FormDisplayTest, WindowManagerPropertiesAProtocolErrorAndALostConnection)
     Show(form);
     const Window window = form.GetWindow();
     EXPECT_EQ(Property(window, "WM_NAME"), "Caption before creation");
+    form.SetCaption("Renamed");  // both names follow
+    EXPECT_EQ(Property(window, "WM_NAME") + "," + Property(window, "WM_ICON_NAME"),
+              "Renamed,Renamed");
     EXPECT_EQ(Property(window, "WM_PROTOCOLS"), std::to_string(AtomNamed("WM_DELETE_WINDOW")));
     // Position, size, minimum and maximum hinted, the limits equal to the size.
     EXPECT_EQ(Property(window, "WM_NORMAL_HINTS", 32), "60 30 40 320 200 320 200 320 200");
