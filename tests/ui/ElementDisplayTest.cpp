@@ -365,6 +365,8 @@ TEST_F(WidgetDisplayTest, OptionBox)
     Pump();
     EXPECT_EQ(events, (Events{"2", "2", "0", "2", "1", "2"}));
     EXPECT_EQ(surface.Pixel(kX + 10, kY + 26 * 2 + 15), 0x010101);  // the third marked
+    box.Move(kX + 20, kY);                                          // shown there at once
+    EXPECT_EQ(surface.Pixel(kX + 30, kY + 26 * 2 + 15), 0x010101);
 }
 
 // Over 0 .. 10: a new value shows at once, one beyond either end stops there; flat and bevelled.
@@ -411,6 +413,8 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     Drag(50, kMiddle);  // passing over, no longer dragging
     EXPECT_EQ(Block(), "93,119");
     EXPECT_FALSE(bar.IsDragging());
+    bar.SetValue(0);
+    ClickAt(121, kMiddle);  // the track's end takes the last page
 
     bar.SetValue(9999);
     EXPECT_EQ(bar.GetValue(), 9999);
@@ -423,7 +427,7 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     bar.Enable(false);
     bar.KeyDown(XK_Left);
     EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kDisabled);
-    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "800", "1600"}));
+    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "1600", "800", "1600"}));
 }
 
 // Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18. Keys step by one and wrap,
@@ -586,8 +590,9 @@ TEST_F(TextBoxCustomDisplayTest, TypingOverBackspaceDeleteAndTheWidthLimitThroug
     EXPECT_EQ(beeps.Count(), 1);
 }
 
-// Out without editing, back, then out after an edit: only the last leaving is a change. é (from
-// 128 up) reaches the box's rules, which refuse it with a beep.
+// Out without editing, back, then out after an edit: only the last leaving is a change; taken back
+// by a click, it leaves without one. é (from 128 up) reaches the box's rules, which refuse it with
+// a beep.
 TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
 {
     auto first = Box("abc", 30, 150);
@@ -597,7 +602,8 @@ TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving
     ClickAndType(*first, 0, {XK_eacute, XK_Tab, XK_Tab, XK_x, XK_Tab});
     Pump();
     EXPECT_EQ(events, (Events{"first lost", "first lost", "first changed"}));
-    first->SetFocus();
+    ClickAndType(*first, 0, {});
+    Pump();
     second->SetFocus();
     EXPECT_EQ(events.back(), "first lost");
     EXPECT_EQ(beeps.Count(), 1);
