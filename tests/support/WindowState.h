@@ -73,11 +73,9 @@ inline bool WindowManagerCaughtUp(Display* display)
 {
     const Window root = DefaultRootWindow(display);
     const Window probe = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+    const Atom extents = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", False);
     XEvent request{};
-    request.xclient.type = ClientMessage;
-    request.xclient.window = probe;
-    request.xclient.message_type = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", False);
-    request.xclient.format = 32;
+    request.xclient = {ClientMessage, 0, False, display, probe, extents, 32, {}};
     const bool answered = WaitFor([&] {
         XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
                    &request);
