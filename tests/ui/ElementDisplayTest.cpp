@@ -370,8 +370,13 @@ TEST_F(WidgetDisplayTest, OptionBox)
 }
 
 // Over 0 .. 10: a new value shows at once, one beyond either end stops there; flat and bevelled.
+// The bar is the reached share of the inside; a range with maximum = minimum draws no bar, not a
+// division by zero.
 TEST_F(WidgetDisplayTest, ProgressBar)
 {
+    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 3, 1), 62);
+    EXPECT_EQ(ProgressBar::BarWidth(188, 40, 40, 40), 0);
+    EXPECT_EQ(ProgressBar::BarWidth(-4, 0, 100, 50), 0);
     ProgressBar flat(&surface.Get(), 0, 10), bevelled(&surface.Get(), 0, 10);
     ShowAt(flat, kX, kY, 100, 20);
     ShowAt(bevelled, kX, kY + 40, 100, 20);

@@ -4,7 +4,6 @@
 
 #include "ui/Form.h"
 #include "ui/widgets/OptionBox.h"
-#include "ui/widgets/ProgressBar.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/ScrollBarGeometry.h"
 #include "ui/widgets/Slider.h"
@@ -47,14 +46,6 @@ TEST(RangeEnds, HugeOnesPlaceNoMoreTicksThanPixelsAndEmptyOnesStillHaveAPage)
     EXPECT_EQ(bar.GetPages().currentCell, 157);
     EXPECT_TRUE(bar.SetValueFromPoint(bar.GetTicks()[1].x + 1, 0));
     EXPECT_EQ(bar.GetValue(), pages.PageValue(ValueRange(0, kHuge), pages.CellPage(1)));
-}
-
-// A range with maximum = minimum draws no bar, not a division by zero.
-TEST(ProgressBarGeometry, TheBarIsTheReachedShareOfTheInside)
-{
-    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 3, 1), 62);
-    EXPECT_EQ(ProgressBar::BarWidth(188, 40, 40, 40), 0);
-    EXPECT_EQ(ProgressBar::BarWidth(-4, 0, 100, 50), 0);
 }
 
 // Without a display only the list is checked: captions, selection and removal.
