@@ -52,6 +52,8 @@ void TakeOwnerInput(Form* owner, Form* dialog)
         return;
     }
     holds.push_back(Hold{owner, owner->GetId(), dialog});
+    dialog->SetTransientFor(owner->GetWindow());
+    dialog->SetModal(true);
     owner->SetEnabled(false);
     owner->SetFlagA(true);
     owner->SetActiveDialog(dialog);
@@ -63,6 +65,7 @@ void GiveOwnerInputBack(Form* owner, Form* dialog)
     holds.erase(std::remove_if(holds.begin(), holds.end(),
                                [dialog](const Hold& hold) { return hold.dialog == dialog; }),
                 holds.end());
+    dialog->SetModal(false);  // for a window made later
     if (!owner) {
         return;
     }

@@ -72,12 +72,11 @@ void FillWmHints(XWMHints* hints, Pixmap icon)
     hints->icon_pixmap = icon;
 }
 
-void MarkAsDialog(Display* display, Window window)
+void SetAtomProperty(Display* display, Window window, const char* name, const char* value)
 {
-    Atom type = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
-    Atom dialog = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
-    XChangeProperty(display, window, type, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(&dialog), 1);
+    Atom atom = XInternAtom(display, value, False);
+    XChangeProperty(display, window, XInternAtom(display, name, False), XA_ATOM, 32,
+                    PropModeReplace, reinterpret_cast<unsigned char*>(&atom), 1);
 }
 
 }  // namespace
@@ -153,6 +152,8 @@ void Form::Show()
 {
     GUIElement::Show();
     if (created) {
+        // Mapping an iconified window asks the window manager to bring it back.
+        XMapWindow(GetDisplay(), window);
         XRaiseWindow(GetDisplay(), window);
     }
 }
@@ -244,8 +245,19 @@ void Form::CreateWindow(Display* display)
         return;
     }
     SetWindowManagerProperties(display);
+    SetDialogProperties(display);
+}
+
+void Form::SetDialogProperties(Display* display)
+{
     if (isDialog) {
-        MarkAsDialog(display, window);
+        SetAtomProperty(display, window, "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DIALOG");
+    }
+    if (transientFor != None) {
+        XSetTransientForHint(display, window, transientFor);
+    }
+    if (modal) {
+        SetAtomProperty(display, window, "_NET_WM_STATE", "_NET_WM_STATE_MODAL");
     }
 }
 

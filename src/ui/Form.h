@@ -12,7 +12,7 @@ namespace tarnbrook {
 class Screen;
 
 // A top-level X window: the main window and every dialog. The form owns its window, gives it
-// its window-manager properties (fixed size, names, class, close protocol, dialog type,
+// its window-manager properties (fixed size, names, class, close protocol, dialog type and owner,
 // process id, icon), applies the geometry set through the GUIElement setters to it and paints
 // its children.
 // Its children are the registered elements whose parent it is; it does not own them.
@@ -84,6 +84,11 @@ public:
     Atom GetWmDeleteWindow() const { return wmDeleteWindow; }
     // Clears the active dialog when it names the given element (which is going away).
     void ForgetDialog(const GUIElement* element);
+    // The window a dialog belongs to (WM_TRANSIENT_FOR), and whether the dialog holds it
+    // (_NET_WM_STATE_MODAL): the window manager keeps the dialog above that window. Both are
+    // read when the window is made, before it is mapped.
+    void SetTransientFor(Window ownerWindow) { transientFor = ownerWindow; }
+    void SetModal(bool value) { modal = value; }
 
 protected:
     Form* activeDialog = nullptr;
@@ -98,6 +103,8 @@ protected:
     bool isDialog;
     bool styleFlagD = false;
     std::vector<unsigned long> iconPixels;
+    Window transientFor = None;
+    bool modal = false;
 
 private:
     Display* GetDisplay() const;  // null without a screen or an open connection
@@ -105,6 +112,7 @@ private:
     void SetWindowManagerProperties(Display* display);
     void SetProcessProperties(Display* display);
     void ApplyIconPixels(Display* display);
+    void SetDialogProperties(Display* display);
     void DestroyOwnWindow();
 };
 

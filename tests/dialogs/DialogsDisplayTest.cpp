@@ -129,7 +129,18 @@ protected:
                                   dialog->GetClientWidth(), dialog->GetClientHeight()),
             picture);
     }
-    bool HeldBy(Form* dialog) { return !owner.IsEnabled() && owner.GetActiveDialog() == dialog; }
+    // The owner disabled, with the dialog as its active one, which window managers know as the
+    // owner's modal dialog.
+    bool HeldBy(Form* dialog)
+    {
+        Display* display = screen.GetDisplay();
+        const Window window = dialog->GetWindow();
+        const Atom modal = XInternAtom(display, "_NET_WM_STATE_MODAL", False);
+        return !owner.IsEnabled() && owner.GetActiveDialog() == dialog &&
+               testsupport::Property(display, window, "WM_TRANSIENT_FOR") ==
+                   std::to_string(owner.GetWindow()) &&
+               testsupport::Property(display, window, "_NET_WM_STATE") == std::to_string(modal);
+    }
     bool Free() { return owner.IsEnabled() && owner.GetActiveDialog() == nullptr; }
     static std::string At(Point point)
     {

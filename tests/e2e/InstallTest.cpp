@@ -12,6 +12,7 @@
 #include "support/ChildProcesses.h"
 #include "support/GameSession.h"
 #include "support/WaitFor.h"
+#include "support/WindowState.h"
 
 namespace {
 
@@ -70,8 +71,8 @@ protected:
 };
 
 // The installed game, started through the launcher from a folder of its data, plays a lost game:
-// the name dialog is brought back on top, with a beep, by a press on the main window; YES to EXIT
-// ends the game.
+// the name dialog is brought back on top, with a beep, by a press on the main window, and stays
+// on top under a window manager; YES to EXIT ends the game.
 TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
 {
     Shell("chmod -R a-w " + Quoted(prefix.string()));
@@ -93,13 +94,28 @@ TEST_F(InstalledGame, EachUserPlaysInAFolderOfTheirOwnAndTheInstallStaysAsItWas)
     GameWindow dialog;
     ASSERT_TRUE(dialog.WaitForWindow("Top Ten"));
     EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/Explosion.wav") == 1; }));
+    // Below the main window and iconified (unmapped, as a window manager does it), the dialog
+    // comes back on top, with a beep, at a press on the main window.
+    Display* display = game.GetDisplay();
     const int beeps = game.Fakes().Count("aplay Data/beep.wav");
-    XRaiseWindow(game.GetDisplay(), game.Id());
-    XSync(game.GetDisplay(), False);
+    XRaiseWindow(display, game.Id());
+    XUnmapWindow(display, dialog.Id());
+    XSync(display, False);
     ASSERT_TRUE(game.IsAbove(dialog.Id()));
     game.ClickAt(300, 60);
-    EXPECT_TRUE(WaitFor([&] { return dialog.IsAbove(game.Id()); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return Viewable(display, dialog.Id()) && dialog.IsAbove(game.Id()); }));
     EXPECT_TRUE(WaitFor([&] { return game.Fakes().Count("aplay Data/beep.wav") == beeps + 1; }));
+    {
+        // Under a window manager the dialog stays in front of the main window raised over it.
+        const std::string wm = root.Path() + "/wm";
+        GameSession openbox(nullptr, {"env", "HOME=" + wm, "XDG_CONFIG_HOME=" + wm,
+                                      "XDG_CACHE_HOME=" + wm, "openbox"});
+        ASSERT_TRUE(WindowManagerCaughtUp(display));
+        XRaiseWindow(display, game.Id());
+        ASSERT_TRUE(WindowManagerCaughtUp(display));
+        EXPECT_EQ(WindowSeenAt(display, dialog.Id(), 125, 57), dialog.Id());
+    }
 
     dialog.ClickAt(125, 55);  // the name's text box
     for (KeySym key : {XK_a, XK_d, XK_a, XK_Return}) {

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <X11/Xatom.h>
-
 #include <cstdio>
 
 #include "app/ProductInfo.h"
 #include "game/Board.h"
 #include "support/GameSession.h"
 #include "support/WaitFor.h"
+#include "support/WindowState.h"
 
 namespace {
 
@@ -45,20 +44,11 @@ TEST(MainWindow, HasItsPropertiesAndShowsEveryPartInItsPlace)
                                    tarnbrook::kOwnershipNotice));
     // Task bars show the revealed hazard: 27 x 27 opaque pixels of the tile file (in longs,
     // sign-extended).
-    std::vector<unsigned long> icon{27, 27};
+    std::string icon = "27 27";
     for (int color : GameSession::Tile(tarnbrook::Board::kHazardTile).pixels) {
-        icon.push_back(~0xFFFFFFUL | static_cast<unsigned long>(color));
+        icon += " " + std::to_string(~0xFFFFFFUL | static_cast<unsigned long>(color));
     }
-    Atom type;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(game.GetDisplay(), game.Id(),
-                       XInternAtom(game.GetDisplay(), "_NET_WM_ICON", False), 0, 1024, False,
-                       XA_CARDINAL, &type, &format, &count, &after, &data);
-    const auto* values = reinterpret_cast<unsigned long*>(data);
-    EXPECT_EQ(std::vector<unsigned long>(values, values + count), icon);
-    XFree(data);
+    EXPECT_EQ(Property(game.GetDisplay(), game.Id(), "_NET_WM_ICON"), icon);
 
     // The logo in covered squares comes with the first paint. Below the ticker, whose text comes
     // with time, the window is as the picture keeps it.

@@ -124,7 +124,9 @@ TEST(BmpFile, RefusesEveryBrokenVariantWithoutTouchingOutsideTheFile)
     EXPECT_FALSE(ReadBmpInfo("short.bmp", width, height, dataOffset));
 }
 
-TEST(BmpFile, RefusesPalettesBeyondTheirLimitsAndIndicesBeyondThePalette)
+// Palettes beyond their limits and indices beyond the palette are refused; inputs that once made
+// a reader fail now give a clean result.
+TEST(BmpFile, RefusesPalettesAndIndicesBeyondTheirLimitsAndReadsFuzzRegressionsSafely)
 {
     testsupport::ScratchFolder folder;
     // clang-format off
@@ -150,12 +152,7 @@ TEST(BmpFile, RefusesPalettesBeyondTheirLimitsAndIndicesBeyondThePalette)
     // A full 1024-byte palette is still accepted.
     folder.Write("full.bmp", MakeBmp(8, 3, std::string(1024, '\x40'), std::string(8, '\xFF')));
     EXPECT_EQ(ReadBmp8("full.bmp").PixelColor(2, 1), 0x404040);
-}
 
-// Inputs that once made a reader fail; each must now give a clean result.
-TEST(BmpFile, FuzzRegressionInputsAreReadSafely)
-{
-    testsupport::ScratchFolder folder;
     for (const auto& entry : std::filesystem::directory_iterator(TARNBROOK_TEST_DATA "/bmp-fuzz")) {
         const std::string name = entry.path().filename().string();
         folder.Write("input.bmp", testsupport::ReadTestData("bmp-fuzz/" + name));
@@ -166,20 +163,10 @@ TEST(BmpFile, FuzzRegressionInputsAreReadSafely)
     }
 }
 
-// The text of an array is checked whole against a committed picture below.
-TEST(SourceArray, NameDropsFolderAndLastExtensionAndNothingIsMadeOfNoPicture)
-{
-    EXPECT_EQ(SourceArrayName("a.b/logo.v2.bmp"), "LOGO.V2");
-    EXPECT_EQ(SourceArrayName("plain"), "PLAIN");
-    const std::vector<unsigned char> embedded(EmbeddedImageBytes(1, 1), 0);
-    EXPECT_TRUE(Convert4BitImage(0, 1, embedded.data()).IsEmpty());
-    EXPECT_TRUE(Convert4BitImage(1, -1, embedded.data()).IsEmpty());
-    EXPECT_TRUE(Convert4BitImage(1, 1, static_cast<const unsigned char*>(nullptr)).IsEmpty());
-}
-
-// Reading a drawing writes its array beside it, over any older file; the compiled array is that
-// export of the committed drawing (of odd width) and decodes to the pixels the drawing has.
-TEST(SourceArray, CompiledPicturesAreTheExportOfTheCommittedDrawings)
+// Names drop the folder and the last extension; nothing is made of no picture. Reading a drawing
+// writes its array beside it, over any older file; the compiled array is that export of the
+// committed drawing (of odd width) and decodes to the pixels the drawing has.
+TEST(SourceArray, CompiledPicturesAreTheExportOfTheCommittedDrawingsAndNamedAfterThem)
 {
     testsupport::ScratchFolder folder;
     folder.Write("aboutbanner.bmp",
@@ -195,10 +182,18 @@ TEST(SourceArray, CompiledPicturesAreTheExportOfTheCommittedDrawings)
     EXPECT_TRUE(
         std::equal(compiled.Data(), compiled.Data() + compiled.ByteCount(), fromFile.Data()));
     EXPECT_EQ(compiled.PixelColor(0, 0), 0x00C0C0) << "drawn on the window's teal";
+
+    EXPECT_EQ(SourceArrayName("a.b/logo.v2.bmp"), "LOGO.V2");
+    EXPECT_EQ(SourceArrayName("plain"), "PLAIN");
+    const std::vector<unsigned char> embedded(EmbeddedImageBytes(1, 1), 0);
+    EXPECT_TRUE(Convert4BitImage(0, 1, embedded.data()).IsEmpty());
+    EXPECT_TRUE(Convert4BitImage(1, -1, embedded.data()).IsEmpty());
+    EXPECT_TRUE(Convert4BitImage(1, 1, static_cast<const unsigned char*>(nullptr)).IsEmpty());
 }
 
-// Without a display nothing opens, and a graphics context without a form draws nothing.
-TEST(GraphicsContext, WithoutADisplayOrAFormNothingIsDrawnOrShownAndTheLogSaysWhy)
+// Without a display nothing opens, and a graphics context without a form draws nothing. Text
+// lines are 15 pixels high up to an ascent of 15.
+TEST(GraphicsContext, WithoutADisplayOrAFormNothingIsDrawnAndTextLinesAreFifteenHigh)
 {
     testsupport::ScratchFolder folder;
     setenv("DISPLAY", ":9999", 1);
@@ -217,10 +212,7 @@ TEST(GraphicsContext, WithoutADisplayOrAFormNothingIsDrawnOrShownAndTheLogSaysWh
     EXPECT_EQ(folder.Read("log.txt"),
               "XOpenDisplay(0) failed.\nErrore nella creazione del GC\n"
               "ShowMsgBox: nessuna form\n");
-}
 
-TEST(GraphicsContext, TextLinesAreFifteenHighUpToAnAscentOfFifteen)
-{
     EXPECT_EQ(GraphicsContext::TextLineHeightFor(12), 15);
     EXPECT_EQ(GraphicsContext::TextLineHeightFor(15), 15);
     EXPECT_EQ(GraphicsContext::TextLineHeightFor(16), 17);

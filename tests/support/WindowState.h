@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 
+#include <string>
 #include <vector>
 
 #include "support/WaitFor.h"
@@ -35,6 +36,53 @@ inline std::vector<Window> TopLevelWindows(Display* display)
 inline int CountTopLevelWindows(Display* display)
 {
     return static_cast<int>(TopLevelWindows(display).size());
+}
+
+// An 8-bit property as its bytes, a 32-bit one as its items ("1 2 3"), cut to the length.
+inline std::string Property(Display* display, Window window, const char* name,
+                            size_t length = std::string::npos)
+{
+    Atom type;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False,
+                       AnyPropertyType, &type, &format, &count, &after, &data);
+    std::string text = format == 8 ? std::string(reinterpret_cast<char*>(data), count) : "";
+    for (unsigned long i = 0; format == 32 && i < count; ++i) {
+        text += (i ? " " : "") + std::to_string(reinterpret_cast<unsigned long*>(data)[i]);
+    }
+    XFree(data);
+    return text.substr(0, length);
+}
+
+// The window seen at point (x, y) of the given one: the deepest one there, whatever covers it.
+inline Window WindowSeenAt(Display* display, Window window, int x, int y)
+{
+    Window from = window, into = DefaultRootWindow(display), child = None;
+    while (XTranslateCoordinates(display, from, into, x, y, &x, &y, &child) && child != None) {
+        from = into;
+        into = child;
+    }
+    return into;
+}
+
+// Waits until a window manager runs and has handled every request sent before: it takes them in
+// turn, and answers one for the frame extents of a window by setting them on it.
+inline bool WindowManagerCaughtUp(Display* display)
+{
+    const Window root = DefaultRootWindow(display);
+    const Window probe = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+    const Atom extents = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", False);
+    XEvent request{};
+    request.xclient = {ClientMessage, 0, False, display, probe, extents, 32, {}};
+    const bool answered = WaitFor([&] {
+        XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &request);
+        return !Property(display, probe, "_NET_FRAME_EXTENTS").empty();
+    });
+    XDestroyWindow(display, probe);
+    return answered;
 }
 
 }  // namespace testsupport

@@ -365,11 +365,18 @@ TEST_F(WidgetDisplayTest, OptionBox)
     Pump();
     EXPECT_EQ(events, (Events{"2", "2", "0", "2", "1", "2"}));
     EXPECT_EQ(surface.Pixel(kX + 10, kY + 26 * 2 + 15), 0x010101);  // the third marked
+    box.Move(kX + 20, kY);                                          // shown there at once
+    EXPECT_EQ(surface.Pixel(kX + 30, kY + 26 * 2 + 15), 0x010101);
 }
 
 // Over 0 .. 10: a new value shows at once, one beyond either end stops there; flat and bevelled.
+// The bar is the reached share of the inside; a range with maximum = minimum draws no bar, not a
+// division by zero.
 TEST_F(WidgetDisplayTest, ProgressBar)
 {
+    EXPECT_EQ(ProgressBar::BarWidth(188, 0, 3, 1), 62);
+    EXPECT_EQ(ProgressBar::BarWidth(188, 40, 40, 40), 0);
+    EXPECT_EQ(ProgressBar::BarWidth(-4, 0, 100, 50), 0);
     ProgressBar flat(&surface.Get(), 0, 10), bevelled(&surface.Get(), 0, 10);
     ShowAt(flat, kX, kY, 100, 20);
     ShowAt(bevelled, kX, kY + 40, 100, 20);
@@ -411,6 +418,8 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     Drag(50, kMiddle);  // passing over, no longer dragging
     EXPECT_EQ(Block(), "93,119");
     EXPECT_FALSE(bar.IsDragging());
+    bar.SetValue(0);
+    ClickAt(121, kMiddle);  // the track's end takes the last page
 
     bar.SetValue(9999);
     EXPECT_EQ(bar.GetValue(), 9999);
@@ -423,7 +432,7 @@ TEST_F(WidgetDisplayTest, ScrollBar)
     bar.Enable(false);
     bar.KeyDown(XK_Left);
     EXPECT_EQ(surface.Pixel(kX + 10, kMiddle), kDisabled);
-    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "800", "1600"}));
+    EXPECT_EQ(events, (Events{"800", "1600", "800", "1600", "1600", "800", "1600"}));
 }
 
 // Over 0 .. 4, asked to be 10 x 10: 72 x 36, the track on row kY + 18. Keys step by one and wrap,
@@ -586,8 +595,9 @@ TEST_F(TextBoxCustomDisplayTest, TypingOverBackspaceDeleteAndTheWidthLimitThroug
     EXPECT_EQ(beeps.Count(), 1);
 }
 
-// Out without editing, back, then out after an edit: only the last leaving is a change. é (from
-// 128 up) reaches the box's rules, which refuse it with a beep.
+// Out without editing, back, then out after an edit: only the last leaving is a change; taken back
+// by a click, it leaves without one. é (from 128 up) reaches the box's rules, which refuse it with
+// a beep.
 TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving)
 {
     auto first = Box("abc", 30, 150);
@@ -597,7 +607,8 @@ TEST_F(TextBoxCustomDisplayTest, OnChangeFollowsOnlyAnEditBetweenFocusAndLeaving
     ClickAndType(*first, 0, {XK_eacute, XK_Tab, XK_Tab, XK_x, XK_Tab});
     Pump();
     EXPECT_EQ(events, (Events{"first lost", "first lost", "first changed"}));
-    first->SetFocus();
+    ClickAndType(*first, 0, {});
+    Pump();
     second->SetFocus();
     EXPECT_EQ(events.back(), "first lost");
     EXPECT_EQ(beeps.Count(), 1);

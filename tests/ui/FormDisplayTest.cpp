@@ -34,22 +34,10 @@ protected:
         Sync();
     }
     Atom AtomNamed(const char* name) { return XInternAtom(screen.GetDisplay(), name, False); }
-    // An 8-bit property as its bytes, a 32-bit one as its items ("1 2 3"), cut to the length; read
-    // on the form's own connection, after every request made before.
+    // Read on the form's own connection, after every request made before.
     std::string Property(Window window, const char* name, size_t length = std::string::npos)
     {
-        Atom type;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        XGetWindowProperty(screen.GetDisplay(), window, AtomNamed(name), 0, 1024, False,
-                           AnyPropertyType, &type, &format, &count, &after, &data);
-        std::string text = format == 8 ? std::string(reinterpret_cast<char*>(data), count) : "";
-        for (unsigned long i = 0; format == 32 && i < count; ++i) {
-            text += (i ? " " : "") + std::to_string(reinterpret_cast<unsigned long*>(data)[i]);
-        }
-        XFree(data);
-        return text.substr(0, length);
+        return testsupport::Property(screen.GetDisplay(), window, name, length);
     }
     XWindowAttributes Attributes(Window window)
     {
@@ -73,6 +61,9 @@ TEST_F(FormDisplayTest, WindowManagerPropertiesAProtocolErrorAndALostConnection)
     Show(form);
     const Window window = form.GetWindow();
     EXPECT_EQ(Property(window, "WM_NAME"), "Caption before creation");
+    form.SetCaption("Renamed");  // both names follow
+    EXPECT_EQ(Property(window, "WM_NAME") + "," + Property(window, "WM_ICON_NAME"),
+              "Renamed,Renamed");
     EXPECT_EQ(Property(window, "WM_PROTOCOLS"), std::to_string(AtomNamed("WM_DELETE_WINDOW")));
     // Position, size, minimum and maximum hinted, the limits equal to the size.
     EXPECT_EQ(Property(window, "WM_NORMAL_HINTS", 32), "60 30 40 320 200 320 200 320 200");

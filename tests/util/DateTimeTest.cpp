@@ -70,7 +70,7 @@ TEST_F(DateTimeTest, SettersNormaliseThroughTheCalendarAndNowTakesTheTickCounter
     EXPECT_TRUE(now.Seconds() >= before && now.Seconds() <= std::time(nullptr));
 }
 
-TEST_F(DateTimeTest, ParsingBounds)
+TEST_F(DateTimeTest, ParsingBoundsFormatsNamesAndWeekdayMap)
 {
     DateTime value;
     EXPECT_TRUE(value.ParseDateDMY("31/12/2099"));
@@ -97,11 +97,8 @@ TEST_F(DateTimeTest, ParsingBounds)
     EXPECT_FALSE(value.ParseTime("1:02:03"));
     EXPECT_FALSE(value.ParseTime("ab:cd:ef"));
     EXPECT_EQ(Stamp(value), "2024-05-11 00:00:00");
-}
 
-TEST_F(DateTimeTest, FormatsNamesAndWeekdayMap)
-{
-    const DateTime value = Date(987, 3, 4, 5, 6, 7);
+    value = Date(987, 3, 4, 5, 6, 7);
     EXPECT_EQ(value.FormatDMY() + " " + value.FormatMDY() + " " + Stamp(value),
               "04/03/0987 03/04/0987 0987-03-04 05:06:07");
     EXPECT_EQ(Date(2024, 1, 1).MonthNameIt() + Date(2024, 12, 1).MonthNameEn(), "GENNAIODECEMBER");

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <csignal>
+#include <filesystem>
+#include <iterator>
 
 #include "support/FakeCommands.h"
 #include "support/ScratchFolder.h"
@@ -16,6 +18,12 @@ namespace tarnbrook {
 namespace {
 
 using Names = std::vector<std::string>;  // file names or lines
+
+// The descriptors this process holds open: no file utility leaves one behind.
+auto OpenDescriptors()
+{
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+}
 
 TEST(FileUtils, PathHelpers)
 {
@@ -49,9 +57,10 @@ TEST(FileUtils, PathHelpers)
     EXPECT_EQ(AddSuffixIfMissing(".bmp", ".bmp"), ".bmp.bmp");
 }
 
-TEST(FileUtils, ExistsSizeRemoveCopyFoldersAndListingsOfRegularFiles)
+TEST(FileUtils, ExistsSizeRemoveCopyFoldersListingsAndDigestsLeaveNoFileOpen)
 {
     testsupport::ScratchFolder folder;
+    const auto descriptors = OpenDescriptors();
     const std::string bytes("a\0b\r\n\xFF", 6);
     folder.Write("source.bin", bytes);
     folder.Write("target.bin", "an older and much longer content");
@@ -82,24 +91,22 @@ TEST(FileUtils, ExistsSizeRemoveCopyFoldersAndListingsOfRegularFiles)
     EXPECT_EQ(names, (Names{"one.txt", "two.bin"}));
     EXPECT_TRUE(ListFiles("nowhere").empty());
     EXPECT_EQ(folder.Read("log.txt"), "nowhere accesso negato!\n");
-}
 
-// Bytes fold onto sixteen positions by exclusive-or; the last byte, alone in the second block
-// read, folds onto the first position.
-TEST(FileUtils, FileDigestFoldsBytesOntoSixteenPositions)
-{
-    testsupport::ScratchFolder folder;
+    // Bytes fold onto sixteen positions by exclusive-or; the last byte, alone in the second block
+    // read, folds onto the first position.
     EXPECT_EQ(FileDigest("missing"), std::string(32, '0'));
-    std::string bytes(10241, '\0');
-    bytes.replace(0, 3, "\x01\x02\xAB");
-    bytes.back() = '\x10';
-    folder.Write("digest.bin", bytes);
+    std::string digested(10241, '\0');
+    digested.replace(0, 3, "\x01\x02\xAB");
+    digested.back() = '\x10';
+    folder.Write("digest.bin", digested);
     EXPECT_EQ(FileDigest("digest.bin"), "1102AB" + std::string(26, '0'));
+    EXPECT_EQ(OpenDescriptors(), descriptors);
 }
 
 TEST(TextFile, ReadLinesSplitsAtNewlineKeepingCarriageReturnsWritesAndAppends)
 {
     testsupport::ScratchFolder folder;
+    const auto descriptors = OpenDescriptors();
     const struct {
         std::string bytes;
         Names lines;
@@ -128,6 +135,7 @@ TEST(TextFile, ReadLinesSplitsAtNewlineKeepingCarriageReturnsWritesAndAppends)
     TextFile nowhere("no/such/folder/file.txt");
     EXPECT_FALSE(nowhere.WriteLines({"x"}) || nowhere.AppendLine("x"));
     EXPECT_TRUE(nowhere.Failed());
+    EXPECT_EQ(OpenDescriptors(), descriptors);
 }
 
 // Each word reaches the program as it is, and nothing the game ignores is ignored there.

@@ -8,8 +8,8 @@ namespace {
 using Pieces = std::vector<std::string>;
 
 // Case conversion changes the argument; ReplaceAll never loops on its own output; Split keeps
-// inner empty pieces but not a trailing one.
-TEST(StringUtils, CaseTrimPadReplaceAndSplit)
+// inner empty pieces but not a trailing one; URL escapes decode back, broken ones stay as written.
+TEST(StringUtils, CaseTrimPadReplaceSplitAndUrlEscaping)
 {
     std::string text = "Mixed Case 1!";
     EXPECT_EQ(ToUpper(text), "MIXED CASE 1!");
@@ -39,6 +39,14 @@ TEST(StringUtils, CaseTrimPadReplaceAndSplit)
     EXPECT_EQ(Split("a<>b<><>c", "<>"), (Pieces{"a", "b", "", "c"}));
     EXPECT_TRUE(Split("", ",").empty());
     EXPECT_TRUE(Split("abc", "").empty());
+
+    EXPECT_EQ(UrlEncode("a-b.c_d~e"), "a-b.c_d~e");
+    EXPECT_EQ(UrlEncode("a&b=c/\xE8"), "a%26b%3Dc%2F%E8");
+    EXPECT_EQ(UrlDecode("a%26b%3dc%2F%E8"), "a&b=c/\xE8");
+    EXPECT_EQ(UrlDecode(UrlEncode("any text: 100%!")), "any text: 100%!");
+    EXPECT_EQ(UrlDecode("%zz%4"), "%zz%4");
+    EXPECT_EQ(UrlDecode("end%"), "end%");
+    EXPECT_EQ(UrlDecode("+%"), "+%");
 }
 
 TEST(StringUtils, NumbersUnderTheItalianConventionTheDefaultAndTheEnglishOne)
@@ -68,17 +76,6 @@ TEST(StringUtils, NumbersUnderTheItalianConventionTheDefaultAndTheEnglishOne)
     EXPECT_DOUBLE_EQ(ParseFloat("1,234.5"), 1234.5);
     EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
     SetItalianNumberConvention(true);
-}
-
-TEST(StringUtils, UrlEscaping)
-{
-    EXPECT_EQ(UrlEncode("a-b.c_d~e"), "a-b.c_d~e");
-    EXPECT_EQ(UrlEncode("a&b=c/\xE8"), "a%26b%3Dc%2F%E8");
-    EXPECT_EQ(UrlDecode("a%26b%3dc%2F%E8"), "a&b=c/\xE8");
-    EXPECT_EQ(UrlDecode(UrlEncode("any text: 100%!")), "any text: 100%!");
-    EXPECT_EQ(UrlDecode("%zz%4"), "%zz%4");
-    EXPECT_EQ(UrlDecode("end%"), "end%");
-    EXPECT_EQ(UrlDecode("+%"), "+%");
 }
 
 }  // namespace

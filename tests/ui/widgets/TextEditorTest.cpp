@@ -87,8 +87,10 @@ TEST(TextGrid, CharactersWrapAndLineBreaksClearTheRestOfTheirRow)
     EXPECT_EQ(TextGrid(-4, 3).Capacity(), 0);
 }
 
-// Typed over up to the width; Backspace closes the gap, Delete blanks, controls refused.
-TEST(TextEditor, SingleLineOverwriteBackspaceAndDelete)
+// Typed over up to the width; Backspace closes the gap, Delete blanks, controls refused. At the
+// maximum length Delete writes nothing; a new maximum keeps what fits, an absurd one is capped, a
+// negative one holds nothing.
+TEST(TextEditor, SingleLineOverwriteBackspaceDeleteAndTheMaximumLength)
 {
     TextEditor editor = Editor(5, 1);
     Expect(editor, "abcdef", "cccccr", "abcde", 5);
@@ -106,12 +108,8 @@ TEST(TextEditor, SingleLineOverwriteBackspaceAndDelete)
     EXPECT_EQ(editor.Length(), 2);
     editor = Editor(10, 3, "", "mM");
     Expect(editor, "a  \bb", "ccccc", "a b", 3);
-}
 
-// A new maximum keeps what fits; an absurd one is capped, a negative one holds nothing.
-TEST(TextEditor, AtTheMaximumLengthDeleteWritesNothingAndANewMaximumKeepsWhatFits)
-{
-    TextEditor editor = Editor(10, 1, "abc", "", 3);
+    editor = Editor(10, 1, "abc", "", 3);
     Expect(editor, "\177d", "ur", "abc", 3);
     EXPECT_EQ(editor.Shown(), std::string("abc\0", 4));
     editor = Editor(10, 1, "abc", "M", 3);
