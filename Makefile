@@ -15,10 +15,10 @@ run:
 # does with freed memory (the sanitizers do not look inside libX11). The package is checked once.
 test:
 	@scripts/install-deps.sh test
-	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTARNBROOK_SANITIZE=ON
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTARNBROOK_SANITIZE=ON -DTARNBROOK_WERROR=ON
 	cmake --build build/test -j $(JOBS)
 	scripts/run-tests.sh build/test
-	cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=Debug -DTARNBROOK_WERROR=ON
 	cmake --build build/plain -j $(JOBS)
 	scripts/run-tests.sh build/plain -LE package
 

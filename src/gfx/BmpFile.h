@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "gfx/RgbBuffer.h"
@@ -12,7 +13,7 @@ namespace tarnbrook {
 // offset outside the file, a palette index beyond the palette) gives the empty buffer.
 
 constexpr int kBmpMaxSide = 32767;                 // X images are at most this wide and high
-constexpr long kBmpMaxPixels = 16L * 1024 * 1024;  // keeps a decoded picture under 48 MB
+constexpr std::int64_t kBmpMaxPixels = 16 * 1024 * 1024;  // keeps a decoded picture under 48 MB
 constexpr int kBmpMaxPaletteBytes = 1024;          // 256 entries of blue, green, red, unused
 
 RgbBuffer ReadBmp24(const std::string& path);

@@ -1,10 +1,9 @@
 #include "gfx/DisplayLink.h"
 
-// XESetCloseDisplay, the hook Xlib offers for work to do while a display closes.
-#include <X11/Xlibint.h>
-
 #include <algorithm>
 #include <vector>
+
+#include "gfx/CloseHook.h"
 
 namespace tarnbrook {
 
@@ -24,17 +23,15 @@ std::vector<Display*>& WatchedDisplays()
     return displays;
 }
 
-bool Watch(Display* display, int (*closing)(Display*, XExtCodes*))
+bool Watch(Display* display, CloseHook::Callback closing)
 {
     std::vector<Display*>& watched = WatchedDisplays();
     if (std::find(watched.begin(), watched.end(), display) != watched.end()) {
         return true;
     }
-    XExtCodes* codes = XAddExtension(display);
-    if (!codes) {
+    if (!CloseHook::Install(display, closing)) {
         return false;
     }
-    XESetCloseDisplay(display, codes->extension, closing);
     watched.push_back(display);
     return true;
 }

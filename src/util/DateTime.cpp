@@ -9,7 +9,6 @@ namespace tarnbrook {
 
 namespace {
 
-const long long kSecondsPerDay = 86400;
 // Gregorian Easter dates repeat after this many years.
 const long long kEasterCycle = 5700000;
 
@@ -547,7 +546,7 @@ bool DateTime::Refill(long long seconds)
 {
     const std::time_t when = static_cast<std::time_t>(seconds);
     std::tm value{};
-    if (!localtime_r(&when, &value) || !FitsInt(value.tm_year + 1900LL)) {
+    if (static_cast<long long>(when) != seconds || !localtime_r(&when, &value) || !FitsInt(value.tm_year + 1900LL)) {
         return Fail();
     }
     AssignFields(value, seconds);

@@ -166,7 +166,7 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
     return pieces;
 }
 
-std::string IntToString(long value, char fill, int width)
+std::string IntToString(std::int64_t value, char fill, int width)
 {
     const std::string text = std::to_string(value);
     if (width <= 0) {
@@ -193,7 +193,7 @@ std::string FloatToString(double value)
     return text;
 }
 
-std::string GroupThousands(long value)
+std::string GroupThousands(std::int64_t value)
 {
     return GroupSigned(std::to_string(value));
 }

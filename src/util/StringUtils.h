@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,7 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
 
 // Decimal text left-padded with fill to width (0: no padding). Zero padding of a negative value
 // goes after the minus sign. A wider number is never cut.
-std::string IntToString(long value, char fill = '0', int width = 0);
+std::string IntToString(std::int64_t value, char fill = '0', int width = 0);
 // The low byte as two upper-case hexadecimal digits.
 std::string ByteToHex(int value);
 // Two decimals with a point, whatever the decimal convention.
@@ -42,7 +43,7 @@ std::string FloatToString(double value);
 
 // Decimal text with the thousands separator between groups of three digits; the minus sign
 // of a negative value stays in front of the first group.
-std::string GroupThousands(long value);
+std::string GroupThousands(std::int64_t value);
 // Two decimals (rounded), the integer part grouped, the current decimal separator.
 std::string FormatAmount(double value);
 // Reads a number written in the current convention: thousands separators are ignored.

@@ -1,6 +1,7 @@
 #include "ui/widgets/TextGrid.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace tarnbrook {
 
@@ -10,8 +11,8 @@ const char kLineBreak = 13;
 
 TextGrid::TextGrid(int columns, int rows) : columns_(std::max(columns, 0)), rows_(std::max(rows, 0))
 {
-    const long cells = static_cast<long>(columns_) * rows_;
-    capacity_ = static_cast<int>(std::min<long>(cells, kMaxCells));
+    const std::int64_t cells = static_cast<std::int64_t>(columns_) * rows_;
+    capacity_ = static_cast<int>(std::min<std::int64_t>(cells, kMaxCells));
 }
 
 TextLayout TextGrid::Place(const std::string& characters, bool breakLines) const
