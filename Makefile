@@ -1,6 +1,7 @@
 # Thin wrapper: each target installs what is missing, builds, then does its one thing.
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+ARCH ?= $(shell dpkg --print-architecture 2>/dev/null)
 RELEASE = cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTARNBROOK_TESTS=OFF
 
 .PHONY: run test bench install deb clean
@@ -35,9 +36,11 @@ install:
 	cmake --build build/release -j $(JOBS) --target tarnbrook tarnbrook_docs
 	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)" --strip
 
+# make deb [ARCH=i386|arm64]: build/tarnbrook_<version>_<arch>.deb by dpkg-buildpackage from
+# debian/, with its tests (DEB_BUILD_OPTIONS=nocheck leaves them out; a cross-build always does).
 deb:
-	@scripts/install-deps.sh deb
-	scripts/build-package.sh build/release build
+	@scripts/install-deps.sh deb $(ARCH)
+	scripts/build-package.sh build/deb/$(ARCH) build $(ARCH)
 
 clean:
 	rm -rf build
