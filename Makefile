@@ -2,7 +2,13 @@
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 ARCH ?= $(shell dpkg --print-architecture 2>/dev/null)
-RELEASE = cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTARNBROOK_TESTS=OFF
+# A packager's CPPFLAGS, CFLAGS, CXXFLAGS and LDFLAGS from the environment reach every compile and
+# link (CMake itself reads no CPPFLAGS). With compiler flags of their own, the build type adds
+# none (None), as distributions build; without, Release.
+FLAGS = -DCMAKE_BUILD_TYPE=$(if $(strip $(CFLAGS)$(CXXFLAGS)),None,Release) \
+        -DCMAKE_C_FLAGS="$(CPPFLAGS) $(CFLAGS)" -DCMAKE_CXX_FLAGS="$(CPPFLAGS) $(CXXFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(LDFLAGS)"
+RELEASE = cmake -S . -B build/release -DTARNBROOK_TESTS=OFF $(FLAGS)
 
 .PHONY: run test bench install deb clean
 
