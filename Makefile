@@ -10,7 +10,7 @@ FLAGS = -DCMAKE_BUILD_TYPE=$(if $(strip $(CFLAGS)$(CXXFLAGS)),None,Release) \
         -DCMAKE_EXE_LINKER_FLAGS="$(LDFLAGS)"
 RELEASE = cmake -S . -B build/release -DTARNBROOK_TESTS=OFF $(FLAGS)
 
-.PHONY: run test bench install deb clean
+.PHONY: run test bench install deb release-check clean
 
 run:
 	@scripts/install-deps.sh run
@@ -47,6 +47,11 @@ install:
 deb:
 	@scripts/install-deps.sh deb $(ARCH)
 	scripts/build-package.sh build/deb/$(ARCH) build $(ARCH)
+
+# As root: the package hardened, reproducible, built in a clean Debian 13 root, installed and
+# tested there, cross-built and started for i386 and arm64, lintian-clean. One line per check.
+release-check:
+	scripts/release-check.sh
 
 clean:
 	rm -rf build

@@ -1,0 +1,330 @@
+#!/usr/bin/env bash
+# The release checks of the Debian package, one line each, as CI runs them after `make matrix`:
+#   deps          what the checks need (scripts/install-deps.sh release)
+#   build         dpkg-buildpackage -us -uc in a fresh clone: source and binary packages, with
+#                 the unit, display and end-to-end tests run during the build
+#   hardening     hardening-check: PIE, stack protector, fortify, relro, immediate binding
+#   lintian       lintian --fail-on error,warning on the .changes (source and binary)
+#   make-deb      `make deb` (without tests) in a second clone elsewhere, later, umask 077
+#   reproducible  both builds' .deb files byte for byte (diffoscope's report when not)
+#   clean-root    the source package built, tests included, in a fresh Debian 13 root holding
+#                 only build-essential and the Build-Depends
+#   autopkgtest   that .deb installed with apt-get into a fresh Debian 13 root, debian/tests run
+#                 there against it (the last one purges it)
+#   i386          `make deb ARCH=i386`, installed in that root (multiarch) and started
+#   arm64         `make deb ARCH=arm64`, its program started under qemu-aarch64 -L /
+#   make-install  `make install PREFIX=...` with a packager's flags from the environment
+# Needs root. Everything goes under WORK_DIR (default build/release-check).
+# usage: release-check.sh [WORK_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+work=$(realpath -m "${1:-$root/build/release-check}")
+debian_root=$root/scripts/debian-root.sh
+[[ $(id -u) -eq 0 ]] || { echo "release-check: needs root (it builds in Debian roots)" >&2; exit 1; }
+
+logs=$work/logs
+one=$work/one/tarnbrook                        # the first clone: dpkg-buildpackage
+two=$work/two/somewhere/else/entirely/tarnbrook # the second: make deb, the cross-builds
+build_root=$work/roots/build
+test_root=$work/roots/test
+native=$(dpkg --print-architecture)
+version=$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version 2>/dev/null || true)
+
+# Roots are unbound before anything is removed.
+for dir in "$build_root" "$test_root"; do
+  [[ -e $dir ]] && "$debian_root" remove "$dir"
+done
+rm -rf --one-file-system "$work"
+mkdir -p "$logs"
+
+failures=0
+started=$(date +%s)
+# check NAME FUNCTION: runs the function with its output in logs/NAME.log; it leaves its one-line
+# summary in $work/said. A failure prints the end of the log.
+check() {
+  local name=$1 begun status=0
+  shift
+  begun=$(date +%s)
+  : >"$work/said"
+  # Not under || : that would switch off set -e inside.
+  set +e
+  ( set -euo pipefail; "$@" ) >"$logs/$name.log" 2>&1
+  status=$?
+  set -e
+  local took=$(($(date +%s) - begun))
+  if [[ $status -eq 0 ]]; then
+    printf 'ok    %-13s %s (%ss)\n' "$name" "$(cat "$work/said")" "$took"
+  else
+    failures=$((failures + 1))
+    printf 'FAIL  %-13s %s (%ss; log: %s)\n' "$name" "$(cat "$work/said")" "$took" "$logs/$name.log"
+    tail -n 40 "$logs/$name.log" | sed 's/^/      | /'
+  fi
+}
+say() { echo "$*" >"$work/said"; }
+
+# A fresh clone of the commit checked out here (outside git, a copy of the sources).
+clone() {
+  local dest=$1
+  mkdir -p "$(dirname "$dest")"
+  if git -C "$root" rev-parse --verify -q HEAD >/dev/null 2>&1; then
+    git clone -q --no-checkout "$root" "$dest"
+    git -C "$dest" checkout -q --detach "$(git -C "$root" rev-parse HEAD)"
+  else
+    "$root/scripts/export-sources.sh" "$dest"
+  fi
+}
+
+# COMMAND inside a Debian root, where /tmp/.X11-unix is made private: an X server started in
+# the root must not take a display socket of the machine's.
+in_root() {
+  local dir=$1
+  shift
+  "$debian_root" run "$dir" unshare --mount --propagation private sh -c \
+    'mount -t tmpfs -o mode=1777 tmpfs /tmp/.X11-unix && exec "$@"' sh "$@"
+}
+
+deps() {
+  "$root/scripts/install-deps.sh" release
+  say "installed what the checks need"
+}
+
+build_one() {
+  umask 022
+  clone "$one"
+  (cd "$one" && dpkg-buildpackage -us -uc "-J$(nproc)")
+  local passed
+  passed=$(grep -E '^[0-9]+% tests passed' "$logs/build.log" | tail -n 1)
+  [[ -n $passed ]] || { say "no test ran during the build"; return 1; }
+  say "dpkg-buildpackage -us -uc in a fresh clone: $(cd "$work/one" && ls tarnbrook_*.dsc tarnbrook*.deb | tr '\n' ' ')- $passed"
+}
+
+hardening() {
+  local x=$work/one/extracted report
+  dpkg-deb -x "$work/one/tarnbrook_${version}_$native.deb" "$x"
+  # The five checks that dpkg-buildflags' hardening=+all gives on Debian 12; the branch and
+  # stack clash protections join them from Debian 13's dpkg on.
+  report=$(hardening-check --nocfprotection --nostackclash "$x/usr/lib/games/tarnbrook/tarnbrook") ||
+    { echo "$report"; say "not every protection is there"; return 1; }
+  echo "$report"
+  say "$(sed -n 's/^ \([^:]*\): yes.*/\1/p' <<<"$report" | paste -sd, | sed 's/,/, /g'): yes"
+}
+
+lintian_check() {
+  local changes=$work/one/tarnbrook_${version}_$native.changes tags
+  lintian --fail-on error,warning --display-info --pedantic --display-experimental \
+    --tag-display-limit 0 "$changes" | tee "$work/lintian.txt" ||
+    { say "errors or warnings: $(cut -d' ' -f3 "$work/lintian.txt" | sort -u | paste -sd' ')"; return 1; }
+  tags=$(sed -E 's/^([A-Z]): [^:]+: ([^ ]+).*/\1: \2/' "$work/lintian.txt" | sort -u | paste -sd, |
+    sed 's/,/, /g')
+  say "no error or warning on $(basename "$changes")${tags:+; left: $tags}"
+}
+
+make_deb() {
+  umask 077
+  clone "$two"
+  DEB_BUILD_OPTIONS=nocheck make -C "$two" deb
+  say "make deb (nocheck) in $two, umask 077"
+}
+
+reproducible() {
+  local name a b differ=0 sums=()
+  for name in "tarnbrook_${version}_$native.deb" "tarnbrook-dbgsym_${version}_$native.deb"; do
+    a=$work/one/$name
+    b=$two/build/deb/$native/$name
+    if cmp -s "$a" "$b"; then
+      sums+=("$name $(sha256sum <"$a" | cut -c1-64)")
+    else
+      differ=1
+      echo "$name differs between the two builds; diffoscope:"
+      diffoscope --text "$work/diffoscope-$name.txt" "$a" "$b" || true
+      cat "$work/diffoscope-$name.txt"
+    fi
+  done
+  if [[ $differ -eq 1 ]]; then
+    say "the two builds differ (diffoscope's report in the log)"
+    return 1
+  fi
+  printf '%s\n' "${sums[@]}"
+  say "identical in both builds: ${sums[*]}"
+}
+
+clean_root() {
+  "$debian_root" copy trixie "$build_root"
+  mkdir -p "$build_root/build"
+  cp "$work/one/tarnbrook_$version.dsc" "$work/one/tarnbrook_$version.tar.xz" "$build_root/build/"
+  local before after
+  before=$(chroot "$build_root" dpkg-query -W -f '${Package}\n' | wc -l)
+  "$debian_root" run "$build_root" apt-get build-dep -y -q "/build/tarnbrook_$version.dsc"
+  after=$(chroot "$build_root" dpkg-query -W -f '${Package}\n' | wc -l)
+  in_root "$build_root" sh -c "cd /build && dpkg-source -x tarnbrook_$version.dsc source &&
+    cd source && dpkg-buildpackage -us -uc -J$(nproc)"
+  local passed
+  passed=$(grep -E '^[0-9]+% tests passed' "$logs/clean-root.log" | tail -n 1)
+  [[ -n $passed && -f $build_root/build/tarnbrook_${version}_$native.deb ]] ||
+    { say "no package, or no test ran"; return 1; }
+  say "built in Debian $(cat "$build_root/etc/debian_version") with build-essential and the Build-Depends alone ($((after - before)) packages added) - $passed"
+}
+
+# Runs debian/tests in ROOT against the installed package, as autopkgtest does: each stanza's
+# Depends installed with apt-get, each test started in the source tree with AUTOPKGTEST_TMP, and
+# failing on a non-zero status or, without allow-stderr, on anything written to stderr.
+run_package_tests() {
+  local dir=$1 only=${2:-} name depends restrictions results=()
+  while IFS=$'\t' read -r name depends restrictions; do
+    [[ -n $only && $name != "$only" ]] && continue
+    # shellcheck disable=SC2086
+    [[ -n $depends ]] && "$debian_root" run "$dir" apt-get install -y -q ${depends//@/tarnbrook}
+    local status=0
+    in_root "$dir" sh -c "cd /build/source && tmp=\$(mktemp -d) &&
+      AUTOPKGTEST_TMP=\$tmp debian/tests/$name 2>/build/stderr" || status=$?
+    if [[ $status -ne 0 ]]; then
+      results+=("$name FAILED ($status)")
+    elif [[ -s $dir/build/stderr && $restrictions != *allow-stderr* ]]; then
+      results+=("$name FAILED (stderr: $(head -c 300 "$dir/build/stderr"))")
+    else
+      results+=("$name passed")
+    fi
+    cat "$dir/build/stderr"
+  done < <(test_stanzas "$root/debian/tests/control")
+  say "${results[*]}"
+  [[ ${results[*]} != *FAILED* ]]
+}
+
+# One line per test of a debian/tests/control: name, Depends, Restrictions (tab-separated).
+test_stanzas() {
+  awk 'BEGIN { RS = ""; FS = "\n" }
+  {
+    delete field; key = ""
+    for (i = 1; i <= NF; i++) {
+      if ($i ~ /^#/) continue
+      if ($i ~ /^[ \t]/) { field[key] = field[key] " " $i; continue }
+      key = tolower(substr($i, 1, index($i, ":") - 1))
+      field[key] = substr($i, index($i, ":") + 1)
+    }
+    deps = field["depends"]; gsub(/,/, " ", deps); gsub(/[ \t]+/, " ", deps)
+    rest = field["restrictions"]; gsub(/,/, " ", rest); gsub(/[ \t]+/, " ", rest)
+    n = split(field["tests"], tests, /[ \t,]+/)
+    for (t = 1; t <= n; t++) if (tests[t] != "") print tests[t] "\t" deps "\t" rest
+  }' "$1"
+}
+
+autopkgtest_check() {
+  local deb=$build_root/build/tarnbrook_${version}_$native.deb
+  [[ -f $deb ]] || { say "no package from the clean root"; return 1; }
+  "$debian_root" copy trixie "$test_root"
+  mkdir -p "$test_root/build/source"
+  cp "$deb" "$test_root/build/"
+  tar -C "$test_root/build/source" --strip-components=1 -xf "$work/one/tarnbrook_$version.tar.xz"
+  "$debian_root" run "$test_root" apt-get install -y -q "/build/$(basename "$deb")"
+  run_package_tests "$test_root"
+  local said
+  said=$(cat "$work/said")
+  say "apt-get install ./$(basename "$deb") into Debian 13: $said"
+  [[ $said != *FAILED* ]]
+}
+
+i386_check() {
+  make -C "$two" deb ARCH=i386
+  local deb=$two/build/tarnbrook_${version}_i386.deb
+  [[ -e $test_root/build/source ]] || { say "no test root"; return 1; }
+  cp "$deb" "$test_root/build/"
+  "$debian_root" run "$test_root" dpkg --add-architecture i386
+  "$debian_root" run "$test_root" apt-get update -q
+  "$debian_root" run "$test_root" apt-get install -y -q "/build/$(basename "$deb")"
+  local arch
+  arch=$(chroot "$test_root" dpkg-query -W -f '${Architecture}' tarnbrook)
+  [[ $arch == i386 ]] || { say "the installed package is for $arch"; return 1; }
+  file "$test_root/usr/lib/games/tarnbrook/tarnbrook"
+  run_package_tests "$test_root" installed-game
+  local said
+  said=$(cat "$work/said")
+  say "cross-built $(basename "$deb"), installed beside amd64 libraries: $said"
+  [[ $said != *FAILED* ]]
+}
+
+arm64_check() {
+  make -C "$two" deb ARCH=arm64
+  local deb=$two/build/tarnbrook_${version}_arm64.deb x=$work/arm64
+  mkdir -p "$x/play/Data"
+  dpkg-deb -x "$deb" "$x/tree"
+  file "$x/tree/usr/lib/games/tarnbrook/tarnbrook" | tee "$work/arm64-file"
+  grep -q 'ARM aarch64' "$work/arm64-file" || { say "the program is no arm64 program"; return 1; }
+  for f in terreno27x27.bin beep.wav Explosion.wav; do
+    ln -s "$x/tree/usr/share/games/tarnbrook/Data/$f" "$x/play/Data/$f"
+  done
+  # shellcheck source=start-xvfb.sh
+  source "$root/scripts/start-xvfb.sh"
+  start_xvfb 24
+  (cd "$x/play" && exec qemu-aarch64 -L / "$x/tree/usr/lib/games/tarnbrook/tarnbrook") &
+  local game=$! window="" i
+  trap 'kill $game 2>/dev/null; stop_xvfb' EXIT
+  for ((i = 0; i < 600; i++)); do
+    window=$(xdotool search --onlyvisible --classname '^Tarnbrook\.exe$' 2>/dev/null | head -n 1) || true
+    [[ -n $window ]] && break
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+  done
+  [[ -n $window ]] || { say "no window from the arm64 program"; return 1; }
+  local title
+  title=$(xdotool getwindowname "$window")
+  [[ $title == "Tarnbrook - "* ]] || { say "window title '$title'"; return 1; }
+  # Closed as the installed game is: the close request, then YES.
+  "$root/debian/tests/send-close-request" "$window"
+  local box=""
+  for ((i = 0; i < 600; i++)); do
+    box=$(xdotool search --onlyvisible --name '^Exit$' 2>/dev/null | head -n 1) || true
+    [[ -n $box ]] && break
+    sleep 0.1
+  done
+  [[ -n $box ]] || { say "no exit question under qemu"; return 1; }
+  xdotool mousemove --window "$box" 5 5 key Tab Return
+  local status=0
+  for ((i = 0; i < 600; i++)); do
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+  done
+  wait "$game" || status=$?
+  [[ $status -eq 0 ]] || { say "the arm64 program ended with status $status"; return 1; }
+  say "cross-built $(basename "$deb"); under qemu-aarch64 -L / its window '$title' (Tarnbrook.exe) showed, and YES to the close request ended it with 0"
+}
+
+make_install() {
+  local prefix=$work/prefix flags=(-O2 -fstack-protector-strong)
+  env CPPFLAGS=-D_FORTIFY_SOURCE=2 CFLAGS="${flags[*]}" CXXFLAGS="${flags[*]}" \
+    LDFLAGS="-Wl,-z,relro -Wl,-z,now" make -C "$two" install PREFIX="$prefix"
+  hardening-check --nocfprotection --nostackclash "$prefix/lib/games/tarnbrook/tarnbrook" ||
+    { say "the environment's flags did not reach the program"; return 1; }
+  # The C sources (the built-in pictures) get CFLAGS and CPPFLAGS too.
+  grep -F '.bmp.c' "$two/build/release/compile_commands.json" | grep '"command"' |
+    grep -v -e '-D_FORTIFY_SOURCE=2 -O2 -fstack-protector-strong' &&
+    { say "a C source was compiled without CPPFLAGS and CFLAGS"; return 1; }
+  local said
+  said=$("$prefix/games/tarnbrook" --version)
+  [[ $said == "tarnbrook $version" ]] || { say "the installed launcher says '$said'"; return 1; }
+  say "make install PREFIX=$prefix honours CPPFLAGS, CFLAGS, CXXFLAGS and LDFLAGS (hardening-check: yes); its launcher says '$said'"
+}
+
+cleanup() {
+  for dir in "$build_root" "$test_root"; do
+    [[ -e $dir ]] && "$debian_root" remove "$dir"
+  done
+}
+trap cleanup EXIT
+
+if [[ -n $(git -C "$root" status --porcelain 2>/dev/null) ]]; then
+  echo "note: the clones check commit $(git -C "$root" rev-parse --short HEAD); changes not committed are not part of it"
+fi
+check deps deps
+version=$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)
+check build build_one
+check hardening hardening
+check lintian lintian_check
+check make-deb make_deb
+check reproducible reproducible
+check clean-root clean_root
+check autopkgtest autopkgtest_check
+check i386 i386_check
+check arm64 arm64_check
+check make-install make_install
+echo "release-check: $((11 - failures)) passed, $failures failed in $(($(date +%s) - started)) s"
+exit $((failures > 0))
