@@ -178,13 +178,14 @@ reproducible() {
       sums+=("$name $(sha256sum <"$a" | cut -c1-64)")
     else
       differ=1
-      echo "$name differs between the two builds; diffoscope:"
+      # The whole report can run to many thousand lines (disassembly): its beginning is shown.
       diffoscope --text "$work/diffoscope-$name.txt" "$a" "$b" || true
-      cat "$work/diffoscope-$name.txt"
+      echo "$name differs between the two builds; diffoscope's report begins:"
+      head -n 36 "$work/diffoscope-$name.txt"
     fi
   done
   if [[ $differ -eq 1 ]]; then
-    say "the two builds differ (diffoscope's report in the log)"
+    say "the two builds differ; diffoscope's reports: $work/diffoscope-*.txt"
     return 1
   fi
   printf '%s\n' "${sums[@]}"
