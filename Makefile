@@ -10,7 +10,7 @@ FLAGS = -DCMAKE_BUILD_TYPE=$(if $(strip $(CFLAGS)$(CXXFLAGS)),None,Release) \
         -DCMAKE_EXE_LINKER_FLAGS="$(LDFLAGS)"
 RELEASE = cmake -S . -B build/release -DTARNBROOK_TESTS=OFF $(FLAGS)
 
-.PHONY: run test bench install deb release-check clean
+.PHONY: run test matrix bench install deb release-check clean
 
 run:
 	@scripts/install-deps.sh run
@@ -28,6 +28,10 @@ test:
 	cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=Debug -DTARNBROOK_WERROR=ON
 	cmake --build build/plain -j $(JOBS)
 	scripts/run-tests.sh build/plain -LE package
+
+# The suite on Debian 13, with clang, and on i386, arm64 and s390x (as root; see README).
+matrix:
+	scripts/matrix.sh
 
 bench:
 	@scripts/install-deps.sh bench

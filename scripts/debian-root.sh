@@ -36,11 +36,16 @@ mounts_under() {
   awk -v d="$dir" '$2 == d || index($2, d "/") == 1 {print $2}' /proc/self/mounts | sort -r
 }
 
+# Binds may be stacked (a run that was killed); each pass takes the top ones off.
 unbind_all() {
-  local point
-  while read -r point; do
-    [[ -n $point ]] && umount -l "$point"
-  done < <(mounts_under "$1")
+  local points point pass
+  for pass in 1 2 3 4 5 6 7 8; do
+    points=$(mounts_under "$1")
+    [[ -n $points ]] || return 0
+    for point in $points; do
+      umount -l "$point" 2>/dev/null || true
+    done
+  done
 }
 
 remove_root() {
@@ -124,17 +129,17 @@ bind() {
 }
 
 run() {
-  local dir=$1
+  bound=$1
   shift
-  [[ -x $dir/bin/sh ]] || die "$dir is no root"
-  cp /etc/resolv.conf "$dir/etc/resolv.conf"
-  trap 'unbind_all "$dir"' EXIT INT TERM
-  bind "$dir"
-  local status=0
-  in_root "$dir" TERM=dumb CI="${CI:-}" "$@" || status=$?
-  unbind_all "$dir"
-  trap - EXIT INT TERM
-  return "$status"
+  [[ -x $bound/bin/sh ]] || die "$bound is no root"
+  # One run at a time in a root: binds of two would stack.
+  exec 8>"$bound.lock"
+  flock 8
+  cp /etc/resolv.conf "$bound/etc/resolv.conf"
+  trap 'unbind_all "$bound"' EXIT
+  trap 'exit 130' INT TERM
+  bind "$bound"
+  in_root "$bound" TERM=dumb CI="${CI:-}" "$@"
 }
 
 [[ $(id -u) -eq 0 ]] || die "needs root"

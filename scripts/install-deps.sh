@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs only the Debian packages that are missing; runs apt-get update at most once.
-# usage: install-deps.sh [run|deb|bench|test|release] [ARCH]   (default: run)
-#   run      build and play (without a display: a private X server and a screenshot)
-#   deb      run, plus what builds the Debian package: debhelper and the Build-Depends of
-#            debian/control; with ARCH, those of a cross-build for ARCH and its cross compiler
-#   bench    run, plus XTest for the benchmark
-#   test     everything: the test suite, its window manager and the packaging validators
-#   release  deb for this machine, i386 and arm64, plus what scripts/release-check.sh uses:
-#            hardening-check, diffoscope, lintian, debootstrap, qemu-user and arm64's run-time
-#            libraries, and the tools that find and close the game's window
+# usage: install-deps.sh [run|deb|bench|test|matrix|clang|cross-ARCH|release] [ARCH]
+#   run         build and play (without a display: a private X server and a screenshot)
+#   deb         run, plus what builds the Debian package: debhelper and the Build-Depends of
+#               debian/control; with ARCH, those of a cross-build for ARCH and its cross compiler
+#   bench       run, plus XTest for the benchmark
+#   test        everything: the test suite, its window manager and the packaging validators
+#   matrix      what makes other releases' roots and runs foreign programs
+#   clang       clang with its sanitizer runtime
+#   cross-ARCH  the cross compiler and the test build's libraries for ARCH (i386, arm64, s390x),
+#               ARCH added to dpkg's architectures
+#   release     deb for this machine, i386 and arm64, plus what scripts/release-check.sh uses:
+#               hardening-check, diffoscope, lintian, debootstrap, qemu-user and arm64's run-time
+#               libraries, and the tools that find and close the game's window
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -16,6 +20,9 @@ run=(g++ cmake make libx11-dev xvfb xfonts-base alsa-utils imagemagick x11-utils
 deb=(dpkg-dev debhelper file)
 bench=(libxtst-dev)
 test=(googletest libgtest-dev openbox desktop-file-utils appstream mandoc lintian)
+matrix=(debootstrap qemu-user git)
+clang=(clang libclang-rt-dev)
+declare -A triples=([i386]=i686-linux-gnu [arm64]=aarch64-linux-gnu [s390x]=s390x-linux-gnu)
 release=(devscripts diffoscope-minimal lintian debootstrap qemu-user xdotool libx11-protocol-perl
          libc6:arm64 libgcc-s1:arm64 libstdc++6:arm64 libx11-6:arm64)
 
@@ -27,15 +34,23 @@ case $group in
   deb) packages=("${run[@]}" "${deb[@]}"); arches=("${2:-$native}") ;;
   bench) packages=("${run[@]}" "${bench[@]}") ;;
   test) packages=("${run[@]}" "${deb[@]}" "${bench[@]}" "${test[@]}"); arches=("$native") ;;
+  matrix) packages=("${matrix[@]}") ;;
+  clang) packages=("${clang[@]}") ;;
+  cross-*)
+    arch=${group#cross-}
+    [[ -n ${triples[$arch]:-} ]] || { echo "$0: no cross build for $arch" >&2; exit 2; }
+    packages=("${run[@]}" "${bench[@]}" "${test[@]}" "g++-${triples[$arch]}")
+    for p in libx11-dev libxtst-dev libgtest-dev libstdc++6; do packages+=("$p:$arch"); done ;;
   release) packages=("${run[@]}" "${deb[@]}" "${release[@]}"); arches=("$native" i386 arm64) ;;
-  *) echo "usage: $0 [run|deb|bench|test|release] [ARCH]" >&2; exit 2 ;;
+  *) echo "usage: $0 [run|deb|bench|test|matrix|clang|cross-ARCH|release] [ARCH]" >&2; exit 2 ;;
 esac
 
 foreign=()
 for arch in "${arches[@]}"; do
   if [[ $arch != "$native" ]]; then
     foreign+=("$arch")
-    packages+=("g++-$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_TYPE 2>/dev/null)")
+    [[ -n ${triples[$arch]:-} ]] || { echo "$0: no cross build for $arch" >&2; exit 2; }
+    packages+=("g++-${triples[$arch]}")
   fi
 done
 for p in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "app/ElementWatch.h"
+#include "app/EndedChildren.h"
 #include "app/EventDispatch.h"
 #include "app/IdleWait.h"
 #include "app/Log.h"
@@ -118,20 +119,16 @@ void FlushNewRequests(Display* display)
     flushedUpTo = NextRequest(display);
 }
 
-// Waits for the next X event, counting idle time while timers need it; answers whether an
-// event is ready to be read.
+// Waits for the next X event, counting idle time while timers need it; a child that ends ends
+// the wait too. Answers whether an event is ready to be read.
 bool WaitForEventOrTick(Display* display, IdleWait& idle)
 {
-    if (timers.empty()) {
-        idle.Restart();
-        return true;
-    }
     FlushNewRequests(display);
     if (XEventsQueued(display, QueuedAlready) > 0) {
         idle.Restart();
         return true;
     }
-    if (!idle.WaitForInput(ConnectionNumber(display))) {
+    if (!idle.WaitForInput(ConnectionNumber(display), EndedChildren::Descriptor())) {
         return false;
     }
     // A timer that fired on waking may have ended the loop: the input came after that step and
@@ -320,6 +317,7 @@ void Run(Form* mainForm)
     ClearKeyTable();
     IdleWait idle;
     while (!quitRequested) {
+        EndedChildren::Collect();  // between any two events, not only after a wait
         if (!WaitForEventOrTick(display, idle)) {
             continue;
         }

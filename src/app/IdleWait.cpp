@@ -39,6 +39,18 @@ int64_t StepsUntilNextTimer()
     return steps;
 }
 
+// The steps the next wait lasts; -1 for no limit.
+int64_t PlannedSteps()
+{
+    const int64_t steps = StepsUntilNextTimer();
+    // Polling as the reference loop did, which blocked when there was no timer at all.
+    if (kMostStepsPerWait > 0 && !Application::timers.empty() &&
+        (steps < 0 || steps > kMostStepsPerWait)) {
+        return kMostStepsPerWait;
+    }
+    return steps;
+}
+
 void AdvanceTickCounter(int64_t steps)
 {
     const int64_t advanced = Application::tickCounter + steps % 100 * IdleWait::kStepMs;
@@ -69,7 +81,7 @@ int64_t MonotonicMicroseconds()
 
 IdleWait::IdleWait(Clock clock, Wait wait) : clock_(clock), wait_(wait) {}
 
-bool IdleWait::WaitForInput(int fd)
+bool IdleWait::WaitForInput(int fd, int wakeFd)
 {
     const int64_t now = clock_();
     if (!counting_) {
@@ -88,25 +100,26 @@ bool IdleWait::WaitForInput(int fd)
     // interval, the quit flag) is seen by the steps after them and by the next wait, which is
     // planned afresh on every wake: with a timer due at the next step (an interval of 0, one a
     // callback has just started) it lasts one step, and the loop wakes every 10 ms for as long
-    // as that holds. A late wake applies the overdue steps in a row; none is lost or doubled.
-    const bool input = wait_(fd, WaitMilliseconds(now)) != 0;
+    // as that holds. A wake later than planned (the process was stopped or starved) counts no
+    // more steps than the wait planned, as the polling loop counted one step per late time-out:
+    // timers do not fire in a burst afterwards.
+    const int64_t planned = PlannedSteps();
+    const bool input = wait_(fd, WaitMilliseconds(now, planned), wakeFd) != 0;
     const int64_t idle = clock_() - stepStart_;
-    ApplyIdleSteps(idle / kStepUs);
+    const bool late = planned >= 0 && idle / kStepUs > planned;
+    ApplyIdleSteps(late ? planned : idle / kStepUs);
     if (input) {
         counting_ = false;
         return true;
     }
-    // The step in progress goes on; the time the callbacks took was not idle.
-    stepStart_ = clock_() - idle % kStepUs;
+    // The step in progress goes on (after a late wake, a new one begins); the time the
+    // callbacks took was not idle.
+    stepStart_ = clock_() - (late ? 0 : idle % kStepUs);
     return false;
 }
 
-int IdleWait::WaitMilliseconds(int64_t now) const
+int IdleWait::WaitMilliseconds(int64_t now, int64_t steps) const
 {
-    int64_t steps = StepsUntilNextTimer();
-    if (kMostStepsPerWait > 0 && (steps < 0 || steps > kMostStepsPerWait)) {
-        steps = kMostStepsPerWait;
-    }
     if (steps < 0) {
         return -1;
     }

@@ -21,7 +21,6 @@
 #include "ui/KeyCharacters.h"
 #include "ui/Timer.h"
 #include "ui/widgets/ButtonCustom.h"
-#include "util/DateTime.h"
 
 namespace tarnbrook {
 
@@ -311,7 +310,7 @@ void FormMain::OnUserMessage()
         return;
     }
     tickBusy_ = true;
-    if (std::optional<std::string> text = ticker_.Advance(DateTime::Now())) {
+    if (std::optional<std::string> text = ticker_.Advance()) {
         labelTopTen_->SetText(*text);
     }
     board_.AdvanceOnTick();
@@ -435,8 +434,10 @@ void FormMain::AskPlayerName()
 void FormMain::StoreRankingEntry()
 {
     RankingFile file(kRankingFolder);
-    file.AddEntry(endedScore_, RankingFile::Entry(playerName, endedLevel_));
-    ticker_.SetLines(file.ReadLines());
+    // Without a save the bar keeps its lines; a ranking kept locked is then not waited for twice.
+    if (file.AddEntry(endedScore_, RankingFile::Entry(playerName, endedLevel_))) {
+        ticker_.SetLines(file.ReadLines());
+    }
 }
 
 bool FormMain::IsInterior(int cell) const

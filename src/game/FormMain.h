@@ -78,6 +78,7 @@ public:
     void GameOver(int score) override;
 
     const Board& GetBoard() const { return board_; }
+    const RankingTicker& GetTicker() const { return ticker_; }
     ButtonCustom* GetStartButton() const { return buttonStart_.get(); }
     ButtonCustom* GetInfoButton() const { return buttonInfo_.get(); }
     ImageFrame* GetCell(int index) const { return cells_[static_cast<size_t>(index)].get(); }

@@ -22,6 +22,8 @@ namespace {
 
 const char* const kFileName = "Classifica.txt";
 const char* const kTemporarySuffix = ".tmp";
+const char* const kLockedRead = "Classifica bloccata, lettura annullata ";
+const char* const kLockedSave = "Classifica bloccata, salvataggio annullato ";
 constexpr size_t kMaxLines = 10;
 constexpr size_t kMaxBytes = 64 * 1024;  // far above ten lines: a bigger file is not a ranking
 constexpr size_t kScoreDigits = 8;
@@ -156,6 +158,10 @@ std::vector<std::string> RankingFile::ReadLines()
         return {};
     }
     FolderLock lock(folder, false);
+    if (lock.Busy()) {
+        Fail(kLockedRead);
+        return {};
+    }
     return ReadFrom(folder);
 }
 
@@ -166,6 +172,9 @@ bool RankingFile::Save(std::vector<std::string> lines)
         return Fail("Errore salvataggio ");
     }
     FolderLock lock(folder, true);
+    if (lock.Busy()) {
+        return Fail(kLockedSave);
+    }
     return WriteTo(folder, std::move(lines));
 }
 
@@ -177,6 +186,9 @@ bool RankingFile::AddEntry(int score, const std::string& entry)
     }
     // Read, add and write as one step: a game saving meanwhile waits, and both results stay.
     FolderLock lock(folder, true);
+    if (lock.Busy()) {
+        return Fail(kLockedSave);
+    }
     std::vector<std::string> lines = ReadFrom(folder);
     if (error_) {
         return false;

@@ -9,8 +9,10 @@ namespace tarnbrook {
 // the score in eight digits, a blank, then the entry text (see Entry). Lines are kept in
 // descending byte order, which is descending order of score. Nothing is held between calls:
 // every operation reads or writes the file anew, under a lock on its folder, so that games
-// saving at once take turns. Only a small regular file is read; anything else counts as
-// unreadable, is logged and is never overwritten. A failed save writes one log line.
+// saving at once take turns; when another process keeps the lock for about two seconds, the
+// operation is given up (no lines, or no save), with the error flag and a log line. Only a small
+// regular file is read; anything else counts as unreadable, is logged and is never overwritten.
+// A failed save writes one log line.
 class RankingFile {
 public:
     explicit RankingFile(const std::string& folderName);

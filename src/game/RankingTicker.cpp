@@ -1,23 +1,35 @@
 #include "game/RankingTicker.h"
 
+#include <chrono>
 #include <utility>
 
 #include "util/StringUtils.h"
 
 namespace tarnbrook {
 
+RankingTicker::RankingTicker(Clock clock) : clock_(clock) {}
+
+int64_t RankingTicker::SteadySeconds()
+{
+    using namespace std::chrono;
+    return duration_cast<seconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 void RankingTicker::SetLines(std::vector<std::string> lines)
 {
     lines_ = std::move(lines);
 }
 
-std::optional<std::string> RankingTicker::Advance(const DateTime& now)
+std::optional<std::string> RankingTicker::Advance()
 {
-    if (!clockSet_) {
+    const int64_t now = clock_();
+    // A reading before the last change (a clock other than the steady one, set back) starts
+    // the interval again instead of holding the bar until the clock has caught up.
+    if (!clockSet_ || now < lastChange_) {
         lastChange_ = now;
         clockSet_ = true;
     }
-    if (lastChange_.SecondsUntil(now) <= kSecondsPerLine) {
+    if (now - lastChange_ <= kSecondsPerLine) {
         return std::nullopt;
     }
     lastChange_ = now;

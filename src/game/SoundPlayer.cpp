@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/EndedChildren.h"
 #include "app/Log.h"
 #include "util/Command.h"
 #include "util/FileUtils.h"
@@ -73,6 +74,7 @@ void AskToStop(SoundChild& child)
 // "aplay" and the path; repeating, a shell plays it again each time it ends well.
 pid_t StartSound(const std::string& path, bool repeat)
 {
+    EndedChildren::Watch(CollectSounds);
     CollectSounds();
     const pid_t pid = repeat
                           ? StartProgram({"/bin/sh", "-c", "while aplay \"$0\"; do :; done", path})

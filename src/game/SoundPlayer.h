@@ -7,9 +7,9 @@ namespace tarnbrook {
 
 // Plays WAVE files with the external "aplay", started directly as a child of the game, so the
 // game never waits for a sound. Every sound child of the process is kept in one list: finished
-// ones are collected, without waiting, at the next sound call or CollectEndedSounds; one asked to
-// stop gets SIGTERM and, if it is still there after a short grace, SIGKILL at a later call or at
-// EndSounds.
+// ones are collected, without waiting, by the event loop as soon as they end (EndedChildren), and
+// at the next sound call or CollectEndedSounds; one asked to stop gets SIGTERM and, if it is
+// still there after a short grace, SIGKILL at a later call or at EndSounds.
 class SoundPlayer {
 public:
     SoundPlayer() = default;
@@ -37,7 +37,7 @@ void PlayOnce(const std::string& path);
 // last one still plays is dropped: at most one beep plays at a time.
 void Beep();
 // Collects the sound children that have ended and kills those past their grace, without
-// waiting; the main window calls it on every tick so no finished sound stays a zombie.
+// waiting; the main window calls it on every tick so that no stopped sound plays on long.
 void CollectEndedSounds();
 // Ends every sound child still there and collects it, waiting half a second at most; a child
 // that ignores SIGTERM is killed. For the end of the program.

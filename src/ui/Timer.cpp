@@ -2,6 +2,8 @@
 
 #include <sys/select.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <list>
 
 #include "app/Application.h"
@@ -98,15 +100,23 @@ void TickAll(uint32_t milliseconds)
     }
 }
 
-int WaitForInput(int fd, int milliseconds)
+int WaitForInput(int fd, int milliseconds, int wakeFd)
 {
     fd_set readable;
     FD_ZERO(&readable);
     FD_SET(fd, &readable);
+    if (wakeFd >= 0) {
+        FD_SET(wakeFd, &readable);
+    }
     timeval timeout{};
     timeout.tv_sec = milliseconds / 1000;
     timeout.tv_usec = (milliseconds % 1000) * 1000;
-    return select(fd + 1, &readable, nullptr, nullptr, milliseconds < 0 ? nullptr : &timeout);
+    const int ready = select(std::max(fd, wakeFd) + 1, &readable, nullptr, nullptr,
+                             milliseconds < 0 ? nullptr : &timeout);
+    if (ready < 0) {
+        return errno == EINTR ? 0 : -1;
+    }
+    return ready > 0 && FD_ISSET(fd, &readable) ? 1 : 0;
 }
 
 }  // namespace tarnbrook

@@ -43,8 +43,9 @@ private:
 // Advances every registered timer by ms. Callbacks may start, stop, create or destroy timers:
 // the walk covers the timers registered when it began that are still alive.
 void TickAll(uint32_t milliseconds);
-// Waits up to ms for the descriptor to become readable, without limit when ms is negative;
-// answers what select answers (0 on time-out, -1 on failure).
-int WaitForInput(int fd, int milliseconds);
+// Waits up to ms for the descriptor to become readable, without limit when ms is negative, and
+// also ends when wakeFd (unless -1) becomes readable or a signal arrives. Answers 1 when fd is
+// readable, 0 on time-out, on a wake or a signal, -1 on failure.
+int WaitForInput(int fd, int milliseconds, int wakeFd = -1);
 
 }  // namespace tarnbrook

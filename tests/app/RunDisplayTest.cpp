@@ -3,7 +3,6 @@
 #include "app/Application.h"
 
 #include <X11/keysym.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +11,10 @@
 #include <string>
 
 #include "app/ElementWatch.h"
+#include "app/EndedChildren.h"
+#include "game/SoundPlayer.h"
+#include "support/ChildProcesses.h"
+#include "support/FakeCommands.h"
 #include "support/LoopTest.h"
 #include "support/RecordingChild.h"
 #include "ui/Timer.h"
@@ -19,6 +22,7 @@
 namespace tarnbrook {
 namespace {
 
+using testsupport::ChildProcesses;
 using testsupport::Journal;
 using testsupport::RecordingChild;
 using testsupport::RecordingForm;
@@ -131,6 +135,39 @@ TEST_F(RunDisplayTest, AnElementMayDeleteItselfAndItsFormFromItsCallbacks)
     EXPECT_EQ(Application::forms, (std::vector<Form*>{&form}));
 }
 
+// Two sounds that end together while the loop waits wake it and are collected at once; the
+// loop ends then, or after ten seconds. Another child of the process (a program started for the
+// user) is not the loop's to collect.
+pid_t otherChild = 0;
+Timer* ender = nullptr;
+
+TEST_F(RunDisplayTest, SoundsThatEndWakeTheLoopAndAreCollectedButNoOtherChild)
+{
+    folder.Write("Data/beep.wav", "RIFF");
+    testsupport::FakeCommands commands(folder.Path(), 1);
+    otherChild = fork();
+    if (otherChild == 0) {
+        _exit(0);
+    }
+    SoundPlayer player;
+    player.Play("Data/beep.wav", false);
+    Beep();
+    Timer bound(&form, 10000);
+    ender = &bound;
+    bound.SetOnTimer([](Timer*) { Application::quitRequested = true; });
+    bound.Start();
+    EndedChildren::Watch([] {
+        CollectEndedSounds();
+        if (ChildProcesses() == std::vector<pid_t>{otherChild}) {
+            ender->SetInterval(0);
+        }
+    });
+    Application::Run(&form);
+    EXPECT_EQ(ChildProcesses(), std::vector<pid_t>{otherChild});
+    EXPECT_EQ(commands.Calls().size(), 2u);
+    EXPECT_EQ(waitpid(otherChild, nullptr, 0), otherChild);
+}
+
 // A dialog form that counts the user messages it gets and runs onMessage on each.
 class MessagedForm : public RecordingForm {
 public:
@@ -139,37 +176,6 @@ public:
     int messages = 0;
     std::function<void(int)> onMessage;
 };
-
-// Messages 20 ms apart: without timers the loop counts no idle time; a stopped timer suffices.
-TEST_F(RunDisplayTest, OnlyWithATimerDoesTheLoopCountIdleTime)
-{
-    for (bool withTimer : {false, true}) {
-        Application::tickCounter = 0;
-        Application::quitRequested = false;
-        MessagedForm pinged(&journal);
-        pinged.onMessage = [](int count) {
-            Application::quitRequested = count == 10 || Application::tickCounter != 0;
-        };
-        ShowDialog(pinged);
-        std::unique_ptr<Timer> stopped = withTimer ? std::make_unique<Timer>(&pinged, 10) : nullptr;
-        const Window window = pinged.GetWindow();
-        const pid_t pinger = fork();
-        if (pinger == 0) {
-            testsupport::InputDriver driver;
-            XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-            for (int i = 0; i < 10; ++i) {
-                usleep(20000);
-                driver.SendUserMessage(window);
-            }
-            _exit(0);
-        }
-        Application::Run(&pinged);
-        kill(pinger, SIGTERM);
-        waitpid(pinger, nullptr, 0);
-        EXPECT_EQ(pinged.messages == 10, !withTimer);
-        EXPECT_EQ(Application::tickCounter != 0, withTimer);
-    }
-}
 
 // A thousand user messages in a row keep the loop busy: no timer advances meanwhile. Then the
 // 25 ms timer fires every three idle slices of 10 ms.

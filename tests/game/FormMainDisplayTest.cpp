@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "app/Application.h"
+#include "dialogs/FormNamePlayer.h"
 #include "game/Board.h"
 #include "game/FormMain.h"
+#include "game/RankingFile.h"
 #include "gfx/Screen.h"
 #include "support/ChildProcesses.h"
 #include "support/EventPump.h"
@@ -35,6 +38,10 @@ protected:
         for (int i = 0; i < 10; ++i) {
             script.push_back((12 + i / 5) * Board::kColumns + 6 + i % 5);
         }
+        Open();
+    }
+    void Open()
+    {
         form = std::make_unique<FormMain>(
             &screen, title, [this](int, int) { return script[next++ % script.size()]; },
             [this] { ++pauses; });
@@ -93,15 +100,36 @@ TEST_F(MainWindowInProcess, ACompletedLevelPausesOnceAndTheSecondTickBringsTheNe
         testsupport::WaitFor([&] { return testsupport::ProcessEnded(slowAplay.Pids()[0]); }));
 }
 
-TEST_F(MainWindowInProcess, AGameThatEndsWithOnePointStillAsksForAName)
+// A game that ends with one point still asks for a name. With the ranking kept locked by another
+// process, start-up reads nothing and the save is refused, each logged, the file untouched; once
+// the lock is free, the next save works.
+TEST_F(MainWindowInProcess, AOnePointGameAsksForANameAndALockedRankingIsLeftAloneUntilFree)
 {
+    const std::string path = "Data/Tarnbrook/Score/Classifica.txt";
+    folder.Write(path, "00000009 Kept\n");
     testsupport::FakeCommands commands(folder.Path());
+    // A game that waited without limit would have the lock after 20 s.
+    FILE* holder = popen("timeout 20 flock Data/Tarnbrook/Score sh -c 'touch held; read x'", "w");
+    ASSERT_TRUE(testsupport::WaitFor([&] { return folder.Exists("held"); }));
+    form.reset();
+    Open();
+    EXPECT_TRUE(form->GetTicker().Lines().empty());
     Start();
     Click(12 * Board::kColumns + 5);  // beside two hazards: one point
     const int windows = testsupport::CountTopLevelWindows(screen.GetDisplay());
     Click(12 * Board::kColumns + 6);
     EXPECT_EQ(form->GetBoard().Score(), 1);
     EXPECT_EQ(testsupport::CountTopLevelWindows(screen.GetDisplay()), windows + 1);
+    form->StoreRankingEntry();
+    EXPECT_EQ(folder.Read(path), "00000009 Kept\n");
+    EXPECT_EQ(folder.Read("log.txt"), "Classifica bloccata, lettura annullata " + path +
+                                          "\nClassifica bloccata, salvataggio annullato " + path +
+                                          "\n");
+    pclose(holder);  // the end of its input frees the lock
+    form->StoreRankingEntry();
+    EXPECT_EQ(form->GetTicker().Lines(),
+              (std::vector<std::string>{"00000009 Kept",
+                                        "00000001 " + RankingFile::Entry(playerName, 1)}));
 }
 
 // INFO opens the About box with the game's banner and texts; a second click replaces it.

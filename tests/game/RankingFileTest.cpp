@@ -290,28 +290,31 @@ TEST(RankingFile, ASaveKilledAtAnyMomentLeavesACompleteRanking)
     EXPECT_FALSE(folder.Exists(kPath + ".tmp"));
 }
 
-DateTime At(int seconds)
-{
-    return DateTime().SetDateTime(2024, 5, 1, 12, 0, 0).AddSeconds(seconds);
-}
+int64_t tickerSeconds = 0;
 
 // Each line in turn, then an empty period, then again; new lines come in where the cycle
-// stands.
+// stands. A clock set back an hour holds the bar for no more than one interval.
 TEST(RankingTicker, ShowsEachLineInTurnThenAnEmptyPeriodThenStartsAgain)
 {
-    RankingTicker ticker;
+    RankingTicker ticker([] { return tickerSeconds; });
+    auto at = [&](int64_t seconds) {
+        tickerSeconds = seconds;
+        return ticker.Advance();
+    };
     ticker.SetLines({"00300 Anna Level 3", "00120 Bruno Level 2", "00010 Carla Level 1"});
-    EXPECT_EQ(ticker.Advance(At(0)), std::nullopt);  // the first tick starts the clock
-    EXPECT_EQ(ticker.Advance(At(5)), std::nullopt);  // five whole seconds are not enough
-    EXPECT_EQ(ticker.Advance(At(6)), "Top Ten: 1  Score 00300 Anna Level 3");
-    EXPECT_EQ(ticker.Advance(At(11)), std::nullopt);
-    EXPECT_EQ(ticker.Advance(At(12)), "Top Ten: 2  Score 00120 Bruno Level 2");
-    EXPECT_EQ(ticker.Advance(At(18)), "Top Ten: 3  Score 00010 Carla Level 1");
-    EXPECT_EQ(ticker.Advance(At(24)), "");
-    EXPECT_EQ(ticker.Advance(At(30)), "Top Ten: 1  Score 00300 Anna Level 3");
+    EXPECT_EQ(at(0), std::nullopt);  // the first tick starts the clock
+    EXPECT_EQ(at(5), std::nullopt);  // five whole seconds are not enough
+    EXPECT_EQ(at(6), "Top Ten: 1  Score 00300 Anna Level 3");
+    EXPECT_EQ(at(11), std::nullopt);
+    EXPECT_EQ(at(12), "Top Ten: 2  Score 00120 Bruno Level 2");
+    EXPECT_EQ(at(18), "Top Ten: 3  Score 00010 Carla Level 1");
+    EXPECT_EQ(at(24), "");
+    EXPECT_EQ(at(30), "Top Ten: 1  Score 00300 Anna Level 3");
     ticker.SetLines({"00500 Dario Level 4", "00400 Elena Level 3"});
-    EXPECT_EQ(ticker.Advance(At(36)), "Top Ten: 2  Score 00400 Elena Level 3");
-    EXPECT_EQ(ticker.Advance(At(42)), "");
+    EXPECT_EQ(at(36), "Top Ten: 2  Score 00400 Elena Level 3");
+    EXPECT_EQ(at(42 - 3600), std::nullopt);
+    EXPECT_EQ(at(47 - 3600), std::nullopt);
+    EXPECT_EQ(at(48 - 3600), "");
 }
 
 // A missing file leaves buffer and size alone; a file of another size, or a folder, is refused

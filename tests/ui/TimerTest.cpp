@@ -97,7 +97,7 @@ std::vector<std::string> journal;
 Timer *juggler = nullptr, *sleeper = nullptr;
 
 // A wait ends at the first input before its time-out, else at the time-out.
-int Wait(int, int milliseconds)
+int Wait(int, int milliseconds, int)
 {
     ++waits;
     const int64_t end = milliseconds < 0 ? INT64_MAX : nowUs + milliseconds * int64_t{1000};
@@ -210,6 +210,30 @@ TEST_F(TimerTest, SleepingUntilATimerIsDueLeavesTimersAndTickCounterWherePolling
     EXPECT_EQ(polled[1], "juggler at 81 tick 60");
     EXPECT_EQ(polled[15], "tick 50");
     EXPECT_LE(idle::waits, 12 + 7);  // at most one per timer call or input, against 290 steps
+}
+
+// What one wait counts: nothing without a timer; with a timer, even a stopped one, the idle
+// steps; after a wake two seconds late (the process was stopped in a 100 ms wait) only the steps
+// it planned, so the timer fires once, not 21 times.
+TEST_F(TimerTest, AWaitCountsIdleStepsOnlyWithATimerAndNoMoreThanItPlanned)
+{
+    Application::tickCounter = 0;
+    idle::inputsUs = {50000, 100000};
+    idle::nowUs = idle::nextInput = 0;
+    IdleWait wait([] { return idle::nowUs; }, idle::Wait);
+    EXPECT_TRUE(wait.WaitForInput(0));
+    EXPECT_EQ(Application::tickCounter, 0);
+    Timer timer(&form, 100);
+    EXPECT_TRUE(wait.WaitForInput(0));
+    EXPECT_EQ(Application::tickCounter, 50);
+    Started(&timer);
+    IdleWait late([] { return idle::nowUs; },
+                  [](int, int milliseconds, int) {
+                      idle::nowUs += milliseconds * int64_t{1000} + 2000000;
+                      return 0;
+                  });
+    EXPECT_FALSE(late.WaitForInput(0));
+    EXPECT_EQ(fired, Timers{&timer});
 }
 
 TEST(WaitForInputTest, AnswersZeroOnTimeOutAndOneWhenReadableWithOrWithoutLimit)

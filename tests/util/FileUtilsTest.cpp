@@ -146,6 +146,10 @@ TEST(Command, StartProgramExecsTheWordsWithEverySignalAtItsDefault)
     EXPECT_FALSE(folder.Exists("pwned"));
     const unsigned long long ignored = std::stoull(folder.Read("ignored").substr(8), nullptr, 16);
     EXPECT_EQ(ignored & (1ull << (SIGPIPE - 1)), 0u);
+}
+
+TEST(Command, StartProgramReportsAProgramThatCannotStart)
+{
     EXPECT_EQ(StartProgram({"no-such-program-here"}), -1);
 }
 

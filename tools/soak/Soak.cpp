@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kStartTimeoutMs = 30000;
 constexpr int kEndTimeoutMs = 60000;   // leak checking at the end is slow under the sanitizers
-constexpr size_t kZombiesAllowed = 1;  // the main window collects a finished sound on its next tick
+constexpr size_t kZombiesAllowed = 1;  // a sound may end just before the count, uncollected yet
 
 // Where a player of the game clicks most, in hundredths of the clicks on its main window: the
 // field and START / CANCEL, INFO and EXIT. The rest land anywhere on the window.
