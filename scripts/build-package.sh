@@ -1,17 +1,29 @@
 #!/usr/bin/env bash
-# Builds the release program and packs it as build/tarnbrook_<version>_<arch>.deb.
-# usage: build-package.sh RELEASE_BUILD_DIR OUTPUT_DIR
+# Builds the Debian source and binary packages from debian/ with dpkg-buildpackage, in a copy of
+# the sources under WORK_DIR (the package is built from what a clone holds, never from build
+# outputs), and copies the binary package to OUTPUT_DIR/tarnbrook_<version>_<arch>.deb.
+# Cross-builds for ARCH with the cross and nocheck profiles. DEB_BUILD_OPTIONS is honoured
+# (nocheck skips the tests).
+# usage: build-package.sh WORK_DIR OUTPUT_DIR [ARCH]
 set -euo pipefail
-build=${1:?usage: build-package.sh RELEASE_BUILD_DIR OUTPUT_DIR}
-output=${2:?usage: build-package.sh RELEASE_BUILD_DIR OUTPUT_DIR}
+work=${1:?usage: build-package.sh WORK_DIR OUTPUT_DIR [ARCH]}
+output=${2:?usage: build-package.sh WORK_DIR OUTPUT_DIR [ARCH]}
 root=$(cd "$(dirname "$0")/.." && pwd)
+host=$(dpkg --print-architecture)
+arch=${3:-$host}
+version=$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)
+source=$work/tarnbrook-$version
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARNBROOK_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target tarnbrook tarnbrook_docs
-rm -f "$build"/package/tarnbrook_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
-mkdir -p "$output"
-for deb in "$build"/package/tarnbrook_*.deb; do
-  cp "$deb" "$output/"
-  echo "Package: $output/$(basename "$deb")"
-done
+rm -rf "$work"
+mkdir -p "$source" "$output"
+"$root/scripts/export-sources.sh" "$source"
+
+options=(-us -uc "-J$(nproc)")
+if [[ $arch != "$host" ]]; then
+  options+=(-a "$arch" -Pcross,nocheck)
+fi
+(cd "$source" && dpkg-buildpackage "${options[@]}")
+
+deb=tarnbrook_${version}_$arch.deb
+cp "$work/$deb" "$output/$deb"
+echo "Package: $output/$deb (with the source package and the .changes in $work)"

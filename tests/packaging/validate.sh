@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks the installed files and the Debian package with the system's own validators: the menu
 # entry, the AppStream metainfo, the manual page, the icons, the package's file list and
-# fields, and lintian (no errors; its other findings are printed).
-# usage: validate.sh BUILD_DIR APP_ID VERSION RELEASE_BUILD_DIR
+# fields, and lintian on the .changes of the source and binary packages (no error, no warning;
+# its other findings are printed). The package is built as `make deb` builds it, without its
+# tests, which this suite runs anyway.
+# usage: validate.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
-build=$1 id=$2 version=$3 release=$4
+build=$1 id=$2 version=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,13 +28,17 @@ for size in 16 24 32 48 64 128 256; do
   [[ "$shape" == "PNG $size $size" ]] || fail "icon ${size}x$size is $shape"
 done
 
-"$root/scripts/build-package.sh" "$release" "$work" >/dev/null
+DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" \
+  "$root/scripts/build-package.sh" "$work/deb" "$work" >"$work/build.log" 2>&1 ||
+  { fail "the package does not build"; tail -n 40 "$work/build.log"; exit 1; }
 arch=$(dpkg --print-architecture)
 deb=$work/tarnbrook_${version}_$arch.deb
-[[ -f "$deb" ]] || { fail "no package $deb"; exit 1; }
+changes=$work/deb/tarnbrook_${version}_$arch.changes
+[[ -f "$deb" && -f "$changes" ]] || { fail "no package $deb and $changes"; exit 1; }
 
 expected=$work/expected
 {
+  echo "drwxr-xr-x ./"
   for folder in usr usr/games usr/lib usr/lib/games usr/lib/games/tarnbrook usr/share \
       usr/share/applications usr/share/doc usr/share/doc/tarnbrook usr/share/games \
       usr/share/games/tarnbrook usr/share/games/tarnbrook/Data usr/share/icons \
@@ -61,6 +67,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Depends)" == *libc6* && "$(field Depends)" == *libx11-6* ]] || fail "Depends: $(field Depends)"
 [[ "$(field Version)" == "$version" ]] || fail "Version: $(field Version)"
 
-echo "lintian $(basename "$deb"):"
-lintian --fail-on error --info "$deb" || fail "lintian found errors"
+echo "lintian $(basename "$changes"):"
+lintian --fail-on error,warning --display-info --pedantic "$changes" ||
+  fail "lintian found errors or warnings"
 exit $((failures > 0))
