@@ -32,7 +32,8 @@ compiler_of() {
 host_release="Debian $(. /etc/os-release && echo "$VERSION_ID")"
 
 minutes_since() { awk -v s="$1" -v e="$(date +%s)" 'BEGIN{printf "%.1f", (e - s) / 60}'; }
-count_warnings() { grep -c -E '(warning|error): ' "$1" 2>/dev/null || true; }
+# Compiler diagnostics only (file:line:column:), not the notices of package installs.
+count_warnings() { grep -c -E '^[^ ]+:[0-9]+:[0-9]+: (warning|error): ' "$1" 2>/dev/null || true; }
 
 # "passed/failed" of the tests of one label, read from a ctest log of the build folder; inside a
 # root when one is given (the build's test files name the root's own paths).
